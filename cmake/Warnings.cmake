@@ -1,0 +1,35 @@
+# One place for the warning set, so every target of ours is held to the same rules.
+function(veltmoor_warnings target)
+    target_compile_options(${target} PRIVATE
+        -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Wshadow=local)
+    if(VELTMOOR_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# Each source folder is one static library; sources are picked up by folder so that
+# adding a file never needs a build edit.
+function(veltmoor_library name folder)
+    file(GLOB _sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+    if(_sources)
+        add_library(${name} STATIC ${_sources})
+        target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+        veltmoor_warnings(${name})
+    else()
+        # A layer that has no code yet still takes part in the dependency graph.
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    endif()
+endfunction()
+
+# One test program per source folder, registered with ctest case by case.
+function(veltmoor_test_program name folder)
+    file(GLOB _sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+    add_executable(${name} ${_sources})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE veltmoor_test_support GTest::gtest GTest::gmock ${ARGN})
+    target_compile_definitions(${name} PRIVATE VELTMOOR_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    veltmoor_warnings(${name})
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C")
+endfunction()

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace veltmoor {
+
+// A picture decoded from a file. For a reduced decode the bitmap is smaller than the
+// picture, but width and height are always the picture's own, so layout arithmetic
+// never depends on how the picture was decoded.
+struct DecodedPicture {
+    Bitmap bitmap;
+    int width = 0;
+    int height = 0;
+};
+
+struct PictureReadOptions {
+    // When non-zero, the decoder may reduce the picture (JPEG: DCT scaling 1/2, 1/4,
+    // 1/8) as long as the result is still at least this large on both axes.
+    int neededWidth = 0;
+    int neededHeight = 0;
+};
+
+// Largest number of pixels a picture may claim before anything is allocated for it.
+constexpr std::int64_t kMaxPicturePixels = 200'000'000;
+
+// Decodes by content: JPEG (FF D8 FF), Windows bitmap ("BM"), else any format Qt reads.
+// Throws UserError naming the file and what is wrong.
+DecodedPicture readPicture(const QString& path, PictureReadOptions options = {});
+DecodedPicture decodePicture(const QByteArray& bytes, const QString& nameForMessages,
+                             PictureReadOptions options = {});
+
+DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessages,
+                          PictureReadOptions options = {});
+Bitmap decodeBmp(const QByteArray& bytes, const QString& nameForMessages);
+
+// An 8-bit picture with its colour table, as the tinted copies are stored.
+struct IndexedBitmap {
+    int width = 0;
+    int height = 0;
+    std::array<TColor, 256> palette{};
+    std::vector<std::uint8_t> indices; // width * height, top row first
+
+    Bitmap toBitmap() const;
+};
+
+// Writers replace the file whole or leave the old one untouched; failures throw UserError.
+void writeBmp24(const QString& path, const Bitmap& bitmap);
+void writeBmp8(const QString& path, const IndexedBitmap& bitmap);
+void writeJpeg(const QString& path, const Bitmap& bitmap, int quality = 100);
+void writePng(const QString& path, const Bitmap& bitmap);
+
+QByteArray encodeBmp24(const Bitmap& bitmap);
+QByteArray encodeBmp8(const IndexedBitmap& bitmap);
+QByteArray encodeJpeg(const Bitmap& bitmap, int quality = 100);
+
+} // namespace veltmoor

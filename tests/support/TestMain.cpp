@@ -1,0 +1,14 @@
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+// Text and fonts need an application object; tests run offscreen in the C locale.
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setlocale(LC_ALL, "C");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
