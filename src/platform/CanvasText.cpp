@@ -30,7 +30,9 @@ void installFontSubstitutions() {
 
 // Points become pixels at 96 per inch whatever the screen, rounded as the classic
 // MulDiv(points, 96, 72) rounds.
-int pixelSizeForPoints(int points) { return std::max(1, (std::abs(points) * 96 + 36) / 72); }
+int pixelSizeForPoints(int points) {
+    return std::max(1, (std::abs(points) * 96 + 36) / 72);
+}
 
 QFont qtFont(const Font& font) {
     installFontSubstitutions();
@@ -85,7 +87,9 @@ int Canvas::textWidth(const QString& text) const {
     return fontCache().metricsFor(font_).horizontalAdvance(text);
 }
 
-int Canvas::textHeight(const QString&) const { return fontCache().metricsFor(font_).height(); }
+int Canvas::textHeight(const QString&) const {
+    return fontCache().metricsFor(font_).height();
+}
 
 void Canvas::textOut(int x, int y, const QString& text) {
     if (bitmap_.isEmpty() || text.isEmpty()) {

@@ -44,7 +44,8 @@ TEST(CanvasText, WindowsFaceNamesResolveToMetricCompatibleFaces) {
         EXPECT_GT(canvas.textWidth(QStringLiteral("Tag")), 0) << face;
     }
     QFont serif(QStringLiteral("Times New Roman"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
     EXPECT_TRUE(QFontInfo(serif).family().contains(QStringLiteral("Serif")) ||
                 QFontInfo(serif).family().contains(QStringLiteral("Times")))
         << QFontInfo(serif).family().toStdString();
