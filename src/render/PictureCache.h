@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/PictureFile.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <list>
+#include <memory>
+
+namespace veltmoor {
+
+// Keeps decoded pictures while their files are unchanged (same path, size and modification
+// time), so that a redraw or a sheet of nine tags decodes each photo once. A picture
+// needed at a larger size than the one kept is decoded again at that size.
+class PictureCache {
+public:
+    explicit PictureCache(std::int64_t pixelBudget = 48'000'000) : pixelBudget_(pixelBudget) {}
+
+    // The picture at path, decoded at least neededWidth x neededHeight when the file
+    // allows it (0 means full size). Throws UserError when the file cannot be read.
+    std::shared_ptr<const DecodedPicture> picture(const QString& path, int neededWidth,
+                                                  int neededHeight);
+
+    void clear() { entries_.clear(); }
+    std::size_t size() const { return entries_.size(); }
+    int decodeCount() const { return decodeCount_; }
+
+private:
+    struct Entry {
+        QString path;
+        qint64 fileSize = 0;
+        QDateTime modified;
+        bool fullSize = false;
+        std::shared_ptr<const DecodedPicture> picture;
+    };
+
+    static bool coversNeed(const Entry& entry, int neededWidth, int neededHeight);
+    void trimToBudget();
+
+    std::int64_t pixelBudget_;
+    std::list<Entry> entries_; // most recently used first
+    int decodeCount_ = 0;
+};
+
+} // namespace veltmoor
