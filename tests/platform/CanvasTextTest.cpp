@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontInfo>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
