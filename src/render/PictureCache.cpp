@@ -3,6 +3,8 @@
 #include "platform/Errors.h"
 
 #include <QFileInfo>
+#include <QImageIOHandler>
+#include <QImageReader>
 
 namespace veltmoor {
 
@@ -13,6 +15,23 @@ std::int64_t pixelsOf(const DecodedPicture& picture) {
 }
 
 } // namespace
+
+QSize PictureCache::pictureSize(const QString& path) {
+    const QFileInfo info(path);
+    for (const Entry& entry : entries_) {
+        if (entry.path == path && entry.fileSize == info.size() &&
+            entry.modified == info.lastModified()) {
+            return {entry.picture->width, entry.picture->height};
+        }
+    }
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QSize size = reader.size();
+    if (size.isValid() && (reader.transformation() & QImageIOHandler::TransformationRotate90)) {
+        size.transpose();
+    }
+    return size.isValid() ? size : QSize();
+}
 
 bool PictureCache::coversNeed(const Entry& entry, int neededWidth, int neededHeight) {
     if (entry.fullSize) {

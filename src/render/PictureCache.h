@@ -3,6 +3,7 @@
 #include "platform/PictureFile.h"
 
 #include <QDateTime>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -22,6 +23,10 @@ public:
     // allows it (0 means full size). Throws UserError when the file cannot be read.
     std::shared_ptr<const DecodedPicture> picture(const QString& path, int neededWidth,
                                                   int neededHeight);
+
+    // The picture's own size (after its orientation is applied), from the cache or the
+    // file's header; empty when the header cannot tell.
+    QSize pictureSize(const QString& path);
 
     void clear() { entries_.clear(); }
     std::size_t size() const { return entries_.size(); }

@@ -1,0 +1,152 @@
+#include "render/TagCompositor.h"
+
+#include "platform/Canvas.h"
+#include "render/HoleTag.h"
+#include "render/SamplePicture.h"
+#include "render/TagShapes.h"
+#include "render/TagText.h"
+
+#include <QFileInfo>
+
+#include <cstdint>
+
+namespace veltmoor {
+
+namespace {
+
+// Products of picture and tag sizes can exceed 32 bits for huge pictures; the results
+// always fit, so the arithmetic is widened and the truncating division kept.
+int mulDiv(std::int64_t a, std::int64_t b, std::int64_t c) {
+    return c == 0 ? 0 : static_cast<int>(a * b / c);
+}
+
+struct Picture {
+    const Bitmap* bitmap = nullptr;
+    int width = 0;
+    int height = 0;
+    std::shared_ptr<const DecodedPicture> keepAlive;
+};
+
+Picture loadPicture(const TagCompositionInput& input, PictureCache& pictures) {
+    if (input.slotNumber == 0) {
+        const Bitmap& sample = SamplePicture();
+        return {&sample, sample.width(), sample.height(), nullptr};
+    }
+    const QString& path = input.slot.FileName;
+    // Decode no larger than the tag will show the picture, but never smaller.
+    const QSize size = pictures.pictureSize(path);
+    int neededWidth = 0;
+    int neededHeight = 0;
+    if (size.width() > 0 && size.height() > 0) {
+        const PicturePlacement placement = placePicture(
+            size.width(), size.height(), input.TagWidthDots, input.TagHeightDots,
+            input.slot.ImageSize, input.slot.ImageHorizontalOffset, input.slot.ImageVerticalOffset);
+        neededWidth = std::max(1, placement.picture.width());
+        neededHeight = std::max(1, placement.picture.height());
+    }
+    auto decoded = pictures.picture(path, neededWidth, neededHeight);
+    return {&decoded->bitmap, decoded->width, decoded->height, decoded};
+}
+
+void paintBackground(Canvas& canvas, const TagCompositionInput& input) {
+    const int W = input.TagWidthDots;
+    const int H = input.TagHeightDots;
+    const TColor background = input.slot.BackgroundColor;
+    canvas.brush() = Brush{clBtnFace, BrushStyle::Solid};
+    canvas.fillRect({0, 0, W, H});
+    canvas.pen().width = 1;
+    drawTagOutline(input.settings.shapeIndex, canvas, background);
+    canvas.pen().color = background;
+    HoleTag(canvas, input.TagWidthDots, input.TagHeightDots, input.settings.hole);
+    canvas.brush() = Brush{background, BrushStyle::Solid};
+    canvas.floodFill(W / 2, H / 2, background, FillMode::Border);
+}
+
+void drawCutLineAndHole(Canvas& canvas, const TagCompositionInput& input) {
+    if (input.settings.cutLineType == kCutLineThin) {
+        canvas.pen().width = cutLineWidth(input.mode, input.Printing);
+        drawTagOutline(input.settings.shapeIndex, canvas, input.slot.CutLineColor);
+    } else {
+        // With no cut line the hole ring is drawn as the background outline was.
+        canvas.pen() = Pen{input.slot.BackgroundColor, 1};
+    }
+    HoleTag(canvas, input.TagWidthDots, input.TagHeightDots, input.settings.hole);
+}
+
+Bitmap halfSize(const Bitmap& tag) {
+    Bitmap half(tag.width() / 2, tag.height() / 2);
+    Canvas canvas(half);
+    canvas.stretchDraw({0, 0, half.width(), half.height()}, tag);
+    return half;
+}
+
+} // namespace
+
+PicturePlacement placePicture(int pictureWidth, int pictureHeight, int tagWidth, int tagHeight,
+                              int imageSize, int horizontalOffset, int verticalOffset) {
+    const int W = tagWidth;
+    const int H = tagHeight;
+    int fw = W;
+    int fh = mulDiv(pictureHeight, W, pictureWidth);
+    if (fh > H) {
+        fw = mulDiv(pictureWidth, H, pictureHeight);
+        fh = H;
+    }
+    const int sw = mulDiv(imageSize, fw, 100);
+    const int sh = mulDiv(imageSize, fh, 100);
+    const int x = (W - sw) / 2 + mulDiv(horizontalOffset - 50, W, 100);
+    const int y = (H - sh) / 2 + mulDiv(verticalOffset - 50, H, 100);
+    PicturePlacement placement;
+    placement.fitted = {(W - fw) / 2, (H - fh) / 2, (W - fw) / 2 + fw, (H - fh) / 2 + fh};
+    placement.picture = {x, y, x + sw, y + sh};
+    return placement;
+}
+
+Rect previewRectFor(int tagWidth, int tagHeight) {
+    if (tagHeight > tagWidth) {
+        return {0, 0, mulDiv(tagWidth, 350, tagHeight), 350};
+    }
+    return {0, 0, 350, mulDiv(tagHeight, 350, tagWidth)};
+}
+
+int cutLineWidth(RenderMode mode, bool printing) {
+    if (printing) {
+        return 1;
+    }
+    return mode == RenderMode::Preview ? 10 : 3;
+}
+
+ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures) {
+    ComposedTag result;
+    if (input.slotNumber != 0 &&
+        (input.slot.FileName.isEmpty() || !QFileInfo(input.slot.FileName).isFile())) {
+        return result;
+    }
+    const int W = input.TagWidthDots;
+    const int H = input.TagHeightDots;
+    result.fileLabel = input.slot.FileName;
+    result.grid = computePageGrid(input.page, W, H);
+    result.sizeLabel = sizeLabelText(W, H, result.grid);
+
+    const Picture picture = loadPicture(input, pictures);
+    const PicturePlacement placement =
+        placePicture(picture.width, picture.height, W, H, input.slot.ImageSize,
+                     input.slot.ImageHorizontalOffset, input.slot.ImageVerticalOffset);
+    result.PreviewRect = previewRectFor(W, H);
+
+    result.tag.resize(W, H);
+    Canvas canvas(result.tag);
+    paintBackground(canvas, input);
+    if (!input.settings.blankSheet) {
+        canvas.stretchDraw(placement.picture, *picture.bitmap);
+    }
+    cutTagToShape(input.settings.shapeIndex, canvas, input.slot.BackgroundColor);
+    drawCutLineAndHole(canvas, input);
+    AddText(canvas, input.slot, input.settings);
+
+    result.floatingImage = halfSize(result.tag);
+    result.composed = true;
+    return result;
+}
+
+} // namespace veltmoor

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+#include "render/PageGrid.h"
+#include "render/PictureCache.h"
+#include "render/SlotRecord.h"
+#include "render/TagSettings.h"
+
+#include <QString>
+
+namespace veltmoor {
+
+// Everything one composition reads.
+struct TagCompositionInput {
+    int slotNumber = 0; // 0 is the welcome page's sample, drawn from the built-in picture
+    img slot;           // TagImage is not read
+    TagSettings settings;
+    int TagWidthDots = 400;
+    int TagHeightDots = 800;
+    RenderMode mode = RenderMode::Single;
+    bool Printing = false;
+    PageMetrics page;
+};
+
+// What a composition gives back; `composed` is false when a sheet slot's picture file is
+// missing, in which case nothing else is set and every view keeps what it showed.
+struct ComposedTag {
+    bool composed = false;
+    Bitmap tag;
+    Rect PreviewRect;
+    PageGrid grid;
+    QString sizeLabel;    // the size and page-grid line under the preview
+    QString fileLabel;    // the slot's picture file
+    Bitmap floatingImage; // the tag at half its dot size
+};
+
+// The fit, scale and place arithmetic of a picture on a tag, all in tag dots.
+struct PicturePlacement {
+    Rect fitted;  // the largest rectangle with the picture's proportions inside the tag
+    Rect picture; // after the picture size and offsets
+};
+PicturePlacement placePicture(int pictureWidth, int pictureHeight, int tagWidth, int tagHeight,
+                              int imageSize, int horizontalOffset, int verticalOffset);
+
+// Where a tag is drawn inside a 350 x 350 preview box: its proportions, larger side 350.
+Rect previewRectFor(int tagWidth, int tagHeight);
+
+// The cut line is thin on paper, bold in the sheet preview so it survives the reduction.
+int cutLineWidth(RenderMode mode, bool printing);
+
+// Composes one tag: background inside the outline, the picture, the shape cut, the cut
+// line, the hole and the texts. Throws UserError when the picture cannot be decoded.
+ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures);
+
+} // namespace veltmoor
