@@ -1,0 +1,459 @@
+#include "render/TagShapes.h"
+
+#include "render/ShapeKeySizes.h"
+#include "render/TagSettings.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+
+namespace veltmoor {
+
+namespace {
+
+// A move to the first point, then a line to each following one. Lines leave out their end
+// point, so a closed run of points paints every corner exactly once.
+void polyline(Canvas& canvas, std::initializer_list<Point> points) {
+    bool first = true;
+    for (const Point point : points) {
+        if (first) {
+            canvas.moveTo(point.x, point.y);
+            first = false;
+        } else {
+            canvas.lineTo(point.x, point.y);
+        }
+    }
+}
+
+void arc(Canvas& canvas, int left, int top, int right, int bottom, int startX, int startY, int endX,
+         int endY) {
+    canvas.arc(Rect{left, top, right, bottom}, Point{startX, startY}, Point{endX, endY});
+}
+
+int tagWidth(Canvas& canvas) {
+    return canvas.bitmap().width();
+}
+int tagHeight(Canvas& canvas) {
+    return canvas.bitmap().height();
+}
+
+KeyholeSizes keyholeOf(Canvas& canvas) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    return keyholeSizes(W, H, canvas.bitmap().width(), canvas.bitmap().height());
+}
+
+// The top of "Curved Ends", shared with "Fan-Curved End".
+void curvedTop(Canvas& canvas, int W, int H, int e) {
+    arc(canvas, -e, 0, W + e, H - 1, W + e, 0, 2 - e, 6);
+}
+
+// The circle of "Fan-Keyhole", open at the top, shared with "Fan-Curved End".
+void keyholeCircleAtBottom(Canvas& canvas, int H, const KeyholeSizes& key) {
+    const int s = key.s;
+    const int bx = key.bx;
+    arc(canvas, bx, H - s, bx + s, H, bx + 1, H - s, bx + s - 4, H - s + 1);
+}
+
+// The mask plane's two colours. The inside colour is ours, not the tag's background
+// colour, so the mask keeps its outside apart even when the background is the marker.
+constexpr TColor kMaskOutside = clBtnFace;
+constexpr TColor kMaskInside = clBlack;
+// Outside pixels whose region has already been whitened on the tag.
+constexpr TColor kMaskWhitened = clWhite;
+
+Bitmap buildMask(TagOutlineRoutine outline, int W, int H, bool wholeTagInside) {
+    Bitmap mask(W, H, kMaskOutside);
+    if (mask.isEmpty()) {
+        return mask;
+    }
+    Canvas canvas(mask);
+    canvas.pen().width = 1;
+    outline(canvas, kMaskInside);
+    canvas.brush().color = kMaskInside;
+    canvas.brush().style = BrushStyle::Solid;
+    canvas.floodFill(W / 2, H / 2, kMaskInside, FillMode::Border);
+    if (wholeTagInside) {
+        // The rectangle's contour is the bitmap's border; its two bottom corners are made
+        // inside explicitly so that nothing of the tag can count as outside.
+        canvas.setPixel(W - 1, H - 1, kMaskInside);
+        canvas.setPixel(0, H - 1, kMaskInside);
+    }
+    return mask;
+}
+
+// Cuts the tag by its mask plane. The outside is found on the mask, never by the colours of
+// the tag: a picture that happens to hold the marker colour next to the contour stays as it
+// is, and a seed that falls on the contour or inside the shape whitens nothing.
+void cutByMask(Canvas& tag, Bitmap& mask, std::span<const Point> seeds) {
+    Bitmap& target = tag.bitmap();
+    const int W = target.width();
+    const int H = target.height();
+    if (mask.width() != W || mask.height() != H || target.isEmpty()) {
+        return;
+    }
+    tag.stretchDrawTransparent(Rect{0, 0, W, H}, mask, kMaskInside);
+
+    tag.brush().color = clWhite;
+    tag.brush().style = BrushStyle::Solid;
+    const Pixel outside = pixelFromColor(kMaskOutside);
+    const Pixel whitened = pixelFromColor(kMaskWhitened);
+    for (const Point seed : seeds) {
+        if (!mask.contains(seed.x, seed.y) || mask.pixel(seed.x, seed.y) != outside) {
+            continue;
+        }
+        const std::vector<Span> region = floodRegion(mask, seed, kMaskOutside, FillMode::Surface);
+        for (const Span& span : region) {
+            tag.fillRect(Rect{span.left, span.y, span.right, span.y + 1});
+            Pixel* row = mask.row(span.y);
+            std::fill(row + span.left, row + span.right, whitened);
+        }
+    }
+}
+
+using SeedRule = std::vector<Point> (*)(int W, int H);
+
+std::vector<Point> topCornerSeeds(int W, int /*H*/) {
+    return {{1, 1}, {W - 1, 1}};
+}
+std::vector<Point> bottomCornerSeeds(int W, int H) {
+    return {{1, H - 1}, {W - 1, H - 1}};
+}
+std::vector<Point> fourCornerSeeds(int W, int H) {
+    return {{1, 1}, {W - 1, 1}, {1, H - 1}, {W - 1, H - 1}};
+}
+std::vector<Point> noSeeds(int /*W*/, int /*H*/) {
+    return {};
+}
+std::vector<Point> southwestSeeds(int W, int H) {
+    return {{1, 1}, {1, H - 1}, {W - 1, 1}, {W - 1, H - 1}};
+}
+std::vector<Point> bowtieSeeds(int W, int H) {
+    return {{1, 1}, {W - 1, 1}, {1, H - 1}, {W - 1, H - 1}, {W - 1, H / 2}, {1, H / 2}};
+}
+std::vector<Point> fanCurvedEndSeeds(int W, int H) {
+    return {{1, H - 1}, {W - 1, H - 1}, {1, 1}, {W - 1, 1}};
+}
+
+struct ShapeRules {
+    TagOutlineRoutine outline;
+    SeedRule seeds;
+    bool wholeTagInside;
+};
+
+ShapeRules shapeRules(int shapeIndex);
+
+void cutShape(int shapeIndex, Canvas& tag) {
+    const ShapeRules rules = shapeRules(shapeIndex);
+    const int W = tag.bitmap().width();
+    const int H = tag.bitmap().height();
+    Bitmap mask = buildMask(rules.outline, W, H, rules.wholeTagInside);
+    const std::vector<Point> seeds = rules.seeds(W, H);
+    cutByMask(tag, mask, seeds);
+}
+
+} // namespace
+
+// ---- Outlines ------------------------------------------------------------------------
+
+void StandardTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const int c = standardCornerSize(W, H);
+    canvas.pen().color = color;
+    polyline(canvas,
+             {{0, H - 1}, {W - 1, H - 1}, {W - 1, c}, {W - c, 0}, {c, 0}, {0, c}, {0, H - 1}});
+}
+
+void RectangleTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    canvas.pen().color = color;
+    polyline(canvas, {{0, H - 1}, {W - 1, H - 1}, {W - 1, 0}, {0, 0}, {0, H - 1}});
+}
+
+void RoundedCornerTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const auto [rx, ry] = roundedCornerRadii(W, H);
+    canvas.pen().color = color;
+    arc(canvas, 0, 0, 2 * rx, 2 * ry, rx, 0, 0, ry);
+    arc(canvas, W - 2 * rx, 0, W, 2 * ry, W, ry, W - rx, 0);
+    arc(canvas, 0, H - 2 * ry, 2 * rx, H, 0, H - ry, rx, H);
+    arc(canvas, W - 2 * rx, H - 2 * ry, W, H, W - rx, H, W, H - ry);
+    polyline(canvas, {{rx, 0}, {W - rx, 0}});
+    polyline(canvas, {{W - 1, ry}, {W - 1, H - ry}});
+    polyline(canvas, {{W - rx, H - 1}, {rx, H - 1}});
+    polyline(canvas, {{0, H - ry}, {0, ry}});
+}
+
+void SouthwestTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const int a = southwestStepSize(W, H);
+    const int b = 2 * a;
+    canvas.pen().color = color;
+    polyline(canvas,
+             {{b, 0},         {W - b, 0},     {W - b, a},     {W - a, a},     {W - a, b},
+              {W - 1, b},     {W - 1, H - b}, {W - a, H - b}, {W - a, H - a}, {W - b, H - a},
+              {W - b, H - 1}, {b, H - 1},     {b, H - a},     {a, H - a},     {a, H - b},
+              {0, H - b},     {0, b},         {a, b},         {a, a},         {b, a},
+              {b, 0}});
+}
+
+void TaperTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const TaperedEdge top = taperedNarrowEdge(W);
+    canvas.pen().color = color;
+    polyline(canvas, {{0, H - 1}, {W - 1, H - 1}, {top.right, 0}, {top.left, 0}, {0, H - 1}});
+}
+
+void CurvedEndsTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const auto [e, k] = curvedEndSizes(W, H);
+    canvas.pen().color = color;
+    curvedTop(canvas, W, H, e);
+    arc(canvas, -e, 0, W + e, H - 1, -e, H - 1, W + e, H - 1);
+    polyline(canvas, {{0, H - k - 1}, {0, k - 1}});
+    polyline(canvas, {{W - 1, H - k - 1}, {W - 1, k - 1}});
+}
+
+void OvalTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    canvas.pen().color = color;
+    arc(canvas, 0, 0, W - 1, H - 1, W - 1, 0, 0, H - 1);
+    arc(canvas, 0, 0, W - 1, H - 1, 0, H - 1, W - 1, 0);
+}
+
+void BowtieTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const int e = curvedEndSizes(W, H).e;
+    canvas.pen().color = color;
+    arc(canvas, -e, 0, W + e, H - 1, W + 2 * e, 0, -2 * e, 0);
+    arc(canvas, -e, 0, W + e, H - 1, -2 * e, H - 1, W + 2 * e, H - 1);
+    arc(canvas, -W - e, 0, e, H - 1, -W - e, H - 1, -W - e, 0);
+    arc(canvas, W - e, 0, 2 * W + e, H - 1, 2 * W + e, 0, 2 * W + e, H - 1);
+}
+
+void ScallopedTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const auto [c, v] = scallopSizes(W, H);
+    const auto [rx, ry] = roundedCornerRadii(W, H);
+    canvas.pen().color = color;
+    arc(canvas, 2 * c, 0, 4 * c, 2 * v, 3 * c, 0, 2 * c, v + 1);
+    arc(canvas, c, v, 3 * c, 3 * v, 2 * c, v, c, 2 * v + 1);
+    arc(canvas, 0, 2 * v, 2 * c, 4 * v, c, 2 * v, 0, 3 * v + 1);
+    polyline(canvas, {{0, 3 * v}, {0, H - ry}});
+    arc(canvas, 0, H - 2 * ry, 2 * rx, H, 0, H - ry, rx, H);
+    polyline(canvas, {{rx, H - 1}, {W - rx, H - 1}});
+    arc(canvas, W - 2 * rx, H - 2 * ry, W, H, W - rx, H, W, H - ry);
+    polyline(canvas, {{W - 1, H - ry}, {W - 1, 3 * v}});
+    arc(canvas, W - 2 * c, 2 * v, W, 4 * v, W, 3 * v, W - c, 2 * v);
+    arc(canvas, W - 3 * c, v, W - c, 3 * v, W - c, 2 * v, W - 2 * c, v);
+    arc(canvas, W - 4 * c, 0, W - 2 * c, 2 * v, W - 2 * c, v, W - 3 * c, 0);
+}
+
+void TriangleTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    canvas.pen().color = color;
+    polyline(canvas, {{0, H - 1}, {W - 1, H - 1}, {W / 2, 0}, {0, H - 1}});
+}
+
+void KeyHoleTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const KeyholeSizes key = keyholeOf(canvas);
+    const int s = key.s;
+    const int q = key.q;
+    const int bx = key.bx;
+    canvas.pen().color = color;
+    arc(canvas, bx, 0, bx + s, s, bx + s - 4, s + 1, bx + 1, s);
+    polyline(canvas, {{0, H - 1}, {W - 1, H - 1}, {W / 2 + q / 2 - 1, key.yq - 1}});
+    polyline(canvas, {{W / 2 - q / 2, key.yq - 1}, {0, H - 1}});
+}
+
+void FanTaperTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const TaperedEdge bottom = taperedNarrowEdge(W);
+    canvas.pen().color = color;
+    polyline(canvas, {{0, 0}, {W - 1, 0}, {bottom.right, H - 1}, {bottom.left, H - 1}, {0, 0}});
+}
+
+void FanKeyHoleTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const KeyholeSizes key = keyholeOf(canvas);
+    const int q = key.q;
+    canvas.pen().color = color;
+    keyholeCircleAtBottom(canvas, H, key);
+    polyline(canvas, {{0, 0}, {W - 1, 0}, {W / 2 + q / 2 - 1, key.yf}});
+    polyline(canvas, {{W / 2 - q / 2, key.yf}, {0, 0}});
+}
+
+void FanCurvedEndTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const auto [e, k] = curvedEndSizes(W, H);
+    const KeyholeSizes key = keyholeOf(canvas);
+    const int q = key.q;
+    canvas.pen().color = color;
+    curvedTop(canvas, W, H, e);
+    keyholeCircleAtBottom(canvas, H, key);
+    polyline(canvas, {{W - 1, k - 1}, {W / 2 + q / 2 - 1, key.yf}});
+    polyline(canvas, {{W / 2 - q / 2, key.yf}, {0, k - 1}});
+}
+
+void TicketTag(Canvas& canvas, TColor color) {
+    const int W = tagWidth(canvas);
+    const int H = tagHeight(canvas);
+    const int r = ticketNotchRadius(W, H);
+    canvas.pen().color = color;
+    arc(canvas, -r, -r, r, r, 0, r, r, 0);
+    arc(canvas, W - r, -r, W + r, r, W - r, 0, W, r);
+    arc(canvas, -r, H - r, r, H + r, r, H, 0, H - r);
+    arc(canvas, W - r, H - r, W + r, H + r, W, H - r, W - r, H);
+    polyline(canvas, {{r, 0}, {W - r, 0}});
+    polyline(canvas, {{W - 1, r}, {W - 1, H - r}});
+    polyline(canvas, {{W - r, H - 1}, {r, H - 1}});
+    polyline(canvas, {{0, H - r}, {0, r}});
+}
+
+// ---- Masks ---------------------------------------------------------------------------
+
+namespace {
+
+constexpr std::array<TagShape, kShapeCount> kTagShapes = {{
+    {"Standard", StandardTag, StandardTagShapeImage},
+    {"Rectangle", RectangleTag, RectangleTagShapeImage},
+    {"Rounded Corners", RoundedCornerTag, RoundedCornerTagShapeImage},
+    {"Southwestern", SouthwestTag, SouthwestTagShapeImage},
+    {"Tapered", TaperTag, TaperTagShapeImage},
+    {"Curved Ends", CurvedEndsTag, CurvedEndsTagShapeImage},
+    {"Oval/Circle", OvalTag, OvalTagShapeImage},
+    {"Bow Tie ", BowtieTag, BowtieTagShapeImage},
+    {"Scalloped", ScallopedTag, ScallopedTagShapeImage},
+    {"Triangle", TriangleTag, TriangleTagShapeImage},
+    {"Keyhole", KeyHoleTag, KeyHoleTagShapeImage},
+    {"Fan-Tapered", FanTaperTag, FanTaperTagShapeImage},
+    {"Fan-Keyhole", FanKeyHoleTag, FanKeyHoleTagShapeImage},
+    {"Fan-Curved End", FanCurvedEndTag, FanCurvedEndTagShapeImage},
+    {"Ticket", TicketTag, TicketTagShapeImage},
+}};
+
+constexpr std::array<SeedRule, kShapeCount> kSeedRules = {
+    topCornerSeeds,    // Standard
+    noSeeds,           // Rectangle
+    fourCornerSeeds,   // Rounded Corners
+    southwestSeeds,    // Southwestern
+    topCornerSeeds,    // Tapered
+    fourCornerSeeds,   // Curved Ends
+    fourCornerSeeds,   // Oval/Circle
+    bowtieSeeds,       // Bow Tie
+    fourCornerSeeds,   // Scalloped
+    topCornerSeeds,    // Triangle
+    topCornerSeeds,    // Keyhole
+    bottomCornerSeeds, // Fan-Tapered
+    bottomCornerSeeds, // Fan-Keyhole
+    fanCurvedEndSeeds, // Fan-Curved End
+    fourCornerSeeds,   // Ticket
+};
+
+ShapeRules shapeRules(int shapeIndex) {
+    const auto index = static_cast<std::size_t>(shapeIndex);
+    return {kTagShapes[index].outline, kSeedRules[index], shapeIndex == kShapeRectangle};
+}
+
+} // namespace
+
+void StandardTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeStandard, tag);
+}
+void RectangleTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeRectangle, tag);
+}
+void RoundedCornerTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeRoundedCorners, tag);
+}
+void SouthwestTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeSouthwestern, tag);
+}
+void TaperTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeTapered, tag);
+}
+void CurvedEndsTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeCurvedEnds, tag);
+}
+void OvalTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeOvalCircle, tag);
+}
+void BowtieTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeBowTie, tag);
+}
+void ScallopedTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeScalloped, tag);
+}
+void TriangleTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeTriangle, tag);
+}
+void KeyHoleTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeKeyhole, tag);
+}
+void FanTaperTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeFanTapered, tag);
+}
+void FanKeyHoleTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeFanKeyhole, tag);
+}
+void FanCurvedEndTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeFanCurvedEnd, tag);
+}
+void TicketTagShapeImage(Canvas& tag, TColor) {
+    cutShape(kShapeTicket, tag);
+}
+
+std::span<const TagShape> tagShapes() {
+    return kTagShapes;
+}
+
+const TagShape* findTagShape(int shapeIndex) {
+    if (shapeIndex < 0 || shapeIndex >= kShapeCount) {
+        return nullptr;
+    }
+    return &kTagShapes[static_cast<std::size_t>(shapeIndex)];
+}
+
+void drawTagOutline(int shapeIndex, Canvas& canvas, TColor color) {
+    if (const TagShape* shape = findTagShape(shapeIndex)) {
+        shape->outline(canvas, color);
+    }
+}
+
+void cutTagToShape(int shapeIndex, Canvas& tag, TColor color) {
+    if (const TagShape* shape = findTagShape(shapeIndex)) {
+        shape->mask(tag, color);
+    }
+}
+
+Bitmap tagShapeMask(int shapeIndex, int W, int H) {
+    if (findTagShape(shapeIndex) == nullptr) {
+        return Bitmap(W, H, kMaskOutside);
+    }
+    const ShapeRules rules = shapeRules(shapeIndex);
+    return buildMask(rules.outline, W, H, rules.wholeTagInside);
+}
+
+std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H) {
+    if (findTagShape(shapeIndex) == nullptr) {
+        return {};
+    }
+    return shapeRules(shapeIndex).seeds(W, H);
+}
+
+} // namespace veltmoor
