@@ -149,4 +149,21 @@ ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures
     return result;
 }
 
+ComposedTag RefreshTessels(std::span<img> slotTable, const TagCompositionInput& shared,
+                           PictureCache& pictures) {
+    ComposedTag last;
+    TagCompositionInput input = shared;
+    for (int slot = 1; slot <= 9 && slot < static_cast<int>(slotTable.size()); ++slot) {
+        input.slotNumber = slot;
+        input.slot = slotTable[static_cast<std::size_t>(slot)];
+        input.slot.TagImage = Bitmap();
+        ComposedTag composed = DrawTagReal(input, pictures);
+        if (composed.composed) {
+            slotTable[static_cast<std::size_t>(slot)].TagImage = composed.tag;
+            last = std::move(composed);
+        }
+    }
+    return last;
+}
+
 } // namespace veltmoor

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <span>
+
 namespace veltmoor {
 
 // Everything one composition reads.
@@ -51,5 +53,11 @@ int cutLineWidth(RenderMode mode, bool printing);
 // Composes one tag: background inside the outline, the picture, the shape cut, the cut
 // line, the hole and the texts. Throws UserError when the picture cannot be decoded.
 ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures);
+
+// Recomposes the sheet's slots 1 to 9 in a row from their stored pictures, each into its
+// own TagImage; slots without a picture keep what they had. `shared` gives everything but
+// the slot. Returns the last composition (its page grid belongs to the current size).
+ComposedTag RefreshTessels(std::span<img> slotTable, const TagCompositionInput& shared,
+                           PictureCache& pictures);
 
 } // namespace veltmoor
