@@ -20,15 +20,19 @@ struct DecodedPicture {
     int height = 0;
 };
 
-struct PictureReadOptions {
-    // When non-zero, the decoder may reduce the picture (JPEG: DCT scaling 1/2, 1/4,
-    // 1/8) as long as the result is still at least this large on both axes.
-    int neededWidth = 0;
-    int neededHeight = 0;
-};
-
 // Largest number of pixels a picture may claim before anything is allocated for it.
 constexpr std::int64_t kMaxPicturePixels = 200'000'000;
+
+struct PictureReadOptions {
+    // When non-zero, the decoder may reduce the picture (JPEG: DCT scaling 1/2, 1/4,
+    // 1/8) as long as the result is still at least this large on both axes. A zero on
+    // one axis leaves that axis unconstrained.
+    int neededWidth = 0;
+    int neededHeight = 0;
+    // Pictures claiming more pixels than this are refused before decoding; the fuzzers
+    // lower it to keep each input cheap.
+    std::int64_t maxPixels = kMaxPicturePixels;
+};
 
 // Decodes by content: JPEG (FF D8 FF), Windows bitmap ("BM"), else any format Qt reads.
 // Throws UserError naming the file and what is wrong.
@@ -38,7 +42,8 @@ DecodedPicture decodePicture(const QByteArray& bytes, const QString& nameForMess
 
 DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessages,
                           PictureReadOptions options = {});
-Bitmap decodeBmp(const QByteArray& bytes, const QString& nameForMessages);
+Bitmap decodeBmp(const QByteArray& bytes, const QString& nameForMessages,
+                 PictureReadOptions options = {});
 
 // An 8-bit picture with its colour table, as the tinted copies are stored.
 struct IndexedBitmap {
@@ -50,12 +55,19 @@ struct IndexedBitmap {
     Bitmap toBitmap() const;
 };
 
+// The colour table and indices of a palette bitmap (1, 4 or 8 bits, plain or RLE), for
+// callers that work on the palette itself. Other bitmaps are refused with a UserError.
+IndexedBitmap decodeBmpIndexed(const QByteArray& bytes, const QString& nameForMessages,
+                               PictureReadOptions options = {});
+
 // Writers replace the file whole or leave the old one untouched; failures throw UserError.
 void writeBmp24(const QString& path, const Bitmap& bitmap);
 void writeBmp8(const QString& path, const IndexedBitmap& bitmap);
 void writeJpeg(const QString& path, const Bitmap& bitmap, int quality = 100);
 void writePng(const QString& path, const Bitmap& bitmap);
 
+// In-memory encoders; an empty bitmap (or indices that do not match the size) is a
+// programming error and throws std::invalid_argument.
 QByteArray encodeBmp24(const Bitmap& bitmap);
 QByteArray encodeBmp8(const IndexedBitmap& bitmap);
 QByteArray encodeJpeg(const Bitmap& bitmap, int quality = 100);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace veltmoor {
+
+// The orientation a camera recorded in an APP1 "Exif" segment (the bytes after the
+// marker's length field): 1..8, or 1 when the segment is not EXIF, is damaged or says
+// nothing. Every offset is checked against the segment's size.
+int exifOrientation(const std::uint8_t* segment, std::size_t size);
+
+// True for the orientations that show the stored columns as rows.
+constexpr bool orientationSwapsAxes(int orientation) {
+    return orientation >= 5 && orientation <= 8;
+}
+
+// The picture as it is meant to be seen, from the stored pixels and an EXIF orientation.
+Bitmap applyOrientation(Bitmap stored, int orientation);
+
+} // namespace veltmoor

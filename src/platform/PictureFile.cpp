@@ -1,0 +1,177 @@
+#include "platform/PictureFile.h"
+
+#include "platform/PictureErrors.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <exception>
+
+namespace veltmoor {
+
+namespace {
+
+bool startsWith(const QByteArray& bytes, std::initializer_list<unsigned char> prefix) {
+    if (bytes.size() < static_cast<qsizetype>(prefix.size())) {
+        return false;
+    }
+    qsizetype i = 0;
+    for (const unsigned char expected : prefix) {
+        if (static_cast<unsigned char>(bytes[i++]) != expected) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Transparent parts of a PNG, GIF or WebP show the paper, as they would when printed.
+Bitmap composeOverWhite(const QImage& image) {
+    if (!image.hasAlphaChannel()) {
+        return Bitmap::fromQImage(image);
+    }
+    QImage straight = image.convertToFormat(QImage::Format_ARGB32);
+    Bitmap bitmap(straight.width(), straight.height());
+    for (int y = 0; y < straight.height(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
+        Pixel* target = bitmap.row(y);
+        for (int x = 0; x < straight.width(); ++x) {
+            const int alpha = qAlpha(source[x]);
+            auto over = [alpha](int channel) {
+                return (channel * alpha + 255 * (255 - alpha) + 127) / 255;
+            };
+            target[x] = pixelFromRgb(over(qRed(source[x])), over(qGreen(source[x])),
+                                     over(qBlue(source[x])));
+        }
+    }
+    return bitmap;
+}
+
+DecodedPicture decodeWithQt(const QByteArray& bytes, const QString& name,
+                            const PictureReadOptions& options) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead()) {
+        picture_errors::notReadable(name);
+    }
+    const QSize claimed = reader.size();
+    if (claimed.isValid()) {
+        picture_errors::checkPictureSize(name, claimed.width(), claimed.height(),
+                                         options.maxPixels);
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        const QString reason = reader.errorString();
+        picture_errors::damaged(name, reason.isEmpty() ? QStringLiteral("it cannot be decoded")
+                                                       : reason.toLower());
+    }
+    picture_errors::checkPictureSize(name, image.width(), image.height(), options.maxPixels);
+    DecodedPicture picture;
+    picture.bitmap = composeOverWhite(image);
+    picture.width = image.width();
+    picture.height = image.height();
+    return picture;
+}
+
+void writeWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        picture_errors::cannotWrite(path, file.errorString());
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        picture_errors::cannotWrite(path, reason);
+    }
+    if (!file.commit()) {
+        picture_errors::cannotWrite(path, file.errorString());
+    }
+}
+
+void requirePixels(const QString& path, int width, int height) {
+    if (width <= 0 || height <= 0) {
+        picture_errors::cannotWrite(path, QStringLiteral("the picture has no pixels"));
+    }
+}
+
+// The encoders report impossible sizes as exceptions without a file name.
+template <typename Encode> QByteArray encodeFor(const QString& path, const Encode& encode) {
+    try {
+        return encode();
+    } catch (const std::bad_alloc&) {
+        picture_errors::cannotWrite(path, QStringLiteral("there is not enough memory"));
+    } catch (const std::length_error& error) {
+        picture_errors::cannotWrite(path, QString::fromUtf8(error.what()));
+    } catch (const std::runtime_error& error) {
+        picture_errors::cannotWrite(path, QString::fromUtf8(error.what()));
+    }
+}
+
+} // namespace
+
+DecodedPicture decodePicture(const QByteArray& bytes, const QString& nameForMessages,
+                             PictureReadOptions options) {
+    if (bytes.isEmpty()) {
+        picture_errors::damaged(nameForMessages, QStringLiteral("the file is empty"));
+    }
+    if (startsWith(bytes, {0xFF, 0xD8, 0xFF})) {
+        return decodeJpeg(bytes, nameForMessages, options);
+    }
+    if (startsWith(bytes, {'B', 'M'})) {
+        DecodedPicture picture;
+        picture.bitmap = decodeBmp(bytes, nameForMessages, options);
+        picture.width = picture.bitmap.width();
+        picture.height = picture.bitmap.height();
+        return picture;
+    }
+    return decodeWithQt(bytes, nameForMessages, options);
+}
+
+DecodedPicture readPicture(const QString& path, PictureReadOptions options) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        picture_errors::cannotOpen(path, file.errorString());
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        picture_errors::cannotOpen(path, file.errorString());
+    }
+    return decodePicture(bytes, path, options);
+}
+
+void writeBmp24(const QString& path, const Bitmap& bitmap) {
+    requirePixels(path, bitmap.width(), bitmap.height());
+    writeWhole(path, encodeFor(path, [&] { return encodeBmp24(bitmap); }));
+}
+
+void writeBmp8(const QString& path, const IndexedBitmap& bitmap) {
+    requirePixels(path, bitmap.width, bitmap.height);
+    writeWhole(path, encodeFor(path, [&] { return encodeBmp8(bitmap); }));
+}
+
+void writeJpeg(const QString& path, const Bitmap& bitmap, int quality) {
+    requirePixels(path, bitmap.width(), bitmap.height());
+    writeWhole(path, encodeFor(path, [&] { return encodeJpeg(bitmap, quality); }));
+}
+
+void writePng(const QString& path, const Bitmap& bitmap) {
+    requirePixels(path, bitmap.width(), bitmap.height());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(bitmap.toQImage())) {
+        picture_errors::cannotWrite(path, writer.errorString().toLower());
+    }
+    buffer.close();
+    writeWhole(path, bytes);
+}
+
+} // namespace veltmoor
