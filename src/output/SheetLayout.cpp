@@ -1,11 +1,6 @@
 #include "output/SheetLayout.h"
 
-#include "platform/Canvas.h"
-#include "platform/Errors.h"
-#include "platform/PictureFile.h"
-
 #include <algorithm>
-#include <cstdint>
 
 namespace veltmoor {
 
@@ -74,25 +69,6 @@ std::vector<TagPlacement> placeTags(const PicturedSlots& pictured, const PageGri
     return placements;
 }
 
-Bitmap composeSheet(std::span<const img> slotTable, const PageGrid& grid, int TagWidthDots,
-                    int TagHeightDots) {
-    const std::int64_t pixels =
-        static_cast<std::int64_t>(std::max(grid.SheetWidth, 0)) * std::max(grid.SheetHeight, 0);
-    if (pixels > kMaxPicturePixels) {
-        throw UserError(QStringLiteral("A sheet of %1 x %2 dots is too large to compose.")
-                            .arg(grid.SheetWidth)
-                            .arg(grid.SheetHeight));
-    }
-    Bitmap sheet(std::max(grid.SheetWidth, 0), std::max(grid.SheetHeight, 0), clWhite);
-    Canvas canvas(sheet);
-    for (const TagPlacement& placement :
-         placeTags(PicturedSlots::fromSlots(slotTable), grid, TagWidthDots, TagHeightDots)) {
-        canvas.draw(placement.x, placement.y,
-                    slotTable[static_cast<std::size_t>(placement.slot)].TagImage);
-    }
-    return sheet;
-}
-
 SheetPreviewReduction sheetPreviewReduction(int SheetWidth, int SheetHeight, int previewWidth,
                                             int previewHeight) {
     SheetPreviewReduction reduction;
@@ -103,17 +79,6 @@ SheetPreviewReduction sheetPreviewReduction(int SheetWidth, int SheetHeight, int
     reduction.factor = F;
     reduction.area = Rect{0, 0, SheetWidth / F, SheetHeight / F};
     return reduction;
-}
-
-Bitmap renderSheetPreview(const Bitmap& sheet, int previewWidth, int previewHeight) {
-    Bitmap preview(std::max(previewWidth, 0), std::max(previewHeight, 0), clAqua);
-    const SheetPreviewReduction reduction =
-        sheetPreviewReduction(sheet.width(), sheet.height(), previewWidth, previewHeight);
-    if (!reduction.area.isEmpty()) {
-        Canvas canvas(preview);
-        canvas.stretchDraw(reduction.area, sheet);
-    }
-    return preview;
 }
 
 } // namespace veltmoor
