@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace veltmoor::raster {
+
+// The outline of the ellipse inscribed in a box, as the Windows raster engine lays it out:
+// one quadrant is traced with an integer midpoint walk and mirrored into the other three,
+// so that even and odd box sizes stay symmetric within the box (right and bottom
+// exclusive). Positions run counter-clockwise on screen, starting at the rightmost pixel
+// of the upper half.
+class EllipseOutline {
+public:
+    // A box given right-to-left or bottom-to-top is taken the right way round; a box with
+    // no width or no height has no outline.
+    explicit EllipseOutline(Rect box);
+
+    bool isEmpty() const { return quadrant_.empty(); }
+    // Number of positions around the whole ellipse (a pixel may appear twice where the
+    // quadrants meet).
+    std::int64_t positionCount() const { return 4 * static_cast<std::int64_t>(quadrant_.size()); }
+    Point pixelAt(std::int64_t position) const;
+
+    // The first position counter-clockwise at or after the ray from the centre towards p.
+    std::int64_t positionOfRay(Point p) const;
+
+    const Rect& box() const { return box_; }
+
+private:
+    Rect box_;
+    int centreX_ = 0;             // left + width / 2
+    int centreY_ = 0;             // top + height / 2
+    int mirrorX_ = 0;             // right - 1 - width / 2
+    int mirrorY_ = 0;             // bottom - 1 - height / 2
+    std::vector<Point> quadrant_; // lower right quadrant relative to the centre, from the
+                                  // rightmost pixel downwards
+};
+
+// Positions [first, last) of the arc counter-clockwise from the ray towards start to the ray
+// towards end; equal rays give the whole ellipse.
+struct ArcRange {
+    std::int64_t first = 0;
+    std::int64_t last = 0;
+};
+ArcRange arcRange(const EllipseOutline& outline, Point start, Point end);
+
+// Calls plot(x, y) for every pixel of the arc in drawing order (unclipped).
+template <typename Plot> void traceArc(Rect box, Point start, Point end, Plot&& plot) {
+    const EllipseOutline outline(box);
+    if (outline.isEmpty()) {
+        return;
+    }
+    const ArcRange range = arcRange(outline, start, end);
+    for (std::int64_t position = range.first; position < range.last; ++position) {
+        const Point pixel = outline.pixelAt(position);
+        plot(pixel.x, pixel.y);
+    }
+}
+
+// The pixels of a round pen tip of the given width, centred on (0, 0) the way wide pens
+// centre their strokes (for even widths the extra pixel lies left and above). One span per
+// row, [left, right).
+struct PenTipRow {
+    int dy = 0;
+    int left = 0;
+    int right = 0;
+};
+std::vector<PenTipRow> roundPenTip(int width);
+
+} // namespace veltmoor::raster
