@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+#include "platform/Errors.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+
+namespace veltmoor::testing {
+
+// Little-endian byte building for hand-made picture files.
+inline void append16(QByteArray& out, std::uint32_t value) {
+    out.append(static_cast<char>(value & 0xFF));
+    out.append(static_cast<char>((value >> 8) & 0xFF));
+}
+inline void append32(QByteArray& out, std::uint32_t value) {
+    append16(out, value & 0xFFFF);
+    append16(out, value >> 16);
+}
+inline QByteArray bytesOf(std::initializer_list<int> values) {
+    QByteArray out;
+    for (const int value : values) {
+        out.append(static_cast<char>(value));
+    }
+    return out;
+}
+inline std::uint32_t le32(const QByteArray& bytes, qsizetype at) {
+    auto byte = [&](qsizetype i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]));
+    };
+    return byte(at) | (byte(at + 1) << 8) | (byte(at + 2) << 16) | (byte(at + 3) << 24);
+}
+inline std::uint32_t le16(const QByteArray& bytes, qsizetype at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
+           (static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8);
+}
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+inline std::ostream& operator<<(std::ostream& out, const Rgb& rgb) {
+    return out << "(" << rgb.red << ", " << rgb.green << ", " << rgb.blue << ")";
+}
+inline Rgb rgbAt(const Bitmap& bitmap, int x, int y) {
+    const Pixel p = bitmap.pixel(x, y);
+    return {redOfPixel(p), greenOfPixel(p), blueOfPixel(p)};
+}
+inline ::testing::AssertionResult near(const Rgb& actual, const Rgb& expected, int tolerance) {
+    if (std::abs(actual.red - expected.red) <= tolerance &&
+        std::abs(actual.green - expected.green) <= tolerance &&
+        std::abs(actual.blue - expected.blue) <= tolerance) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "got (" << actual.red << ", " << actual.green << ", " << actual.blue
+           << "), expected about (" << expected.red << ", " << expected.green << ", "
+           << expected.blue << ") within " << tolerance;
+}
+
+// Runs `action`, which must throw a UserError whose sentence starts with `name`; returns
+// the message for further checks.
+template <typename Action> QString userErrorOf(const Action& action, const QString& name) {
+    try {
+        action();
+    } catch (const UserError& error) {
+        EXPECT_TRUE(error.message().startsWith(name)) << error.message().toStdString();
+        EXPECT_TRUE(error.message().endsWith(QLatin1Char('.'))) << error.message().toStdString();
+        return error.message();
+    }
+    ADD_FAILURE() << "no UserError for " << name.toStdString();
+    return {};
+}
+
+} // namespace veltmoor::testing
