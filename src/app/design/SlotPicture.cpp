@@ -1,0 +1,38 @@
+#include "app/design/SlotPicture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace veltmoor {
+
+QString resolvePicturePath(const QString& storedPath, const QString& designFolder) {
+    if (storedPath.isEmpty() || designFolder.isEmpty() || QFileInfo(storedPath).isAbsolute()) {
+        return storedPath;
+    }
+    return QDir::cleanPath(QDir(designFolder).absoluteFilePath(storedPath));
+}
+
+DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions options) {
+    if (slot < 0 || slot > kLastInitialisedSlot) {
+        return {};
+    }
+    DecodedPicture picture =
+        readPicture(design.Slots[static_cast<std::size_t>(slot)].FileName, options);
+    design.recordSlotPicture(slot, picture.width, picture.height);
+    return picture;
+}
+
+DecodedPicture chooseSlotPicture(TagDesign& design, int slot, const QString& path,
+                                 PictureReadOptions options) {
+    if (slot < 0 || slot > kLastInitialisedSlot) {
+        return {};
+    }
+    DecodedPicture picture = readPicture(path, options);
+    img& record = design.Slots[static_cast<std::size_t>(slot)];
+    record.FileName = path;
+    record.SourceFileName = path;
+    design.recordSlotPicture(slot, picture.width, picture.height);
+    return picture;
+}
+
+} // namespace veltmoor

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/design/TagDesign.h"
+#include "platform/PictureFile.h"
+
+#include <QString>
+
+namespace veltmoor {
+
+// A picture path as a design stores it, made usable: a relative path is taken relative to
+// the folder of the design file it came from.
+QString resolvePicturePath(const QString& storedPath, const QString& designFolder);
+
+// Decodes the picture a slot already names (its FileName) and records its size; the caller
+// builds the thumbnail from the returned picture. Throws UserError naming the file when it
+// cannot be read; the slot is then left as it was.
+DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions options = {});
+
+// Gives a slot a newly chosen picture. The picture is decoded first, so a file that cannot
+// be read leaves the slot with its old picture; the path is kept as chosen.
+DecodedPicture chooseSlotPicture(TagDesign& design, int slot, const QString& path,
+                                 PictureReadOptions options = {});
+
+} // namespace veltmoor

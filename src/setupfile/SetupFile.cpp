@@ -1,0 +1,175 @@
+#include "setupfile/SetupFile.h"
+
+#include "app/design/SlotPicture.h"
+#include "app/design/TextMeasure.h"
+#include "platform/Errors.h"
+#include "setupfile/TextEncoding.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace veltmoor {
+
+namespace {
+
+// A design file is a few kilobytes; anything far larger is not one, and is refused before
+// it is read into memory.
+constexpr qint64 kLargestSetupFile = 4 * 1024 * 1024;
+
+} // namespace
+
+QString OpenSetupFileResult::pictureProblemMessage() const {
+    if (pictureProblems.empty()) {
+        return QString();
+    }
+    QStringList parts;
+    for (const PictureProblem& problem : pictureProblems) {
+        parts << QStringLiteral("tag %1 \"%2\" (%3)")
+                     .arg(problem.slot)
+                     .arg(problem.path,
+                          problem.reason.isEmpty() ? QStringLiteral("not found") : problem.reason);
+    }
+    return QStringLiteral("These pictures of the design could not be loaded, so their tags have "
+                          "no picture until it is found again: %1.")
+        .arg(parts.join(QStringLiteral("; ")));
+}
+
+QByteArray setupFileBytes(const TagDesign& design) {
+    const QStringList lines = setupFileLines(design);
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += QStringLiteral("\r\n");
+    }
+    return encodeDesignText(text);
+}
+
+void saveSetupFile(const QString& path, const TagDesign& design) {
+    const QByteArray bytes = setupFileBytes(design);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        throw UserError(QStringLiteral("The design could not be saved to \"%1\": %2.")
+                            .arg(path, file.errorString()));
+    }
+}
+
+SetupFileContents parseSetupFileBytes(const QByteArray& bytes, const QString& fileName) {
+    return parseSetupFileLines(setupFileTextLines(decodeDesignText(bytes)), fileName);
+}
+
+SetupFileContents readSetupFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw UserError(QStringLiteral("The design file \"%1\" cannot be read: %2.")
+                            .arg(path, file.errorString()));
+    }
+    if (file.size() > kLargestSetupFile) {
+        throw UserError(
+            QStringLiteral("\"%1\" is far too large to be a tag setup file.").arg(path));
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        throw UserError(QStringLiteral("The design file \"%1\" cannot be read: %2.")
+                            .arg(path, file.errorString()));
+    }
+    return parseSetupFileBytes(bytes, path);
+}
+
+void applySetupFile(TagDesign& design, const SetupFileContents& contents,
+                    const PrinterList& printers, const QString& designFolder) {
+    for (const SetupFileSlot& line : contents.tagLines) {
+        img& record = design.Slots[static_cast<std::size_t>(line.slot)];
+        Bitmap lastTag = std::move(record.TagImage);
+        record = line.values;
+        record.TagImage = std::move(lastTag);
+        record.FileName = resolvePicturePath(line.values.FileName, designFolder);
+        record.SourceFileName = resolvePicturePath(line.values.SourceFileName, designFolder);
+    }
+
+    const SetupFileSettings& file = contents.settings;
+    TagSettings& settings = design.settings;
+    design.setCutLineType(file.cutLineType);
+    design.setShape(file.shapeIndex);
+    settings.valueFont = file.valueFont;
+    settings.valuePlace = file.valuePlace;
+    settings.textFont = file.textFont;
+    settings.edgePlace = file.edgePlace;
+    settings.textBlockFont = file.textBlockFont;
+    settings.textBlockWidthOffset = file.textBlockWidthOffset;
+    settings.textBlockHeightOffset = file.textBlockHeightOffset;
+    settings.textBlockAlignment = file.textBlockAlignment;
+    design.CopiesUpDownPosition = file.copies;
+    design.selectPrinter(printers, file.printerIndex);
+    design.landscape = file.landscape;
+    design.setNoHole(file.noHole);
+    design.setBlankSheet(file.blankSheet);
+    design.setFloatingTag(file.floatingTag);
+    // Address labels switched on by a file apply their settings without a question, and
+    // always: the result of opening a file must not depend on the design open before it.
+    design.ReloadFromFiles = ReloadFlag::Yes;
+    design.AddressLabelsCheckBoxClick(file.addressLabels);
+    design.HeightEditText = file.heightText;
+    design.HeightUpDownPosition = file.heightHundredths;
+    design.WidthEditText = file.widthText;
+    design.WidthUpDownPosition = file.widthHundredths;
+    settings.hole.width = file.holeWidth;
+    settings.hole.height = file.holeHeight;
+    settings.hole.widthOffset = file.holeWidthOffset;
+    settings.hole.heightOffset = file.holeHeightOffset;
+    design.ImageSizeUpDownPosition = file.imageSize;
+    design.ImageHorizontalOffsetUpDownPosition = file.imageHorizontalOffset;
+    design.ImageVerticalOffsetUpDownPosition = file.imageVerticalOffset;
+    design.PrintImageAdjustUpDownPosition = file.printImageAdjust;
+}
+
+std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
+                                             const OpenSetupFileOptions& options) {
+    std::vector<PictureProblem> problems;
+    for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+        const QString path = design.Slots[static_cast<std::size_t>(slot)].FileName;
+        if (path.isEmpty()) {
+            continue;
+        }
+        if (!QFileInfo::exists(path)) {
+            problems.push_back({slot, path, QString()});
+            continue;
+        }
+        try {
+            const DecodedPicture picture = LoadSlotPicture(design, slot, options.pictureOptions);
+            if (options.pictureLoaded) {
+                options.pictureLoaded(slot, picture);
+            }
+        } catch (const UserError& error) {
+            problems.push_back({slot, path, error.message()});
+        }
+    }
+    return problems;
+}
+
+OpenSetupFileResult openSetupFile(const QString& path, TagDesign& design,
+                                  const OpenSetupFileOptions& options) {
+    const SetupFileContents contents = readSetupFile(path);
+
+    // Applied to a copy, so that nothing of the open reaches the design unless all of it
+    // does.
+    TagDesign opened = design;
+    applySetupFile(opened, contents, options.printers, QFileInfo(path).absolutePath());
+    OpenSetupFileResult result;
+    result.pictureProblems = loadSlotPictures(opened, options);
+    opened.ReloadFromFiles = ReloadFlag::No;
+    result.redraw = opened.ApplyTagSize();
+
+    // The redraw that follows shows the current slot's text block; its width is measured
+    // in the font the file brought.
+    if (opened.CurrentSlot >= 0 && opened.CurrentSlot < kSlotTableSize) {
+        const QString& block =
+            opened.Slots[static_cast<std::size_t>(opened.CurrentSlot)].TextBlockText;
+        opened.TextBlockMemoText = block;
+        opened.settings.TextBlockWidth = textBlockWidthFor(opened.settings.textBlockFont, block);
+    }
+    design = std::move(opened);
+    return result;
+}
+
+} // namespace veltmoor
