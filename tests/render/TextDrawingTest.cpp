@@ -103,28 +103,6 @@ TEST_F(TextDrawing, BlockLinesStepByTheHeightOfX) {
     EXPECT_TRUE(inkIn(tag, {0, 0, 400, 400}).empty());
 }
 
-TEST_F(TextDrawing, CentredAndRightLinesShareTheirMiddleAndRightEnd) {
-    settings.TextBlockWidth = 200;
-    slot.TextBlockText = QStringLiteral("I\r\nIIIIIII");
-    const int h = height(settings.textBlockFont, QStringLiteral("X"));
-
-    settings.textBlockAlignment = kAlignCenter;
-    Bitmap tag = draw();
-    InkBox shortLine = inkIn(tag, {0, 720, 400, 720 + h});
-    InkBox longLine = inkIn(tag, {0, 720 + h, 400, 720 + 2 * h});
-    // Both are centred on 120 + 200 / 2.
-    EXPECT_NEAR((shortLine.left + shortLine.right) / 2.0, 220, 3);
-    EXPECT_NEAR((longLine.left + longLine.right) / 2.0, 220, 3);
-
-    settings.textBlockAlignment = kAlignRight;
-    tag = draw();
-    shortLine = inkIn(tag, {0, 720, 400, 720 + h});
-    longLine = inkIn(tag, {0, 720 + h, 400, 720 + 2 * h});
-    EXPECT_NEAR(shortLine.right, 320, 3);
-    EXPECT_NEAR(longLine.right, 320, 3);
-    EXPECT_LT(longLine.left, shortLine.left - 50);
-}
-
 TEST_F(TextDrawing, UpperRightCornerTextEndsAtTheRightMarginBelowTheTopOne) {
     slot.ValueText = QStringLiteral("$12");
     const Bitmap tag = draw();
@@ -150,23 +128,6 @@ TEST_F(TextDrawing, DefaultRightColumnIsCentredOnItsAxisBelowTheCornerText) {
         EXPECT_NEAR((ink.left + ink.right + 1) / 2.0, axis, 2.5) << "letter " << letter;
     }
     EXPECT_TRUE(inkIn(tag, {300, y0 + 2 * step, 400, 800}).empty());
-}
-
-TEST_F(TextDrawing, TopEdgeTextIsCentredWhenTheCornerTextIsBelow) {
-    settings.edgePlace = kEdgeTop;
-    settings.valuePlace = kCornerLL;
-    slot.ValueText = QStringLiteral("$12");
-    slot.EdgeText = QStringLiteral("HANDMADE");
-    const Bitmap tag = draw();
-    const InkBox top = inkIn(tag, {0, 0, 400, 400});
-    ASSERT_FALSE(top.empty());
-    EXPECT_NEAR((top.left + top.right + 1) / 2.0, 200, 3);
-    EXPECT_GE(top.top, 26);
-    // The corner text went to the lower left.
-    const InkBox bottom = inkIn(tag, {0, 400, 400, 800});
-    ASSERT_FALSE(bottom.empty());
-    EXPECT_GE(bottom.left, 26);
-    EXPECT_LE(bottom.bottom, 775);
 }
 
 TEST_F(TextDrawing, ColoursComeFromTheCornerFontAndTheSlotAndSystemColoursResolve) {
@@ -196,17 +157,6 @@ TEST_F(TextDrawing, OnlyGlyphsArePaintedWhateverBrushTheCanvasHad) {
     AddText(canvas, slot, settings);
     EXPECT_EQ(countPixels(tag, clWhite), 0);
     EXPECT_GT(countPixels(tag, kPaper), 400 * 800 * 9 / 10);
-}
-
-TEST_F(TextDrawing, TextOutsideASmallTagIsClipped) {
-    slot.ValueText = QStringLiteral("$12 a very long price");
-    slot.EdgeText = QStringLiteral("A LONG EDGE TEXT THAT RUNS OFF");
-    slot.TextBlockText = QStringLiteral("Line\r\nLine\r\nLine\r\nLine");
-    settings.textBlockWidthOffset = 100;
-    settings.textBlockHeightOffset = 100;
-    const Bitmap tag = draw(100, 100);
-    EXPECT_EQ(tag.width(), 100);
-    EXPECT_FALSE(inkOf(tag).empty());
 }
 
 } // namespace

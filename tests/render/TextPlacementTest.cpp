@@ -58,16 +58,13 @@ TEST_F(TextBlockPlacement, LeftLinesStartAtTheOffsetsOneXHeightApart) {
                                             {QStringLiteral("cd"), 120, 742, kBlockFont},
                                             {QStringLiteral("ef"), 120, 764, kBlockFont}};
     EXPECT_EQ(layout(), expected);
-}
 
-TEST_F(TextBlockPlacement, OffsetsArePercentOfTheTagTruncated) {
-    settings.textBlockAlignment = kAlignLeft;
+    // 33 % of 333 is 109.89 and 7 % of 150 is 10.5: both truncate.
     settings.textBlockWidthOffset = 33;
     settings.textBlockHeightOffset = 7;
     slot.TextBlockText = QStringLiteral("ab");
-    // 33 * 333 / 100 = 109.89, 7 * 150 / 100 = 10.5.
-    const std::vector<TagTextDraw> expected{{QStringLiteral("ab"), 109, 10, kBlockFont}};
-    EXPECT_EQ(layout(333, 150), expected);
+    const std::vector<TagTextDraw> truncated{{QStringLiteral("ab"), 109, 10, kBlockFont}};
+    EXPECT_EQ(layout(333, 150), truncated);
 }
 
 TEST_F(TextBlockPlacement, CentreAndRightAlignOnTheMeasuredBlockWidth) {
