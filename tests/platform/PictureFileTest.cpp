@@ -1,0 +1,170 @@
+#include "platform/PictureFile.h"
+#include "PictureTestHelpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace veltmoor {
+namespace {
+
+using testing::near;
+using testing::Rgb;
+using testing::rgbAt;
+using testing::userErrorOf;
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void store(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+Bitmap halves() {
+    Bitmap bitmap(8, 4, rgbColor(255, 0, 0));
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 4; x < 8; ++x) {
+            bitmap.setPixel(x, y, pixelFromRgb(0, 0, 255));
+        }
+    }
+    return bitmap;
+}
+
+class PictureFiles : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return folder.filePath(name); }
+    QTemporaryDir folder;
+};
+
+TEST_F(PictureFiles, FormatComesFromTheContentNotTheName) {
+    // A bitmap saved under a JPEG name, and a JPEG in a folder whose name has ".jp".
+    const QString bitmapAsJpg = path(QStringLiteral("x.jpg"));
+    store(bitmapAsJpg, encodeBmp24(halves()));
+    EXPECT_EQ(readPicture(bitmapAsJpg).bitmap, halves());
+
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("my.jpgs")));
+    const QString jpegInFolder = path(QStringLiteral("my.jpgs/tag picture.bmp"));
+    store(jpegInFolder, encodeJpeg(halves()));
+    const DecodedPicture jpeg = readPicture(jpegInFolder);
+    EXPECT_EQ(jpeg.width, 8);
+    EXPECT_TRUE(near(rgbAt(jpeg.bitmap, 1, 1), Rgb{255, 0, 0}, 24));
+    EXPECT_TRUE(near(rgbAt(jpeg.bitmap, 6, 2), Rgb{0, 0, 255}, 24));
+}
+
+TEST_F(PictureFiles, PathsKeepTheirCase) {
+    const QString upper = path(QStringLiteral("Photo.JPG"));
+    store(upper, encodeJpeg(halves()));
+    EXPECT_EQ(readPicture(upper).height, 4);
+    // The lower-cased name is another file, here a missing one.
+    const QString lower = path(QStringLiteral("photo.jpg"));
+    const QString message = userErrorOf([&] { readPicture(lower); }, lower);
+    EXPECT_TRUE(message.contains(QLatin1String("could not be opened"))) << message.toStdString();
+}
+
+TEST_F(PictureFiles, OtherFormatsGoThroughQt) {
+    for (const char* name : {"halves.gif", "halves.tif", "halves.webp"}) {
+        SCOPED_TRACE(name);
+        const DecodedPicture picture =
+            readPicture(QStringLiteral(VELTMOOR_TEST_DATA "/picture/") + QLatin1String(name));
+        ASSERT_EQ(picture.width, 8);
+        ASSERT_EQ(picture.height, 4);
+        EXPECT_EQ(picture.bitmap, halves());
+    }
+
+    const QString png = path(QStringLiteral("halves.png"));
+    writePng(png, halves());
+    EXPECT_EQ(contentOf(png).left(4), QByteArray("\x89PNG"));
+    EXPECT_EQ(readPicture(png).bitmap, halves());
+}
+
+TEST_F(PictureFiles, TransparencyShowsWhitePaper) {
+    QImage image(3, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    image.setPixel(1, 0, qRgba(0, 0, 0, 0));
+    image.setPixel(2, 0, qRgba(0, 0, 255, 51)); // a fifth blue, four fifths white
+    const QString png = path(QStringLiteral("glass.png"));
+    ASSERT_TRUE(image.save(png, "PNG"));
+    const Bitmap bitmap = readPicture(png).bitmap;
+    EXPECT_EQ(rgbAt(bitmap, 0, 0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(rgbAt(bitmap, 1, 0), (Rgb{255, 255, 255}));
+    EXPECT_EQ(rgbAt(bitmap, 2, 0), (Rgb{204, 204, 255}));
+}
+
+TEST_F(PictureFiles, UnreadableFilesNameThemselves) {
+    const QString text = path(QStringLiteral("notes.bmp"));
+    store(text, QByteArray("Shopping list: string, tags, glue\n"));
+    const QString message = userErrorOf([&] { readPicture(text); }, text);
+    EXPECT_TRUE(message.contains(QLatin1String("not a picture this program can read")))
+        << message.toStdString();
+
+    const QString empty = path(QStringLiteral("empty.jpg"));
+    store(empty, QByteArray());
+    userErrorOf([&] { readPicture(empty); }, empty);
+
+    const QString truncatedPng = path(QStringLiteral("cut.png"));
+    writePng(truncatedPng, halves());
+    store(truncatedPng, contentOf(truncatedPng).left(20));
+    userErrorOf([&] { readPicture(truncatedPng); }, truncatedPng);
+}
+
+TEST_F(PictureFiles, WrittenFilesAreReadByAnotherReader) {
+    const QString bmp24 = path(QStringLiteral("sheet.bmp"));
+    writeBmp24(bmp24, halves());
+    const QImage viaQt(bmp24);
+    ASSERT_FALSE(viaQt.isNull());
+    EXPECT_EQ(Bitmap::fromQImage(viaQt), halves());
+    EXPECT_EQ(viaQt.dotsPerMeterX(), 3780);
+
+    IndexedBitmap tinted;
+    tinted.width = 3;
+    tinted.height = 2;
+    tinted.palette[0] = rgbColor(0, 0, 0);
+    tinted.palette[255] = rgbColor(255, 255, 234);
+    tinted.indices = {0, 255, 0, 255, 255, 0};
+    const QString bmp8 = path(QStringLiteral("~~3.bmp"));
+    writeBmp8(bmp8, tinted);
+    const QImage indexed(bmp8);
+    ASSERT_FALSE(indexed.isNull());
+    EXPECT_EQ(indexed.depth(), 8);
+    EXPECT_EQ(indexed.colorCount(), 256);
+    EXPECT_EQ(indexed.pixelIndex(1, 0), 255);
+    EXPECT_EQ(indexed.pixel(1, 0), qRgb(255, 255, 234));
+    EXPECT_EQ(readPicture(bmp8).bitmap, tinted.toBitmap());
+
+    const QString jpeg = path(QStringLiteral("tag.jpg"));
+    writeJpeg(jpeg, halves());
+    const QImage jpegViaQt(jpeg);
+    ASSERT_FALSE(jpegViaQt.isNull());
+    EXPECT_TRUE(near(rgbAt(Bitmap::fromQImage(jpegViaQt), 6, 1), Rgb{0, 0, 255}, 24));
+}
+
+TEST_F(PictureFiles, FailedWritesLeaveTheEarlierFile) {
+    const QString target = path(QStringLiteral("export.jpg"));
+    writeJpeg(target, halves());
+    const QByteArray before = contentOf(target);
+
+    userErrorOf([&] { writeJpeg(target, Bitmap()); }, target);
+    // Wider than JPEG allows: the encoder fails after the file was chosen.
+    userErrorOf([&] { writeJpeg(target, Bitmap(70000, 1)); }, target);
+    userErrorOf([&] { writeBmp24(target, Bitmap(0, 5)); }, target);
+    EXPECT_EQ(contentOf(target), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("export.jpg")});
+
+    const QString nowhere = path(QStringLiteral("no such folder/export.bmp"));
+    const QString message = userErrorOf([&] { writeBmp24(nowhere, halves()); }, nowhere);
+    EXPECT_TRUE(message.contains(QLatin1String("could not be written"))) << message.toStdString();
+    const QString folderItself = folder.path();
+    userErrorOf([&] { writePng(folderItself, halves()); }, folderItself);
+}
+
+} // namespace
+} // namespace veltmoor
