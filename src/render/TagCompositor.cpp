@@ -116,10 +116,13 @@ int cutLineWidth(RenderMode mode, bool printing) {
     return mode == RenderMode::Preview ? 10 : 3;
 }
 
+bool TagCompositionInput::composes() const {
+    return slotNumber == 0 || (!slot.FileName.isEmpty() && QFileInfo(slot.FileName).isFile());
+}
+
 ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures) {
     ComposedTag result;
-    if (input.slotNumber != 0 &&
-        (input.slot.FileName.isEmpty() || !QFileInfo(input.slot.FileName).isFile())) {
+    if (!input.composes()) {
         return result;
     }
     const int W = input.TagWidthDots;
@@ -147,23 +150,6 @@ ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures
     result.floatingImage = halfSize(result.tag);
     result.composed = true;
     return result;
-}
-
-ComposedTag RefreshTessels(std::span<img> slotTable, const TagCompositionInput& shared,
-                           PictureCache& pictures) {
-    ComposedTag last;
-    TagCompositionInput input = shared;
-    for (int slot = 1; slot <= 9 && slot < static_cast<int>(slotTable.size()); ++slot) {
-        input.slotNumber = slot;
-        input.slot = slotTable[static_cast<std::size_t>(slot)];
-        input.slot.TagImage = Bitmap();
-        ComposedTag composed = DrawTagReal(input, pictures);
-        if (composed.composed) {
-            slotTable[static_cast<std::size_t>(slot)].TagImage = composed.tag;
-            last = std::move(composed);
-        }
-    }
-    return last;
 }
 
 } // namespace veltmoor

@@ -8,8 +8,6 @@
 
 #include <QString>
 
-#include <span>
-
 namespace veltmoor {
 
 // Everything one composition reads.
@@ -22,6 +20,9 @@ struct TagCompositionInput {
     RenderMode mode = RenderMode::Single;
     bool Printing = false;
     PageMetrics page;
+
+    // A sheet slot composes only while its picture file exists; the sample always does.
+    bool composes() const;
 };
 
 // What a composition gives back; `composed` is false when a sheet slot's picture file is
@@ -53,11 +54,5 @@ int cutLineWidth(RenderMode mode, bool printing);
 // Composes one tag: background inside the outline, the picture, the shape cut, the cut
 // line, the hole and the texts. Throws UserError when the picture cannot be decoded.
 ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures);
-
-// Recomposes the sheet's slots 1 to 9 in a row from their stored pictures, each into its
-// own TagImage; slots without a picture keep what they had. `shared` gives everything but
-// the slot. Returns the last composition (its page grid belongs to the current size).
-ComposedTag RefreshTessels(std::span<img> slotTable, const TagCompositionInput& shared,
-                           PictureCache& pictures);
 
 } // namespace veltmoor

@@ -1,5 +1,18 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/cli/DesignDescription.h"
+#include "app/design/DesignComposition.h"
+#include "app/design/TagDesign.h"
+#include "output/ImageExport.h"
+#include "output/PrinterMetrics.h"
+#include "output/SheetLayout.h"
+#include "platform/Errors.h"
+#include "render/PageGrid.h"
+#include "setupfile/SetupFile.h"
+
+#include <QRegularExpression>
+
+#include <optional>
 #include <ostream>
 
 #ifndef VELTMOOR_VERSION
@@ -10,35 +23,249 @@ namespace veltmoor {
 
 namespace {
 
-void printUsage(std::ostream& stream) {
-    stream << "Usage: veltmoor-tags [--help] [--version]\n"
-              "\n"
-              "Designs and prints sheets of hanging tags.\n"
-              "\n"
-              "Options:\n"
-              "  --help       show this text\n"
-              "  --version    show the program's version\n";
+constexpr const char* kUsage =
+    "Usage: veltmoor-tags [DESIGN.vmg]\n"
+    "       veltmoor-tags render DESIGN.vmg -o OUT [--tag N] [--mode single|preview|print]\n"
+    "                            [--email] [--printable WxH@DPI]\n"
+    "       veltmoor-tags layout DESIGN.vmg [--printable WxH@DPI]\n"
+    "       veltmoor-tags info DESIGN.vmg\n"
+    "       veltmoor-tags --help | --version\n"
+    "\n"
+    "Designs and prints sheets of hanging tags. Without a verb the window opens.\n"
+    "\n"
+    "  render   writes the sheet (or with --tag N the tag of slot N) as .bmp, .jpg or .png\n"
+    "  layout   prints the size label and the page grid in tag dots (1/200 inch)\n"
+    "  info     prints the design as JSON\n"
+    "\n"
+    "  -o OUT             the picture to write; its extension picks the format\n"
+    "  --tag N            one tag (slot 1 to 9) instead of the sheet\n"
+    "  --mode MODE        cut-line width: single (3 dots), preview (10) or print (1)\n"
+    "  --email            the reduced size for e-mail (sheet 75 dpi, tag 100 dpi)\n"
+    "  --printable WxH@DPI  the printable page in printer dots, e.g. 4800x6300@600;\n"
+    "                     without it the built-in PDF printer's page is used\n";
+
+// A usage mistake: reported with the usage text and exit status 2.
+struct UsageError {
+    std::string message;
+};
+
+struct Options {
+    QString verb;
+    QString designPath;
+    QString outputPath;
+    std::optional<int> tag;
+    RenderMode mode = RenderMode::Single;
+    bool printing = false;
+    bool email = false;
+    std::optional<PageMetrics> printable;
+};
+
+PageMetrics parsePrintable(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,6})x(\\d{1,6})@(\\d{1,5})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) {
+        throw UsageError{"--printable takes WIDTHxHEIGHT@DPI in printer dots, for example "
+                         "4800x6300@600."};
+    }
+    const int dpi = match.captured(3).toInt();
+    if (dpi <= 0) {
+        throw UsageError{"--printable needs a resolution above 0 dots per inch."};
+    }
+    return {match.captured(1).toInt(), match.captured(2).toInt(), dpi, dpi};
+}
+
+void parseMode(const QString& text, Options& options) {
+    if (text == QLatin1String("single")) {
+        options.mode = RenderMode::Single;
+    } else if (text == QLatin1String("preview")) {
+        options.mode = RenderMode::Preview;
+    } else if (text == QLatin1String("print")) {
+        options.mode = RenderMode::Print;
+        options.printing = true;
+    } else {
+        throw UsageError{"--mode takes single, preview or print."};
+    }
+}
+
+int parseTag(const QString& text) {
+    bool ok = false;
+    const int tag = text.toInt(&ok);
+    if (!ok || tag < 1 || tag > 9) {
+        throw UsageError{"--tag takes a slot number from 1 to 9."};
+    }
+    return tag;
+}
+
+Options parseOptions(const QStringList& arguments) {
+    Options options;
+    options.verb = arguments.value(1);
+    const auto valueAfter = [&](int& index) {
+        if (index + 1 >= arguments.size()) {
+            throw UsageError{arguments.at(index).toStdString() + " needs a value."};
+        }
+        return arguments.at(++index);
+    };
+    for (int index = 2; index < arguments.size(); ++index) {
+        const QString& argument = arguments.at(index);
+        if (argument == QLatin1String("-o")) {
+            options.outputPath = valueAfter(index);
+        } else if (argument == QLatin1String("--tag")) {
+            options.tag = parseTag(valueAfter(index));
+        } else if (argument == QLatin1String("--mode")) {
+            parseMode(valueAfter(index), options);
+        } else if (argument == QLatin1String("--email")) {
+            options.email = true;
+        } else if (argument == QLatin1String("--printable")) {
+            options.printable = parsePrintable(valueAfter(index));
+        } else if (argument.startsWith(QLatin1Char('-')) || !options.designPath.isEmpty()) {
+            throw UsageError{"unexpected argument \"" + argument.toStdString() + "\"."};
+        } else {
+            options.designPath = argument;
+        }
+    }
+    if (options.designPath.isEmpty()) {
+        throw UsageError{options.verb.toStdString() + " needs a design file."};
+    }
+    const bool renders = options.verb == QLatin1String("render");
+    if (renders && options.outputPath.isEmpty()) {
+        throw UsageError{"render needs -o OUT."};
+    }
+    if (!renders && (!options.outputPath.isEmpty() || options.tag || options.email ||
+                     options.mode != RenderMode::Single)) {
+        throw UsageError{"-o, --tag, --mode and --email belong to render."};
+    }
+    if (options.verb == QLatin1String("info") && options.printable) {
+        throw UsageError{"--printable belongs to render and layout."};
+    }
+    return options;
+}
+
+// The page the design prints on: the one given, else the built-in PDF printer's, turned
+// when the design asks for landscape.
+PageMetrics pageFor(const Options& options, const TagDesign& design) {
+    if (options.printable) {
+        return *options.printable;
+    }
+    PageMetrics page = builtInPdfPrinterMetricsForSystemLocale().pageMetrics();
+    if (design.landscape) {
+        std::swap(page.PageWidth, page.PageHeight);
+        std::swap(page.PixelsPerInchX, page.PixelsPerInchY);
+    }
+    return page;
+}
+
+// The design as the window has it right after opening the file from the welcome page.
+TagDesign openDesign(const QString& path, std::ostream& err) {
+    TagDesign design = TagDesign::atFirstActivation();
+    OpenSetupFileOptions openOptions;
+    // Only the sizes are needed here, not thumbnails; the compositor decodes at the size
+    // each tag shows its picture.
+    openOptions.pictureOptions = PictureReadOptions{1, 1};
+    const OpenSetupFileResult opened = openSetupFile(path, design, openOptions);
+    const QString problems = opened.pictureProblemMessage();
+    if (!problems.isEmpty()) {
+        err << "veltmoor-tags: " << problems.toStdString() << "\n";
+    }
+    return design;
+}
+
+int render(const Options& options, std::ostream& err) {
+    TagDesign design = openDesign(options.designPath, err);
+    design.renderMode = options.mode;
+    design.Printing = options.printing;
+    const PageMetrics page = pageFor(options, design);
+    PictureCache pictures;
+    if (options.tag) {
+        design.CurrentSlot = *options.tag;
+        const ComposedTag composed = composeCurrentSlot(design, page, pictures);
+        if (!composed.composed) {
+            throw UserError(QStringLiteral("Tag %1 of %2 has no picture, so there is no tag "
+                                           "to render.")
+                                .arg(*options.tag)
+                                .arg(options.designPath));
+        }
+        exportPicture(options.outputPath, composed.tag,
+                      options.email ? ExportSize::TagForEmail : ExportSize::Full);
+        return kExitOk;
+    }
+    RefreshTessels(design, page, pictures);
+    const Bitmap sheet =
+        composeSheet(design.Slots, design.pageGrid, design.TagWidthDots, design.TagHeightDots);
+    exportPicture(options.outputPath, sheet,
+                  options.email ? ExportSize::SheetForEmail : ExportSize::Full);
+    return kExitOk;
+}
+
+int layout(const Options& options, std::ostream& out, std::ostream& err) {
+    const TagDesign design = openDesign(options.designPath, err);
+    const PageGrid grid =
+        computePageGrid(pageFor(options, design), design.TagWidthDots, design.TagHeightDots);
+    out << sizeLabelText(design.TagWidthDots, design.TagHeightDots, grid).toStdString() << "\n"
+        << "TagsAcross=" << grid.TagsAcross << "\n"
+        << "TagsDown=" << grid.TagsDown << "\n"
+        << "SheetMarginX=" << grid.SheetMarginX << "\n"
+        << "SheetMarginY=" << grid.SheetMarginY << "\n"
+        << "SheetWidth=" << grid.SheetWidth << "\n"
+        << "SheetHeight=" << grid.SheetHeight << "\n";
+    return kExitOk;
+}
+
+int info(const Options& options, std::ostream& out, std::ostream& err) {
+    const TagDesign design = openDesign(options.designPath, err);
+    out << describeDesignAsJson(design).toStdString();
+    return kExitOk;
+}
+
+int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    const Options options = parseOptions(arguments);
+    if (options.verb == QLatin1String("render")) {
+        return render(options, err);
+    }
+    if (options.verb == QLatin1String("layout")) {
+        return layout(options, out, err);
+    }
+    return info(options, out, err);
+}
+
+bool isVerb(const QString& word) {
+    return word == QLatin1String("render") || word == QLatin1String("layout") ||
+           word == QLatin1String("info");
 }
 
 } // namespace
 
 bool isCommandLineRequest(const QStringList& arguments) {
-    return arguments.size() > 1 && arguments.at(1).startsWith(QLatin1Char('-'));
+    const QString first = arguments.value(1);
+    return arguments.size() > 1 && (first.startsWith(QLatin1Char('-')) || isVerb(first));
 }
 
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        printUsage(out);
+        out << kUsage;
         return kExitOk;
     }
     if (first == QLatin1String("--version")) {
         out << "veltmoor-tags " << VELTMOOR_VERSION << "\n";
         return kExitOk;
     }
-    err << "veltmoor-tags: unknown option or verb \"" << first.toStdString() << "\".\n";
-    printUsage(err);
-    return kExitBadUsage;
+    if (!isVerb(first)) {
+        err << "veltmoor-tags: unknown option or verb \"" << first.toStdString() << "\".\n\n"
+            << kUsage;
+        return kExitBadUsage;
+    }
+    try {
+        return runVerb(arguments, out, err);
+    } catch (const UsageError& error) {
+        err << "veltmoor-tags: " << error.message << "\n\n" << kUsage;
+        return kExitBadUsage;
+    } catch (const UserError& error) {
+        err << "veltmoor-tags: " << error.message().toStdString() << "\n";
+        return kExitBadInput;
+    } catch (const std::bad_alloc&) {
+        err << "veltmoor-tags: there is not enough memory for this design.\n";
+        return kExitBadInput;
+    }
 }
 
 } // namespace veltmoor

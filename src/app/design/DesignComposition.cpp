@@ -2,6 +2,18 @@
 
 namespace veltmoor {
 
+namespace {
+
+void loadTextBlockIntoMemo(TagDesign& design) {
+    const QString& text =
+        design.Slots.at(static_cast<std::size_t>(design.CurrentSlot)).TextBlockText;
+    if (design.TextBlockMemoText != text) {
+        design.TextBlockMemoChange(text);
+    }
+}
+
+} // namespace
+
 TagCompositionInput compositionInputFor(const TagDesign& design, int slot,
                                         const PageMetrics& page) {
     TagCompositionInput input;
@@ -20,7 +32,13 @@ TagCompositionInput compositionInputFor(const TagDesign& design, int slot,
 
 ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
     const int slot = design.CurrentSlot;
-    ComposedTag composed = DrawTagReal(compositionInputFor(design, slot, page), pictures);
+    TagCompositionInput input = compositionInputFor(design, slot, page);
+    if (!input.composes()) {
+        return {};
+    }
+    loadTextBlockIntoMemo(design);
+    input.settings.TextBlockWidth = design.settings.TextBlockWidth;
+    ComposedTag composed = DrawTagReal(input, pictures);
     if (composed.composed) {
         design.Slots.at(static_cast<std::size_t>(slot)).TagImage = composed.tag;
         design.pageGrid = composed.grid;
@@ -28,8 +46,22 @@ ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, Pictu
     return composed;
 }
 
-void refreshSheetSlots(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
-    RefreshTessels(design.Slots, compositionInputFor(design, kFirstSheetSlot, page), pictures);
+void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
+    const int current = design.CurrentSlot;
+    const ReloadFlag reload = design.ReloadFromFiles;
+    design.ReloadFromFiles = ReloadFlag::Yes;
+    try {
+        for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+            design.CurrentSlot = slot;
+            composeCurrentSlot(design, page, pictures);
+        }
+    } catch (...) {
+        design.CurrentSlot = current;
+        design.ReloadFromFiles = reload;
+        throw;
+    }
+    design.CurrentSlot = current;
+    design.ReloadFromFiles = ReloadFlag::No;
     // The grid follows the tag size and the page alone, so it is known even when no slot
     // holds a picture.
     design.pageGrid = computePageGrid(page, design.TagWidthDots, design.TagHeightDots);

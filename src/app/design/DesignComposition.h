@@ -9,11 +9,14 @@ namespace veltmoor {
 // command line all build it here, so they compose the same tag.
 TagCompositionInput compositionInputFor(const TagDesign& design, int slot, const PageMetrics& page);
 
-// Composes the design's current slot as the window does, and records the page grid it
-// computed. Returns the composition (composed is false for a slot without its picture).
+// Composes the design's current slot as the window does: the slot's text block is loaded
+// into the memo first, which measures the block's width again when its text differs from
+// what the memo held. Records the tag in the slot and the page grid in the design.
+// Returns the composition (composed is false for a slot without its picture).
 ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, PictureCache& pictures);
 
-// Recomposes slots 1 to 9 for a sheet and records the page grid.
-void refreshSheetSlots(TagDesign& design, const PageMetrics& page, PictureCache& pictures);
+// Recomposes the sheet's slots 1 to 9 in a row from their stored pictures, each into its
+// own TagImage; the current slot is restored afterwards.
+void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pictures);
 
 } // namespace veltmoor
