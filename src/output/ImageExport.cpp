@@ -1,5 +1,6 @@
 #include "output/ImageExport.h"
 
+#include "output/DotArithmetic.h"
 #include "platform/Canvas.h"
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"
@@ -31,7 +32,7 @@ constexpr int kExportJpegQuality = 100;
 } // namespace
 
 PictureSize emailSheetSize(int width, int height) {
-    return PictureSize{width * 75 / 200, height * 75 / 200};
+    return PictureSize{mulDiv(width, 75, 200), mulDiv(height, 75, 200)};
 }
 
 PictureSize emailTagSize(int width, int height) {
