@@ -1,0 +1,203 @@
+#include "app/cli/CommandLine.h"
+
+#include "platform/PictureFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace veltmoor {
+namespace {
+
+QString samplePath(const char* name) {
+    return QDir(QStringLiteral(VELTMOOR_TEST_DATA "/../../samples")).filePath(QLatin1String(name));
+}
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(QStringList arguments) {
+    arguments.prepend(QStringLiteral("veltmoor-tags"));
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun result;
+    result.status = runCommandLine(arguments, out, err);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+const QString kLetter = QStringLiteral("4800x6300@600");
+
+TEST(CommandLineUsage, HelpAndVersion) {
+    EXPECT_EQ(run({"--help"}).status, kExitOk);
+    EXPECT_NE(run({"--help"}).out.find("render DESIGN.vmg"), std::string::npos);
+    const CliRun version = run({"--version"});
+    EXPECT_EQ(version.status, kExitOk);
+    EXPECT_EQ(version.out.rfind("veltmoor-tags ", 0), 0u);
+}
+
+TEST(CommandLineUsage, MistakesGiveStatusTwoAndTheUsage) {
+    const QString design = samplePath("gift-tags.vmg");
+    for (const QStringList& arguments :
+         {QStringList{"frobnicate"}, QStringList{"render", design},
+          QStringList{"render", design, "-o", "x.bmp", "--tag", "10"},
+          QStringList{"render", design, "-o", "x.bmp", "--mode", "fast"},
+          QStringList{"layout", design, "--printable", "4800x6300"},
+          QStringList{"layout", design, "--printable", "4800x6300@0"}, QStringList{"layout"},
+          QStringList{"info", design, "-o", "x.bmp"}, QStringList{"render", design, "-o"}}) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, kExitBadUsage) << arguments.join(' ').toStdString();
+        EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+    }
+}
+
+TEST(CommandLineUsage, VerbsAreCommandLineRequestsAndDesignsAreNot) {
+    EXPECT_TRUE(isCommandLineRequest({"veltmoor-tags", "render"}));
+    EXPECT_TRUE(isCommandLineRequest({"veltmoor-tags", "--version"}));
+    EXPECT_FALSE(isCommandLineRequest({"veltmoor-tags"}));
+    EXPECT_FALSE(isCommandLineRequest({"veltmoor-tags", "my design.vmg"}));
+}
+
+TEST(CommandLineLayout, SizeLabelThenTheGrid) {
+    const CliRun result = run({"layout", samplePath("gift-tags.vmg"), "--printable", kLetter});
+    ASSERT_EQ(result.status, kExitOk) << result.err;
+    // 2.00 x 3.25 inch tags on 1600 x 2100 tag dots: 4 across, 3 down, 75 left over.
+    EXPECT_EQ(result.out, "Tag Width = 2.00 Height = 3.25 Tags Down = 3 Across = 4\n"
+                          "TagsAcross=4\nTagsDown=3\nSheetMarginX=0\nSheetMarginY=75\n"
+                          "SheetWidth=1600\nSheetHeight=2100\n");
+}
+
+TEST(CommandLineInfo, TheDesignAsJson) {
+    const CliRun result = run({"info", samplePath("price-tags.vmg")});
+    ASSERT_EQ(result.status, kExitOk) << result.err;
+    QJsonParseError error;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out;
+    const QJsonArray slotList = document.object().value("slots").toArray();
+    ASSERT_EQ(slotList.size(), 9);
+    const QJsonObject first = slotList.at(0).toObject();
+    EXPECT_EQ(first.value("slot").toInt(), 1);
+    EXPECT_TRUE(first.value("FileName").toString().endsWith("pictures/jam.jpg"));
+    EXPECT_EQ(first.value("ValueText").toString(), "$4.50");
+    EXPECT_EQ(first.value("PictureWidth").toInt(), 800);
+    EXPECT_EQ(first.value("ImageSize").toInt(), 70);
+    EXPECT_EQ(first.size(), 19) << "the slot number and the 18 stored fields";
+    const QJsonObject settings = document.object().value("settings").toObject();
+    EXPECT_EQ(settings.size(), 36);
+    EXPECT_EQ(settings.value("TagType").toInt(), 14);
+    EXPECT_EQ(settings.value("ValueFontName").toString(), "Times New Roman");
+    EXPECT_EQ(settings.value("ValueFontStyle").toString(), "Bold ");
+    EXPECT_EQ(settings.value("Width").toString(), "1.50");
+    EXPECT_EQ(settings.value("TextBlockFontColor").toInt(), -16777208);
+}
+
+class CommandLineRender : public ::testing::Test {
+protected:
+    QString output(const char* name) { return folder_.filePath(QLatin1String(name)); }
+    QTemporaryDir folder_;
+};
+
+TEST_F(CommandLineRender, SheetTagAndEmailSizes) {
+    const QString design = samplePath("gift-tags.vmg");
+    ASSERT_EQ(run({"render", design, "-o", output("sheet.bmp"), "--printable", kLetter}).status,
+              kExitOk);
+    DecodedPicture sheet = readPicture(output("sheet.bmp"));
+    EXPECT_EQ(sheet.width, 1600);
+    EXPECT_EQ(sheet.height, 2100);
+    // The first tag starts at the top margin; above it the sheet is white.
+    EXPECT_EQ(sheet.bitmap.pixelColor(800, 40), clWhite);
+
+    ASSERT_EQ(run({"render", design, "-o", output("tag.png"), "--tag", "2"}).status, kExitOk);
+    EXPECT_EQ(readPicture(output("tag.png")).width, 400);
+    EXPECT_EQ(readPicture(output("tag.png")).height, 650);
+
+    ASSERT_EQ(
+        run({"render", design, "-o", output("mail.jpg"), "--email", "--printable", kLetter}).status,
+        kExitOk);
+    EXPECT_EQ(readPicture(output("mail.jpg")).width, 600);
+    EXPECT_EQ(readPicture(output("mail.jpg")).height, 787);
+
+    ASSERT_EQ(run({"render", design, "-o", output("tagmail.jpg"), "--tag", "1", "--email"}).status,
+              kExitOk);
+    EXPECT_EQ(readPicture(output("tagmail.jpg")).width, 200);
+    EXPECT_EQ(readPicture(output("tagmail.jpg")).height, 325);
+}
+
+TEST_F(CommandLineRender, ModePicksTheCutLineWidth) {
+    // Slot 1 of the price tags: the ticket's left side runs down column 0 in the cut-line
+    // colour; count how far in it reaches at mid-height.
+    const QString design = samplePath("price-tags.vmg");
+    const auto cutLineColumns = [&](const char* mode) {
+        const QString path = output("mode.bmp");
+        EXPECT_EQ(run({"render", design, "-o", path, "--tag", "1", "--mode", mode}).status,
+                  kExitOk);
+        const Bitmap tag = readPicture(path).bitmap;
+        const TColor line = tag.pixelColor(0, tag.height() / 2);
+        int columns = 0;
+        while (columns < 20 && tag.pixelColor(columns, tag.height() / 2) == line) {
+            ++columns;
+        }
+        return columns;
+    };
+    EXPECT_EQ(cutLineColumns("print"), 1);
+    EXPECT_EQ(cutLineColumns("single"), 2);
+    EXPECT_GE(cutLineColumns("preview"), 5);
+}
+
+TEST_F(CommandLineRender, BadInputGivesStatusOneNamingTheFile) {
+    const QString broken = output("broken.vmg");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1 CutLine\r\n0 TagType\r\n");
+    file.close();
+    const CliRun result = run({"layout", broken});
+    EXPECT_EQ(result.status, kExitBadInput);
+    EXPECT_NE(result.err.find("broken.vmg"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("Usage:"), std::string::npos);
+
+    const CliRun missing = run({"info", output("nowhere.vmg")});
+    EXPECT_EQ(missing.status, kExitBadInput);
+    EXPECT_NE(missing.err.find("nowhere.vmg"), std::string::npos);
+
+    const CliRun wrongFormat =
+        run({"render", samplePath("gift-tags.vmg"), "-o", output("sheet.gif")});
+    EXPECT_EQ(wrongFormat.status, kExitBadInput);
+    EXPECT_NE(wrongFormat.err.find("sheet.gif"), std::string::npos);
+}
+
+TEST_F(CommandLineRender, MissingPictureIsReportedAndTheRestRenders) {
+    QFile source(samplePath("gift-tags.vmg"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QByteArray text = source.readAll();
+    text.replace("pictures/ornament.jpg", "pictures/lost.jpg");
+    // The copy lives elsewhere, so point its remaining picture at the samples folder.
+    text.replace("\"pictures/pine.jpg\"", "\"" + samplePath("pictures/pine.jpg").toUtf8() + "\"");
+    const QString copy = output("copy.vmg");
+    QFile target(copy);
+    ASSERT_TRUE(target.open(QIODevice::WriteOnly));
+    target.write(text);
+    target.close();
+
+    const CliRun result = run({"render", copy, "-o", output("sheet.png"), "--printable", kLetter});
+    EXPECT_EQ(result.status, kExitOk) << result.err;
+    EXPECT_NE(result.err.find("lost.jpg"), std::string::npos) << result.err;
+    EXPECT_TRUE(QFile::exists(output("sheet.png")));
+
+    const CliRun tag = run({"render", copy, "-o", output("tag2.png"), "--tag", "2"});
+    EXPECT_EQ(tag.status, kExitBadInput) << "slot 2 has no picture to render";
+}
+
+} // namespace
+} // namespace veltmoor
