@@ -151,7 +151,8 @@ public:
 
 private:
     [[noreturn]] void endsEarly(const char* what) const {
-        error_.fail(QStringLiteral("the tag line ends before its %1.").arg(QLatin1String(what)));
+        error_.fail(QStringLiteral("the tag line ends at its %1, before all 18 fields.")
+                        .arg(QLatin1String(what)));
     }
 
     void expectComma(const char* what) {
