@@ -1,8 +1,6 @@
 #include "app/design/TextMeasure.h"
 
-#include "render/TextBlockLines.h"
-
-#include <algorithm>
+#include "render/TextBlockWidth.h"
 
 namespace veltmoor {
 
@@ -14,14 +12,8 @@ int measureTextWidth(const Font& font, const QString& text) {
 }
 
 int textBlockWidthFor(const Font& textBlockFont, const QString& textBlockText) {
-    Font measuringFont;
-    measuringFont.name = textBlockFont.name;
-    measuringFont.sizePoints = textBlockFont.sizePoints * 2;
-    int widest = 0;
-    for (const QString& line : textBlockDisplayLines(textBlockText)) {
-        widest = std::max(widest, measureTextWidth(measuringFont, line));
-    }
-    return widest;
+    // One rule for the window, the design files and the tag: the block's own measurement.
+    return measureTextBlockWidth(textBlockText, textBlockFont);
 }
 
 } // namespace veltmoor
