@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/TColor.h"
+
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace veltmoor {
+
+// Every question the window puts to the user goes through here, so that tests can
+// answer them and the window never blocks in a dialog it did not expect. An empty
+// optional means the user cancelled.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A picture file (the formats the program reads); initialFolder may be empty.
+    virtual std::optional<QString> openPicture(const QString& title,
+                                               const QString& initialFolder) = 0;
+    virtual std::optional<QString> openFile(const QString& title, const QString& filter,
+                                            const QString& initialFolder) = 0;
+    virtual std::optional<QString> saveFile(const QString& title, const QString& filter,
+                                            const QString& defaultSuffix,
+                                            const QString& initialFolder) = 0;
+    // The colour dialog, opened with its custom colours showing.
+    virtual std::optional<TColor> chooseColor(TColor initial) = 0;
+    // Face, size and bold/italic only: colour and the underline/strike-out effects are
+    // chosen elsewhere and come back as they went in.
+    virtual std::optional<Font> chooseFont(const Font& initial) = 0;
+    // A plain message with an OK button.
+    virtual void message(const QString& text, const QString& caption = QString()) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool askYesNo(const QString& text, const QString& caption) = 0;
+};
+
+// The real dialogs, parented to the given window.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent) : parent_(parent) {}
+
+    std::optional<QString> openPicture(const QString& title, const QString& initialFolder) override;
+    std::optional<QString> openFile(const QString& title, const QString& filter,
+                                    const QString& initialFolder) override;
+    std::optional<QString> saveFile(const QString& title, const QString& filter,
+                                    const QString& defaultSuffix,
+                                    const QString& initialFolder) override;
+    std::optional<TColor> chooseColor(TColor initial) override;
+    std::optional<Font> chooseFont(const Font& initial) override;
+    void message(const QString& text, const QString& caption = QString()) override;
+    bool askYesNo(const QString& text, const QString& caption) override;
+
+private:
+    QWidget* parent_;
+};
+
+// The Qt font that stands for one of our fonts at the given point size.
+QFont toQFont(const Font& font);
+
+} // namespace veltmoor

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/ui/Prompts.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <variant>
+
+namespace veltmoor::testing {
+
+// Answers the window's questions from a script and keeps a log of everything asked.
+// A question with no scripted answer of its kind is cancelled (No) and noted in
+// unanswered, so a test can tell an unexpected dialog from an expected one.
+class ScriptedPrompts : public Prompts {
+public:
+    struct Cancel {};
+    using Answer = std::variant<Cancel, QString, TColor, Font, bool>;
+
+    void answer(Answer next) { answers_.push_back(std::move(next)); }
+    void answerPath(const QString& path) { answer(path); }
+    void answerColor(TColor color) { answer(color); }
+    void answerYes() { answer(true); }
+    void answerNo() { answer(false); }
+    void cancelNext() { answer(Cancel{}); }
+
+    std::optional<QString> openPicture(const QString& title, const QString&) override {
+        asked << QStringLiteral("openPicture: ") + title;
+        return take<QString>();
+    }
+    std::optional<QString> openFile(const QString& title, const QString&, const QString&) override {
+        asked << QStringLiteral("openFile: ") + title;
+        return take<QString>();
+    }
+    std::optional<QString> saveFile(const QString& title, const QString&, const QString&,
+                                    const QString&) override {
+        asked << QStringLiteral("saveFile: ") + title;
+        return take<QString>();
+    }
+    std::optional<TColor> chooseColor(TColor initial) override {
+        asked << QStringLiteral("chooseColor: %1").arg(initial, 6, 16, QLatin1Char('0'));
+        return take<TColor>();
+    }
+    std::optional<Font> chooseFont(const Font& initial) override {
+        asked << QStringLiteral("chooseFont: %1 %2").arg(initial.name).arg(initial.sizePoints);
+        return take<Font>();
+    }
+    void message(const QString& text, const QString&) override { messages << text; }
+    bool askYesNo(const QString& text, const QString& caption) override {
+        asked << QStringLiteral("askYesNo: ") + caption + QStringLiteral(": ") + text;
+        return take<bool>().value_or(false);
+    }
+
+    bool scriptUsedUp() const { return answers_.empty(); }
+
+    QStringList asked;
+    QStringList messages;
+    QStringList unanswered;
+
+private:
+    template <class T> std::optional<T> take() {
+        if (answers_.empty()) {
+            unanswered << asked.constLast();
+            return std::nullopt;
+        }
+        Answer next = std::move(answers_.front());
+        answers_.pop_front();
+        if (std::holds_alternative<Cancel>(next)) {
+            return std::nullopt;
+        }
+        if (!std::holds_alternative<T>(next)) {
+            unanswered << asked.constLast();
+            return std::nullopt;
+        }
+        return std::get<T>(next);
+    }
+
+    std::deque<Answer> answers_;
+};
+
+} // namespace veltmoor::testing
