@@ -1,0 +1,171 @@
+// A sheet of nine different 12-megapixel photos, 2.00 x 4.00 inch tags on a Letter page at
+// 600 dpi, from the start of `veltmoor-tags render` to the written BMP, against (a) djpeg
+// decoding the nine photos at full size and (b) ImageMagick's montage laying them on a page
+// of the same pixel size. Each runs as its own process; the peak memory of the render is
+// reported as a counter (kilobytes).
+#include "SyntheticPhoto.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using namespace veltmoor;
+
+struct SheetFolder {
+    QTemporaryDir folder;
+    QStringList photos;
+    QString design;
+
+    SheetFolder() {
+        QString slotLines;
+        for (int slot = 1; slot <= 9; ++slot) {
+            const QString photo =
+                QDir(folder.path()).filePath(QStringLiteral("photo%1.jpg").arg(slot));
+            bench::writeSyntheticPhotoJpeg(photo, slot);
+            photos << photo;
+            slotLines +=
+                QStringLiteral("Tag%1,\"%2\",4000,3000,750,\"%2\",\"$%1.00\",\"GIFT\",\"\","
+                               "0,0,0,16777215,255,100,50,50,99,0\r\n")
+                    .arg(slot)
+                    .arg(photo);
+        }
+        design = QDir(folder.path()).filePath(QStringLiteral("sheet.vmg"));
+        QFile file(design);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write((slotLines + settingLines()).toLatin1());
+        }
+    }
+
+    static QString settingLines() {
+        return QStringLiteral(
+            "1 CutLine\r\n0 TagType\r\n\"Times New Roman\" ValueFontName\r\n18 ValueFontSize\r\n"
+            "0 ValueFontColor\r\n\"Bold \" ValueFontStyle\r\n2 ValuePlace\r\n\"Arial\" "
+            "TextFontName\r\n10 TextFontSize\r\n255 TextFontColor\r\n\"Bold \" "
+            "TextFontStyle\r\n3 TextPlace\r\n\"Times New Roman\" TextBlockFontName\r\n10 "
+            "TextBlockFontSize\r\n-16777208 TextBlockFontColor\r\n\"Bold \" "
+            "TextBlockFontStyle\r\n30 TextBlockWOffset\r\n90 TextBlockHOffset\r\n1 "
+            "TestBlockAlignment\r\n1 Copies\r\n-1 Printer\r\nPortrait PrinterOrientation\r\noff "
+            "NoHole\r\noff BlankSheet\r\non FloatingTag\r\noff AddressLabels\r\n4.00 "
+            "Height\r\n2.00 Width\r\n.12 HoleWidth\r\n.12 HoleHeight\r\n50 "
+            "HoleWidthOffset\r\n6 HoleHeightOffset\r\n100 ImageSize\r\n50 "
+            "ImageHorizontalOffset\r\n50 ImageVerticalOffset\r\n0 PrintImageAdjust\r\n");
+    }
+
+    QString output(const char* name) const {
+        return QDir(folder.path()).filePath(QLatin1String(name));
+    }
+};
+
+const SheetFolder& sheetFolder() {
+    static const SheetFolder folder;
+    return folder;
+}
+
+struct ChildResult {
+    int status = -1;
+    long peakKilobytes = 0;
+};
+
+ChildResult runChild(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    ChildResult result;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        rusage usage{};
+        wait4(pid, &status, 0, &usage);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.peakKilobytes = usage.ru_maxrss;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return result;
+}
+
+void RenderSheetOfNinePhotos(benchmark::State& state) {
+    const SheetFolder& folder = sheetFolder();
+    long peak = 0;
+    for (auto _ : state) {
+        const ChildResult result =
+            runChild({VELTMOOR_CLI_PATH, "render", folder.design.toStdString(), "-o",
+                      folder.output("sheet.bmp").toStdString(), "--printable", "4800x6300@600"});
+        if (result.status != 0) {
+            state.SkipWithError("veltmoor-tags render failed");
+            break;
+        }
+        peak = std::max(peak, result.peakKilobytes);
+    }
+    state.counters["peak_kB"] = static_cast<double>(peak);
+}
+BENCHMARK(RenderSheetOfNinePhotos)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void DjpegNinePhotosFullSize(benchmark::State& state) {
+    const SheetFolder& folder = sheetFolder();
+    for (auto _ : state) {
+        for (const QString& photo : folder.photos) {
+            if (runChild({"djpeg", "-outfile", "/dev/null", photo.toStdString()}).status != 0) {
+                state.SkipWithError("djpeg failed (package libjpeg-turbo-progs)");
+                return;
+            }
+        }
+    }
+}
+BENCHMARK(DjpegNinePhotosFullSize)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void MontageNinePhotos(benchmark::State& state) {
+    const SheetFolder& folder = sheetFolder();
+    std::vector<std::string> arguments{"montage"};
+    for (const QString& photo : folder.photos) {
+        arguments.push_back(photo.toStdString());
+    }
+    // Four across, three down on 1600 x 2100 pixels: tiles of 400 x 700.
+    for (const char* option : {"-tile", "4x3", "-geometry", "400x700+0+0"}) {
+        arguments.emplace_back(option);
+    }
+    arguments.push_back(folder.output("montage.bmp").toStdString());
+    long peak = 0;
+    for (auto _ : state) {
+        const ChildResult result = runChild(arguments);
+        if (result.status != 0) {
+            state.SkipWithError("montage failed (package imagemagick)");
+            break;
+        }
+        peak = std::max(peak, result.peakKilobytes);
+    }
+    state.counters["peak_kB"] = static_cast<double>(peak);
+}
+BENCHMARK(MontageNinePhotos)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
