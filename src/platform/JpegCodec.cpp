@@ -255,8 +255,13 @@ DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessage
     const int orientation = orientationFromMarkers(info);
     const bool swap = orientationSwapsAxes(orientation);
     picture_errors::checkPictureSize(name, info.image_width, info.image_height, options.maxPixels);
-    // Bounds what a progressive file can make libjpeg hold for its coefficients.
-    info.mem->max_memory_to_use = static_cast<long>(options.maxPixels * 8 + (16l << 20));
+    // A backstop for what libjpeg may hold for a progressive file's coefficients: two
+    // bytes for each of up to four components, over the picture padded to whole MCUs.
+    const auto padded = [](JDIMENSION extent) {
+        return (static_cast<long>(extent) + 31) / 32 * 32;
+    };
+    info.mem->max_memory_to_use =
+        padded(info.image_width) * padded(info.image_height) * 8 + (16l << 20);
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : kPixelColorSpace;

@@ -9,6 +9,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <cstring>
 #include <exception>
 
 namespace veltmoor {
@@ -48,6 +49,29 @@ Bitmap composeOverWhite(const QImage& image) {
         }
     }
     return bitmap;
+}
+
+// Qt's PNG reader takes a cut-off file for a whole one, and libpng can spend seconds on a
+// chunk whose length runs past the end of the data; walking the chunks first turns both
+// into a plain "damaged".
+void checkPngChunks(const QByteArray& bytes, const QString& name) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto size = static_cast<std::size_t>(bytes.size());
+    std::size_t pos = 8; // the signature
+    while (size - pos >= 12) {
+        const std::size_t length = (std::size_t{data[pos]} << 24) |
+                                   (std::size_t{data[pos + 1]} << 16) |
+                                   (std::size_t{data[pos + 2]} << 8) | data[pos + 3];
+        const bool end = std::memcmp(data + pos + 4, "IEND", 4) == 0;
+        if (length > size - pos - 12) {
+            picture_errors::damaged(name, QStringLiteral("the file ends inside a PNG chunk"));
+        }
+        pos += 12 + length;
+        if (end) {
+            return;
+        }
+    }
+    picture_errors::damaged(name, QStringLiteral("the file ends before the PNG end marker"));
 }
 
 DecodedPicture decodeWithQt(const QByteArray& bytes, const QString& name,
@@ -130,6 +154,9 @@ DecodedPicture decodePicture(const QByteArray& bytes, const QString& nameForMess
         picture.width = picture.bitmap.width();
         picture.height = picture.bitmap.height();
         return picture;
+    }
+    if (startsWith(bytes, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A})) {
+        checkPngChunks(bytes, nameForMessages);
     }
     return decodeWithQt(bytes, nameForMessages, options);
 }

@@ -113,6 +113,17 @@ TEST_F(PictureFiles, UnreadableFilesNameThemselves) {
     writePng(truncatedPng, halves());
     store(truncatedPng, contentOf(truncatedPng).left(20));
     userErrorOf([&] { readPicture(truncatedPng); }, truncatedPng);
+
+    // Cut just before its end chunk, and with a chunk that claims more than the file has.
+    writePng(truncatedPng, halves());
+    const QByteArray png = contentOf(truncatedPng);
+    for (const QByteArray& damaged :
+         {png.left(png.size() - 12),
+          png.left(33) + QByteArray("\x00\x10\x00\x00tEXt", 8) + png.mid(33)}) {
+        store(truncatedPng, damaged);
+        const QString words = userErrorOf([&] { readPicture(truncatedPng); }, truncatedPng);
+        EXPECT_TRUE(words.contains(QLatin1String("damaged"))) << words.toStdString();
+    }
 }
 
 TEST_F(PictureFiles, WrittenFilesAreReadByAnotherReader) {

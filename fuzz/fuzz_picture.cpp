@@ -1,0 +1,34 @@
+// Feeds arbitrary bytes to the loader that picks the decoder by content, Qt's readers
+// included.
+#include "platform/Errors.h"
+#include "platform/PictureFile.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // Qt finds its image plugins through the application object.
+    static std::unique_ptr<QCoreApplication> application =
+        std::make_unique<QCoreApplication>(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    veltmoor::PictureReadOptions options;
+    options.maxPixels = 1'000'000; // keeps every input cheap; the checks are the same
+    try {
+        const veltmoor::DecodedPicture picture =
+            veltmoor::decodePicture(bytes, QStringLiteral("fuzz.picture"), options);
+        if (picture.bitmap.isEmpty() || picture.width <= 0 || picture.height <= 0) {
+            __builtin_trap();
+        }
+    } catch (const veltmoor::UserError&) {
+    }
+    return 0;
+}
