@@ -81,13 +81,5 @@ TEST(InchText, TagSizesHaveADigitBeforeThePointAndHoleSizesDoNot) {
     EXPECT_EQ(holeSizeInchText(50), QStringLiteral(".50"));
 }
 
-TEST(UpDownRange, LimitsPositionsToTheControlsRange) {
-    EXPECT_EQ(kTagSizeRange.limit(30), 50);
-    EXPECT_EQ(kTagSizeRange.limit(501), 500);
-    EXPECT_EQ(kTagSizeRange.limit(250), 250);
-    EXPECT_EQ(kHoleWidthOffsetRange.limit(0), 1);
-    EXPECT_EQ(kPrintImageAdjustRange.limit(-80), -50);
-}
-
 } // namespace
 } // namespace veltmoor

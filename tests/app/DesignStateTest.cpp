@@ -166,17 +166,6 @@ TEST(TagSize, ApplyTagSizeLeavesAnEditBeingTypedInAlone) {
     EXPECT_EQ(design.TagRect, (Rect{0, 0, 1000, 300}));
 }
 
-TEST(HoleSize, TypedWidthIsReadWhileTheHeightOnlyFollowsItsUpDown) {
-    TagDesign design = TagDesign::atFirstActivation();
-    design.HoleWidthEditKeyUp(QStringLiteral(".2"));
-    EXPECT_EQ(design.settings.hole.width, 20);
-    EXPECT_THROW(design.HoleWidthEditKeyUp(QStringLiteral("1")), ValueOutOfRange);
-    EXPECT_EQ(design.settings.hole.width, 20);
-    design.HoleHeightUpDownClick(5);
-    EXPECT_EQ(design.holeHeightEditText(), QStringLiteral(".05"));
-    EXPECT_EQ(design.holeWidthEditText(), QStringLiteral(".20"));
-}
-
 struct MirrorCase {
     int fromShape;
     int toShape;
@@ -269,15 +258,6 @@ TEST(AddressLabels, ClearingTheBoxRestoresNothing) {
     EXPECT_TRUE(design.settings.hole.noHole);
 }
 
-TEST(AddressLabels, AskFirstOnlyOnceTheDesignHasBeenRefreshed) {
-    TagDesign design = TagDesign::atFirstActivation();
-    EXPECT_FALSE(design.addressLabelsNeedsConfirmation());
-    design.ReloadFromFiles = ReloadFlag::No;
-    EXPECT_TRUE(design.addressLabelsNeedsConfirmation());
-    design.ReloadFromFiles = ReloadFlag::Yes;
-    EXPECT_FALSE(design.addressLabelsNeedsConfirmation());
-}
-
 TEST(TextBlockWidth, IsTheWidestLineInTheFaceAtTwiceTheSizeWithoutStyle) {
     TagDesign design = TagDesign::atFirstActivation();
     design.CurrentSlot = 2;
@@ -321,34 +301,6 @@ TEST(Printer, AnIndexNamingNoPrinterSelectsTheDefault) {
     design.selectPrinter(PrinterList{}, 0);
     EXPECT_EQ(design.PrinterIndex, -1);
     EXPECT_TRUE(design.PrinterName.isEmpty());
-}
-
-TEST(SlotPictureSize, RecordsTheAspectAndSlotOneAppliesTheTagSize) {
-    TagDesign design = TagDesign::atFirstActivation();
-    design.recordSlotPicture(4, 400, 1000);
-    EXPECT_EQ(slotOf(design, 4).AspectPermille, 2500);
-    design.recordSlotPicture(4, 1000, 400);
-    EXPECT_EQ(slotOf(design, 4).AspectPermille, 400);
-    EXPECT_EQ(slotOf(design, 4).PictureWidth, 1000);
-    design.WidthUpDownPosition = 300;
-    EXPECT_EQ(design.recordSlotPicture(4, 3, 3), Redraw::None);
-    EXPECT_EQ(design.TagWidthDots, 400);
-    EXPECT_EQ(design.recordSlotPicture(1, 3, 3), Redraw::Scheduled);
-    EXPECT_EQ(design.TagWidthDots, 600);
-}
-
-TEST(SetValues, ShowsTheCurrentSlotWithoutChangingAnyOtherSlot) {
-    TagDesign design = TagDesign::atFirstActivation();
-    slotOf(design, 3).ValueText = QStringLiteral("$9");
-    slotOf(design, 3).ImageSize = 150;
-    slotOf(design, 3).BackgroundColor = clAqua;
-    slotOf(design, 1).ValueText = QStringLiteral("$1");
-    design.CurrentSlot = 3;
-    design.SetValues();
-    EXPECT_EQ(design.ValueEditText, QStringLiteral("$9"));
-    EXPECT_EQ(design.ImageSizeUpDownPosition, 150);
-    EXPECT_EQ(design.BackgroundColorChoice, clAqua);
-    EXPECT_EQ(slotOf(design, 1).ValueText, QStringLiteral("$1"));
 }
 
 } // namespace

@@ -30,22 +30,6 @@ TEST(SetupFileSlotLine, MatchesTheDocumentedExampleByteForByte) {
                              "\"Aug 17, 2002\",\"\",\"\",0,0,0,16777215,255,100,50,50,99,0"));
 }
 
-TEST(SetupFileSlotLine, CarriesEachSlotsOwnPictureSizeAndOffsets) {
-    TagDesign design = TagDesign::atFirstActivation();
-    slotOf(design, 1).FileName = QStringLiteral("/a.bmp");
-    slotOf(design, 1).ImageSize = 150;
-    slotOf(design, 1).ImageHorizontalOffset = 10;
-    slotOf(design, 1).ImageVerticalOffset = 90;
-    slotOf(design, 2).FileName = QStringLiteral("/b.bmp");
-    design.ImageSizeUpDownPosition = 70; // what the page shows for the current slot
-    const QStringList lines = setupFileLines(design);
-    EXPECT_TRUE(lines.at(0).endsWith(QStringLiteral(",150,10,90,99,0")))
-        << lines.at(0).toStdString();
-    EXPECT_TRUE(lines.at(1).endsWith(QStringLiteral(",100,50,50,99,0")))
-        << lines.at(1).toStdString();
-    EXPECT_EQ(lines.at(2 + 32), QStringLiteral("70 ImageSize"));
-}
-
 // The design the program holds when its welcome page is first shown, with one picture in
 // slot 5, written as the file format lays it out line by line.
 TEST(SetupFileBytes, WritesTheWholeFileWithCrLfLineEnds) {
@@ -162,21 +146,6 @@ TEST(DesignTextEncoding, ReadsUtf8WithOrWithoutAMarkAndEverythingElseAsWindows12
     EXPECT_EQ(decodeDesignText(QByteArray("\x81\x8d")), QStringLiteral("\u0081\u008d"));
     // A UTF-8 sequence cut short at the end is not UTF-8.
     EXPECT_EQ(decodeDesignText(QByteArray("a\xc3")), QStringLiteral("a\u00c3"));
-}
-
-TEST(SaveSetupFile, ReplacesAnEarlierFileWhole) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("sheet.vmg"));
-    {
-        QFile earlier(path);
-        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-        earlier.write(QByteArray(5000, 'x'));
-    }
-    const TagDesign design = TagDesign::atFirstActivation();
-    saveSetupFile(path, design);
-    QFile written(path);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), setupFileBytes(design));
 }
 
 TEST(SaveSetupFile, AFolderThatDoesNotExistIsReportedWithThePath) {
