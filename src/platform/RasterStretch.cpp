@@ -9,33 +9,54 @@ namespace veltmoor::raster {
 
 namespace {
 
-// The three channels of a pixel travel together in one 64-bit word, 21 bits apart (blue at
-// bit 0, green at 21, red at 42), so that one multiply-add filters all of them. A lane
-// holds up to 2^21 - 1: enough for 255 times a weight total of 8192.
-constexpr std::uint64_t lanes(std::uint64_t each) {
-    return each | (each << 21) | (each << 42);
+// Filtering works on the channels in place: masking a pixel with 0x00FF00FF leaves red
+// and blue in two 16-bit lanes, shifting it down by 8 first does the same for alpha and
+// green. With weights that sum to 256 a lane never exceeds 255 * 256, so one multiply
+// weighs two channels at once, and on 64-bit words two pixels at a time.
+constexpr std::uint32_t kTotal = 256;
+constexpr std::uint64_t kLanes64 = 0x00FF00FF00FF00FFull;
+constexpr std::uint64_t kHalf64 = 0x0080008000800080ull;
+constexpr std::uint32_t kLanes32 = 0x00FF00FFu;
+constexpr std::uint32_t kHalf32 = 0x00800080u;
+
+inline std::uint64_t loadPair(const Pixel* pixels) {
+    std::uint64_t pair;
+    std::memcpy(&pair, pixels, sizeof pair);
+    return pair;
 }
 
-inline std::uint64_t spread(Pixel pixel) {
-    return (pixel & 0xFFu) | (std::uint64_t{pixel & 0xFF00u} << 13) |
-           (std::uint64_t{pixel & 0xFF0000u} << 26);
+// Rounds weighted lanes (value * 256) back to 8 bits, still in their lanes.
+inline std::uint64_t roundLanes(std::uint64_t weighted) {
+    return ((weighted + kHalf64) >> 8) & kLanes64;
+}
+inline std::uint32_t roundLanes(std::uint32_t weighted) {
+    return ((weighted + kHalf32) >> 8) & kLanes32;
 }
 
-inline Pixel gather(std::uint64_t word) {
-    return 0xFF000000u | static_cast<Pixel>(word & 0xFFu) |
-           static_cast<Pixel>((word >> 13) & 0xFF00u) |
-           static_cast<Pixel>((word >> 26) & 0xFF0000u);
+// Adds up to four weighted source rows into the per-pair sums, two pixels per word. The
+// rows and weights are copied into locals so that they stay in registers.
+template <int Rows>
+void addWeightedRows(const Pixel* const* rows, const std::uint64_t* weights, int pairs,
+                     std::uint64_t* sumsRedBlue, std::uint64_t* sumsAlphaGreen, bool first) {
+    const Pixel* from[Rows];
+    std::uint64_t weight[Rows];
+    for (int r = 0; r < Rows; ++r) {
+        from[r] = rows[r];
+        weight[r] = weights[r];
+    }
+    for (int pair = 0; pair < pairs; ++pair) {
+        std::uint64_t redBlue = first ? 0 : sumsRedBlue[pair];
+        std::uint64_t alphaGreen = first ? 0 : sumsAlphaGreen[pair];
+#pragma GCC unroll 4
+        for (int r = 0; r < Rows; ++r) {
+            const std::uint64_t two = loadPair(from[r] + 2 * pair);
+            redBlue += weight[r] * (two & kLanes64);
+            alphaGreen += weight[r] * ((two >> 8) & kLanes64);
+        }
+        sumsRedBlue[pair] = redBlue;
+        sumsAlphaGreen[pair] = alphaGreen;
+    }
 }
-
-// The rows are weighted to 8192, reduced to 12 bits per channel, then the columns are
-// weighted to 256, which leaves 20 bits per lane before the final rounding.
-constexpr std::uint32_t kRowTotal = 8192;
-constexpr int kRowShift = 9;
-constexpr std::uint32_t kColumnTotal = 256;
-constexpr int kColumnShift = 12;
-constexpr std::uint64_t kRowRounding = lanes(1u << (kRowShift - 1));
-constexpr std::uint64_t kMiddleMask = lanes(0xFFF);
-constexpr std::uint64_t kColumnRounding = lanes(1u << (kColumnShift - 1));
 
 std::int64_t floorDivide(std::int64_t numerator, std::int64_t divisor) {
     const std::int64_t quotient = numerator / divisor;
@@ -154,43 +175,93 @@ void stretchSmooth(Bitmap& target, Rect destination, const Bitmap& source) {
     if (visible.isEmpty()) {
         return;
     }
-    const Taps columns = makeTaps(destination.left, width, source.width(), visible.xLow,
-                                  visible.xHigh, kColumnTotal);
+    const Taps columns =
+        makeTaps(destination.left, width, source.width(), visible.xLow, visible.xHigh, kTotal);
     const Taps rows =
-        makeTaps(destination.top, height, source.height(), visible.yLow, visible.yHigh, kRowTotal);
+        makeTaps(destination.top, height, source.height(), visible.yLow, visible.yHigh, kTotal);
 
-    const int sourceColumns = columns.sourceHigh - columns.sourceLow;
-    std::vector<std::uint64_t> middle(static_cast<std::size_t>(sourceColumns));
-    std::uint64_t* const sums = middle.data();
+    // One target row at a time: first the source rows are weighed together into one row
+    // of the source's width (red-blue and alpha-green words kept apart), then its columns.
+    const int low = columns.sourceLow;
+    const int count = columns.sourceHigh - low;
+    std::vector<std::uint32_t> redBlue(static_cast<std::size_t>(count));
+    std::vector<std::uint32_t> alphaGreen(static_cast<std::size_t>(count));
+    std::vector<std::uint64_t> sumsRedBlue(static_cast<std::size_t>(count / 2));
+    std::vector<std::uint64_t> sumsAlphaGreen(static_cast<std::size_t>(count / 2));
+    std::vector<const Pixel*> tapRows;
+    std::vector<std::uint64_t> tapWeights;
     for (int y = visible.yLow; y < visible.yHigh; ++y) {
         const auto rowIndex = static_cast<std::size_t>(y - visible.yLow);
-        const std::uint32_t* rowWeights = rows.weights.data() + rows.offset[rowIndex];
-        std::fill(middle.begin(), middle.end(), 0);
+        tapRows.clear();
+        tapWeights.clear();
         for (int tap = 0; tap < rows.count[rowIndex]; ++tap) {
-            const std::uint64_t weight = rowWeights[tap];
-            if (weight == 0) {
-                continue;
-            }
-            const Pixel* from = source.row(rows.first[rowIndex] + tap) + columns.sourceLow;
-            for (int i = 0; i < sourceColumns; ++i) {
-                sums[i] += weight * spread(from[i]);
+            const std::uint32_t weight = rows.weights[rows.offset[rowIndex] + tap];
+            if (weight != 0) {
+                tapRows.push_back(source.row(rows.first[rowIndex] + tap) + low);
+                tapWeights.push_back(weight);
             }
         }
-        for (int i = 0; i < sourceColumns; ++i) {
-            sums[i] = ((sums[i] + kRowRounding) >> kRowShift) & kMiddleMask;
+        const std::size_t taps = tapRows.size();
+        const int pairs = count / 2;
+        for (std::size_t done = 0; done < taps; done += 4) {
+            const bool first = done == 0;
+            const Pixel* const* group = tapRows.data() + done;
+            const std::uint64_t* groupWeights = tapWeights.data() + done;
+            switch (std::min<std::size_t>(taps - done, 4)) {
+            case 1:
+                addWeightedRows<1>(group, groupWeights, pairs, sumsRedBlue.data(),
+                                   sumsAlphaGreen.data(), first);
+                break;
+            case 2:
+                addWeightedRows<2>(group, groupWeights, pairs, sumsRedBlue.data(),
+                                   sumsAlphaGreen.data(), first);
+                break;
+            case 3:
+                addWeightedRows<3>(group, groupWeights, pairs, sumsRedBlue.data(),
+                                   sumsAlphaGreen.data(), first);
+                break;
+            default:
+                addWeightedRows<4>(group, groupWeights, pairs, sumsRedBlue.data(),
+                                   sumsAlphaGreen.data(), first);
+                break;
+            }
+        }
+        for (int pair = 0; pair < pairs; ++pair) {
+            const std::uint64_t rb = roundLanes(sumsRedBlue[static_cast<std::size_t>(pair)]);
+            const std::uint64_t ag = roundLanes(sumsAlphaGreen[static_cast<std::size_t>(pair)]);
+            const auto at = static_cast<std::size_t>(2 * pair);
+            redBlue[at] = static_cast<std::uint32_t>(rb);
+            redBlue[at + 1] = static_cast<std::uint32_t>(rb >> 32);
+            alphaGreen[at] = static_cast<std::uint32_t>(ag);
+            alphaGreen[at + 1] = static_cast<std::uint32_t>(ag >> 32);
+        }
+        if (count % 2 != 0) {
+            // The odd last column, on its own so that no pair reads past the row.
+            const int i = count - 1;
+            std::uint32_t sumRedBlue = 0;
+            std::uint32_t sumAlphaGreen = 0;
+            for (std::size_t tap = 0; tap < taps; ++tap) {
+                const Pixel pixel = tapRows[tap][i];
+                const auto weight = static_cast<std::uint32_t>(tapWeights[tap]);
+                sumRedBlue += weight * (pixel & kLanes32);
+                sumAlphaGreen += weight * ((pixel >> 8) & kLanes32);
+            }
+            redBlue[static_cast<std::size_t>(i)] = roundLanes(sumRedBlue);
+            alphaGreen[static_cast<std::size_t>(i)] = roundLanes(sumAlphaGreen);
         }
 
         Pixel* to = target.row(y);
         for (int x = visible.xLow; x < visible.xHigh; ++x) {
             const auto columnIndex = static_cast<std::size_t>(x - visible.xLow);
-            const std::uint32_t* columnWeights =
-                columns.weights.data() + columns.offset[columnIndex];
-            const std::uint64_t* in = sums + (columns.first[columnIndex] - columns.sourceLow);
-            std::uint64_t sum = kColumnRounding;
+            const std::uint32_t* weights = columns.weights.data() + columns.offset[columnIndex];
+            const auto first = static_cast<std::size_t>(columns.first[columnIndex] - low);
+            std::uint32_t sumRedBlue = kHalf32;
+            std::uint32_t sumAlphaGreen = kHalf32;
             for (int tap = 0; tap < columns.count[columnIndex]; ++tap) {
-                sum += std::uint64_t{columnWeights[tap]} * in[tap];
+                sumRedBlue += weights[tap] * redBlue[first + static_cast<std::size_t>(tap)];
+                sumAlphaGreen += weights[tap] * alphaGreen[first + static_cast<std::size_t>(tap)];
             }
-            to[x] = gather(sum >> kColumnShift);
+            to[x] = 0xFF000000u | ((sumRedBlue >> 8) & kLanes32) | (sumAlphaGreen & ~kLanes32);
         }
     }
 }
