@@ -1,6 +1,6 @@
 #include "output/ImageExport.h"
 
-#include "output/DotArithmetic.h"
+#include "platform/DotArithmetic.h"
 #include "platform/Canvas.h"
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"

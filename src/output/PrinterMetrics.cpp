@@ -1,6 +1,6 @@
 #include "output/PrinterMetrics.h"
 
-#include "output/DotArithmetic.h"
+#include "platform/DotArithmetic.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "output/StripPlan.h"
 
-#include "output/DotArithmetic.h"
+#include "platform/DotArithmetic.h"
 
 #include <algorithm>
 #include <cstdint>

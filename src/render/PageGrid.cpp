@@ -1,13 +1,15 @@
 #include "render/PageGrid.h"
 
+#include "platform/DotArithmetic.h"
+
 namespace veltmoor {
 
 int sheetWidthDots(const PageMetrics& page) {
-    return page.PixelsPerInchX > 0 ? page.PageWidth * 200 / page.PixelsPerInchX : 0;
+    return mulDiv(page.PageWidth, 200, page.PixelsPerInchX);
 }
 
 int sheetHeightDots(const PageMetrics& page) {
-    return page.PixelsPerInchY > 0 ? page.PageHeight * 200 / page.PixelsPerInchY : 0;
+    return mulDiv(page.PageHeight, 200, page.PixelsPerInchY);
 }
 
 PageGrid computePageGrid(const PageMetrics& page, int tagWidthDots, int tagHeightDots) {

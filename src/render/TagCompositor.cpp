@@ -1,6 +1,7 @@
 #include "render/TagCompositor.h"
 
 #include "platform/Canvas.h"
+#include "platform/DotArithmetic.h"
 #include "render/HoleTag.h"
 #include "render/SamplePicture.h"
 #include "render/TagShapes.h"
@@ -8,17 +9,9 @@
 
 #include <QFileInfo>
 
-#include <cstdint>
-
 namespace veltmoor {
 
 namespace {
-
-// Products of picture and tag sizes can exceed 32 bits for huge pictures; the results
-// always fit, so the arithmetic is widened and the truncating division kept.
-int mulDiv(std::int64_t a, std::int64_t b, std::int64_t c) {
-    return c == 0 ? 0 : static_cast<int>(a * b / c);
-}
 
 struct Picture {
     const Bitmap* bitmap = nullptr;
