@@ -111,15 +111,23 @@ Bitmap applyOrientation(Bitmap stored, int orientation) {
     const bool fromBottom = orientation == 6 || orientation == 7; // sy = h - 1 - x
     const std::ptrdiff_t stride = w;
     const std::ptrdiff_t step = fromBottom ? -stride : stride;
+    // Walked in tiles, so that the stored rows a tile reads stay in the cache.
+    constexpr int kTile = 32;
     Bitmap shown(h, w);
     const Pixel* source = stored.data();
-    for (int y = 0; y < w; ++y) {
-        const std::ptrdiff_t sx = fromRight ? w - 1 - y : y;
-        const std::ptrdiff_t sy = fromBottom ? h - 1 : 0;
-        const std::ptrdiff_t first = sy * stride + sx;
-        Pixel* target = shown.row(y);
-        for (int x = 0; x < h; ++x) {
-            target[x] = source[first + x * step];
+    for (int tileY = 0; tileY < w; tileY += kTile) {
+        const int endY = std::min(w, tileY + kTile);
+        for (int tileX = 0; tileX < h; tileX += kTile) {
+            const int endX = std::min(h, tileX + kTile);
+            for (int y = tileY; y < endY; ++y) {
+                const std::ptrdiff_t sx = fromRight ? w - 1 - y : y;
+                const std::ptrdiff_t sy = fromBottom ? h - 1 : 0;
+                const std::ptrdiff_t first = sy * stride + sx;
+                Pixel* target = shown.row(y);
+                for (int x = tileX; x < endX; ++x) {
+                    target[x] = source[first + x * step];
+                }
+            }
         }
     }
     return shown;
