@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 
 namespace veltmoor {
@@ -62,14 +63,22 @@ constexpr TColor kMaskInside = clBlack;
 // Outside pixels whose region has already been whitened on the tag.
 constexpr TColor kMaskWhitened = clWhite;
 
+Bitmap strokePlane(TagOutlineRoutine outline, int W, int H, int penWidth) {
+    Bitmap plane(W, H, kMaskOutside);
+    if (!plane.isEmpty()) {
+        Canvas canvas(plane);
+        canvas.pen().width = penWidth;
+        outline(canvas, kMaskInside);
+    }
+    return plane;
+}
+
 Bitmap buildMask(TagOutlineRoutine outline, int W, int H, bool wholeTagInside) {
-    Bitmap mask(W, H, kMaskOutside);
+    Bitmap mask = strokePlane(outline, W, H, 1);
     if (mask.isEmpty()) {
         return mask;
     }
     Canvas canvas(mask);
-    canvas.pen().width = 1;
-    outline(canvas, kMaskInside);
     canvas.brush().color = kMaskInside;
     canvas.brush().style = BrushStyle::Solid;
     canvas.floodFill(W / 2, H / 2, kMaskInside, FillMode::Border);
@@ -78,6 +87,128 @@ Bitmap buildMask(TagOutlineRoutine outline, int W, int H, bool wholeTagInside) {
         // inside explicitly so that nothing of the tag can count as outside.
         canvas.setPixel(W - 1, H - 1, kMaskInside);
         canvas.setPixel(0, H - 1, kMaskInside);
+    }
+    return mask;
+}
+
+// The seeds are outside by the shape's design, so a seed that the fill from the centre
+// reached (and that is not on the contour itself) shows a contour with a gap in it.
+bool fillLeakedToASeed(const Bitmap& mask, TagOutlineRoutine outline,
+                       std::span<const Point> seeds) {
+    const Pixel inside = pixelFromColor(kMaskInside);
+    Bitmap stroke;
+    for (const Point seed : seeds) {
+        if (!mask.contains(seed.x, seed.y) || mask.pixel(seed.x, seed.y) != inside) {
+            continue;
+        }
+        if (stroke.isEmpty()) {
+            stroke = strokePlane(outline, mask.width(), mask.height(), 1);
+        }
+        if (stroke.pixel(seed.x, seed.y) != inside) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Where the thin contour has a gap, the fill from the centre runs out into the outside and
+// the tag would not be cut at all. The inside is then found again with the contour drawn
+// with a wider pen, which bridges gaps a few dots wide; the dots next to the thin contour
+// go to whichever side reaches them first, so the cut still follows the thin contour
+// everywhere but at the gap. Returns an empty bitmap when no pen width closes the contour.
+Bitmap maskAcrossGaps(TagOutlineRoutine outline, int W, int H, std::span<const Point> seeds) {
+    enum Label : std::uint8_t { kFree, kStroke, kInsideLabel, kOutsideLabel };
+    constexpr int kWidestBridgingPen = 9;
+    const Pixel strokePixel = pixelFromColor(kMaskInside);
+    const Bitmap stroke = strokePlane(outline, W, H, 1);
+    const auto index = [W](int x, int y) {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(W) +
+               static_cast<std::size_t>(x);
+    };
+    const Point centre{W / 2, H / 2};
+
+    for (int penWidth = 3; penWidth <= kWidestBridgingPen; penWidth += 2) {
+        const Bitmap barrier = strokePlane(outline, W, H, penWidth);
+        if (barrier.pixel(centre.x, centre.y) == strokePixel) {
+            break; // the wide contour swallows the shape's middle
+        }
+        std::vector<Label> labels(static_cast<std::size_t>(W) * static_cast<std::size_t>(H), kFree);
+        for (int y = 0; y < H; ++y) {
+            const Pixel* row = stroke.row(y);
+            for (int x = 0; x < W; ++x) {
+                if (row[x] == strokePixel) {
+                    labels[index(x, y)] = kStroke;
+                }
+            }
+        }
+        std::vector<std::uint32_t> queue;
+        const auto claim = [&](Point from, Label side) {
+            for (const Span& span : floodRegion(barrier, from, kMaskInside, FillMode::Border)) {
+                for (int x = span.left; x < span.right; ++x) {
+                    Label& label = labels[index(x, span.y)];
+                    if (label == kFree) {
+                        label = side;
+                        queue.push_back(static_cast<std::uint32_t>(index(x, span.y)));
+                    }
+                }
+            }
+        };
+        claim(centre, kInsideLabel);
+        bool closed = true;
+        for (const Point seed : seeds) {
+            closed = closed && !(stroke.contains(seed.x, seed.y) &&
+                                 labels[index(seed.x, seed.y)] == kInsideLabel);
+        }
+        if (!closed) {
+            continue;
+        }
+        for (const Point seed : seeds) {
+            if (barrier.contains(seed.x, seed.y) && labels[index(seed.x, seed.y)] == kFree) {
+                claim(seed, kOutsideLabel);
+            }
+        }
+        // Breadth first from both sides at once, never across the thin contour.
+        for (std::size_t next = 0; next < queue.size(); ++next) {
+            const std::uint32_t at = queue[next];
+            const int x = static_cast<int>(at % static_cast<std::uint32_t>(W));
+            const int y = static_cast<int>(at / static_cast<std::uint32_t>(W));
+            const Label side = labels[at];
+            const auto spread = [&](int nx, int ny) {
+                if (nx >= 0 && ny >= 0 && nx < W && ny < H && labels[index(nx, ny)] == kFree) {
+                    labels[index(nx, ny)] = side;
+                    queue.push_back(static_cast<std::uint32_t>(index(nx, ny)));
+                }
+            };
+            spread(x - 1, y);
+            spread(x + 1, y);
+            spread(x, y - 1);
+            spread(x, y + 1);
+        }
+        Bitmap mask(W, H, kMaskOutside);
+        for (int y = 0; y < H; ++y) {
+            Pixel* row = mask.row(y);
+            for (int x = 0; x < W; ++x) {
+                const Label label = labels[index(x, y)];
+                if (label == kStroke || label == kInsideLabel) {
+                    row[x] = strokePixel;
+                }
+            }
+        }
+        return mask;
+    }
+    return {};
+}
+
+// The mask plane a shape is cut by, repaired across contour gaps where the plain fill
+// leaked.
+Bitmap shapeMaskFor(TagOutlineRoutine outline, int W, int H, bool wholeTagInside,
+                    std::span<const Point> seeds) {
+    Bitmap mask = buildMask(outline, W, H, wholeTagInside);
+    if (fillLeakedToASeed(mask, outline, seeds)) {
+        Bitmap repaired = maskAcrossGaps(outline, W, H, seeds);
+        if (!repaired.isEmpty()) {
+            return repaired;
+        }
     }
     return mask;
 }
@@ -147,8 +278,8 @@ void cutShape(int shapeIndex, Canvas& tag) {
     const ShapeRules rules = shapeRules(shapeIndex);
     const int W = tag.bitmap().width();
     const int H = tag.bitmap().height();
-    Bitmap mask = buildMask(rules.outline, W, H, rules.wholeTagInside);
     const std::vector<Point> seeds = rules.seeds(W, H);
+    Bitmap mask = shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, seeds);
     cutByMask(tag, mask, seeds);
 }
 
@@ -446,7 +577,7 @@ Bitmap tagShapeMask(int shapeIndex, int W, int H) {
         return Bitmap(W, H, kMaskOutside);
     }
     const ShapeRules rules = shapeRules(shapeIndex);
-    return buildMask(rules.outline, W, H, rules.wholeTagInside);
+    return shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, rules.seeds(W, H));
 }
 
 std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H) {
@@ -454,6 +585,15 @@ std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H) {
         return {};
     }
     return shapeRules(shapeIndex).seeds(W, H);
+}
+
+Bitmap tagMaskFromOutline(TagOutlineRoutine outline, int W, int H, std::span<const Point> seeds) {
+    return shapeMaskFor(outline, W, H, false, seeds);
+}
+
+void cutTagByOutline(Canvas& tag, TagOutlineRoutine outline, std::span<const Point> seeds) {
+    Bitmap mask = shapeMaskFor(outline, tag.bitmap().width(), tag.bitmap().height(), false, seeds);
+    cutByMask(tag, mask, seeds);
 }
 
 } // namespace veltmoor

@@ -75,6 +75,15 @@ void cutTagToShape(int shapeIndex, Canvas& tag, TColor color);
 // showing a shape on its own.
 Bitmap tagShapeMask(int shapeIndex, int W, int H);
 
+// The same for any outline and its seed points. The inside is what a fill from the tag's
+// centre reaches within the one-dot contour. Should that fill reach a seed (the contour has
+// a gap), the inside is found again across the gap, so that a contour broken by a dot or
+// two still cuts the tag along its strokes instead of not at all.
+Bitmap tagMaskFromOutline(TagOutlineRoutine outline, int W, int H, std::span<const Point> seeds);
+
+// Cuts a tag by the mask of any outline, whitening the outside regions of the seeds.
+void cutTagByOutline(Canvas& tag, TagOutlineRoutine outline, std::span<const Point> seeds);
+
 // The points whose outside regions the mask routine of a shape turns white, in order.
 std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H);
 
