@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace veltmoor {
 namespace {
 
@@ -518,6 +520,41 @@ TEST_F(SetupFileRead, AFileThatCannotBeReadIsReportedWithItsName) {
         FAIL() << "a missing file opened";
     } catch (const UserError& error) {
         EXPECT_TRUE(error.message().contains(path));
+    }
+}
+
+TEST(SetupFileParse, DamagedFilesAreEitherReadOrRefusedWithAMessage) {
+    QFile example(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/two-tags.vmg"));
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    const QByteArray original = example.readAll();
+    std::mt19937 random(20240607);
+    const char replacements[] = {'"', ',', '\r', '\n', '*', '%', ' ', '9', '\xc3', 'T'};
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray damaged = original;
+        const int edits = 1 + static_cast<int>(random() % 4);
+        for (int edit = 0; edit < edits; ++edit) {
+            const auto at =
+                static_cast<qsizetype>(random() % static_cast<unsigned>(damaged.size()));
+            switch (random() % 3) {
+            case 0:
+                damaged[at] = replacements[random() % sizeof(replacements)];
+                break;
+            case 1:
+                damaged.remove(at, 1 + static_cast<qsizetype>(random() % 40));
+                break;
+            default:
+                damaged.insert(at, replacements[random() % sizeof(replacements)]);
+            }
+            if (damaged.isEmpty()) {
+                damaged = "T";
+            }
+        }
+        try {
+            parseSetupFileBytes(damaged, QStringLiteral("damaged.vmg"));
+        } catch (const UserError& error) {
+            EXPECT_TRUE(error.message().startsWith(QStringLiteral("damaged.vmg, line ")))
+                << error.message().toStdString();
+        }
     }
 }
 
