@@ -138,16 +138,6 @@ TEST(BmpReader, FourAndEightBitIndicesUseTheColourTable) {
     EXPECT_EQ(rgbAt(c, 0, 1), (Rgb{0xAB, 0xCD, 0xEF}));
 }
 
-TEST(BmpReader, IndicesBeyondAShortTableShowBlack) {
-    BmpBuilder b;
-    b.width = 1;
-    b.bits = 8;
-    b.colorsUsed = 1;
-    b.palette = {0xFFFFFF};
-    b.pixels = bytesOf({200, 0, 0, 0});
-    EXPECT_EQ(rgbAt(decoded(b), 0, 0), (Rgb{0, 0, 0}));
-}
-
 TEST(BmpReader, SixteenBitDefaultsToFiveFiveFive) {
     BmpBuilder b;
     b.width = 4;

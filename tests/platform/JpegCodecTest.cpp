@@ -442,13 +442,5 @@ TEST(JpegCodec, PaddingBeforeTheEndMarkerIsHarmless) {
     EXPECT_LE(largestDifference(decodeJpeg(padded, kName).bitmap, source), 3);
 }
 
-TEST(JpegCodec, PixelLimitIsCheckedBeforeDecoding) {
-    const QByteArray file = encodeJpeg(gradient(100, 100));
-    PictureReadOptions options;
-    options.maxPixels = 9999;
-    const QString message = userErrorOf([&] { decodeJpeg(file, kName, options); }, kName);
-    EXPECT_TRUE(message.contains(QLatin1String("100 x 100"))) << message.toStdString();
-}
-
 } // namespace
 } // namespace veltmoor
