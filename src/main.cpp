@@ -1,19 +1,56 @@
 #include "app/cli/CommandLine.h"
+#include "app/ui/Prompts.h"
+#include "app/ui/TForm1.h"
+#include "platform/Errors.h"
+#include "platform/WorkingFolder.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 
 #include <iostream>
 
+namespace {
+
+// The window, with nothing but a design file path (or nothing) on the command line.
+int runWindow(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Veltmoor Tags Print"));
+    veltmoor::QtPrompts prompts(nullptr);
+    try {
+        veltmoor::ensureWorkingFolder();
+    } catch (const veltmoor::UserError& error) {
+        prompts.message(error.message());
+        return veltmoor::kExitBadInput;
+    }
+    veltmoor::WindowServices services;
+    services.prompts = &prompts;
+    veltmoor::TForm1 window(services);
+    window.show();
+    if (QCoreApplication::arguments().size() > 1) {
+        // Opening a design file in the window is not there yet; say so rather than
+        // show an empty design as if it were the file.
+        prompts.message(QStringLiteral("The design %1 was not opened: the window cannot open "
+                                       "design files yet.")
+                            .arg(QCoreApplication::arguments().at(1)));
+    }
+    return QApplication::exec();
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index) {
+        arguments << QString::fromLocal8Bit(argv[index]);
+    }
+    if (!veltmoor::isCommandLineRequest(arguments)) {
+        return runWindow(argc, argv);
+    }
     // The command line never needs a display; text still needs the font machinery.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() <= 1) {
-        arguments << QStringLiteral("--help");
-    }
-    return veltmoor::runCommandLine(arguments, std::cout, std::cerr);
+    return veltmoor::runCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
 }

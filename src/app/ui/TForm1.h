@@ -1,0 +1,285 @@
+#pragma once
+
+#include "app/design/TagDesign.h"
+#include "app/ui/RedrawScheduler.h"
+#include "output/PrinterMetrics.h"
+#include "platform/Bitmap.h"
+#include "render/PictureCache.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+
+namespace veltmoor {
+
+class HintTracker;
+class PictureBox;
+class Prompts;
+class RadioGroup;
+class UpDown;
+
+// What the window reaches outside itself. Everything but the prompts may be left empty:
+// the help window, the floating tag window and saving a design attach here.
+struct WindowServices {
+    Prompts* prompts = nullptr; // required
+    std::function<PrinterMetrics()> readPrinterMetrics;
+    // The step-by-step help: the current step (-1 without a help window) and moving on.
+    std::function<int()> currentHelpItem;
+    std::function<void(int done, int next)> advanceHelp;
+    // The floating tag window: shown when the user leaves the welcome page, then given
+    // every composed tag.
+    std::function<void()> showFloatingTag;
+    std::function<void(const Bitmap& tag)> updateFloatingTag;
+    // "Save Tag...": true when the design was saved.
+    std::function<bool()> saveDesign;
+};
+
+// The main window. Its controls carry the names the program has always used for them
+// (the C++ name is the objectName); they show the design held in `design()` and their
+// handlers change it through the design's own operations.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(WindowServices services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TagDesign& design() { return design_; }
+    const TagDesign& design() const { return design_; }
+    const Bitmap& LastTagBitmap() const { return LastTagBitmap_; }
+    const Bitmap& slotThumbnail(int slot) const;
+    QString slotHint(int slot) const;
+    RedrawScheduler& DrawTimer() { return *DrawTimer_; }
+    int compositionCount() const { return compositionCount_; }
+    // Whether "Print Page" and "Preview Sheet" would be offered now.
+    bool sheetCommandsWanted() const { return sheetCommandsWanted_; }
+
+    // Handlers, named after their control and event.
+    void FormCreate();
+    void FormActivate();
+    bool FormCloseQuery();
+    void ContinueButtonClick();
+    void MinimizeMenuClick();
+    void DrawTag(int slot);
+    void DrawTagReal();
+    void DrawTimerTimer();
+    void Timer1Timer();
+    void DisplayHint(const QString& hint);
+    void PageControl1Change();
+    void PageControl2Change();
+    void TypeOfPageRadioGroupClick();
+    void BorderRadioGroupClick();
+    void SetValues();
+    void SlotImageClick(int slot);
+    void OpenImageItemClick(int slot);
+    void ShowImage1ItemClick();
+    void DeleteImageItemClick(int slot);
+    void ImagePopupMenuPopup(int slot);
+    void SlotImageMouseMove(int slot);
+
+    // Pages.
+    QTabWidget* PageControl1 = nullptr;
+    QTabWidget* PageControl2 = nullptr;
+    QWidget* StandardTabSheet = nullptr;
+    QWidget* Images01to15TabSheet = nullptr;
+    QWidget* Text2TabSheet = nullptr;
+    QWidget* AboutTabSheet = nullptr;
+    QWidget* PrintControlTabSheet = nullptr;
+    QWidget* TextTabSheet = nullptr;
+    QWidget* AdvancedTabSheet = nullptr;
+
+    // "Basic".
+    PictureBox* Image2 = nullptr;
+    QLabel* TesselSizeLabel = nullptr;
+    QLabel* Label3 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    PictureBox* AImage = nullptr;
+    PictureBox* BImage = nullptr;
+    PictureBox* cImage = nullptr;
+    PictureBox* DImage = nullptr;
+    RadioGroup* BorderRadioGroup = nullptr;
+    QGroupBox* SelectColorsGroupBox = nullptr;
+    QPushButton* SelectBorderColorButton = nullptr;
+    QPushButton* SelectBackgoundColorButton = nullptr;
+    QGroupBox* TesselSizeGroupBox = nullptr;
+    QLineEdit* WidthEdit = nullptr;
+    UpDown* WidthUpDown = nullptr;
+    QLineEdit* HeightEdit = nullptr;
+    UpDown* HeightUpDown = nullptr;
+    QCheckBox* NoHoleCheckBox = nullptr;
+    QCheckBox* BlankCheckBox = nullptr;
+    QCheckBox* FloatingTagCheckBox = nullptr;
+    QCheckBox* AddressLabelsCheckBox = nullptr;
+    QCheckBox* HelpCheckBox = nullptr;
+
+    // "Images 1 to 9".
+    QGroupBox* SlotImagesGroupBox = nullptr;
+    std::array<PictureBox*, 10> slotBoxes{}; // c01Image .. c09Image at 1..9
+    QGroupBox* WhichGroupBox = nullptr;
+    std::array<QCheckBox*, 10> slotCheckBoxes{}; // CheckBox1 .. CheckBox9 at 1..9
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPlainTextEdit* ImageChangeMemo = nullptr;
+    std::array<QMenu*, 10> slotMenus{};        // Image01PopupMenu .. Image09PopupMenu
+    std::array<QAction*, 10> openImageItems{}; // "Open Image..."
+    std::array<QAction*, 10> showTagItems{};   // "Show Tag"
+    std::array<QAction*, 10> deleteItems{};    // "Delete Image" (none for slot 1)
+
+    // "Text Block".
+    QPlainTextEdit* TextBlockMemo = nullptr;
+    QPushButton* TextBlockMemoSelectFontButton = nullptr;
+    QPushButton* Text1MemoSelectColorButton = nullptr;
+    RadioGroup* Text1RadioGroup = nullptr;
+    QLineEdit* TextBlockWidthOffsetEdit = nullptr;
+    UpDown* TextBlockWidthOffsetUpDown = nullptr;
+    QLineEdit* TextBlockHeightOffsetEdit = nullptr;
+    UpDown* TextBlockHeightOffsetUpDown = nullptr;
+    RadioGroup* TextBlockPositionRadioGroup = nullptr;
+
+    // "About".
+    PictureBox* AboutSampleImage = nullptr;
+    QPlainTextEdit* AboutMemo = nullptr;
+    QPushButton* ContinueButton = nullptr;
+    QPushButton* ExitAboutButton = nullptr;
+
+    // "Control".
+    RadioGroup* TypeOfPageRadioGroup = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* CopiesEdit = nullptr;
+    UpDown* CopiesUpDown = nullptr;
+    QPushButton* PrinterSetupButton = nullptr;
+    QPushButton* PreviewButton = nullptr;
+    QPushButton* PrintButton = nullptr;
+    QPushButton* PreviewTesselButton = nullptr;
+
+    // "Text".
+    QLineEdit* ValueEdit = nullptr;
+    QPushButton* FontButton = nullptr;
+    QPushButton* SelectValueColorButton = nullptr;
+    RadioGroup* ValueRadioGroup = nullptr;
+    QLineEdit* TextEdit = nullptr;
+    QPushButton* TextSelectButton = nullptr;
+    QPushButton* SelectTextColorButton = nullptr;
+    RadioGroup* EdgeRadioGroup = nullptr;
+
+    // "Advanced".
+    QGroupBox* HoleSizePlaceGroupBox = nullptr;
+    QLineEdit* HoleWidthEdit = nullptr;
+    UpDown* HoleWidthUpDown = nullptr;
+    QLineEdit* HoleHeightEdit = nullptr;
+    UpDown* HoleHeightUpDown = nullptr;
+    QLineEdit* HoleWidthOffsetEdit = nullptr;
+    UpDown* HoleWidthOffsetUpDown = nullptr;
+    QLineEdit* HoleHeightOffsetEdit = nullptr;
+    UpDown* HoleHeightOffsetUpDown = nullptr;
+    QGroupBox* ImageSizeGroupBox = nullptr;
+    QLineEdit* ImageSizeEdit = nullptr;
+    UpDown* ImageSizeUpDown = nullptr;
+    QGroupBox* ImageVertOffsetGroupBox = nullptr;
+    QLineEdit* ImageHorizontalOffsetEdit = nullptr;
+    UpDown* ImageHorizontalOffsetUpDown = nullptr;
+    QLineEdit* ImageVerticalOffsetEdit = nullptr;
+    UpDown* ImageVerticalOffsetUpDown = nullptr;
+    QLineEdit* PrintImageAdjustEdit = nullptr;
+    UpDown* PrintImageAdjustUpDown = nullptr;
+
+    // Across the bottom, and the menus.
+    QPlainTextEdit* Memo2 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    std::array<QLabel*, 4> statusPanels{};
+    QMenu* FileMenu = nullptr;
+    QAction* ExitItem = nullptr;
+    QAction* MinimizeMenu = nullptr;
+    QTimer* Timer1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    QWidget* buildBasicPage();
+    QWidget* buildImagesPage();
+    QWidget* buildTextBlockPage();
+    QWidget* buildAboutPage();
+    QWidget* buildControlPage();
+    QWidget* buildTextPage();
+    QWidget* buildAdvancedPage();
+    void buildMenus();
+    void buildStatusBar();
+    void buildSlotMenu(int slot);
+    void connectHandlers();
+
+    // Runs a handler inside the error boundary.
+    void guarded(const std::function<void()>& handler);
+    template <class Sender, class Signal, class Handler>
+    void on(Sender* sender, Signal signal, Handler handler);
+
+    // Follows what a design operation asks for.
+    void follow(Redraw redraw);
+    // Shows the design in the controls without running their handlers.
+    void showDesignInControls();
+    void showSizeTexts();
+    void showHoleSizeTexts();
+    void setTextBlockMemoText(const QString& lines);
+    void setActivePage(QTabWidget* control, QWidget* page);
+    void setPageVisible(QTabWidget* control, QWidget* page, bool visible);
+    void setSheetCommandsEnabled(bool enabled);
+    void advanceHelp(int done, int next);
+    int currentHelpItem() const;
+
+    // The field handlers.
+    void sizeEditKeyUp(QLineEdit* edit);
+    void percentEditChange(PercentField field, QLineEdit* edit, UpDown* upDown);
+    void percentUpDownClick(PercentField field, UpDown* upDown);
+    void TextBlockMemoChange();
+    void TextBlockMemoEnter();
+    void TextBlockMemoExit();
+    void TextBlockPositionRadioGroupClick();
+    void chooseFont(Font& font);
+    void SelectBorderColorButtonClick();
+    void SelectBackgoundColorButtonClick();
+    void SelectTextColorChoice(TColor& choice, void (TagDesign::*setter)(TColor));
+
+    // Slot pictures.
+    void MakeSlotPlaceholders(int first, int last, const QString& word, int firstNumber);
+    bool LoadSlotPicture(int slot);
+    void showSlotThumbnail(int slot);
+    PictureBox* mirrorOf(int slot) const;
+
+    WindowServices services_;
+    Prompts& prompts_;
+    TagDesign design_;
+    PrinterMetrics printerMetrics_;
+    PictureCache pictures_;
+    std::unique_ptr<RedrawScheduler> DrawTimer_;
+    std::unique_ptr<HintTracker> hintTracker_;
+    Bitmap LastTagBitmap_;
+    std::array<Bitmap, 11> SlotThumbnails_;
+    std::array<QString, 11> SlotHints_;
+    // The colour dialogs of the three texts remember their own last choice.
+    TColor ValueColorDialogColor_ = clBlack;
+    TColor TextColorDialogColor_ = clRed;
+    TColor TextBlockColorDialogColor_ = clBlack;
+    bool syncing_ = false;
+    bool sheetCommandsWanted_ = false;
+    int compositionCount_ = 0;
+};
+
+} // namespace veltmoor

@@ -1,0 +1,395 @@
+#include "app/ui/RadioGroup.h"
+#include "app/ui/SlotThumbnails.h"
+#include "app/ui/UpDown.h"
+#include "ui/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace veltmoor {
+namespace {
+
+using testing::near;
+using testing::waitFor;
+using testing::WindowHarness;
+
+// The window past the welcome page with a red square picture for tag 1, the first
+// redraws done.
+struct Designing : WindowHarness {
+    Designing() {
+        startDesigning(picture(QStringLiteral("red.bmp"), 100, 100, clRed));
+        waitFor(450);
+        prompts.asked.clear();
+    }
+    void onlyChecked(std::initializer_list<int> numbers) {
+        for (int slot = 1; slot <= 9; ++slot) {
+            w().slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(
+                std::find(numbers.begin(), numbers.end(), slot) != numbers.end());
+        }
+    }
+};
+
+// --- the redraw scheduler -------------------------------------------------------------
+
+TEST(WindowSchedulerTest, ThreeChangesAHundredMillisecondsApartGiveOneComposition) {
+    Designing h;
+    const int before = h.w().compositionCount();
+    const TColor blue = rgbColor(0, 0, 255);
+    h.prompts.answerColor(rgbColor(0, 255, 0));
+    h.prompts.answerColor(rgbColor(255, 255, 0));
+    h.prompts.answerColor(blue);
+    QElapsedTimer clock;
+    clock.start();
+    h.w().SelectBackgoundColorButton->click();
+    waitFor(100);
+    h.w().SelectBackgoundColorButton->click();
+    waitFor(100);
+    h.w().SelectBackgoundColorButton->click();
+    waitFor(100);
+    if (clock.elapsed() < 390) {
+        EXPECT_EQ(h.w().compositionCount(), before) << "composed before its wait was over";
+    }
+    waitFor(700);
+    EXPECT_EQ(h.w().compositionCount(), before + 1);
+    // The tag really is blue where the picture leaves the background showing.
+    EXPECT_TRUE(near(h.previewPixelForDot(200, 700), blue));
+    EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clRed));
+}
+
+TEST(WindowSchedulerTest, TheMemoWaitsTwoSecondsAndLeavingItBringsBackTheShortWait) {
+    Designing h;
+    TForm1& w = h.w();
+    QFocusEvent in(QEvent::FocusIn);
+    QCoreApplication::sendEvent(w.TextBlockMemo, &in);
+    EXPECT_EQ(w.DrawTimer().interval(), 2000);
+    const int before = w.compositionCount();
+    w.TextBlockMemo->setPlainText(QStringLiteral("Hand made"));
+    waitFor(1200);
+    EXPECT_EQ(w.compositionCount(), before);
+    waitFor(1300);
+    EXPECT_EQ(w.compositionCount(), before + 1);
+    EXPECT_EQ(h.slot(1).TextBlockText, QStringLiteral("Hand made"));
+    EXPECT_TRUE(h.slot(2).TextBlockText.isEmpty()); // typing reaches the current slot only
+
+    QFocusEvent out(QEvent::FocusOut);
+    QCoreApplication::sendEvent(w.TextBlockMemo, &out);
+    EXPECT_EQ(w.DrawTimer().interval(), 400);
+    // Leaving the memo gives its text to every checked slot.
+    EXPECT_EQ(h.slot(2).TextBlockText, QStringLiteral("Hand made"));
+    EXPECT_EQ(h.slot(9).TextBlockText, QStringLiteral("Hand made"));
+}
+
+TEST(WindowSchedulerTest, ACompositionAtOnceLeavesAPendingOneInPlace) {
+    Designing h;
+    TForm1& w = h.w();
+    const int before = w.compositionCount();
+    w.ValueEdit->setText(QStringLiteral("$1"));
+    EXPECT_TRUE(w.DrawTimer().isPending());
+    WindowHarness::leftClick(w.AImage); // composes slot 1 now
+    EXPECT_EQ(w.compositionCount(), before + 1);
+    EXPECT_TRUE(w.DrawTimer().isPending());
+    waitFor(600);
+    EXPECT_EQ(w.compositionCount(), before + 2);
+}
+
+TEST(WindowSchedulerTest, MultiLineTextBlockIsStoredWithWindowsLineBreaks) {
+    Designing h;
+    h.w().TextBlockMemo->setPlainText(QStringLiteral("one\ntwo"));
+    EXPECT_EQ(h.slot(1).TextBlockText, QStringLiteral("one\r\ntwo"));
+}
+
+// --- numeric fields ---------------------------------------------------------------------
+
+TEST(WindowNumericFieldTest, TypedTagWidths) {
+    Designing h;
+    TForm1& w = h.w();
+    WindowHarness::type(w.WidthEdit, QStringLiteral("2.5"));
+    EXPECT_EQ(w.WidthUpDown->position(), 250);
+    EXPECT_EQ(h.design().TagWidthDots, 500);
+    EXPECT_TRUE(h.design().WidthEditTyping);
+    EXPECT_TRUE(h.prompts.messages.isEmpty());
+
+    WindowHarness::type(w.WidthEdit, QStringLiteral("6"));
+    EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("Value must be between 1 and 500")});
+    EXPECT_EQ(h.design().TagWidthDots, 500);
+
+    // .3 inch is held at the smallest width, while the edit keeps what was typed.
+    WindowHarness::type(w.WidthEdit, QStringLiteral(".3"));
+    EXPECT_EQ(w.WidthUpDown->position(), 50);
+    EXPECT_EQ(h.design().TagWidthDots, 100);
+    EXPECT_EQ(w.WidthEdit->text(), QStringLiteral(".3"));
+
+    // Not a number even after filtering: the message, and nothing changes.
+    WindowHarness::type(w.WidthEdit, QStringLiteral("1.2.3"));
+    EXPECT_EQ(h.prompts.messages.size(), 2);
+    EXPECT_EQ(h.design().TagWidthDots, 100);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // An arrow click ends the typing and writes the edit again.
+    w.WidthUpDown->upButton()->click();
+    EXPECT_EQ(w.WidthUpDown->position(), 60);
+    EXPECT_FALSE(h.design().WidthEditTyping);
+    EXPECT_EQ(w.WidthEdit->text(), QStringLiteral("0.60"));
+    EXPECT_EQ(h.design().TagWidthDots, 120);
+    waitFor(450);
+    EXPECT_EQ(h.w().LastTagBitmap().width(), 120);
+}
+
+TEST(WindowNumericFieldTest, HoleSizes) {
+    Designing h;
+    TForm1& w = h.w();
+    EXPECT_EQ(w.HoleWidthEdit->text(), QStringLiteral(".12"));
+    WindowHarness::type(w.HoleWidthEdit, QStringLiteral(".2"));
+    EXPECT_EQ(h.design().settings.hole.width, 20);
+    w.HoleHeightUpDown->downButton()->click();
+    EXPECT_EQ(h.design().settings.hole.height, 11);
+    EXPECT_EQ(w.HoleHeightEdit->text(), QStringLiteral(".11"));
+    // The hole height takes its arrows only.
+    EXPECT_TRUE(w.HoleHeightEdit->isReadOnly());
+    WindowHarness::type(w.HoleWidthEdit, QStringLiteral(".51"));
+    EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("Value must be between 0 and 50")});
+    EXPECT_EQ(h.design().settings.hole.width, 20);
+}
+
+TEST(WindowNumericFieldTest, TypedPercentages) {
+    Designing h;
+    TForm1& w = h.w();
+    w.ImageSizeEdit->setText(QStringLiteral("12a"));
+    EXPECT_EQ(w.ImageSizeEdit->text(), QStringLiteral("12"));
+    EXPECT_EQ(w.ImageSizeUpDown->position(), 12);
+    for (int slot = 1; slot <= 9; ++slot) {
+        EXPECT_EQ(h.slot(slot).ImageSize, 12) << slot;
+    }
+
+    w.ImageSizeEdit->setText(QStringLiteral("250"));
+    EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("Value must be between 0 and 200")});
+    EXPECT_EQ(w.ImageSizeEdit->text(), QStringLiteral("12"));
+    EXPECT_EQ(h.slot(1).ImageSize, 12);
+
+    w.ImageSizeEdit->setText(QString());
+    EXPECT_EQ(w.ImageSizeEdit->text(), QStringLiteral("0"));
+    EXPECT_EQ(h.slot(1).ImageSize, 0);
+    // With no picture drawn the whole tag is background.
+    waitFor(450);
+    EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clWhite));
+
+    // An arrow click reaches the slots as well.
+    w.ImageHorizontalOffsetUpDown->upButton()->click();
+    EXPECT_EQ(w.ImageHorizontalOffsetEdit->text(), QStringLiteral("51"));
+    EXPECT_EQ(h.slot(4).ImageHorizontalOffset, 51);
+    // The hole offsets step by two.
+    w.HoleWidthOffsetUpDown->upButton()->click();
+    EXPECT_EQ(h.design().settings.hole.widthOffset, 52);
+    EXPECT_EQ(w.HoleWidthOffsetEdit->text(), QStringLiteral("52"));
+}
+
+// --- the checked slots -------------------------------------------------------------------
+
+TEST(WindowCheckedSlotsTest, OnlyTheCheckedSlotsChange) {
+    Designing h;
+    TForm1& w = h.w();
+    h.onlyChecked({2, 5});
+    const TColor blue = rgbColor(0, 0, 255);
+    h.prompts.answerColor(blue);
+    w.SelectBackgoundColorButton->click();
+    w.ValueEdit->setText(QStringLiteral("$2"));
+    w.TextEdit->setText(QStringLiteral("SALE"));
+    w.ImageSizeEdit->setText(QStringLiteral("80"));
+    for (int slot = 1; slot <= 9; ++slot) {
+        const bool checked = slot == 2 || slot == 5;
+        EXPECT_EQ(h.slot(slot).BackgroundColor, checked ? blue : clWhite) << slot;
+        EXPECT_EQ(h.slot(slot).ValueText, checked ? QStringLiteral("$2") : QString()) << slot;
+        EXPECT_EQ(h.slot(slot).EdgeText, checked ? QStringLiteral("SALE") : QString()) << slot;
+        EXPECT_EQ(h.slot(slot).ImageSize, checked ? 80 : 100) << slot;
+    }
+    EXPECT_EQ(h.slot(0).BackgroundColor, clWhite);
+    // Tag 1 is shown but not checked: its preview keeps its colours.
+    waitFor(450);
+    EXPECT_TRUE(near(h.previewPixelForDot(200, 700), clWhite));
+}
+
+TEST(WindowCheckedSlotsTest, NoneCheckedChangesNoSlotAndTheButtonsSetTheBoxes) {
+    Designing h;
+    TForm1& w = h.w();
+    h.onlyChecked({});
+    h.prompts.answerColor(rgbColor(0, 0, 255));
+    w.SelectBorderColorButton->click();
+    w.ValueEdit->setText(QStringLiteral("x"));
+    for (int slot = 0; slot <= 10; ++slot) {
+        EXPECT_EQ(h.slot(slot).CutLineColor, slot >= 1 && slot <= 9 ? clBlack : clRed) << slot;
+        EXPECT_TRUE(slot == 0 || h.slot(slot).ValueText.isEmpty()) << slot;
+    }
+    w.Button1->click();
+    for (int slot = 1; slot <= 9; ++slot) {
+        EXPECT_TRUE(h.design().isSlotChecked(slot));
+    }
+    w.Button2->click();
+    for (int slot = 1; slot <= 9; ++slot) {
+        EXPECT_EQ(h.design().isSlotChecked(slot), slot == 1);
+    }
+}
+
+TEST(WindowCheckedSlotsTest, CancelledColourChangesNothingAndAsksForNoRedraw) {
+    Designing h;
+    h.prompts.cancelNext();
+    h.w().SelectBackgoundColorButton->click();
+    EXPECT_FALSE(h.w().DrawTimer().isPending());
+    EXPECT_EQ(h.slot(3).BackgroundColor, clWhite);
+}
+
+TEST(WindowCheckedSlotsTest, CornerTextColourGoesIntoTheFont) {
+    Designing h;
+    h.onlyChecked({3});
+    const TColor green = rgbColor(0, 128, 0);
+    h.prompts.answerColor(green);
+    h.w().SelectValueColorButton->click();
+    EXPECT_EQ(h.design().settings.valueFont.color, green);
+    EXPECT_EQ(h.slot(3).ValueColor, green);
+    EXPECT_EQ(h.slot(1).ValueColor, clBlack);
+    // The dialog opens next time on its own last choice.
+    h.prompts.cancelNext();
+    h.w().SelectValueColorButton->click();
+    EXPECT_EQ(h.prompts.asked.last(), QStringLiteral("chooseColor: 008000"));
+}
+
+TEST(WindowCheckedSlotsTest, FontChoiceKeepsColourAndRedraws) {
+    Designing h;
+    Font chosen = h.design().settings.textFont;
+    chosen.name = QStringLiteral("Times New Roman");
+    chosen.sizePoints = 24;
+    h.prompts.answer(chosen);
+    h.w().TextSelectButton->click();
+    EXPECT_EQ(h.design().settings.textFont.sizePoints, 24);
+    EXPECT_EQ(h.design().settings.textFont.color, clRed);
+    EXPECT_TRUE(h.w().DrawTimer().isPending());
+}
+
+// --- shape and cut line ------------------------------------------------------------------
+
+TEST(WindowShapeTest, FanShapesMirrorTheHoleAndComposeAtOnce) {
+    Designing h;
+    TForm1& w = h.w();
+    const int before = w.compositionCount();
+    w.TypeOfPageRadioGroup->setItemIndex(kShapeFanTapered);
+    EXPECT_EQ(w.compositionCount(), before + 1);
+    EXPECT_EQ(h.design().settings.hole.heightOffset, 94);
+    EXPECT_EQ(w.HoleHeightOffsetEdit->text(), QStringLiteral("94"));
+    EXPECT_EQ(h.design().CurrentSlot, 1);
+    w.TypeOfPageRadioGroup->setItemIndex(kShapeStandard);
+    EXPECT_EQ(h.design().settings.hole.heightOffset, 6);
+}
+
+TEST(WindowShapeTest, CutLineChoiceReachesTheTag) {
+    Designing h;
+    TForm1& w = h.w();
+    // The cut line runs along the tag's left edge, black.
+    EXPECT_TRUE(near(h.previewPixelForDot(1, 700), clBlack, 100));
+    w.BorderRadioGroup->setItemIndex(kCutLineNone);
+    EXPECT_EQ(h.design().settings.cutLineType, kCutLineNone);
+    waitFor(450);
+    EXPECT_TRUE(near(h.previewPixelForDot(1, 700), clWhite, 30));
+}
+
+// --- picture slots and their menus --------------------------------------------------------
+
+TEST(WindowSlotTest, OpenShowAndDeleteFromTheMenus) {
+    Designing h;
+    TForm1& w = h.w();
+    const QString tall = h.picture(QStringLiteral("tall.bmp"), 300, 600, rgbColor(0, 0, 255));
+    WindowHarness::hover(w.slotBoxes[3]);
+    EXPECT_EQ(h.design().HoverSlot, 3);
+    w.ImagePopupMenuPopup(3);
+    EXPECT_TRUE(h.prompts.messages.isEmpty());
+    EXPECT_TRUE(w.openImageItems[3]->isEnabled());
+    EXPECT_FALSE(w.showTagItems[3]->isEnabled());
+    EXPECT_FALSE(w.deleteItems[3]->isEnabled());
+
+    h.prompts.answerPath(tall);
+    w.openImageItems[3]->trigger();
+    EXPECT_EQ(h.prompts.asked.last(), QStringLiteral("openPicture: Select image file for Tag 3"));
+    EXPECT_EQ(h.slot(3).FileName, tall);
+    EXPECT_EQ(h.slot(3).AspectPermille, 2000);
+    EXPECT_EQ(h.design().CurrentSlot, 3);
+    // Letterboxed: 450 x 900 at x = 225 of 900, so 25..75 of the 100-pixel box.
+    const QImage box = w.slotBoxes[3]->rendered();
+    EXPECT_TRUE(near(box.pixelColor(50, 50), rgbColor(0, 0, 255)));
+    EXPECT_TRUE(near(box.pixelColor(10, 50), clWhite));
+    EXPECT_EQ(w.cImage->rendered(), box);
+
+    w.ImagePopupMenuPopup(3);
+    EXPECT_TRUE(w.showTagItems[3]->isEnabled());
+    EXPECT_TRUE(w.deleteItems[3]->isEnabled());
+
+    // The menu of box 3 opened while the mouse was last over box 5.
+    WindowHarness::hover(w.slotBoxes[5]);
+    w.ImagePopupMenuPopup(3);
+    EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("Error")});
+    EXPECT_FALSE(w.showTagItems[3]->isEnabled());
+
+    // Show tag 1 again.
+    WindowHarness::hover(w.AImage);
+    w.showTagItems[1]->trigger();
+    EXPECT_EQ(h.design().CurrentSlot, 1);
+    EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clRed));
+
+    // Delete 3: the picture goes, the texts stay, the placeholder comes back.
+    h.slot(3).ValueText = QStringLiteral("kept");
+    WindowHarness::hover(w.slotBoxes[3]);
+    w.ImagePopupMenuPopup(3);
+    w.deleteItems[3]->trigger();
+    EXPECT_TRUE(h.slot(3).FileName.isEmpty());
+    EXPECT_TRUE(h.slot(3).SourceFileName.isEmpty());
+    EXPECT_EQ(h.slot(3).PictureWidth, 0);
+    EXPECT_EQ(h.slot(3).AspectPermille, 1000);
+    EXPECT_EQ(h.slot(3).ValueText, QStringLiteral("kept"));
+    EXPECT_EQ(h.design().CurrentSlot, 1);
+    EXPECT_TRUE(w.slotThumbnail(3) == placeholderThumbnail(3));
+    EXPECT_TRUE(near(w.cImage->rendered().pixelColor(95, 95), 0xE0FFFF, 2));
+}
+
+TEST(WindowSlotTest, CancellingKeepsAPictureAndAnEmptyBoxAsksOnce) {
+    Designing h;
+    TForm1& w = h.w();
+    const QString red = h.slot(1).FileName;
+    WindowHarness::hover(w.AImage);
+    h.prompts.cancelNext();
+    w.openImageItems[1]->trigger();
+    EXPECT_EQ(h.slot(1).FileName, red);
+    EXPECT_EQ(h.slot(1).PictureWidth, 100);
+
+    // An empty box 5, cancelled: still empty, and its tag is not composed.
+    const int before = w.compositionCount();
+    h.prompts.cancelNext();
+    WindowHarness::leftClick(w.slotBoxes[5]);
+    EXPECT_TRUE(h.slot(5).FileName.isEmpty());
+    EXPECT_EQ(h.design().CurrentSlot, 5);
+    EXPECT_EQ(w.compositionCount(), before);
+    EXPECT_EQ(h.prompts.asked.size(), 2);
+    EXPECT_TRUE(h.prompts.scriptUsedUp());
+}
+
+TEST(WindowSlotTest, ClickingABoxWithAPictureShowsItWithoutAsking) {
+    Designing h;
+    TForm1& w = h.w();
+    const QString green = h.picture(QStringLiteral("green.jpg"), 80, 80, rgbColor(0, 200, 0));
+    h.prompts.answerPath(green);
+    WindowHarness::leftClick(w.slotBoxes[2]);
+    EXPECT_EQ(h.slot(2).FileName, green);
+    EXPECT_TRUE(near(h.previewPixelForDot(200, 400), rgbColor(0, 200, 0), 20));
+    WindowHarness::leftClick(w.slotBoxes[1]);
+    WindowHarness::leftClick(w.BImage);
+    EXPECT_EQ(h.prompts.asked.size(), 1);
+    EXPECT_EQ(h.design().CurrentSlot, 2);
+}
+
+} // namespace
+} // namespace veltmoor

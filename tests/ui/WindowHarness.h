@@ -1,0 +1,125 @@
+#pragma once
+
+#include "app/ui/HintTracker.h"
+#include "app/ui/PictureBox.h"
+#include "app/ui/RadioGroup.h"
+#include "app/ui/TForm1.h"
+#include "app/ui/UpDown.h"
+#include "platform/Bitmap.h"
+#include "platform/PictureFile.h"
+#include "ui/ScriptedPrompts.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+namespace veltmoor::testing {
+
+// Lets the event loop run for the given time, timers included.
+inline void waitFor(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A printable page of 8 x 10 inches at 600 dots per inch.
+inline PrinterMetrics eightByTenPage() {
+    PrinterMetrics metrics;
+    metrics.PrinterName = QStringLiteral("Test printer");
+    metrics.PageWidth = 4800;
+    metrics.PageHeight = 6000;
+    metrics.PixelsPerInchX = 600;
+    metrics.PixelsPerInchY = 600;
+    return metrics;
+}
+
+// The window on a temporary working folder with scripted dialogs and a fixed page.
+struct WindowHarness {
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    std::unique_ptr<TForm1> window;
+
+    explicit WindowHarness(WindowServices services = {}) {
+        qputenv("VELTMOOR_WORKING_FOLDER", folder.filePath(QStringLiteral("work")).toUtf8());
+        services.prompts = &prompts;
+        if (!services.readPrinterMetrics) {
+            services.readPrinterMetrics = [] { return eightByTenPage(); };
+        }
+        window = std::make_unique<TForm1>(std::move(services));
+    }
+    ~WindowHarness() { qunsetenv("VELTMOOR_WORKING_FOLDER"); }
+
+    TForm1& w() { return *window; }
+    TagDesign& design() { return window->design(); }
+    img& slot(int number) { return window->design().Slots.at(static_cast<std::size_t>(number)); }
+
+    // A picture file of one colour.
+    QString picture(const QString& name, int width, int height, TColor color) {
+        const QString path = folder.filePath(name);
+        if (name.endsWith(QStringLiteral(".jpg"))) {
+            writeJpeg(path, Bitmap(width, height, color));
+        } else {
+            writeBmp24(path, Bitmap(width, height, color));
+        }
+        return path;
+    }
+
+    // Shows the window (the first activation) and leaves the welcome page with a picture
+    // for tag 1.
+    void startDesigning(const QString& firstPicture) {
+        window->show();
+        prompts.answerPath(firstPicture);
+        window->ContinueButton->click();
+    }
+
+    // What typing leaves behind: the text, then the key release the edit reads it on.
+    static void type(QLineEdit* edit, const QString& text) {
+        edit->setText(text);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_0, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &release);
+    }
+
+    static void hover(PictureBox* box) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(50, 50), QPointF(50, 50), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &move);
+    }
+
+    static void leftClick(PictureBox* box) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50), QPointF(50, 50),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(50, 50), QPointF(50, 50),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &press);
+        QCoreApplication::sendEvent(box, &release);
+    }
+
+    // The preview pixel that shows tag dot (x, y) of a tag of the current size.
+    QColor previewPixelForDot(int x, int y) {
+        const TagDesign& d = design();
+        const int larger = std::max(d.TagWidthDots, d.TagHeightDots);
+        const QImage shown = window->Image2->rendered();
+        return shown.pixelColor(x * 350 / larger, y * 350 / larger);
+    }
+};
+
+inline QColor qcolor(TColor color) {
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
+
+// Colours as the screen shows them after scaling may be off by a little.
+inline bool near(const QColor& actual, TColor expected, int tolerance = 12) {
+    return std::abs(actual.red() - redOf(expected)) <= tolerance &&
+           std::abs(actual.green() - greenOf(expected)) <= tolerance &&
+           std::abs(actual.blue() - blueOf(expected)) <= tolerance;
+}
+
+} // namespace veltmoor::testing
