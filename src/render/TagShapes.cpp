@@ -56,10 +56,12 @@ void keyholeCircleAtBottom(Canvas& canvas, int H, const KeyholeSizes& key) {
     arc(canvas, bx, H - s, bx + s, H, bx + 1, H - s, bx + s - 4, H - s + 1);
 }
 
-// The mask plane's two colours. The inside colour is ours, not the tag's background
-// colour, so the mask keeps its outside apart even when the background is the marker.
+// The mask plane's colours. They are ours, not the tag's background colour, so the mask
+// keeps its outside apart even when the background is the marker colour itself. Contour and
+// fill are told apart so that a fill that ran out through a gap shows.
 constexpr TColor kMaskOutside = clBtnFace;
-constexpr TColor kMaskInside = clBlack;
+constexpr TColor kMaskStroke = clBlack;
+constexpr TColor kMaskFilled = 0x00404040;
 // Outside pixels whose region has already been whitened on the tag.
 constexpr TColor kMaskWhitened = clWhite;
 
@@ -68,111 +70,117 @@ Bitmap strokePlane(TagOutlineRoutine outline, int W, int H, int penWidth) {
     if (!plane.isEmpty()) {
         Canvas canvas(plane);
         canvas.pen().width = penWidth;
-        outline(canvas, kMaskInside);
+        outline(canvas, kMaskStroke);
     }
     return plane;
 }
 
+// The one-dot contour, and its inside as far as a fill from the tag's centre reaches.
 Bitmap buildMask(TagOutlineRoutine outline, int W, int H, bool wholeTagInside) {
     Bitmap mask = strokePlane(outline, W, H, 1);
     if (mask.isEmpty()) {
         return mask;
     }
-    Canvas canvas(mask);
-    canvas.brush().color = kMaskInside;
-    canvas.brush().style = BrushStyle::Solid;
-    canvas.floodFill(W / 2, H / 2, kMaskInside, FillMode::Border);
+    const Pixel filled = pixelFromColor(kMaskFilled);
+    for (const Span& span : floodRegion(mask, {W / 2, H / 2}, kMaskStroke, FillMode::Border)) {
+        Pixel* row = mask.row(span.y);
+        std::fill(row + span.left, row + span.right, filled);
+    }
     if (wholeTagInside) {
         // The rectangle's contour is the bitmap's border; its two bottom corners are made
         // inside explicitly so that nothing of the tag can count as outside.
-        canvas.setPixel(W - 1, H - 1, kMaskInside);
-        canvas.setPixel(0, H - 1, kMaskInside);
+        mask.setPixelColor(W - 1, H - 1, kMaskFilled);
+        mask.setPixelColor(0, H - 1, kMaskFilled);
     }
     return mask;
 }
 
 // The seeds are outside by the shape's design, so a seed that the fill from the centre
-// reached (and that is not on the contour itself) shows a contour with a gap in it.
-bool fillLeakedToASeed(const Bitmap& mask, TagOutlineRoutine outline,
-                       std::span<const Point> seeds) {
-    const Pixel inside = pixelFromColor(kMaskInside);
-    Bitmap stroke;
-    for (const Point seed : seeds) {
-        if (!mask.contains(seed.x, seed.y) || mask.pixel(seed.x, seed.y) != inside) {
-            continue;
-        }
-        if (stroke.isEmpty()) {
-            stroke = strokePlane(outline, mask.width(), mask.height(), 1);
-        }
-        if (stroke.pixel(seed.x, seed.y) != inside) {
-            return true;
-        }
-    }
-    return false;
+// reached shows a contour with a gap in it.
+bool fillReachedASeed(const Bitmap& mask, std::span<const Point> seeds) {
+    const Pixel filled = pixelFromColor(kMaskFilled);
+    return std::any_of(seeds.begin(), seeds.end(), [&](Point seed) {
+        return mask.contains(seed.x, seed.y) && mask.pixel(seed.x, seed.y) == filled;
+    });
 }
 
 // Where the thin contour has a gap, the fill from the centre runs out into the outside and
 // the tag would not be cut at all. The inside is then found again with the contour drawn
-// with a wider pen, which bridges gaps a few dots wide; the dots next to the thin contour
-// go to whichever side reaches them first, so the cut still follows the thin contour
-// everywhere but at the gap. Returns an empty bitmap when no pen width closes the contour.
-Bitmap maskAcrossGaps(TagOutlineRoutine outline, int W, int H, std::span<const Point> seeds) {
+// with a wider pen, which bridges gaps a few dots wide; the dots of the band the wide pen
+// adds beside the thin contour go to whichever side reaches them first, so the cut still
+// follows the thin contour everywhere but at the gap. Rewrites the mask's inside and
+// returns true, or leaves the mask alone and returns false when no pen width closes the
+// contour.
+bool refillAcrossGaps(Bitmap& mask, TagOutlineRoutine outline, std::span<const Point> seeds) {
     enum Label : std::uint8_t { kFree, kStroke, kInsideLabel, kOutsideLabel };
     constexpr int kWidestBridgingPen = 9;
-    const Pixel strokePixel = pixelFromColor(kMaskInside);
-    const Bitmap stroke = strokePlane(outline, W, H, 1);
+    const int W = mask.width();
+    const int H = mask.height();
+    const Pixel strokePixel = pixelFromColor(kMaskStroke);
     const auto index = [W](int x, int y) {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(W) +
                static_cast<std::size_t>(x);
     };
     const Point centre{W / 2, H / 2};
 
+    std::vector<std::uint8_t> labels(static_cast<std::size_t>(W) * static_cast<std::size_t>(H));
+    std::vector<std::uint32_t> queue;
     for (int penWidth = 3; penWidth <= kWidestBridgingPen; penWidth += 2) {
         const Bitmap barrier = strokePlane(outline, W, H, penWidth);
         if (barrier.pixel(centre.x, centre.y) == strokePixel) {
-            break; // the wide contour swallows the shape's middle
+            return false; // the wide contour swallows the shape's middle
         }
-        std::vector<Label> labels(static_cast<std::size_t>(W) * static_cast<std::size_t>(H), kFree);
         for (int y = 0; y < H; ++y) {
-            const Pixel* row = stroke.row(y);
+            const Pixel* row = mask.row(y);
+            std::uint8_t* labelRow = labels.data() + index(0, y);
             for (int x = 0; x < W; ++x) {
-                if (row[x] == strokePixel) {
-                    labels[index(x, y)] = kStroke;
-                }
+                labelRow[x] = row[x] == strokePixel ? kStroke : kFree;
             }
         }
-        std::vector<std::uint32_t> queue;
         const auto claim = [&](Point from, Label side) {
-            for (const Span& span : floodRegion(barrier, from, kMaskInside, FillMode::Border)) {
-                for (int x = span.left; x < span.right; ++x) {
-                    Label& label = labels[index(x, span.y)];
-                    if (label == kFree) {
-                        label = side;
-                        queue.push_back(static_cast<std::uint32_t>(index(x, span.y)));
-                    }
-                }
+            for (const Span& span : floodRegion(barrier, from, kMaskStroke, FillMode::Border)) {
+                std::uint8_t* row = labels.data() + index(0, span.y);
+                std::replace(row + span.left, row + span.right, std::uint8_t{kFree},
+                             std::uint8_t{side});
             }
         };
         claim(centre, kInsideLabel);
-        bool closed = true;
-        for (const Point seed : seeds) {
-            closed = closed && !(stroke.contains(seed.x, seed.y) &&
-                                 labels[index(seed.x, seed.y)] == kInsideLabel);
-        }
+        const bool closed = std::none_of(seeds.begin(), seeds.end(), [&](Point seed) {
+            return mask.contains(seed.x, seed.y) && labels[index(seed.x, seed.y)] == kInsideLabel;
+        });
         if (!closed) {
             continue;
         }
         for (const Point seed : seeds) {
-            if (barrier.contains(seed.x, seed.y) && labels[index(seed.x, seed.y)] == kFree) {
+            if (mask.contains(seed.x, seed.y) && labels[index(seed.x, seed.y)] == kFree) {
                 claim(seed, kOutsideLabel);
             }
         }
-        // Breadth first from both sides at once, never across the thin contour.
+        // Share out the band, breadth first from both sides at once, never across the thin
+        // contour; the sources are the claimed dots that touch it.
+        queue.clear();
+        const auto isClaimed = [&](int x, int y) {
+            const std::uint8_t label = labels[index(x, y)];
+            return label == kInsideLabel || label == kOutsideLabel;
+        };
+        for (int y = 0; y < H; ++y) {
+            for (int x = 0; x < W; ++x) {
+                if (labels[index(x, y)] != kFree) {
+                    continue;
+                }
+                for (const Point next :
+                     {Point{x - 1, y}, Point{x + 1, y}, Point{x, y - 1}, Point{x, y + 1}}) {
+                    if (mask.contains(next.x, next.y) && isClaimed(next.x, next.y)) {
+                        queue.push_back(static_cast<std::uint32_t>(index(next.x, next.y)));
+                    }
+                }
+            }
+        }
         for (std::size_t next = 0; next < queue.size(); ++next) {
             const std::uint32_t at = queue[next];
             const int x = static_cast<int>(at % static_cast<std::uint32_t>(W));
             const int y = static_cast<int>(at / static_cast<std::uint32_t>(W));
-            const Label side = labels[at];
+            const std::uint8_t side = labels[at];
             const auto spread = [&](int nx, int ny) {
                 if (nx >= 0 && ny >= 0 && nx < W && ny < H && labels[index(nx, ny)] == kFree) {
                     labels[index(nx, ny)] = side;
@@ -184,31 +192,40 @@ Bitmap maskAcrossGaps(TagOutlineRoutine outline, int W, int H, std::span<const P
             spread(x, y - 1);
             spread(x, y + 1);
         }
-        Bitmap mask(W, H, kMaskOutside);
+        const Pixel filled = pixelFromColor(kMaskFilled);
+        const Pixel outside = pixelFromColor(kMaskOutside);
         for (int y = 0; y < H; ++y) {
             Pixel* row = mask.row(y);
+            const std::uint8_t* labelRow = labels.data() + index(0, y);
             for (int x = 0; x < W; ++x) {
-                const Label label = labels[index(x, y)];
-                if (label == kStroke || label == kInsideLabel) {
-                    row[x] = strokePixel;
+                if (labelRow[x] != kStroke) {
+                    row[x] = labelRow[x] == kInsideLabel ? filled : outside;
                 }
             }
         }
-        return mask;
+        return true;
     }
-    return {};
+    return false;
 }
 
-// The mask plane a shape is cut by, repaired across contour gaps where the plain fill
+// The mask plane a shape is cut by, mended across contour gaps where the plain fill
 // leaked.
 Bitmap shapeMaskFor(TagOutlineRoutine outline, int W, int H, bool wholeTagInside,
                     std::span<const Point> seeds) {
     Bitmap mask = buildMask(outline, W, H, wholeTagInside);
-    if (fillLeakedToASeed(mask, outline, seeds)) {
-        Bitmap repaired = maskAcrossGaps(outline, W, H, seeds);
-        if (!repaired.isEmpty()) {
-            return repaired;
-        }
+    if (fillReachedASeed(mask, seeds)) {
+        refillAcrossGaps(mask, outline, seeds);
+    }
+    return mask;
+}
+
+// The mask as callers see it: marker grey outside, black on the contour and inside.
+Bitmap twoColourMask(Bitmap mask) {
+    const Pixel filled = pixelFromColor(kMaskFilled);
+    const Pixel stroke = pixelFromColor(kMaskStroke);
+    for (int y = 0; y < mask.height(); ++y) {
+        Pixel* row = mask.row(y);
+        std::replace(row, row + mask.width(), filled, stroke);
     }
     return mask;
 }
@@ -223,11 +240,19 @@ void cutByMask(Canvas& tag, Bitmap& mask, std::span<const Point> seeds) {
     if (mask.width() != W || mask.height() != H || target.isEmpty()) {
         return;
     }
-    tag.stretchDrawTransparent(Rect{0, 0, W, H}, mask, kMaskInside);
+    const Pixel outside = pixelFromColor(kMaskOutside);
+    for (int y = 0; y < H; ++y) {
+        const Pixel* maskRow = mask.row(y);
+        Pixel* tagRow = target.row(y);
+        for (int x = 0; x < W; ++x) {
+            if (maskRow[x] == outside) {
+                tagRow[x] = outside;
+            }
+        }
+    }
 
     tag.brush().color = clWhite;
     tag.brush().style = BrushStyle::Solid;
-    const Pixel outside = pixelFromColor(kMaskOutside);
     const Pixel whitened = pixelFromColor(kMaskWhitened);
     for (const Point seed : seeds) {
         if (!mask.contains(seed.x, seed.y) || mask.pixel(seed.x, seed.y) != outside) {
@@ -577,7 +602,8 @@ Bitmap tagShapeMask(int shapeIndex, int W, int H) {
         return Bitmap(W, H, kMaskOutside);
     }
     const ShapeRules rules = shapeRules(shapeIndex);
-    return shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, rules.seeds(W, H));
+    return twoColourMask(
+        shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, rules.seeds(W, H)));
 }
 
 std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H) {
@@ -588,7 +614,7 @@ std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H) {
 }
 
 Bitmap tagMaskFromOutline(TagOutlineRoutine outline, int W, int H, std::span<const Point> seeds) {
-    return shapeMaskFor(outline, W, H, false, seeds);
+    return twoColourMask(shapeMaskFor(outline, W, H, false, seeds));
 }
 
 void cutTagByOutline(Canvas& tag, TagOutlineRoutine outline, std::span<const Point> seeds) {
