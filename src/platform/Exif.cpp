@@ -79,6 +79,24 @@ int exifOrientation(const std::uint8_t* segment, std::size_t size) {
     return 1;
 }
 
+void placeTurnedRows(Bitmap& shown, const Pixel* rows, int firstRow, int rowCount,
+                     int orientation) {
+    // Stored pixel (sx, sy) of a w x h picture is shown at (x, y) with
+    // y = sx or w-1-sx, x = sy or h-1-sy: each stored column becomes a shown row.
+    const int w = shown.height();
+    const int h = shown.width();
+    const bool fromRight = orientation == 7 || orientation == 8;  // y = w - 1 - sx
+    const bool fromBottom = orientation == 6 || orientation == 7; // x = h - 1 - sy
+    const std::ptrdiff_t stride = w;
+    for (int sx = 0; sx < w; ++sx) {
+        Pixel* target = shown.row(fromRight ? w - 1 - sx : sx);
+        for (int k = 0; k < rowCount; ++k) {
+            const int sy = firstRow + k;
+            target[fromBottom ? h - 1 - sy : sy] = rows[k * stride + sx];
+        }
+    }
+}
+
 Bitmap applyOrientation(Bitmap stored, int orientation) {
     const int w = stored.width();
     const int h = stored.height();
@@ -99,38 +117,18 @@ Bitmap applyOrientation(Bitmap stored, int orientation) {
     case 5:
     case 6:
     case 7:
-    case 8:
-        break;
+    case 8: {
+        // In bands of rows, so that the rows being read stay in the cache.
+        Bitmap shown(h, w);
+        for (int first = 0; first < h; first += kTurnBandRows) {
+            placeTurnedRows(shown, stored.row(first), first, std::min(kTurnBandRows, h - first),
+                            orientation);
+        }
+        return shown;
+    }
     default:
         return stored;
     }
-
-    // The stored rows become columns: shown pixel (x, y) is stored pixel
-    // (sx, sy) = (y or w-1-y, x or h-1-x), walked with a fixed step along each shown row.
-    const bool fromRight = orientation == 7 || orientation == 8;  // sx = w - 1 - y
-    const bool fromBottom = orientation == 6 || orientation == 7; // sy = h - 1 - x
-    const std::ptrdiff_t stride = w;
-    const std::ptrdiff_t step = fromBottom ? -stride : stride;
-    // Walked in tiles, so that the stored rows a tile reads stay in the cache.
-    constexpr int kTile = 32;
-    Bitmap shown(h, w);
-    const Pixel* source = stored.data();
-    for (int tileY = 0; tileY < w; tileY += kTile) {
-        const int endY = std::min(w, tileY + kTile);
-        for (int tileX = 0; tileX < h; tileX += kTile) {
-            const int endX = std::min(h, tileX + kTile);
-            for (int y = tileY; y < endY; ++y) {
-                const std::ptrdiff_t sx = fromRight ? w - 1 - y : y;
-                const std::ptrdiff_t sy = fromBottom ? h - 1 : 0;
-                const std::ptrdiff_t first = sy * stride + sx;
-                Pixel* target = shown.row(y);
-                for (int x = tileX; x < endX; ++x) {
-                    target[x] = source[first + x * step];
-                }
-            }
-        }
-    }
-    return shown;
 }
 
 } // namespace veltmoor

@@ -17,6 +17,13 @@ constexpr bool orientationSwapsAxes(int orientation) {
     return orientation >= 5 && orientation <= 8;
 }
 
+// For the orientations that swap axes: writes `rowCount` stored rows (`rows`, each
+// shown.height() pixels wide), starting at stored row `firstRow`, to their places in
+// `shown`, which is already sized as shown. Lets a decoder turn the picture band by band
+// instead of holding it twice.
+void placeTurnedRows(Bitmap& shown, const Pixel* rows, int firstRow, int rowCount, int orientation);
+constexpr int kTurnBandRows = 32;
+
 // The picture as it is meant to be seen, from the stored pixels and an EXIF orientation.
 Bitmap applyOrientation(Bitmap stored, int orientation);
 

@@ -284,20 +284,34 @@ DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessage
     if (!guarded(decoder.errors, [&] { jpeg_read_scanlines(&info, &firstRow, 1); })) {
         throwDecodeFailure(decoder, name);
     }
-    Bitmap bitmap(width, height);
+    // A picture shown turned is placed band by band into its turned bitmap, so it is
+    // never held twice.
+    Bitmap bitmap = swap ? Bitmap(height, width) : Bitmap(width, height);
+    std::vector<Pixel> band(swap ? static_cast<std::size_t>(kTurnBandRows) * width : 0);
+    auto pixelsOf = [&](int y) {
+        return swap ? band.data() + static_cast<std::size_t>(y % kTurnBandRows) * width
+                    : bitmap.row(y);
+    };
+    auto rowDecoded = [&](int y) {
+        if (swap && ((y + 1) % kTurnBandRows == 0 || y + 1 == height)) {
+            const int first = y - y % kTurnBandRows;
+            placeTurnedRows(bitmap, band.data(), first, y - first + 1, orientation);
+        }
+    };
     auto storeRow = [&](int y, const std::uint8_t* source) {
         if (cmyk) {
-            cmykToPixels(source, bitmap.row(y), static_cast<std::size_t>(width),
+            cmykToPixels(source, pixelsOf(y), static_cast<std::size_t>(width),
                          info.saw_Adobe_marker != 0);
         } else {
-            std::copy_n(source, rowBuffer.size(), reinterpret_cast<std::uint8_t*>(bitmap.row(y)));
+            std::copy_n(source, rowBuffer.size(), reinterpret_cast<std::uint8_t*>(pixelsOf(y)));
         }
     };
     storeRow(0, rowBuffer.data());
+    rowDecoded(0);
 
     while (info.output_scanline < info.output_height) {
         const int y = static_cast<int>(info.output_scanline);
-        JSAMPROW row = cmyk ? rowBuffer.data() : reinterpret_cast<JSAMPROW>(bitmap.row(y));
+        JSAMPROW row = cmyk ? rowBuffer.data() : reinterpret_cast<JSAMPROW>(pixelsOf(y));
         JDIMENSION read = 0;
         if (!guarded(decoder.errors, [&] { read = jpeg_read_scanlines(&info, &row, 1); })) {
             throwDecodeFailure(decoder, name);
@@ -308,6 +322,7 @@ DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessage
         if (cmyk) {
             storeRow(y, rowBuffer.data());
         }
+        rowDecoded(y);
     }
     if (!guarded(decoder.errors, [&] { jpeg_finish_decompress(&info); })) {
         throwDecodeFailure(decoder, name);
@@ -316,7 +331,7 @@ DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessage
     DecodedPicture picture;
     picture.width = static_cast<int>(swap ? info.image_height : info.image_width);
     picture.height = static_cast<int>(swap ? info.image_width : info.image_height);
-    picture.bitmap = applyOrientation(std::move(bitmap), orientation);
+    picture.bitmap = swap ? std::move(bitmap) : applyOrientation(std::move(bitmap), orientation);
     return picture;
 }
 

@@ -290,8 +290,9 @@ TEST(JpegCodec, ExifOrientationIsApplied) {
         {5, {Left, Top}}, {6, {Right, Top}}, {7, {Right, Bottom}}, {8, {Left, Bottom}},
     };
     const Rgb red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255}, yellow{255, 255, 0};
-    // Stored 32 x 16: red top-left, green top-right, blue bottom-left, yellow bottom-right.
-    const QByteArray stored = encodeJpeg(blocks(32, 16, {{red, green}, {blue, yellow}}));
+    // Stored 32 x 48 (taller than one band of turned rows): red top-left, green
+    // top-right, blue bottom-left, yellow bottom-right.
+    const QByteArray stored = encodeJpeg(blocks(32, 48, {{red, green}, {blue, yellow}}));
 
     for (const bool bigEndian : {false, true}) {
         for (const auto& [orientation, sides] : firstRowAndColumn) {
@@ -300,8 +301,8 @@ TEST(JpegCodec, ExifOrientationIsApplied) {
             const DecodedPicture picture =
                 decodeJpeg(withExif(stored, exifSegment(orientation, bigEndian)), kName);
             const bool turned = orientation >= 5;
-            ASSERT_EQ(picture.width, turned ? 16 : 32);
-            ASSERT_EQ(picture.height, turned ? 32 : 16);
+            ASSERT_EQ(picture.width, turned ? 48 : 32);
+            ASSERT_EQ(picture.height, turned ? 32 : 48);
             ASSERT_EQ(picture.bitmap.width(), picture.width);
             ASSERT_EQ(picture.bitmap.height(), picture.height);
 
