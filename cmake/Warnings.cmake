@@ -1,7 +1,10 @@
 # One place for the warning set, so every target of ours is held to the same rules.
 function(veltmoor_warnings target)
     target_compile_options(${target} PRIVATE
-        -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Wshadow=local)
+        -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        target_compile_options(${target} PRIVATE -Wshadow=local)
+    endif()
     if(VELTMOOR_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
