@@ -117,12 +117,5 @@ TEST(HoleTag, HoleOnTheTopEdgeShowsItsLowerHalf) {
     EXPECT_FALSE(tag.pixelColor(200, 0) == clRed);
 }
 
-TEST(HoleTag, EmptyBoxDrawsNothing) {
-    HoleSettings hole;
-    hole.width = 0;
-    hole.height = 0;
-    EXPECT_EQ(holeOn(400, 800, hole, Pen{clRed, 1}), Bitmap(400, 800, clWhite));
-}
-
 } // namespace
 } // namespace veltmoor

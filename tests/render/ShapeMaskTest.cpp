@@ -363,26 +363,6 @@ TEST(ShapeMask, ContourOpenTooWideIsNotCut) {
     EXPECT_EQ(tag, Bitmap(101, 101, clRed));
 }
 
-TEST(ShapeMask, MaskPlaneOfTheDefaultTag) {
-    const Bitmap standard = tagShapeMask(kShapeStandard, 400, 800);
-    EXPECT_EQ(standard.pixel(0, 0), kMarker);
-    EXPECT_EQ(standard.pixel(399, 0), kMarker);
-    EXPECT_NE(standard.pixel(60, 0), kMarker);    // contour
-    EXPECT_NE(standard.pixel(200, 400), kMarker); // inside
-    EXPECT_NE(standard.pixel(0, 799), kMarker);
-
-    const Bitmap rectangle = tagShapeMask(kShapeRectangle, 237, 511);
-    EXPECT_EQ(rectangle, Bitmap(237, 511, rectangle.pixelColor(0, 0)));
-    EXPECT_NE(rectangle.pixel(0, 0), kMarker);
-
-    // The seeds of the bow tie include the middle of both side edges.
-    const std::vector<Point> bowtie = tagShapeSeedPoints(kShapeBowTie, 400, 800);
-    ASSERT_EQ(bowtie.size(), 6u);
-    EXPECT_EQ(bowtie[4], (Point{399, 400}));
-    EXPECT_EQ(bowtie[5], (Point{1, 400}));
-    EXPECT_TRUE(tagShapeSeedPoints(kShapeRectangle, 400, 800).empty());
-}
-
 TEST(ShapeMask, LeavesTheBrushWhiteAndNoShapeCutsNothing) {
     Bitmap tag(100, 100, clRed);
     Canvas canvas(tag);

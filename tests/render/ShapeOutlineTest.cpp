@@ -272,8 +272,6 @@ TEST(ShapeOutline, TableOfShapes) {
     EXPECT_STREQ(tagShapes()[7].caption, "Bow Tie ");
     EXPECT_STREQ(tagShapes()[13].caption, "Fan-Curved End");
     EXPECT_STREQ(tagShapes()[14].caption, "Ticket");
-    EXPECT_EQ(tagShapes()[kShapeKeyhole].outline, &KeyHoleTag);
-    EXPECT_EQ(tagShapes()[kShapeKeyhole].mask, &KeyHoleTagShapeImage);
     EXPECT_EQ(findTagShape(kShapeNone), nullptr);
     EXPECT_EQ(findTagShape(kShapeCount), nullptr);
 
