@@ -35,6 +35,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTimer>
@@ -205,6 +206,9 @@ void TForm1::buildWindow() {
     PageControl2 = new QTabWidget(client);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setGeometry(0, 0, 161, 417);
+    // Three tabs share 161 pixels.
+    PageControl2->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    PageControl2->tabBar()->setExpanding(false);
     PageControl1 = new QTabWidget(client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(163, 0, 591, 417);
@@ -285,17 +289,17 @@ QWidget* TForm1::buildBasicPage() {
         setHint(mirror, kMirrorHint.arg(index + 1));
         mirrors->addWidget(mirror, index / 2, index % 2);
     }
+    GroupBox1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     right->addWidget(GroupBox1);
 
     BorderRadioGroup = makeRadioGroup(QStringLiteral("BorderRadioGroup"),
                                       QStringLiteral("Type of Cut Line for each Tag"),
                                       {QStringLiteral("None"), QStringLiteral("Thin")}, 2, page);
     setHint(BorderRadioGroup, kCutLineHint);
-    right->addWidget(BorderRadioGroup);
 
     SelectColorsGroupBox =
         makeGroup(QStringLiteral("SelectColorsGroupBox"), QStringLiteral("Select Colors"), page);
-    auto* colours = new QHBoxLayout(SelectColorsGroupBox);
+    auto* colours = new QVBoxLayout(SelectColorsGroupBox);
     compact(colours);
     SelectBorderColorButton = makeButton(QStringLiteral("SelectBorderColorButton"),
                                          QStringLiteral("C&ut Line Color"), SelectColorsGroupBox);
@@ -310,11 +314,10 @@ QWidget* TForm1::buildBasicPage() {
                            "tag, this will normally be white"));
     colours->addWidget(SelectBorderColorButton);
     colours->addWidget(SelectBackgoundColorButton);
-    right->addWidget(SelectColorsGroupBox);
 
     TesselSizeGroupBox =
         makeGroup(QStringLiteral("TesselSizeGroupBox"), QStringLiteral("Tag Size (inches)"), page);
-    auto* size = new QHBoxLayout(TesselSizeGroupBox);
+    auto* size = new QVBoxLayout(TesselSizeGroupBox);
     compact(size);
     WidthEdit = makeEdit(QStringLiteral("WidthEdit"), TesselSizeGroupBox);
     WidthUpDown = makeUpDown(QStringLiteral("WidthUpDown"), kTagSizeRange, 200, TesselSizeGroupBox);
@@ -324,7 +327,14 @@ QWidget* TForm1::buildBasicPage() {
     size->addWidget(fieldRow(QStringLiteral("&Width"), WidthEdit, WidthUpDown, TesselSizeGroupBox));
     size->addWidget(
         fieldRow(QStringLiteral("&Height"), HeightEdit, HeightUpDown, TesselSizeGroupBox));
-    right->addWidget(TesselSizeGroupBox);
+    auto* settingsRow = new QHBoxLayout;
+    settingsRow->setSpacing(2);
+    SelectColorsGroupBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    TesselSizeGroupBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    settingsRow->addWidget(SelectColorsGroupBox);
+    settingsRow->addWidget(TesselSizeGroupBox);
+    right->addLayout(settingsRow);
+    right->addWidget(BorderRadioGroup);
 
     auto* boxes = new QGridLayout;
     boxes->setSpacing(0);
@@ -347,9 +357,9 @@ QWidget* TForm1::buildBasicPage() {
     HelpCheckBox->setChecked(true);
     boxes->addWidget(NoHoleCheckBox, 0, 0);
     boxes->addWidget(BlankCheckBox, 0, 1);
+    boxes->addWidget(HelpCheckBox, 0, 2);
     boxes->addWidget(FloatingTagCheckBox, 1, 0);
-    boxes->addWidget(AddressLabelsCheckBox, 1, 1);
-    boxes->addWidget(HelpCheckBox, 2, 0);
+    boxes->addWidget(AddressLabelsCheckBox, 1, 1, 1, 2);
     right->addLayout(boxes);
     right->addStretch(1);
     layout->addLayout(right);
@@ -529,6 +539,7 @@ QWidget* TForm1::buildAboutPage() {
     AboutMemo->setObjectName(QStringLiteral("AboutMemo"));
     AboutMemo->setReadOnly(true);
     AboutMemo->setFocusPolicy(Qt::NoFocus);
+    AboutMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     AboutMemo->setPlainText(QStringLiteral("Veltmoor Tags Print\n"
                                            "\n"
                                            "Click Continue, and then select the image to \n"
@@ -1041,6 +1052,7 @@ void TForm1::ContinueButtonClick() {
         for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
             setPageVisible(PageControl1, page, true);
         }
+        setActivePage(PageControl1, StandardTabSheet);
         setPageVisible(PageControl1, AboutTabSheet, false);
     }
     FileMenu->menuAction()->setEnabled(true);

@@ -23,8 +23,11 @@ QToolButton* makeArrow(Qt::ArrowType arrow, const QString& name, QWidget* parent
     button->setAutoRepeat(true);
     // The edit beside the arrows keeps the keyboard focus; the arrow keys step from there.
     button->setFocusPolicy(Qt::NoFocus);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    // The two arrows share the height of the edit beside them.
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     button->setFixedWidth(16);
+    button->setMinimumHeight(8);
+    button->setIconSize(QSize(7, 7));
     return button;
 }
 
@@ -40,7 +43,13 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     layout->addWidget(down_);
     connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QSize UpDown::sizeHint() const {
+    // As tall as a line edit, so that a pair sits on one row.
+    const int lineHeight = fontMetrics().height() + 8;
+    return QSize(16, lineHeight < 20 ? 20 : lineHeight);
 }
 
 void UpDown::setPosition(int position) {

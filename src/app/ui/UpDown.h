@@ -44,6 +44,8 @@ public:
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 
+    QSize sizeHint() const override;
+
 signals:
     // After an arrow click (button or key) has moved the position; +1 up, -1 down.
     void clicked(int direction);
