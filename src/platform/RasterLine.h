@@ -7,10 +7,25 @@
 
 namespace veltmoor::raster {
 
-// Rounds a quotient up; the divisor must be positive.
-constexpr std::int64_t ceilDivide(std::int64_t numerator, std::int64_t divisor) {
-    const std::int64_t quotient = numerator / divisor;
-    return quotient * divisor < numerator ? quotient + 1 : quotient;
+__extension__ using WideInteger = __int128;
+
+struct ClipProducts {
+    std::int64_t minorSteps;
+    std::int64_t error;
+};
+
+// Where the walk stands after `steps` steps: minor steps made and the decision variable.
+inline ClipProducts stepsAtClip(std::int64_t steps, std::int64_t minor, std::int64_t major,
+                                std::int64_t bias) {
+    const WideInteger numerator = 2 * WideInteger{steps} * minor + bias - major;
+    const WideInteger divisor = 2 * WideInteger{major};
+    WideInteger quotient = numerator / divisor;
+    if (quotient * divisor < numerator) {
+        ++quotient;
+    }
+    const WideInteger error =
+        2 * WideInteger{minor} - major + 2 * WideInteger{steps} * minor - 2 * quotient * major;
+    return {static_cast<std::int64_t>(quotient), static_cast<std::int64_t>(error)};
 }
 
 // Visits the pixels of a one-pixel line from `from` towards `to`, in drawing order, calling
@@ -19,11 +34,12 @@ constexpr std::int64_t ceilDivide(std::int64_t numerator, std::int64_t divisor) 
 //
 // The pixel choice is the Windows one: the decision variable starts at 2*minor - major, the
 // line steps along its minor axis while the variable is positive, and a line whose minor
-// axis runs towards smaller coordinates also steps on a tie. So a line and its reverse do
-// not always cover the same pixels, and outlines drawn point by point come out as they did
-// on the original platform. Horizontal and vertical runs keep their start pixel in both
-// directions. Only the part of the line that can meet the clip is walked, so far-away end
-// points cost nothing.
+// axis runs towards smaller coordinates also steps on a tie. Together these send a pixel
+// lying exactly half-way to the smaller coordinate whichever way the line runs, so a line
+// and its reverse differ only in the end they leave out, and outlines drawn point by point
+// come out as they did on the original platform. Horizontal and vertical runs keep their
+// start pixel in both directions. Only the part of the line that can meet the clip is
+// walked, so far-away end points cost nothing.
 template <typename Plot>
 void traceLine(Point from, Point to, Rect clip, bool includeEnd, Plot&& plot) {
     if (clip.isEmpty()) {
@@ -94,9 +110,11 @@ void traceLine(Point from, Point to, Rect clip, bool includeEnd, Plot&& plot) {
     }
 
     // After k steps the line has made ceil((2k*minor + bias - major) / (2*major)) minor
-    // steps, which lets the walk begin at the clip instead of at the start point.
-    std::int64_t minorSteps = ceilDivide(2 * first * minor + bias - major, 2 * major);
-    std::int64_t error = 2 * minor - major + 2 * first * minor - 2 * minorSteps * major;
+    // steps, which lets the walk begin at the clip instead of at the start point. The
+    // products can pass 64 bits for end points near the limits of int.
+    const ClipProducts startAt = stepsAtClip(first, minor, major, bias);
+    std::int64_t minorSteps = startAt.minorSteps;
+    std::int64_t error = startAt.error;
     std::int64_t majorAt = majorStart + majorStep * first;
     std::int64_t minorAt = minorStart + minorStep * minorSteps;
     for (std::int64_t k = first; k < last; ++k) {

@@ -171,6 +171,16 @@ TEST(CanvasLine, FarAwayEndPointsAreClippedWithoutOverflow) {
     }
 }
 
+TEST(CanvasLine, EndPointsNearTheLimitsOfIntStillGiveTheRightPixels) {
+    // Through (0,0) with slope 0.95: at x = 10 the ideal y is 9.5, a tie, so 9.
+    const std::vector<Point> drawn =
+        drawLine({-2'000'000'000, -1'900'000'000}, {2'000'000'000, 1'900'000'000}, 32);
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), Point{0, 0}), drawn.end());
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), Point{10, 9}), drawn.end());
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), Point{20, 19}), drawn.end());
+    EXPECT_EQ(drawn.size(), 32u) << "one pixel per column";
+}
+
 TEST(CanvasLine, LinesEntirelyOffTheBitmapDrawNothing) {
     EXPECT_TRUE(drawLine({-10, -3}, {-1, -8}).empty());
     EXPECT_TRUE(drawLine({12, 0}, {40, 11}).empty());
