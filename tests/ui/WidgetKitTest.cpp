@@ -190,5 +190,24 @@ TEST(PictureBoxTest, MouseSignals) {
     EXPECT_EQ(clicks->size(), 1);
 }
 
+TEST(PictureBoxTest, KeyboardClicksAndMenus) {
+    PictureBox box(100, 100);
+    auto clicks = testing::record(&box, &PictureBox::clicked);
+    auto moves = testing::record(&box, &PictureBox::mouseMoved);
+    auto rightClicks = testing::record(&box, &PictureBox::rightClicked);
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QCoreApplication::sendEvent(&box, &space);
+    ASSERT_EQ(clicks->size(), 1);
+    EXPECT_EQ(clicks->at(0).toPoint(), QPoint(49, 49));
+    QKeyEvent menu(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(&box, &menu);
+    EXPECT_EQ(moves->size(), 1);
+    EXPECT_EQ(rightClicks->size(), 1);
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(&box, &letter);
+    EXPECT_EQ(clicks->size(), 1);
+    EXPECT_EQ(rightClicks->size(), 1);
+}
+
 } // namespace
 } // namespace veltmoor

@@ -391,5 +391,62 @@ TEST(WindowSlotTest, ClickingABoxWithAPictureShowsItWithoutAsking) {
     EXPECT_EQ(h.design().CurrentSlot, 2);
 }
 
+TEST(WindowTextTest, AnOverlongTextBlockLineIsReportedAndKept) {
+    Designing h;
+    const QString line = QStringLiteral("A line of the text block far wider than the memo box");
+    h.w().TextBlockMemo->setPlainText(line);
+    EXPECT_EQ(h.prompts.messages,
+              QStringList{QStringLiteral("Text is too long, using the current font and size.")});
+    EXPECT_EQ(h.slot(1).TextBlockText, line);
+    EXPECT_GT(h.design().settings.TextBlockWidth, 273);
+}
+
+TEST(WindowTextTest, PlacementChoicesReachTheDesign) {
+    Designing h;
+    h.w().ValueRadioGroup->setItemIndex(kCornerLL);
+    h.w().EdgeRadioGroup->setItemIndex(kEdgeTop);
+    EXPECT_EQ(h.design().settings.valuePlace, kCornerLL);
+    EXPECT_EQ(h.design().settings.edgePlace, kEdgeTop);
+    EXPECT_TRUE(h.w().DrawTimer().isPending());
+    h.w().DrawTimer().cancel();
+    h.w().Text1RadioGroup->setItemIndex(kAlignRight);
+    EXPECT_EQ(h.design().settings.textBlockAlignment, kAlignRight);
+    EXPECT_FALSE(h.w().DrawTimer().isPending());
+}
+
+TEST(WindowPagesTest, PageChangesFollowTheHelpSteps) {
+    std::vector<std::pair<int, int>> advanced;
+    int current = 4;
+    WindowServices services;
+    services.currentHelpItem = [&current] { return current; };
+    services.advanceHelp = [&](int done, int next) {
+        advanced.emplace_back(done, next);
+        current = next;
+    };
+    WindowHarness h(services);
+    h.startDesigning(h.picture(QStringLiteral("red.bmp"), 10, 10, clRed));
+    TForm1& w = h.w();
+    advanced.clear();
+    current = 4;
+    w.PageControl1->setCurrentWidget(w.Text2TabSheet);
+    EXPECT_EQ(w.PageControl2->currentWidget(), w.TextTabSheet);
+    EXPECT_EQ(advanced, (std::vector<std::pair<int, int>>{{4, 5}}));
+
+    // Hovering the shape choice while "Select Tag Shape" is current moves the help on at
+    // the next poll.
+    current = 2;
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(w.TypeOfPageRadioGroup, &enter);
+    waitFor(400);
+    EXPECT_EQ(advanced.back(), std::make_pair(2, 3));
+
+    // Back to "Basic": a redraw, and step 6 gives way to step 7.
+    current = 6;
+    w.DrawTimer().cancel();
+    w.PageControl1->setCurrentWidget(w.StandardTabSheet);
+    EXPECT_TRUE(w.DrawTimer().isPending());
+    EXPECT_EQ(advanced.back(), std::make_pair(6, 7));
+}
+
 } // namespace
 } // namespace veltmoor

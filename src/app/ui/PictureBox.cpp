@@ -1,6 +1,8 @@
 #include "app/ui/PictureBox.h"
 
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -70,6 +72,41 @@ QImage PictureBox::rendered() const {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintContent(painter);
+    if (focusShown_) {
+        painter.setPen(QPen(palette().highlight().color(), 2, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const QPoint middle = rect().center();
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        emit clicked(middle);
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        // The menus act on the box the pointer was last over; the keyboard points here.
+        emit mouseMoved(middle);
+        emit rightClicked(mapToGlobal(middle));
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    focusShown_ = true;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    focusShown_ = false;
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void PictureBox::paintContent(QPainter& painter) const {

@@ -14,7 +14,9 @@ namespace veltmoor {
 // A fixed-size picture surface. It keeps the picture at its own resolution and scales it
 // into a target rectangle (in the box's logical pixels) when painting, so a 900-pixel
 // thumbnail or a 200-dot tag stays sharp on a high-density screen. An optional line of
-// text sits on top, centred across the box.
+// text sits on top, centred across the box. Boxes that take the keyboard focus (see
+// setFocusPolicy) answer Space or Return as a click in their middle, and the menu key or
+// Shift+F10 as a right click after a move there.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -51,6 +53,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void paintContent(QPainter& painter) const;
@@ -63,6 +68,7 @@ private:
     int overlayTop_ = 0;
     QColor overlayColor_ = Qt::black;
     bool leftPressed_ = false;
+    bool focusShown_ = false;
 };
 
 } // namespace veltmoor

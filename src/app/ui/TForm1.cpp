@@ -500,11 +500,14 @@ QWidget* TForm1::buildTextBlockPage() {
     TextBlockHeightOffsetUpDown = makeUpDown(QStringLiteral("TextBlockHeightOffsetUpDown"),
                                              kTextBlockOffsetRange, 90, position);
     TextBlockHeightOffsetUpDown->setAssociate(TextBlockHeightOffsetEdit);
-    positionLayout->addWidget(new QLabel(QStringLiteral("Text Block &Width Offset (%)"), position));
+    auto* widthLabel = new QLabel(QStringLiteral("Text Block &Width Offset (%)"), position);
+    widthLabel->setBuddy(TextBlockWidthOffsetEdit);
+    auto* heightLabel = new QLabel(QStringLiteral("Text Block &Height Offset (%)"), position);
+    heightLabel->setBuddy(TextBlockHeightOffsetEdit);
+    positionLayout->addWidget(widthLabel);
     positionLayout->addWidget(
         fieldRow(QString(), TextBlockWidthOffsetEdit, TextBlockWidthOffsetUpDown, position));
-    positionLayout->addWidget(
-        new QLabel(QStringLiteral("Text Block &Height Offset (%)"), position));
+    positionLayout->addWidget(heightLabel);
     positionLayout->addWidget(
         fieldRow(QString(), TextBlockHeightOffsetEdit, TextBlockHeightOffsetUpDown, position));
     TextBlockPositionRadioGroup = makeRadioGroup(
@@ -940,6 +943,7 @@ void TForm1::connectHandlers() {
             views.push_back(mirror);
         }
         for (PictureBox* view : views) {
+            view->setFocusPolicy(Qt::StrongFocus);
             on(view, &PictureBox::mouseMoved, [this, slot] { SlotImageMouseMove(slot); });
             on(view, &PictureBox::clicked, [this, slot] { SlotImageClick(slot); });
             connect(view, &PictureBox::rightClicked, this, [this, slot](QPoint where) {
