@@ -382,8 +382,11 @@ TEST(WindowSlotTest, ClickingABoxWithAPictureShowsItWithoutAsking) {
     TForm1& w = h.w();
     const QString green = h.picture(QStringLiteral("green.jpg"), 80, 80, rgbColor(0, 200, 0));
     h.prompts.answerPath(green);
+    w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
     WindowHarness::leftClick(w.slotBoxes[2]);
     EXPECT_EQ(h.slot(2).FileName, green);
+    // No floating window shows the tag, so the window goes to where it is shown.
+    EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet);
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), rgbColor(0, 200, 0), 20));
     WindowHarness::leftClick(w.slotBoxes[1]);
     WindowHarness::leftClick(w.BImage);
@@ -446,6 +449,25 @@ TEST(WindowPagesTest, PageChangesFollowTheHelpSteps) {
     w.PageControl1->setCurrentWidget(w.StandardTabSheet);
     EXPECT_TRUE(w.DrawTimer().isPending());
     EXPECT_EQ(advanced.back(), std::make_pair(6, 7));
+}
+
+TEST(WindowSlotTest, WithAFloatingWindowTheWindowStaysOnItsPage) {
+    int floatingUpdates = 0;
+    WindowServices services;
+    services.showFloatingTag = [] {};
+    services.updateFloatingTag = [&floatingUpdates](const Bitmap&) { ++floatingUpdates; };
+    WindowHarness h(services);
+    h.startDesigning(h.picture(QStringLiteral("red.bmp"), 10, 10, clRed));
+    TForm1& w = h.w();
+    EXPECT_TRUE(w.FloatingTagCheckBox->isEnabled());
+    const int before = floatingUpdates;
+    w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
+    WindowHarness::leftClick(w.slotBoxes[1]);
+    EXPECT_EQ(w.PageControl1->currentWidget(), w.Images01to15TabSheet);
+    EXPECT_EQ(floatingUpdates, before + 1);
+    w.FloatingTagCheckBox->setChecked(false);
+    WindowHarness::leftClick(w.slotBoxes[1]);
+    EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet);
 }
 
 } // namespace

@@ -345,6 +345,9 @@ QWidget* TForm1::buildBasicPage() {
     FloatingTagCheckBox =
         makeCheckBox(QStringLiteral("FloatingTagCheckBox"), QStringLiteral("Floating Tag"), page);
     FloatingTagCheckBox->setChecked(true);
+    // Without the floating window the tag is only seen on "Basic", so the window goes
+    // there as it would with the box cleared.
+    FloatingTagCheckBox->setEnabled(static_cast<bool>(services_.showFloatingTag));
     AddressLabelsCheckBox = makeCheckBox(QStringLiteral("AddressLabelsCheckBox"),
                                          QStringLiteral("Address Labels"), page);
     setHint(AddressLabelsCheckBox,
@@ -1215,7 +1218,7 @@ void TForm1::PageControl1Change() {
 }
 
 void TForm1::PageControl2Change() {
-    if (!FloatingTagCheckBox->isChecked()) {
+    if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, StandardTabSheet);
     }
     TextBlockPositionRadioGroup->setItemIndex(0);
@@ -1244,7 +1247,7 @@ void TForm1::TypeOfPageRadioGroupClick() {
     for (PictureBox* mirror : {BImage, cImage, DImage}) {
         mirror->show();
     }
-    if (!FloatingTagCheckBox->isChecked()) {
+    if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, StandardTabSheet);
     }
     design_.settings.shapeIndex = TypeOfPageRadioGroup->itemIndex();
@@ -1354,7 +1357,7 @@ void TForm1::percentUpDownClick(PercentField field, UpDown* upDown) {
 }
 
 void TForm1::TextBlockPositionRadioGroupClick() {
-    if (TextBlockPositionRadioGroup->itemIndex() == 1 && !FloatingTagCheckBox->isChecked()) {
+    if (TextBlockPositionRadioGroup->itemIndex() == 1 && !floatingTagShowsTheTag()) {
         setActivePage(PageControl1, StandardTabSheet);
     }
 }
@@ -1484,6 +1487,10 @@ void TForm1::setSheetCommandsEnabled(bool enabled) {
     sheetCommandsWanted_ = enabled;
 }
 
+bool TForm1::floatingTagShowsTheTag() const {
+    return FloatingTagCheckBox->isChecked() && services_.showFloatingTag;
+}
+
 void TForm1::advanceHelp(int done, int next) {
     if (services_.advanceHelp) {
         services_.advanceHelp(done, next);
@@ -1568,7 +1575,7 @@ void TForm1::SlotImageClick(int slot) {
     }
     design_.CurrentSlot = slot;
     DrawTagReal();
-    if (!FloatingTagCheckBox->isChecked()) {
+    if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, StandardTabSheet);
     }
 }
@@ -1591,7 +1598,7 @@ void TForm1::OpenImageItemClick(int slot) {
 }
 
 void TForm1::ShowImage1ItemClick() {
-    if (!FloatingTagCheckBox->isChecked()) {
+    if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, StandardTabSheet);
     }
     design_.CurrentSlot = design_.HoverSlot;

@@ -241,6 +241,8 @@ private:
     void setActivePage(QTabWidget* control, QWidget* page);
     void setPageVisible(QTabWidget* control, QWidget* page, bool visible);
     void setSheetCommandsEnabled(bool enabled);
+    // Whether a floating window shows each tag, so that the window may stay on its page.
+    bool floatingTagShowsTheTag() const;
     void advanceHelp(int done, int next);
     int currentHelpItem() const;
 
