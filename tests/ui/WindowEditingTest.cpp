@@ -27,7 +27,7 @@ using testing::WindowHarness;
 struct Designing : WindowHarness {
     Designing() {
         startDesigning(picture(QStringLiteral("red.bmp"), 100, 100, clRed));
-        waitFor(450);
+        settle();
         prompts.asked.clear();
     }
     void onlyChecked(std::initializer_list<int> numbers) {
@@ -58,7 +58,7 @@ TEST(WindowSchedulerTest, ThreeChangesAHundredMillisecondsApartGiveOneCompositio
     if (clock.elapsed() < 390) {
         EXPECT_EQ(h.w().compositionCount(), before) << "composed before its wait was over";
     }
-    waitFor(700);
+    h.settle();
     EXPECT_EQ(h.w().compositionCount(), before + 1);
     // The tag really is blue where the picture leaves the background showing.
     EXPECT_TRUE(near(h.previewPixelForDot(200, 700), blue));
@@ -75,7 +75,7 @@ TEST(WindowSchedulerTest, TheMemoWaitsTwoSecondsAndLeavingItBringsBackTheShortWa
     w.TextBlockMemo->setPlainText(QStringLiteral("Hand made"));
     waitFor(1200);
     EXPECT_EQ(w.compositionCount(), before);
-    waitFor(1300);
+    h.settle();
     EXPECT_EQ(w.compositionCount(), before + 1);
     EXPECT_EQ(h.slot(1).TextBlockText, QStringLiteral("Hand made"));
     EXPECT_TRUE(h.slot(2).TextBlockText.isEmpty()); // typing reaches the current slot only
@@ -97,7 +97,7 @@ TEST(WindowSchedulerTest, ACompositionAtOnceLeavesAPendingOneInPlace) {
     WindowHarness::leftClick(w.AImage); // composes slot 1 now
     EXPECT_EQ(w.compositionCount(), before + 1);
     EXPECT_TRUE(w.DrawTimer().isPending());
-    waitFor(600);
+    h.settle();
     EXPECT_EQ(w.compositionCount(), before + 2);
 }
 
@@ -140,7 +140,7 @@ TEST(WindowNumericFieldTest, TypedTagWidths) {
     EXPECT_FALSE(h.design().WidthEditTyping);
     EXPECT_EQ(w.WidthEdit->text(), QStringLiteral("0.60"));
     EXPECT_EQ(h.design().TagWidthDots, 120);
-    waitFor(450);
+    h.settle();
     EXPECT_EQ(h.w().LastTagBitmap().width(), 120);
 }
 
@@ -179,7 +179,7 @@ TEST(WindowNumericFieldTest, TypedPercentages) {
     EXPECT_EQ(w.ImageSizeEdit->text(), QStringLiteral("0"));
     EXPECT_EQ(h.slot(1).ImageSize, 0);
     // With no picture drawn the whole tag is background.
-    waitFor(450);
+    h.settle();
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clWhite));
 
     // An arrow click reaches the slots as well.
@@ -213,7 +213,7 @@ TEST(WindowCheckedSlotsTest, OnlyTheCheckedSlotsChange) {
     }
     EXPECT_EQ(h.slot(0).BackgroundColor, clWhite);
     // Tag 1 is shown but not checked: its preview keeps its colours.
-    waitFor(450);
+    h.settle();
     EXPECT_TRUE(near(h.previewPixelForDot(200, 700), clWhite));
 }
 
@@ -295,7 +295,7 @@ TEST(WindowShapeTest, CutLineChoiceReachesTheTag) {
     EXPECT_TRUE(near(h.previewPixelForDot(1, 700), clBlack, 100));
     w.BorderRadioGroup->setItemIndex(kCutLineNone);
     EXPECT_EQ(h.design().settings.cutLineType, kCutLineNone);
-    waitFor(450);
+    h.settle();
     EXPECT_TRUE(near(h.previewPixelForDot(1, 700), clWhite, 30));
 }
 

@@ -61,6 +61,13 @@ struct WindowHarness {
     TagDesign& design() { return window->design(); }
     img& slot(int number) { return window->design().Slots.at(static_cast<std::size_t>(number)); }
 
+    // Lets the pending redraw happen, however slow the machine.
+    void settle() {
+        for (int waited = 0; waited < 5000 && window->DrawTimer().isPending(); waited += 50) {
+            waitFor(50);
+        }
+    }
+
     // A picture file of one colour.
     QString picture(const QString& name, int width, int height, TColor color) {
         const QString path = folder.filePath(name);
