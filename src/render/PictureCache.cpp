@@ -6,6 +6,11 @@
 #include <QImageIOHandler>
 #include <QImageReader>
 
+#include <algorithm>
+#include <atomic>
+#include <optional>
+#include <thread>
+
 namespace veltmoor {
 
 namespace {
@@ -44,6 +49,56 @@ bool PictureCache::coversNeed(const Entry& entry, int neededWidth, int neededHei
     return bitmap.width() >= neededWidth && bitmap.height() >= neededHeight;
 }
 
+void PictureCache::prefetch(const std::vector<Request>& requests) {
+    struct Job {
+        const Request* request = nullptr;
+        qint64 fileSize = 0;
+        QDateTime modified;
+        std::optional<DecodedPicture> decoded;
+    };
+    std::vector<Job> jobs;
+    for (const Request& request : requests) {
+        const QFileInfo info(request.path);
+        const bool kept = std::any_of(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+            return entry.path == request.path && entry.fileSize == info.size() &&
+                   entry.modified == info.lastModified() &&
+                   coversNeed(entry, request.neededWidth, request.neededHeight);
+        });
+        if (!kept && info.isFile()) {
+            jobs.push_back({&request, info.size(), info.lastModified(), std::nullopt});
+        }
+    }
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t index = next++; index < jobs.size(); index = next++) {
+            Job& job = jobs[index];
+            PictureReadOptions options;
+            options.neededWidth = std::max(0, job.request->neededWidth);
+            options.neededHeight = std::max(0, job.request->neededHeight);
+            try {
+                job.decoded = readPicture(job.request->path, options);
+            } catch (const UserError&) {
+                // picture() decodes it again and reports the error to its caller.
+            }
+        }
+    };
+    const std::size_t workers =
+        std::min<std::size_t>(jobs.size(), std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::thread> threads;
+    for (std::size_t index = 1; index < workers; ++index) {
+        threads.emplace_back(work);
+    }
+    work();
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    for (Job& job : jobs) {
+        if (job.decoded) {
+            insert(job.request->path, job.fileSize, job.modified, std::move(*job.decoded));
+        }
+    }
+}
+
 std::shared_ptr<const DecodedPicture> PictureCache::picture(const QString& path, int neededWidth,
                                                             int neededHeight) {
     const QFileInfo info(path);
@@ -65,15 +120,21 @@ std::shared_ptr<const DecodedPicture> PictureCache::picture(const QString& path,
     PictureReadOptions options;
     options.neededWidth = std::max(0, neededWidth);
     options.neededHeight = std::max(0, neededHeight);
-    auto decoded = std::make_shared<DecodedPicture>(readPicture(path, options));
+    return insert(path, fileSize, modified, readPicture(path, options));
+}
+
+std::shared_ptr<const DecodedPicture> PictureCache::insert(const QString& path, qint64 fileSize,
+                                                           const QDateTime& modified,
+                                                           DecodedPicture decoded) {
     ++decodeCount_;
+    entries_.remove_if([&](const Entry& entry) { return entry.path == path; });
     Entry entry;
     entry.path = path;
     entry.fileSize = fileSize;
     entry.modified = modified;
     entry.fullSize =
-        decoded->bitmap.width() >= decoded->width && decoded->bitmap.height() >= decoded->height;
-    entry.picture = std::move(decoded);
+        decoded.bitmap.width() >= decoded.width && decoded.bitmap.height() >= decoded.height;
+    entry.picture = std::make_shared<const DecodedPicture>(std::move(decoded));
     entries_.push_front(std::move(entry));
     trimToBudget();
     return entries_.front().picture;

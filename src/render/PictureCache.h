@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <vector>
 
 namespace veltmoor {
 
@@ -23,6 +24,15 @@ public:
     // allows it (0 means full size). Throws UserError when the file cannot be read.
     std::shared_ptr<const DecodedPicture> picture(const QString& path, int neededWidth,
                                                   int neededHeight);
+
+    struct Request {
+        QString path;
+        int neededWidth = 0;
+        int neededHeight = 0;
+    };
+    // Decodes the pictures not yet kept, several at a time, so that a sheet of photos
+    // uses every core. Files that cannot be read are left for picture() to report.
+    void prefetch(const std::vector<Request>& requests);
 
     // The picture's own size (after its orientation is applied), from the cache or the
     // file's header; empty when the header cannot tell.
@@ -41,6 +51,8 @@ private:
         std::shared_ptr<const DecodedPicture> picture;
     };
 
+    std::shared_ptr<const DecodedPicture> insert(const QString& path, qint64 fileSize,
+                                                 const QDateTime& modified, DecodedPicture decoded);
     static bool coversNeed(const Entry& entry, int neededWidth, int neededHeight);
     void trimToBudget();
 

@@ -126,6 +126,15 @@ void applySetupFile(TagDesign& design, const SetupFileContents& contents,
 std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
                                              const OpenSetupFileOptions& options) {
     std::vector<PictureProblem> problems;
+    if (options.pictures) {
+        std::vector<PictureCache::Request> requests;
+        for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+            requests.push_back({design.Slots[static_cast<std::size_t>(slot)].FileName,
+                                options.pictureOptions.neededWidth,
+                                options.pictureOptions.neededHeight});
+        }
+        options.pictures->prefetch(requests);
+    }
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         const QString path = design.Slots[static_cast<std::size_t>(slot)].FileName;
         if (path.isEmpty()) {
@@ -136,7 +145,8 @@ std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
             continue;
         }
         try {
-            const DecodedPicture picture = LoadSlotPicture(design, slot, options.pictureOptions);
+            const DecodedPicture picture =
+                LoadSlotPicture(design, slot, options.pictureOptions, options.pictures);
             if (options.pictureLoaded) {
                 options.pictureLoaded(slot, picture);
             }

@@ -2,6 +2,7 @@
 
 #include "app/design/TagDesign.h"
 #include "platform/PictureFile.h"
+#include "render/PictureCache.h"
 #include "setupfile/SetupFileFormat.h"
 
 #include <QString>
@@ -27,6 +28,9 @@ struct OpenSetupFileOptions {
     // Called for each slot whose picture was loaded, so the caller can build its
     // thumbnail.
     std::function<void(int slot, const DecodedPicture& picture)> pictureLoaded;
+    // When given, the pictures are decoded into it, so that composing the tags afterwards
+    // does not decode them again.
+    PictureCache* pictures = nullptr;
 };
 
 struct OpenSetupFileResult {

@@ -155,12 +155,13 @@ PageMetrics pageFor(const Options& options, const TagDesign& design) {
 }
 
 // The design as the window has it right after opening the file from the welcome page.
-TagDesign openDesign(const QString& path, std::ostream& err) {
+TagDesign openDesign(const QString& path, std::ostream& err, PictureCache* pictures = nullptr) {
     TagDesign design = TagDesign::atFirstActivation();
     OpenSetupFileOptions openOptions;
-    // Only the sizes are needed here, not thumbnails; the compositor decodes at the size
-    // each tag shows its picture.
+    // No thumbnails here: the smallest decode gives the sizes, and the compositor decodes
+    // again only where a tag shows its picture larger than that.
     openOptions.pictureOptions = PictureReadOptions{1, 1};
+    openOptions.pictures = pictures;
     const OpenSetupFileResult opened = openSetupFile(path, design, openOptions);
     const QString problems = opened.pictureProblemMessage();
     if (!problems.isEmpty()) {
@@ -170,11 +171,11 @@ TagDesign openDesign(const QString& path, std::ostream& err) {
 }
 
 int render(const Options& options, std::ostream& err) {
-    TagDesign design = openDesign(options.designPath, err);
+    PictureCache pictures;
+    TagDesign design = openDesign(options.designPath, err, &pictures);
     design.renderMode = options.mode;
     design.Printing = options.printing;
     const PageMetrics page = pageFor(options, design);
-    PictureCache pictures;
     if (options.tag) {
         design.CurrentSlot = *options.tag;
         const ComposedTag composed = composeCurrentSlot(design, page, pictures);

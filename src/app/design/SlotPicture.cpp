@@ -12,12 +12,15 @@ QString resolvePicturePath(const QString& storedPath, const QString& designFolde
     return QDir::cleanPath(QDir(designFolder).absoluteFilePath(storedPath));
 }
 
-DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions options) {
+DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions options,
+                               PictureCache* pictures) {
     if (slot < 0 || slot > kLastInitialisedSlot) {
         return {};
     }
+    const QString& path = design.Slots[static_cast<std::size_t>(slot)].FileName;
     DecodedPicture picture =
-        readPicture(design.Slots[static_cast<std::size_t>(slot)].FileName, options);
+        pictures ? *pictures->picture(path, options.neededWidth, options.neededHeight)
+                 : readPicture(path, options);
     design.recordSlotPicture(slot, picture.width, picture.height);
     return picture;
 }

@@ -2,6 +2,7 @@
 
 #include "app/design/TagDesign.h"
 #include "platform/PictureFile.h"
+#include "render/PictureCache.h"
 
 #include <QString>
 
@@ -14,7 +15,9 @@ QString resolvePicturePath(const QString& storedPath, const QString& designFolde
 // Decodes the picture a slot already names (its FileName) and records its size; the caller
 // builds the thumbnail from the returned picture. Throws UserError naming the file when it
 // cannot be read; the slot is then left as it was.
-DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions options = {});
+// With a cache, the decoded picture stays there for the compositions that follow.
+DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions options = {},
+                               PictureCache* pictures = nullptr);
 
 // Gives a slot a newly chosen picture. The picture is decoded first, so a file that cannot
 // be read leaves the slot with its old picture; the path is kept as chosen.
