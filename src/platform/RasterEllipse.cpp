@@ -98,37 +98,104 @@ Point EllipseOutline::pixelAt(std::int64_t position) const {
     }
 }
 
-std::int64_t EllipseOutline::positionOfRay(Point p) const {
+namespace {
+
+// Directions compared by angle, counter-clockwise from the positive x axis (y upwards),
+// exactly: first by quarter, then by the sign of the cross product.
+struct Direction {
+    Wide x;
+    Wide y;
+    bool full = false; // a full turn, after every other direction
+
+    int quarter() const {
+        if (x > 0 && y >= 0) {
+            return 0;
+        }
+        if (x <= 0 && y > 0) {
+            return 1;
+        }
+        if (x < 0 && y <= 0) {
+            return 2;
+        }
+        return y < 0 ? 3 : 0; // (0, 0) counts as angle 0
+    }
+};
+
+// Negative, zero or positive as a lies before, on or after b.
+int compareAngles(const Direction& a, const Direction& b) {
+    if (a.full != b.full) {
+        return a.full ? 1 : -1;
+    }
+    const int quarterA = a.quarter();
+    const int quarterB = b.quarter();
+    if (quarterA != quarterB) {
+        return quarterA < quarterB ? -1 : 1;
+    }
+    const Wide cross = a.x * b.y - a.y * b.x;
+    return cross > 0 ? -1 : (cross < 0 ? 1 : 0);
+}
+
+} // namespace
+
+std::int64_t EllipseOutline::firstPositionFrom(Point p, bool onRayIncluded) const {
     // Mathematical orientation (y upwards) so that counter-clockwise means increasing angle.
-    const Wide x = Wide{p.x} - centreX_;
-    const Wide y = Wide{centreY_} - p.y;
+    const Direction ray{Wide{p.x} - centreX_, Wide{centreY_} - p.y};
     const auto count = static_cast<std::int64_t>(quadrant_.size());
-    std::int64_t i = 0;
-    // A pixel lying exactly on the ray is the arc's first pixel when the ray points into the
-    // upper half and is passed over when it points into the lower half, which is how the
-    // original platform settles ties.
-    if (y >= 0) {
-        if (x >= 0) {
-            while (i < count && !(quadrant_[i].x * y <= quadrant_[i].y * x)) {
-                ++i;
-            }
-            return i;
+    // The direction of each position as seen from the centre, mirrored like the pixels, so
+    // that the directions never decrease along the outline.
+    auto directionAt = [&](std::int64_t position) {
+        const std::int64_t quarter = position / count;
+        const auto along = static_cast<std::size_t>(position % count);
+        const Point& forward = quadrant_[along];
+        const Point& backward = quadrant_[quadrant_.size() - 1 - along];
+        Direction d;
+        switch (quarter) {
+        case 0:
+            d = {forward.x, forward.y};
+            break;
+        case 1:
+            d = {-backward.x, backward.y};
+            break;
+        case 2:
+            d = {-forward.x, -forward.y};
+            break;
+        default:
+            d = {backward.x, -backward.y};
+            d.full = backward.y == 0; // the last pixel before the start again
+            break;
         }
-        while (i < count && !(quadrant_[i].x * y < quadrant_[i].y * -x)) {
-            ++i;
+        if (d.x == 0 && d.y == 0) {
+            // A box one or two pixels across: each quarter starts on its own axis.
+            const Wide axes[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+            d = {axes[quarter][0], axes[quarter][1]};
         }
-        return 2 * count - i;
-    }
-    if (x >= 0) {
-        while (i < count && !(quadrant_[i].x * -y <= quadrant_[i].y * x)) {
-            ++i;
+        return d;
+    };
+    // Binary search for the first position at (or after) the ray.
+    std::int64_t low = 0;
+    std::int64_t high = 4 * count;
+    while (low < high) {
+        const std::int64_t middle = low + (high - low) / 2;
+        const int order = compareAngles(directionAt(middle), ray);
+        if (order > 0 || (order == 0 && onRayIncluded)) {
+            high = middle;
+        } else {
+            low = middle + 1;
         }
-        return 4 * count - i;
     }
-    while (i < count && !(quadrant_[i].x * -y < quadrant_[i].y * -x)) {
-        ++i;
+    return low;
+}
+
+std::int64_t EllipseOutline::trailingPositionsOnStartAxis() const {
+    // The lower half ends with the pixels of its row on the axis, mirrored from the
+    // quadrant's first pixels.
+    std::int64_t count = 0;
+    while (count < static_cast<std::int64_t>(quadrant_.size()) &&
+           quadrant_[static_cast<std::size_t>(count)].y == 0 &&
+           quadrant_[static_cast<std::size_t>(count)].x != 0) {
+        ++count;
     }
-    return 2 * count + i;
+    return count;
 }
 
 ArcRange arcRange(const EllipseOutline& outline, Point start, Point end) {
@@ -136,10 +203,25 @@ ArcRange arcRange(const EllipseOutline& outline, Point start, Point end) {
     if (outline.isEmpty()) {
         return range;
     }
-    range.first = outline.positionOfRay(start);
-    range.last = outline.positionOfRay(end);
-    if (range.last <= range.first) {
-        range.last += outline.positionCount();
+    // Pixels lying exactly on either ray belong to the arc, so an arc always reaches the
+    // pixel its ray points at and the lines drawn on from there meet it.
+    range.first = outline.firstPositionFrom(start, true);
+    range.last = outline.firstPositionFrom(end, false);
+    const Point centre = outline.centre();
+    const Direction startRay{Wide{start.x} - centre.x, Wide{centre.y} - start.y};
+    const Direction endRay{Wide{end.x} - centre.x, Wide{centre.y} - end.y};
+    if (startRay.y == 0 && startRay.x > 0) {
+        // Along the positive x axis the outline has pixels at both ends of its list: the
+        // first ones of the upper half and the last ones of the lower half. Both lie on
+        // the ray, so the arc starts with the latter.
+        range.first = outline.positionCount() - outline.trailingPositionsOnStartAxis();
+    }
+    if (compareAngles(startRay, endRay) == 0) {
+        range.last = range.first + outline.positionCount(); // the whole ellipse
+    } else {
+        while (range.last <= range.first) {
+            range.last += outline.positionCount();
+        }
     }
     return range;
 }

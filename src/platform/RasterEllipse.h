@@ -24,8 +24,13 @@ public:
     std::int64_t positionCount() const { return 4 * static_cast<std::int64_t>(quadrant_.size()); }
     Point pixelAt(std::int64_t position) const;
 
-    // The first position counter-clockwise at or after the ray from the centre towards p.
-    std::int64_t positionOfRay(Point p) const;
+    // The first position counter-clockwise after the ray from the centre towards p, or at
+    // it when onRayIncluded.
+    std::int64_t firstPositionFrom(Point p, bool onRayIncluded) const;
+    // How many positions at the end of the outline lie on the ray along the positive x axis.
+    std::int64_t trailingPositionsOnStartAxis() const;
+    // The point the rays start from: left + width / 2, top + height / 2.
+    Point centre() const { return {centreX_, centreY_}; }
 
     const Rect& box() const { return box_; }
 
@@ -40,7 +45,9 @@ private:
 };
 
 // Positions [first, last) of the arc counter-clockwise from the ray towards start to the ray
-// towards end; equal rays give the whole ellipse.
+// towards end; equal rays give the whole ellipse. Pixels lying exactly on either ray belong
+// to the arc (where the outline has two pixels on an axis, both), so arcs always reach the
+// pixel their rays point at. last always lies after first.
 struct ArcRange {
     std::int64_t first = 0;
     std::int64_t last = 0;
