@@ -66,6 +66,26 @@ TEST(WindowStartTest, ControlsCarryTheirNamesAndSizes) {
     EXPECT_TRUE(QDir(h.folder.filePath(QStringLiteral("work"))).exists());
 }
 
+TEST(WindowStartTest, AWorkingFolderThatCannotBeMadeIsSaidPlainly) {
+    QTemporaryDir folder;
+    const QString blocker = folder.filePath(QStringLiteral("a file"));
+    {
+        QFile file(blocker);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    qputenv("VELTMOOR_WORKING_FOLDER", (blocker + QStringLiteral("/Veltmoor Inc")).toUtf8());
+    testing::ScriptedPrompts prompts;
+    WindowServices services;
+    services.prompts = &prompts;
+    services.readPrinterMetrics = [] { return testing::eightByTenPage(); };
+    TForm1 window(services);
+    qunsetenv("VELTMOOR_WORKING_FOLDER");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("Veltmoor Inc")))
+        << prompts.messages[0].toStdString();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 TEST(WindowStartTest, FirstActivationShowsOnlyTheWelcomePageWithTheSample) {
     WindowHarness h;
     TForm1& w = h.w();
