@@ -181,32 +181,6 @@ TEST(CanvasArc, TinyAndDegenerateBoxes) {
               inkPixels(drawArc(12, 12, {0, 0, 10, 10}, {1, 1}, {1, 1}), kInk));
 }
 
-TEST(CanvasArc, OddAndEvenBoxesAreSymmetricInTheirBox) {
-    for (int width = 1; width <= 14; ++width) {
-        for (int height = 1; height <= 14; ++height) {
-            const Bitmap bitmap = drawArc(width, height, {0, 0, width, height}, {0, 0}, {0, 0});
-            for (int y = 0; y < height; ++y) {
-                for (int x = 0; x < width; ++x) {
-                    const TColor here = bitmap.pixelColor(x, y);
-                    ASSERT_EQ(here, bitmap.pixelColor(width - 1 - x, y)) << width << "x" << height;
-                    ASSERT_EQ(here, bitmap.pixelColor(x, height - 1 - y)) << width << "x" << height;
-                }
-            }
-            // The outline touches all four sides of its box.
-            bool top = false, bottom = false, left = false, right = false;
-            for (int x = 0; x < width; ++x) {
-                top = top || bitmap.pixelColor(x, 0) == kInk;
-                bottom = bottom || bitmap.pixelColor(x, height - 1) == kInk;
-            }
-            for (int y = 0; y < height; ++y) {
-                left = left || bitmap.pixelColor(0, y) == kInk;
-                right = right || bitmap.pixelColor(width - 1, y) == kInk;
-            }
-            EXPECT_TRUE(top && bottom && left && right) << width << "x" << height;
-        }
-    }
-}
-
 TEST(CanvasArc, WidePenArcIsCentredOnTheOutline) {
     const Rect box{10, 10, 30, 30};
     const Bitmap thin = drawArc(40, 40, box, {0, 0}, {0, 0});

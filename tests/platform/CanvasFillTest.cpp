@@ -119,15 +119,6 @@ TEST(CanvasFloodFill, BorderModeFillsTheInsideOfAnOutline) {
     EXPECT_EQ(bitmap.pixelColor(0, 0), clWhite);
 }
 
-TEST(CanvasFloodFill, BorderModeFillsEveryOtherColourUpToTheBorder) {
-    Bitmap bitmap = fromPicture({"#....#", "#....#"});
-    bitmap.setPixelColor(2, 0, clGreen);
-    Canvas canvas(bitmap);
-    canvas.brush().color = kPaint;
-    canvas.floodFill(1, 1, kInk, FillMode::Border);
-    EXPECT_EQ(inkPicture(bitmap, kPaint), (std::vector<std::string>{".####.", ".####."}));
-}
-
 TEST(CanvasFloodFill, DiagonalGapsOfAOnePixelStrokeHoldTheFill) {
     // An 8-connected diagonal stroke: the fill may only pass through edges, not corners.
     Bitmap bitmap(12, 12, clWhite);
