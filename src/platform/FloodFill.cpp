@@ -1,5 +1,6 @@
 #include "platform/Canvas.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -23,23 +24,33 @@ template <bool SameColour>
 std::vector<Span> findRegion(const Bitmap& bitmap, Point seed, Pixel key) {
     const int width = bitmap.width();
     const int height = bitmap.height();
-    std::vector<std::uint8_t> taken(static_cast<std::size_t>(width) *
-                                    static_cast<std::size_t>(height));
+    // One bit a pixel marks what the region already holds; a byte a pixel would cost a
+    // megabyte to clear for every fill of a large tag.
+    const std::size_t wordsPerRow = (static_cast<std::size_t>(width) + 63) / 64;
+    std::vector<std::uint64_t> taken(wordsPerRow * static_cast<std::size_t>(height));
     std::vector<Span> spans;
     std::vector<PendingRow> pending;
 
     const Pixel* row = nullptr;
-    std::uint8_t* rowTaken = nullptr;
+    std::uint64_t* rowTaken = nullptr;
     auto select = [&](int y) {
         row = bitmap.row(y);
-        rowTaken = taken.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        rowTaken = taken.data() + static_cast<std::size_t>(y) * wordsPerRow;
     };
+    auto isTaken = [&](int x) { return (rowTaken[x >> 6] >> (x & 63)) & 1u; };
     auto fillable = [&](int x) {
-        return x >= 0 && x < width && rowTaken[x] == 0 &&
+        return x >= 0 && x < width && !isTaken(x) &&
                (((row[x] ^ key) & 0xFFFFFFu) == 0) == SameColour;
     };
     auto take = [&](int from, int to, int y) { // [from, to)
-        std::fill(rowTaken + from, rowTaken + to, std::uint8_t{1});
+        for (int x = from; x < to;) {
+            const int bit = x & 63;
+            const int count = std::min(64 - bit, to - x);
+            const std::uint64_t bits =
+                count == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << count) - 1) << bit;
+            rowTaken[x >> 6] |= bits;
+            x += count;
+        }
         spans.push_back({y, from, to});
     };
     auto push = [&](int left, int right, int y, int direction) {

@@ -45,8 +45,7 @@ void paintBackground(Canvas& canvas, const TagCompositionInput& input) {
     const int W = input.TagWidthDots;
     const int H = input.TagHeightDots;
     const TColor background = input.slot.BackgroundColor;
-    canvas.brush() = Brush{clBtnFace, BrushStyle::Solid};
-    canvas.fillRect({0, 0, W, H});
+    // The tag bitmap starts as the outside marker everywhere.
     canvas.pen().width = 1;
     drawTagOutline(input.settings.shapeIndex, canvas, background);
     canvas.pen().color = background;
@@ -64,13 +63,6 @@ void drawCutLineAndHole(Canvas& canvas, const TagCompositionInput& input) {
         canvas.pen() = Pen{input.slot.BackgroundColor, 1};
     }
     HoleTag(canvas, input.TagWidthDots, input.TagHeightDots, input.settings.hole);
-}
-
-Bitmap halfSize(const Bitmap& tag) {
-    Bitmap half(tag.width() / 2, tag.height() / 2);
-    Canvas canvas(half);
-    canvas.stretchDraw({0, 0, half.width(), half.height()}, tag);
-    return half;
 }
 
 } // namespace
@@ -109,6 +101,13 @@ int cutLineWidth(RenderMode mode, bool printing) {
     return mode == RenderMode::Preview ? 10 : 3;
 }
 
+Bitmap ComposedTag::floatingImage() const {
+    Bitmap half(tag.width() / 2, tag.height() / 2);
+    Canvas canvas(half);
+    canvas.stretchDraw({0, 0, half.width(), half.height()}, tag);
+    return half;
+}
+
 bool TagCompositionInput::composes() const {
     return slotNumber == 0 || (!slot.FileName.isEmpty() && QFileInfo(slot.FileName).isFile());
 }
@@ -130,7 +129,7 @@ ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures
                      input.slot.ImageHorizontalOffset, input.slot.ImageVerticalOffset);
     result.PreviewRect = previewRectFor(W, H);
 
-    result.tag.resize(W, H);
+    result.tag.resize(W, H, clBtnFace);
     Canvas canvas(result.tag);
     paintBackground(canvas, input);
     if (!input.settings.blankSheet) {
@@ -140,7 +139,6 @@ ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures
     drawCutLineAndHole(canvas, input);
     AddText(canvas, input.slot, input.settings);
 
-    result.floatingImage = halfSize(result.tag);
     result.composed = true;
     return result;
 }

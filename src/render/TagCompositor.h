@@ -32,9 +32,12 @@ struct ComposedTag {
     Bitmap tag;
     Rect PreviewRect;
     PageGrid grid;
-    QString sizeLabel;    // the size and page-grid line under the preview
-    QString fileLabel;    // the slot's picture file
-    Bitmap floatingImage; // the tag at half its dot size
+    QString sizeLabel; // the size and page-grid line under the preview
+    QString fileLabel; // the slot's picture file
+
+    // The tag at half its dot size, for the floating tag window; made only when asked for,
+    // since most compositions are never shown there.
+    Bitmap floatingImage() const;
 };
 
 // The fit, scale and place arithmetic of a picture on a tag, all in tag dots.

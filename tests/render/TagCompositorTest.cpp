@@ -91,8 +91,10 @@ TEST_F(Composition, BackgroundAroundTheFittedPicture) {
     EXPECT_EQ(result.grid.SheetMarginY, 250);
     EXPECT_EQ(result.sizeLabel, "Tag Width = 2.00 Height = 4.00 Tags Down = 2 Across = 4");
     EXPECT_EQ(result.fileLabel, picturePath_);
-    EXPECT_EQ(result.floatingImage.width(), 200);
-    EXPECT_EQ(result.floatingImage.height(), 400);
+    const Bitmap floating = result.floatingImage();
+    EXPECT_EQ(floating.width(), 200);
+    EXPECT_EQ(floating.height(), 400);
+    EXPECT_EQ(floating.pixelColor(100, 200), clBlue);
 }
 
 TEST_F(Composition, BackgroundColourFillsTheShape) {
