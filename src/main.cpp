@@ -36,6 +36,12 @@ int runWindow(int argc, char* argv[]) {
     return QApplication::exec();
 }
 
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << "veltmoor-tags: " << message.toStdString() << "\n";
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -46,10 +52,15 @@ int main(int argc, char* argv[]) {
     if (!veltmoor::isCommandLineRequest(arguments)) {
         return runWindow(argc, argv);
     }
-    // The command line never needs a display; text still needs the font machinery.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    // The command line never needs a display, even when one is there; text still needs the
+    // font machinery.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Standard error carries our own one-sentence messages; Qt's notes about its set-up
+    // are for developers, who can ask for them.
+    if (qEnvironmentVariableIsEmpty("VELTMOOR_DEBUG")) {
+        qInstallMessageHandler(quietQtMessages);
     }
     QGuiApplication application(argc, argv);
     return veltmoor::runCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
