@@ -54,12 +54,19 @@ TEST(WindowSchedulerTest, ThreeChangesAHundredMillisecondsApartGiveOneCompositio
     h.w().SelectBackgoundColorButton->click();
     waitFor(100);
     h.w().SelectBackgoundColorButton->click();
+    // On a machine too busy to click within the wait, the third change rightly starts a
+    // second wait; the exact count is only checked when the clicks came in time.
+    const bool clickedInTime = clock.elapsed() < 390;
     waitFor(100);
-    if (clock.elapsed() < 390) {
+    if (clickedInTime && clock.elapsed() < 390) {
         EXPECT_EQ(h.w().compositionCount(), before) << "composed before its wait was over";
     }
     h.settle();
-    EXPECT_EQ(h.w().compositionCount(), before + 1);
+    if (clickedInTime) {
+        EXPECT_EQ(h.w().compositionCount(), before + 1);
+    } else {
+        EXPECT_LE(h.w().compositionCount(), before + 2);
+    }
     // The tag really is blue where the picture leaves the background showing.
     EXPECT_TRUE(near(h.previewPixelForDot(200, 700), blue));
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clRed));
@@ -72,9 +79,13 @@ TEST(WindowSchedulerTest, TheMemoWaitsTwoSecondsAndLeavingItBringsBackTheShortWa
     QCoreApplication::sendEvent(w.TextBlockMemo, &in);
     EXPECT_EQ(w.DrawTimer().interval(), 2000);
     const int before = w.compositionCount();
+    QElapsedTimer clock;
+    clock.start();
     w.TextBlockMemo->setPlainText(QStringLiteral("Hand made"));
     waitFor(1200);
-    EXPECT_EQ(w.compositionCount(), before);
+    if (clock.elapsed() < 1900) {
+        EXPECT_EQ(w.compositionCount(), before) << "the memo's wait is two seconds";
+    }
     h.settle();
     EXPECT_EQ(w.compositionCount(), before + 1);
     EXPECT_EQ(h.slot(1).TextBlockText, QStringLiteral("Hand made"));
