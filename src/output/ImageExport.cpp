@@ -1,7 +1,7 @@
 #include "output/ImageExport.h"
 
-#include "platform/DotArithmetic.h"
 #include "platform/Canvas.h"
+#include "platform/DotArithmetic.h"
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"
 

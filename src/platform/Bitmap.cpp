@@ -6,7 +6,9 @@
 
 namespace veltmoor {
 
-Bitmap::Bitmap(int width, int height, TColor fill) { resize(width, height, fill); }
+Bitmap::Bitmap(int width, int height, TColor fill) {
+    resize(width, height, fill);
+}
 
 void Bitmap::resize(int width, int height, TColor fill) {
     if (width < 0 || height < 0) {

@@ -24,10 +24,18 @@ constexpr TColor clBtnFace = 0xFF00000F;
 constexpr TColor rgbColor(int red, int green, int blue) {
     return static_cast<TColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int redOf(TColor color) { return static_cast<int>(color & 0xFF); }
-constexpr int greenOf(TColor color) { return static_cast<int>((color >> 8) & 0xFF); }
-constexpr int blueOf(TColor color) { return static_cast<int>((color >> 16) & 0xFF); }
-constexpr bool isSystemColor(TColor color) { return (color & 0xFF000000) == clSystemColorFlag; }
+constexpr int redOf(TColor color) {
+    return static_cast<int>(color & 0xFF);
+}
+constexpr int greenOf(TColor color) {
+    return static_cast<int>((color >> 8) & 0xFF);
+}
+constexpr int blueOf(TColor color) {
+    return static_cast<int>((color >> 16) & 0xFF);
+}
+constexpr bool isSystemColor(TColor color) {
+    return (color & 0xFF000000) == clSystemColorFlag;
+}
 
 // Pixels are stored as Qt's 0xFFRRGGBB so that the same memory can be handed to Qt for
 // text and codecs without conversion.
@@ -37,9 +45,15 @@ constexpr Pixel pixelFromRgb(int red, int green, int blue) {
     return 0xFF000000u | (static_cast<Pixel>(red & 0xFF) << 16) |
            (static_cast<Pixel>(green & 0xFF) << 8) | static_cast<Pixel>(blue & 0xFF);
 }
-constexpr int redOfPixel(Pixel pixel) { return static_cast<int>((pixel >> 16) & 0xFF); }
-constexpr int greenOfPixel(Pixel pixel) { return static_cast<int>((pixel >> 8) & 0xFF); }
-constexpr int blueOfPixel(Pixel pixel) { return static_cast<int>(pixel & 0xFF); }
+constexpr int redOfPixel(Pixel pixel) {
+    return static_cast<int>((pixel >> 16) & 0xFF);
+}
+constexpr int greenOfPixel(Pixel pixel) {
+    return static_cast<int>((pixel >> 8) & 0xFF);
+}
+constexpr int blueOfPixel(Pixel pixel) {
+    return static_cast<int>(pixel & 0xFF);
+}
 
 // The concrete colour a system colour stands for when it is drawn. The button face is
 // the outside marker of a tag under composition, so it must be one fixed value.

@@ -23,12 +23,12 @@ struct img {
     TColor TextBlockColor = clBlack;
     TColor BackgroundColor = clWhite;
     TColor CutLineColor = clRed;
-    int ImageSize = 100;             // percent of the size that fits the tag
-    int ImageHorizontalOffset = 50;  // percent; 50 centres
-    int ImageVerticalOffset = 50;    // percent; 50 centres
-    int ColoringType = 99;           // tint index 0..19; 99 = not tinted
+    int ImageSize = 100;            // percent of the size that fits the tag
+    int ImageHorizontalOffset = 50; // percent; 50 centres
+    int ImageVerticalOffset = 50;   // percent; 50 centres
+    int ColoringType = 99;          // tint index 0..19; 99 = not tinted
     TColor ColoringColor = clBlack;
-    Bitmap TagImage;                 // the slot's most recently composed tag
+    Bitmap TagImage; // the slot's most recently composed tag
 };
 
 constexpr int kNotTinted = 99;
