@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <future>
+
 namespace veltmoor {
 
 namespace {
@@ -129,13 +131,18 @@ ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures
                      input.slot.ImageHorizontalOffset, input.slot.ImageVerticalOffset);
     result.PreviewRect = previewRectFor(W, H);
 
+    // The shape's mask plane depends on the size alone; it is built on another core while
+    // this one paints the background and the picture.
+    std::future<PreparedShapeMask> mask =
+        std::async(std::launch::async, prepareShapeMask, input.settings.shapeIndex, W, H);
     result.tag.resize(W, H, clBtnFace);
     Canvas canvas(result.tag);
     paintBackground(canvas, input);
     if (!input.settings.blankSheet) {
         canvas.stretchDraw(placement.picture, *picture.bitmap);
     }
-    cutTagToShape(input.settings.shapeIndex, canvas, input.slot.BackgroundColor);
+    PreparedShapeMask preparedMask = mask.get();
+    cutTagWithPreparedMask(canvas, preparedMask);
     drawCutLineAndHole(canvas, input);
     AddText(canvas, input.slot, input.settings);
 

@@ -606,6 +606,24 @@ Bitmap tagShapeMask(int shapeIndex, int W, int H) {
         shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, rules.seeds(W, H)));
 }
 
+PreparedShapeMask prepareShapeMask(int shapeIndex, int W, int H) {
+    PreparedShapeMask prepared;
+    if (findTagShape(shapeIndex) == nullptr) {
+        return prepared;
+    }
+    const ShapeRules rules = shapeRules(shapeIndex);
+    prepared.shapeIndex = shapeIndex;
+    prepared.seeds = rules.seeds(W, H);
+    prepared.plane = shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, prepared.seeds);
+    return prepared;
+}
+
+void cutTagWithPreparedMask(Canvas& tag, PreparedShapeMask& mask) {
+    if (findTagShape(mask.shapeIndex) != nullptr) {
+        cutByMask(tag, mask.plane, mask.seeds);
+    }
+}
+
 std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H) {
     if (findTagShape(shapeIndex) == nullptr) {
         return {};

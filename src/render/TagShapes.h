@@ -2,6 +2,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/TColor.h"
+#include "render/TagSettings.h"
 
 #include <span>
 #include <vector>
@@ -83,6 +84,17 @@ Bitmap tagMaskFromOutline(TagOutlineRoutine outline, int W, int H, std::span<con
 
 // Cuts a tag by the mask of any outline, whitening the outside regions of the seeds.
 void cutTagByOutline(Canvas& tag, TagOutlineRoutine outline, std::span<const Point> seeds);
+
+// The mask plane a shape's cut needs depends on the tag's size alone, so it can be built
+// before (or while) the tag is composed and applied afterwards; the cut is the same as the
+// shape's mask routine gives.
+struct PreparedShapeMask {
+    int shapeIndex = kShapeNone;
+    Bitmap plane;
+    std::vector<Point> seeds;
+};
+PreparedShapeMask prepareShapeMask(int shapeIndex, int W, int H);
+void cutTagWithPreparedMask(Canvas& tag, PreparedShapeMask& mask);
 
 // The points whose outside regions the mask routine of a shape turns white, in order.
 std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H);
