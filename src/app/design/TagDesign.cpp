@@ -158,31 +158,26 @@ Redraw TagDesign::ApplyTagSize() {
 }
 
 Redraw TagDesign::WidthEditKeyUp(const QString& text) {
-    WidthEditTyping = true;
-    WidthEditText = text;
-    int value = 0;
-    try {
-        value = ParseHundredths(text, kTypedTagSizeMin, kTypedTagSizeMax);
-    } catch (const ValueOutOfRange&) {
-        // The width stays and is applied again before the message reaches the user.
-        ApplyTagSize();
-        throw;
-    }
-    WidthUpDownPosition = kTagSizeRange.limit(value);
-    return ApplyTagSize();
+    return tagSizeEditKeyUp(text, WidthEditTyping, WidthEditText, WidthUpDownPosition);
 }
 
 Redraw TagDesign::HeightEditKeyUp(const QString& text) {
-    HeightEditTyping = true;
-    HeightEditText = text;
+    return tagSizeEditKeyUp(text, HeightEditTyping, HeightEditText, HeightUpDownPosition);
+}
+
+Redraw TagDesign::tagSizeEditKeyUp(const QString& text, bool& typing, QString& editText,
+                                   int& upDownPosition) {
+    typing = true;
+    editText = text;
     int value = 0;
     try {
         value = ParseHundredths(text, kTypedTagSizeMin, kTypedTagSizeMax);
     } catch (const ValueOutOfRange&) {
+        // The size stays and is applied again before the message reaches the user.
         ApplyTagSize();
         throw;
     }
-    HeightUpDownPosition = kTagSizeRange.limit(value);
+    upDownPosition = kTagSizeRange.limit(value);
     return ApplyTagSize();
 }
 

@@ -187,6 +187,10 @@ struct TagDesign {
     // Chooses a printer by its index; an index naming no printer selects the default one.
     void selectPrinter(const PrinterList& printers, int index);
 
+    // A typed width or height: the edit keeps what was typed, the up-down the parsed size.
+    Redraw tagSizeEditKeyUp(const QString& text, bool& typing, QString& editText,
+                            int& upDownPosition);
+
     // Records a picture just decoded for a slot: its size and aspect. Slot 1 applies the
     // tag size, as the first picture of a sheet does.
     Redraw recordSlotPicture(int slot, int pictureWidth, int pictureHeight);
