@@ -1,5 +1,7 @@
 #include "app/design/DesignComposition.h"
 
+#include <utility>
+
 namespace veltmoor {
 
 namespace {
@@ -20,7 +22,6 @@ TagCompositionInput compositionInputFor(const TagDesign& design, int slot,
     input.slotNumber = slot;
     const img& record = design.Slots.at(static_cast<std::size_t>(slot));
     input.slot = record;
-    input.slot.TagImage = Bitmap();
     input.settings = design.settings;
     input.TagWidthDots = design.TagWidthDots;
     input.TagHeightDots = design.TagHeightDots;
@@ -32,7 +33,12 @@ TagCompositionInput compositionInputFor(const TagDesign& design, int slot,
 
 ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
     const int slot = design.CurrentSlot;
+    // The slot's last tag is not read by a composition; it is set aside rather than copied
+    // into the input on every redraw.
+    img& record = design.Slots.at(static_cast<std::size_t>(slot));
+    Bitmap lastTag = std::exchange(record.TagImage, Bitmap());
     TagCompositionInput input = compositionInputFor(design, slot, page);
+    record.TagImage = std::move(lastTag);
     if (!input.composes()) {
         return {};
     }

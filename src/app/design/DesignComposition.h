@@ -6,7 +6,8 @@
 namespace veltmoor {
 
 // What composing one slot of the design reads: the window, the sheet commands and the
-// command line all build it here, so they compose the same tag.
+// command line all build it here, so they compose the same tag. The slot's TagImage is
+// copied with it; composeCurrentSlot leaves it out.
 TagCompositionInput compositionInputFor(const TagDesign& design, int slot, const PageMetrics& page);
 
 // Composes the design's current slot as the window does: the slot's text block is loaded
