@@ -1,6 +1,6 @@
 // Composing one tag: the largest tag (5.00 x 5.00 in), "Scalloped", all three texts and a
-// thin cut line, with its 12-megapixel photo already decoded and cold from the file, against
-// one plain pass over the tag's pixels.
+// thin cut line, with its 12-megapixel photo already decoded, right after a change of its
+// geometry, and cold from the file, against one plain pass over the tag's pixels.
 #include "SyntheticPhoto.h"
 
 #include "render/TagCompositor.h"
@@ -57,6 +57,22 @@ void ComposeLargestTagPictureDecoded(benchmark::State& state) {
     }
 }
 BENCHMARK(ComposeLargestTagPictureDecoded)->Unit(benchmark::kMillisecond);
+
+// After a change of size, shape or hole: the stencil of the new geometry is made first.
+// Cycling through more hole positions than compositions keep stencils for makes every one new.
+void ComposeLargestTagNewGeometry(benchmark::State& state) {
+    TagCompositionInput input = largestTag();
+    PictureCache pictures;
+    DrawTagReal(input, pictures);
+    int position = 0;
+    for (auto _ : state) {
+        input.settings.hole.heightOffset = 4 + position;
+        position = (position + 1) % 32;
+        ComposedTag composed = DrawTagReal(input, pictures);
+        benchmark::DoNotOptimize(composed.tag.data());
+    }
+}
+BENCHMARK(ComposeLargestTagNewGeometry)->Unit(benchmark::kMillisecond);
 
 void ComposeLargestTagCold(benchmark::State& state) {
     const TagCompositionInput input = largestTag();

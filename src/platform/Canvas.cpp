@@ -111,10 +111,7 @@ void Canvas::floodFill(int x, int y, TColor color, FillMode mode) {
     if (brush_.style == BrushStyle::Clear) {
         return;
     }
-    const Pixel paint = pixelFromColor(brush_.color);
-    for (const Span& span : floodRegion(bitmap_, {x, y}, color, mode)) {
-        std::fill(bitmap_.row(span.y) + span.left, bitmap_.row(span.y) + span.right, paint);
-    }
+    fillSpans(bitmap_, floodRegion(bitmap_, {x, y}, color, mode), pixelFromColor(brush_.color));
 }
 
 void Canvas::draw(int x, int y, const Bitmap& source) {

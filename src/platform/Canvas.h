@@ -56,6 +56,12 @@ struct Span {
 // bitmap (a mask) can be painted onto another.
 std::vector<Span> floodRegion(const Bitmap& bitmap, Point seed, TColor color, FillMode mode);
 
+// The runs of pixels of exactly the given value, row by row from the top, left to right.
+std::vector<Span> pixelRuns(const Bitmap& bitmap, Pixel value);
+
+// Paints every span (clipped to the bitmap) with one pixel value.
+void fillSpans(Bitmap& bitmap, const std::vector<Span>& spans, Pixel value);
+
 // Drawing on a bitmap with the raster rules tag outlines rely on: lines exclude their end
 // point, ellipses are inscribed in their box with right and bottom exclusive, arcs run
 // counter-clockwise on screen, fills are 4-connected. Everything is clipped to the bitmap.

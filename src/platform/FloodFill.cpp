@@ -113,4 +113,34 @@ std::vector<Span> floodRegion(const Bitmap& bitmap, Point seed, TColor color, Fi
     return seedMatches ? std::vector<Span>{} : findRegion<false>(bitmap, seed, key);
 }
 
+std::vector<Span> pixelRuns(const Bitmap& bitmap, Pixel value) {
+    std::vector<Span> runs;
+    const int width = bitmap.width();
+    for (int y = 0; y < bitmap.height(); ++y) {
+        const Pixel* row = bitmap.row(y);
+        const Pixel* const end = row + width;
+        const Pixel* at = std::find(row, end, value);
+        while (at != end) {
+            const Pixel* const runEnd =
+                std::find_if(at, end, [value](Pixel p) { return p != value; });
+            runs.push_back({y, static_cast<int>(at - row), static_cast<int>(runEnd - row)});
+            at = std::find(runEnd, end, value);
+        }
+    }
+    return runs;
+}
+
+void fillSpans(Bitmap& bitmap, const std::vector<Span>& spans, Pixel value) {
+    for (const Span& span : spans) {
+        if (span.y < 0 || span.y >= bitmap.height()) {
+            continue;
+        }
+        const int left = std::max(span.left, 0);
+        const int right = std::min(span.right, bitmap.width());
+        if (left < right) {
+            std::fill(bitmap.row(span.y) + left, bitmap.row(span.y) + right, value);
+        }
+    }
+}
+
 } // namespace veltmoor

@@ -5,11 +5,12 @@
 #include "render/HoleTag.h"
 #include "render/SamplePicture.h"
 #include "render/TagShapes.h"
+#include "render/TagStencil.h"
 #include "render/TagText.h"
 
 #include <QFileInfo>
 
-#include <future>
+#include <memory>
 
 namespace veltmoor {
 
@@ -41,19 +42,6 @@ Picture loadPicture(const TagCompositionInput& input, PictureCache& pictures) {
     }
     auto decoded = pictures.picture(path, neededWidth, neededHeight);
     return {&decoded->bitmap, decoded->width, decoded->height, decoded};
-}
-
-void paintBackground(Canvas& canvas, const TagCompositionInput& input) {
-    const int W = input.TagWidthDots;
-    const int H = input.TagHeightDots;
-    const TColor background = input.slot.BackgroundColor;
-    // The tag bitmap starts as the outside marker everywhere.
-    canvas.pen().width = 1;
-    drawTagOutline(input.settings.shapeIndex, canvas, background);
-    canvas.pen().color = background;
-    HoleTag(canvas, input.TagWidthDots, input.TagHeightDots, input.settings.hole);
-    canvas.brush() = Brush{background, BrushStyle::Solid};
-    canvas.floodFill(W / 2, H / 2, background, FillMode::Border);
 }
 
 void drawCutLineAndHole(Canvas& canvas, const TagCompositionInput& input) {
@@ -131,18 +119,16 @@ ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures
                      input.slot.ImageHorizontalOffset, input.slot.ImageVerticalOffset);
     result.PreviewRect = previewRectFor(W, H);
 
-    // The shape's mask plane depends on the size alone; it is built on another core while
-    // this one paints the background and the picture.
-    std::future<PreparedShapeMask> mask =
-        std::async(std::launch::async, prepareShapeMask, input.settings.shapeIndex, W, H);
+    const std::shared_ptr<const TagStencil> stencil =
+        tagStencil({input.settings.shapeIndex, W, H, input.settings.hole});
+    // The tag starts as the outside marker, with the background inside the outline.
     result.tag.resize(W, H, clBtnFace);
+    fillSpans(result.tag, stencil->background, pixelFromColor(input.slot.BackgroundColor));
     Canvas canvas(result.tag);
-    paintBackground(canvas, input);
     if (!input.settings.blankSheet) {
         canvas.stretchDraw(placement.picture, *picture.bitmap);
     }
-    PreparedShapeMask preparedMask = mask.get();
-    cutTagWithPreparedMask(canvas, preparedMask);
+    applyShapeCut(result.tag, stencil->cut);
     drawCutLineAndHole(canvas, input);
     AddText(canvas, input.slot, input.settings);
 

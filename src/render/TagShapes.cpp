@@ -230,41 +230,23 @@ Bitmap twoColourMask(Bitmap mask) {
     return mask;
 }
 
-// Cuts the tag by its mask plane. The outside is found on the mask, never by the colours of
-// the tag: a picture that happens to hold the marker colour next to the contour stays as it
-// is, and a seed that falls on the contour or inside the shape whitens nothing.
-void cutByMask(Canvas& tag, Bitmap& mask, std::span<const Point> seeds) {
-    Bitmap& target = tag.bitmap();
-    const int W = target.width();
-    const int H = target.height();
-    if (mask.width() != W || mask.height() != H || target.isEmpty()) {
-        return;
-    }
+// The cut a mask plane gives. The outside is found on the mask, never by the colours of a
+// tag: a picture that happens to hold the marker colour next to the contour stays as it is,
+// and a seed that falls on the contour or inside the shape whitens nothing.
+ShapeCut cutFromMask(Bitmap& mask, std::span<const Point> seeds) {
     const Pixel outside = pixelFromColor(kMaskOutside);
-    for (int y = 0; y < H; ++y) {
-        const Pixel* maskRow = mask.row(y);
-        Pixel* tagRow = target.row(y);
-        for (int x = 0; x < W; ++x) {
-            if (maskRow[x] == outside) {
-                tagRow[x] = outside;
-            }
-        }
-    }
-
-    tag.brush().color = clWhite;
-    tag.brush().style = BrushStyle::Solid;
     const Pixel whitened = pixelFromColor(kMaskWhitened);
     for (const Point seed : seeds) {
-        if (!mask.contains(seed.x, seed.y) || mask.pixel(seed.x, seed.y) != outside) {
-            continue;
-        }
-        const std::vector<Span> region = floodRegion(mask, seed, kMaskOutside, FillMode::Surface);
-        for (const Span& span : region) {
-            tag.fillRect(Rect{span.left, span.y, span.right, span.y + 1});
-            Pixel* row = mask.row(span.y);
-            std::fill(row + span.left, row + span.right, whitened);
+        if (mask.contains(seed.x, seed.y) && mask.pixel(seed.x, seed.y) == outside) {
+            fillSpans(mask, floodRegion(mask, seed, kMaskOutside, FillMode::Surface), whitened);
         }
     }
+    return {pixelRuns(mask, outside), pixelRuns(mask, whitened)};
+}
+
+void cutWith(Canvas& tag, const ShapeCut& cut) {
+    applyShapeCut(tag.bitmap(), cut);
+    tag.brush() = Brush{clWhite, BrushStyle::Solid};
 }
 
 using SeedRule = std::vector<Point> (*)(int W, int H);
@@ -300,12 +282,7 @@ struct ShapeRules {
 ShapeRules shapeRules(int shapeIndex);
 
 void cutShape(int shapeIndex, Canvas& tag) {
-    const ShapeRules rules = shapeRules(shapeIndex);
-    const int W = tag.bitmap().width();
-    const int H = tag.bitmap().height();
-    const std::vector<Point> seeds = rules.seeds(W, H);
-    Bitmap mask = shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, seeds);
-    cutByMask(tag, mask, seeds);
+    cutWith(tag, shapeCutFor(shapeIndex, tag.bitmap().width(), tag.bitmap().height()));
 }
 
 } // namespace
@@ -606,22 +583,19 @@ Bitmap tagShapeMask(int shapeIndex, int W, int H) {
         shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, rules.seeds(W, H)));
 }
 
-PreparedShapeMask prepareShapeMask(int shapeIndex, int W, int H) {
-    PreparedShapeMask prepared;
+ShapeCut shapeCutFor(int shapeIndex, int W, int H) {
     if (findTagShape(shapeIndex) == nullptr) {
-        return prepared;
+        return {};
     }
     const ShapeRules rules = shapeRules(shapeIndex);
-    prepared.shapeIndex = shapeIndex;
-    prepared.seeds = rules.seeds(W, H);
-    prepared.plane = shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, prepared.seeds);
-    return prepared;
+    const std::vector<Point> seeds = rules.seeds(W, H);
+    Bitmap mask = shapeMaskFor(rules.outline, W, H, rules.wholeTagInside, seeds);
+    return cutFromMask(mask, seeds);
 }
 
-void cutTagWithPreparedMask(Canvas& tag, PreparedShapeMask& mask) {
-    if (findTagShape(mask.shapeIndex) != nullptr) {
-        cutByMask(tag, mask.plane, mask.seeds);
-    }
+void applyShapeCut(Bitmap& tag, const ShapeCut& cut) {
+    fillSpans(tag, cut.outside, pixelFromColor(kMaskOutside));
+    fillSpans(tag, cut.whitened, pixelFromColor(kMaskWhitened));
 }
 
 std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H) {
@@ -637,7 +611,7 @@ Bitmap tagMaskFromOutline(TagOutlineRoutine outline, int W, int H, std::span<con
 
 void cutTagByOutline(Canvas& tag, TagOutlineRoutine outline, std::span<const Point> seeds) {
     Bitmap mask = shapeMaskFor(outline, tag.bitmap().width(), tag.bitmap().height(), false, seeds);
-    cutByMask(tag, mask, seeds);
+    cutWith(tag, cutFromMask(mask, seeds));
 }
 
 } // namespace veltmoor

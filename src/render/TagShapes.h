@@ -85,16 +85,16 @@ Bitmap tagMaskFromOutline(TagOutlineRoutine outline, int W, int H, std::span<con
 // Cuts a tag by the mask of any outline, whitening the outside regions of the seeds.
 void cutTagByOutline(Canvas& tag, TagOutlineRoutine outline, std::span<const Point> seeds);
 
-// The mask plane a shape's cut needs depends on the tag's size alone, so it can be built
-// before (or while) the tag is composed and applied afterwards; the cut is the same as the
-// shape's mask routine gives.
-struct PreparedShapeMask {
-    int shapeIndex = kShapeNone;
-    Bitmap plane;
-    std::vector<Point> seeds;
+// A shape's cut depends on the tag's size alone, so it can be worked out once and applied to
+// every tag of that size: the runs of dots it turns into the outside marker, and those (the
+// outside regions of the seeds) it whitens. Applying it cuts exactly as the shape's mask
+// routine does; no shape cuts nothing.
+struct ShapeCut {
+    std::vector<Span> outside;
+    std::vector<Span> whitened;
 };
-PreparedShapeMask prepareShapeMask(int shapeIndex, int W, int H);
-void cutTagWithPreparedMask(Canvas& tag, PreparedShapeMask& mask);
+ShapeCut shapeCutFor(int shapeIndex, int W, int H);
+void applyShapeCut(Bitmap& tag, const ShapeCut& cut);
 
 // The points whose outside regions the mask routine of a shape turns white, in order.
 std::vector<Point> tagShapeSeedPoints(int shapeIndex, int W, int H);

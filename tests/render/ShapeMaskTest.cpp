@@ -268,27 +268,6 @@ TEST(ShapeMask, BackgroundOfTheMarkerColourStillCuts) {
     }
 }
 
-// A mask prepared ahead of the composition (as the compositor does on another core) cuts
-// exactly as the shape's mask routine does.
-TEST(ShapeMask, PreparedMaskCutsLikeTheMaskRoutine) {
-    for (int shape = 0; shape < kShapeCount; ++shape) {
-        for (const Size size : {Size{237, 511}, Size{1000, 100}}) {
-            SCOPED_TRACE(describe(shape, size));
-            const Bitmap before = composedTag(shape, size.W, size.H, kBackground, true);
-            Bitmap prepared = before;
-            Canvas canvas(prepared);
-            PreparedShapeMask mask = prepareShapeMask(shape, size.W, size.H);
-            cutTagWithPreparedMask(canvas, mask);
-            EXPECT_TRUE(prepared == cut(shape, before, kBackground));
-        }
-    }
-    Bitmap untouched(50, 50, clAqua);
-    Canvas canvas(untouched);
-    PreparedShapeMask none = prepareShapeMask(kShapeNone, 50, 50);
-    cutTagWithPreparedMask(canvas, none);
-    EXPECT_EQ(untouched.pixelColor(0, 0), clAqua) << "no shape cuts nothing";
-}
-
 // The background fill from the centre is held by the one-dot contour everywhere, also where
 // arcs meet lines or other arcs: every seed point stays marker grey, and the fill reached
 // well beyond the centre. Lists every shape and size whose contour lets the fill out.
