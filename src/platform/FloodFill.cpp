@@ -16,6 +16,72 @@ struct PendingRow {
     int direction;
 };
 
+// One row of the region search: which of its pixels a fill may still take. A pixel is
+// fillable when its colour passes the test (equal to the key, or not, by mode) and the region
+// does not hold it yet. Every run the region takes is a whole run of passing colour, so a run
+// that starts on a fillable pixel ends where the colour stops passing, and only the colour
+// needs looking at to find its ends; that is done sixteen pixels a step, since the long runs
+// inside a large tag are where a fill spends its time.
+template <bool SameColour> class RowScan {
+public:
+    RowScan(const Pixel* row, const std::uint64_t* taken, int width, Pixel key)
+        : row_(row), taken_(taken), width_(width), key_(key) {}
+
+    bool fillable(int x) const {
+        return x >= 0 && x < width_ && colourPasses(row_[x]) && !isTaken(x);
+    }
+
+    // The end (exclusive) of the fillable run through x.
+    int runEnd(int x) const {
+        int end = x;
+        while (end + kChunk <= width_ && chunkPasses(end)) {
+            end += kChunk;
+        }
+        while (end < width_ && colourPasses(row_[end])) {
+            ++end;
+        }
+        return end;
+    }
+
+    // The start of the fillable run through x.
+    int runStart(int x) const {
+        int start = x;
+        while (start >= kChunk && chunkPasses(start - kChunk)) {
+            start -= kChunk;
+        }
+        while (start > 0 && colourPasses(row_[start - 1])) {
+            --start;
+        }
+        return start;
+    }
+
+private:
+    static constexpr int kChunk = 16;
+
+    bool colourPasses(Pixel pixel) const {
+        return (((pixel ^ key_) & 0xFFFFFFu) == 0) == SameColour;
+    }
+
+    // Written as one reduction over the chunk (any pixel that differs from the key, or any
+    // that equals it) so that the compiler can test the pixels side by side.
+    bool chunkPasses(int from) const {
+        const Pixel* pixels = row_ + from;
+        std::uint32_t found = 0;
+        for (int i = 0; i < kChunk; ++i) {
+            const bool equal = ((pixels[i] ^ key_) & 0xFFFFFFu) == 0;
+            found |= static_cast<std::uint32_t>(equal != SameColour);
+        }
+        return found == 0;
+    }
+
+    bool isTaken(int x) const { return (taken_[x >> 6] >> (x & 63)) & 1u; }
+
+    const Pixel* row_;
+    const std::uint64_t* taken_;
+    int width_;
+    Pixel key_;
+};
+
 // Span filling with an explicit stack (Smith's scanline variant): each run is found once,
 // its row beyond is searched over the run's width and the row it came from only where the
 // run overhangs its parent, so every pixel is looked at a small constant number of times
@@ -31,18 +97,7 @@ std::vector<Span> findRegion(const Bitmap& bitmap, Point seed, Pixel key) {
     std::vector<Span> spans;
     std::vector<PendingRow> pending;
 
-    const Pixel* row = nullptr;
-    std::uint64_t* rowTaken = nullptr;
-    auto select = [&](int y) {
-        row = bitmap.row(y);
-        rowTaken = taken.data() + static_cast<std::size_t>(y) * wordsPerRow;
-    };
-    auto isTaken = [&](int x) { return (rowTaken[x >> 6] >> (x & 63)) & 1u; };
-    auto fillable = [&](int x) {
-        return x >= 0 && x < width && !isTaken(x) &&
-               (((row[x] ^ key) & 0xFFFFFFu) == 0) == SameColour;
-    };
-    auto take = [&](int from, int to, int y) { // [from, to)
+    auto take = [&](std::uint64_t* rowTaken, int from, int to, int y) { // [from, to)
         for (int x = from; x < to;) {
             const int bit = x & 63;
             const int count = std::min(64 - bit, to - x);
@@ -64,32 +119,31 @@ std::vector<Span> findRegion(const Bitmap& bitmap, Point seed, Pixel key) {
     while (!pending.empty()) {
         const PendingRow next = pending.back();
         pending.pop_back();
-        select(next.y);
+        std::uint64_t* rowTaken = taken.data() + static_cast<std::size_t>(next.y) * wordsPerRow;
+        const RowScan<SameColour> scan(bitmap.row(next.y), rowTaken, width, key);
         int x1 = next.left;
         const int x2 = next.right;
         int x = x1;
-        if (fillable(x)) {
-            while (fillable(x - 1)) {
-                --x;
-            }
+        if (scan.fillable(x)) {
+            x = scan.runStart(x);
             if (x < x1) {
                 push(x, x1 - 1, next.y - next.direction, -next.direction);
             }
         }
         while (x1 <= x2) {
-            while (fillable(x1)) {
-                ++x1;
+            if (scan.fillable(x1)) {
+                x1 = scan.runEnd(x1);
             }
             if (x1 > x) {
                 // The run, with whatever lay left of the searched range on the first pass.
-                take(x, x1, next.y);
+                take(rowTaken, x, x1, next.y);
                 push(x, x1 - 1, next.y + next.direction, next.direction);
             }
             if (x1 - 1 > x2) {
                 push(x2 + 1, x1 - 1, next.y - next.direction, -next.direction);
             }
             ++x1;
-            while (x1 < x2 && !fillable(x1)) {
+            while (x1 < x2 && !scan.fillable(x1)) {
                 ++x1;
             }
             x = x1;

@@ -185,11 +185,15 @@ TEST(CanvasFloodFill, SystemColoursCompareAsThePixelTheyPaint) {
 
 TEST(CanvasFloodFill, AgreesWithAPixelByPixelSearchOnRandomPictures) {
     std::mt19937 random(99);
-    for (int round = 0; round < 60; ++round) {
-        const int width = 5 + round % 37;
+    // Small crowded pictures, then wide sparse ones whose long runs cross the 64-pixel words
+    // the search keeps its marks in.
+    for (int round = 0; round < 100; ++round) {
+        const bool wide = round >= 60;
+        const int width = wide ? 60 + (round * 53) % 270 : 5 + round % 37;
         const int height = 3 + (round * 7) % 29;
         Bitmap bitmap(width, height, clWhite);
-        std::bernoulli_distribution wall(0.25 + (round % 4) * 0.1);
+        std::bernoulli_distribution wall(wide ? 0.01 + (round % 5) * 0.03
+                                              : 0.25 + (round % 4) * 0.1);
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
                 if (wall(random)) {
