@@ -56,8 +56,9 @@ struct Span {
 // bitmap (a mask) can be painted onto another.
 std::vector<Span> floodRegion(const Bitmap& bitmap, Point seed, TColor color, FillMode mode);
 
-// The runs of pixels of exactly the given value, row by row from the top, left to right.
-std::vector<Span> pixelRuns(const Bitmap& bitmap, Pixel value);
+// The runs of pixels of the given colour (compared as fills compare), row by row from the
+// top, left to right.
+std::vector<Span> pixelRuns(const Bitmap& bitmap, TColor color);
 
 // Paints every span (clipped to the bitmap) with one pixel value.
 void fillSpans(Bitmap& bitmap, const std::vector<Span>& spans, Pixel value);

@@ -16,22 +16,16 @@ struct PendingRow {
     int direction;
 };
 
-// One row of the region search: which of its pixels a fill may still take. A pixel is
-// fillable when its colour passes the test (equal to the key, or not, by mode) and the region
-// does not hold it yet. Every run the region takes is a whole run of passing colour, so a run
-// that starts on a fillable pixel ends where the colour stops passing, and only the colour
-// needs looking at to find its ends; that is done sixteen pixels a step, since the long runs
-// inside a large tag are where a fill spends its time.
-template <bool SameColour> class RowScan {
+// Runs of colour along one row: pixels whose colour passes the test (equal to the key, or
+// not, by mode). The runs are found sixteen pixels a step, since the long runs inside a large
+// tag are where fills and stencils spend their time.
+template <bool SameColour> class ColourScan {
 public:
-    RowScan(const Pixel* row, const std::uint64_t* taken, int width, Pixel key)
-        : row_(row), taken_(taken), width_(width), key_(key) {}
+    ColourScan(const Pixel* row, int width, Pixel key) : row_(row), width_(width), key_(key) {}
 
-    bool fillable(int x) const {
-        return x >= 0 && x < width_ && colourPasses(row_[x]) && !isTaken(x);
-    }
+    bool passes(int x) const { return x >= 0 && x < width_ && colourPasses(row_[x]); }
 
-    // The end (exclusive) of the fillable run through x.
+    // The end (exclusive) of the passing run through x, or x when x does not pass.
     int runEnd(int x) const {
         int end = x;
         while (end + kChunk <= width_ && chunkPasses(end)) {
@@ -43,7 +37,7 @@ public:
         return end;
     }
 
-    // The start of the fillable run through x.
+    // The start of the passing run through x.
     int runStart(int x) const {
         int start = x;
         while (start >= kChunk && chunkPasses(start - kChunk)) {
@@ -74,10 +68,7 @@ private:
         return found == 0;
     }
 
-    bool isTaken(int x) const { return (taken_[x >> 6] >> (x & 63)) & 1u; }
-
     const Pixel* row_;
-    const std::uint64_t* taken_;
     int width_;
     Pixel key_;
 };
@@ -120,18 +111,24 @@ std::vector<Span> findRegion(const Bitmap& bitmap, Point seed, Pixel key) {
         const PendingRow next = pending.back();
         pending.pop_back();
         std::uint64_t* rowTaken = taken.data() + static_cast<std::size_t>(next.y) * wordsPerRow;
-        const RowScan<SameColour> scan(bitmap.row(next.y), rowTaken, width, key);
+        const ColourScan<SameColour> scan(bitmap.row(next.y), width, key);
+        // Every run the region takes is a whole run of passing colour, so a run entered at a
+        // pixel the region does not hold yet holds none of it, and its ends are found by
+        // colour alone.
+        const auto fillable = [&](int x) {
+            return scan.passes(x) && ((rowTaken[x >> 6] >> (x & 63)) & 1u) == 0;
+        };
         int x1 = next.left;
         const int x2 = next.right;
         int x = x1;
-        if (scan.fillable(x)) {
+        if (fillable(x)) {
             x = scan.runStart(x);
             if (x < x1) {
                 push(x, x1 - 1, next.y - next.direction, -next.direction);
             }
         }
         while (x1 <= x2) {
-            if (scan.fillable(x1)) {
+            if (fillable(x1)) {
                 x1 = scan.runEnd(x1);
             }
             if (x1 > x) {
@@ -143,7 +140,7 @@ std::vector<Span> findRegion(const Bitmap& bitmap, Point seed, Pixel key) {
                 push(x2 + 1, x1 - 1, next.y - next.direction, -next.direction);
             }
             ++x1;
-            while (x1 < x2 && !scan.fillable(x1)) {
+            while (x1 < x2 && !fillable(x1)) {
                 ++x1;
             }
             x = x1;
@@ -167,18 +164,18 @@ std::vector<Span> floodRegion(const Bitmap& bitmap, Point seed, TColor color, Fi
     return seedMatches ? std::vector<Span>{} : findRegion<false>(bitmap, seed, key);
 }
 
-std::vector<Span> pixelRuns(const Bitmap& bitmap, Pixel value) {
+std::vector<Span> pixelRuns(const Bitmap& bitmap, TColor color) {
+    const Pixel key = pixelFromColor(color);
     std::vector<Span> runs;
     const int width = bitmap.width();
     for (int y = 0; y < bitmap.height(); ++y) {
-        const Pixel* row = bitmap.row(y);
-        const Pixel* const end = row + width;
-        const Pixel* at = std::find(row, end, value);
-        while (at != end) {
-            const Pixel* const runEnd =
-                std::find_if(at, end, [value](Pixel p) { return p != value; });
-            runs.push_back({y, static_cast<int>(at - row), static_cast<int>(runEnd - row)});
-            at = std::find(runEnd, end, value);
+        const ColourScan<true> same(bitmap.row(y), width, key);
+        const ColourScan<false> other(bitmap.row(y), width, key);
+        int x = other.runEnd(0);
+        while (x < width) {
+            const int end = same.runEnd(x);
+            runs.push_back({y, x, end});
+            x = other.runEnd(end);
         }
     }
     return runs;

@@ -241,7 +241,7 @@ ShapeCut cutFromMask(Bitmap& mask, std::span<const Point> seeds) {
             fillSpans(mask, floodRegion(mask, seed, kMaskOutside, FillMode::Surface), whitened);
         }
     }
-    return {pixelRuns(mask, outside), pixelRuns(mask, whitened)};
+    return {pixelRuns(mask, kMaskOutside), pixelRuns(mask, kMaskWhitened)};
 }
 
 void cutWith(Canvas& tag, const ShapeCut& cut) {

@@ -29,7 +29,7 @@ std::vector<Span> backgroundCoverage(const TagGeometry& geometry) {
     HoleTag(canvas, geometry.width, geometry.height, geometry.hole);
     canvas.brush() = Brush{kCovered, BrushStyle::Solid};
     canvas.floodFill(geometry.width / 2, geometry.height / 2, kCovered, FillMode::Border);
-    return pixelRuns(plane, pixelFromColor(kCovered));
+    return pixelRuns(plane, kCovered);
 }
 
 // Tags without a hole share a stencil whatever the hole's other settings say.

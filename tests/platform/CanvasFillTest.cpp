@@ -279,5 +279,46 @@ TEST(CanvasFloodFill, LargeSpiralAndCheckerboardRegions) {
               (std::vector<Span>{{500, 501, 502}}));
 }
 
+// Runs of one colour, against a pixel-by-pixel listing, on rows around the 16-pixel steps the
+// search takes, with runs from one pixel to whole rows; painting the runs back gives the
+// colour's pixels exactly.
+TEST(PixelRuns, ListsEveryRunOfTheColourInOrder) {
+    std::mt19937 random(7);
+    for (const int width : {1, 15, 16, 17, 31, 33, 64, 100, 257}) {
+        std::bernoulli_distribution change(width % 2 == 0 ? 0.05 : 0.4);
+        Bitmap bitmap(width, 6, clWhite);
+        bool ink = false;
+        for (int y = 0; y < bitmap.height(); ++y) {
+            for (int x = 0; x < width; ++x) {
+                ink = y == 5 || (y != 4 && (change(random) ? !ink : ink));
+                if (ink) {
+                    bitmap.setPixelColor(x, y, kInk);
+                }
+            }
+        }
+        std::vector<Span> expected;
+        for (int y = 0; y < bitmap.height(); ++y) {
+            for (int x = 0; x < width;) {
+                if (bitmap.pixelColor(x, y) != kInk) {
+                    ++x;
+                    continue;
+                }
+                int end = x;
+                while (end < width && bitmap.pixelColor(end, y) == kInk) {
+                    ++end;
+                }
+                expected.push_back({y, x, end});
+                x = end;
+            }
+        }
+        const std::vector<Span> runs = pixelRuns(bitmap, kInk);
+        ASSERT_EQ(runs, expected) << "width " << width;
+        Bitmap painted(width, 6, clWhite);
+        fillSpans(painted, runs, pixelFromColor(kInk));
+        EXPECT_TRUE(painted == bitmap) << "width " << width;
+    }
+    EXPECT_TRUE(pixelRuns(Bitmap(0, 0), kInk).empty());
+}
+
 } // namespace
 } // namespace veltmoor
