@@ -25,7 +25,6 @@ std::vector<Span> backgroundCoverage(const TagGeometry& geometry) {
     Canvas canvas(plane);
     canvas.pen() = Pen{kCovered, 1};
     drawTagOutline(geometry.shapeIndex, canvas, kCovered);
-    canvas.pen().color = kCovered;
     HoleTag(canvas, geometry.width, geometry.height, geometry.hole);
     canvas.brush() = Brush{kCovered, BrushStyle::Solid};
     canvas.floodFill(geometry.width / 2, geometry.height / 2, kCovered, FillMode::Border);
