@@ -13,21 +13,18 @@ endfunction()
 # Each source folder is one static library; sources are picked up by folder so that
 # adding a file never needs a build edit.
 function(veltmoor_library name folder)
-    file(GLOB _sources CONFIGURE_DEPENDS ${folder}/*.cpp)
-    if(_sources)
-        add_library(${name} STATIC ${_sources})
-        target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-        veltmoor_warnings(${name})
-    else()
-        # A layer that has no code yet still takes part in the dependency graph.
-        add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    file(GLOB_RECURSE _sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+    if(NOT _sources)
+        message(FATAL_ERROR "The layer ${folder} has no sources; declare a layer with its code.")
     endif()
+    add_library(${name} STATIC ${_sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    veltmoor_warnings(${name})
 endfunction()
 
 # One test program per source folder, registered with ctest case by case.
 function(veltmoor_test_program name folder)
-    file(GLOB _sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+    file(GLOB_RECURSE _sources CONFIGURE_DEPENDS ${folder}/*.cpp)
     add_executable(${name} ${_sources})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE veltmoor_test_support GTest::gtest GTest::gmock ${ARGN})

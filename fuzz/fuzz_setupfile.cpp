@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the design file reader: each input is read and checked or
 // refused with a message, and a file that is read applies to a design without trouble.
-#include "app/design/TagDesign.h"
+#include "design/TagDesign.h"
 #include "platform/Errors.h"
 #include "setupfile/SetupFile.h"
 

@@ -1,7 +1,7 @@
 #include "setupfile/SetupFile.h"
 
-#include "app/design/SlotPicture.h"
-#include "app/design/TextMeasure.h"
+#include "design/SlotPicture.h"
+#include "design/TextMeasure.h"
 #include "platform/Errors.h"
 #include "setupfile/TextEncoding.h"
 

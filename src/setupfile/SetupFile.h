@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/design/TagDesign.h"
+#include "design/TagDesign.h"
 #include "platform/PictureFile.h"
 #include "render/PictureCache.h"
 #include "setupfile/SetupFileFormat.h"

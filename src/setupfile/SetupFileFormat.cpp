@@ -1,6 +1,6 @@
 #include "setupfile/SetupFileFormat.h"
 
-#include "app/design/NumericFields.h"
+#include "design/NumericFields.h"
 #include "platform/Errors.h"
 
 #include <climits>

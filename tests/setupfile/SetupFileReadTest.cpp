@@ -1,4 +1,4 @@
-#include "app/design/TextMeasure.h"
+#include "design/TextMeasure.h"
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"
 #include "setupfile/SetupFile.h"

@@ -1,8 +1,8 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/cli/DesignDescription.h"
-#include "app/design/DesignComposition.h"
-#include "app/design/TagDesign.h"
+#include "design/DesignComposition.h"
+#include "design/TagDesign.h"
 #include "output/ImageExport.h"
 #include "output/PrinterMetrics.h"
 #include "output/SheetLayout.h"

@@ -1,8 +1,8 @@
 #include "app/ui/TForm1.h"
 
-#include "app/design/DesignComposition.h"
-#include "app/design/NumericFields.h"
-#include "app/design/SlotPicture.h"
+#include "design/DesignComposition.h"
+#include "design/NumericFields.h"
+#include "design/SlotPicture.h"
 #include "app/ui/BusyCursor.h"
 #include "app/ui/ErrorBoundary.h"
 #include "app/ui/HintTracker.h"

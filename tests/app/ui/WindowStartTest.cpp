@@ -1,4 +1,4 @@
-#include "ui/WindowHarness.h"
+#include "support/widgets/WindowHarness.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "app/design/TextMeasure.h"
+#include "design/TextMeasure.h"
 
 #include "render/TextBlockWidth.h"
 

@@ -1,4 +1,4 @@
-#include "app/design/DesignComposition.h"
+#include "design/DesignComposition.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 #include "app/ui/UpDown.h"
 #include "platform/Bitmap.h"
 #include "platform/PictureFile.h"
-#include "ui/ScriptedPrompts.h"
+#include "support/widgets/ScriptedPrompts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

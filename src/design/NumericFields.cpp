@@ -1,4 +1,4 @@
-#include "app/design/NumericFields.h"
+#include "design/NumericFields.h"
 
 #include "render/PageGrid.h"
 

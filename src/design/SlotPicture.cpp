@@ -1,4 +1,4 @@
-#include "app/design/SlotPicture.h"
+#include "design/SlotPicture.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "app/design/NumericFields.h"
-#include "app/design/TagDesign.h"
-#include "app/design/TextMeasure.h"
+#include "design/NumericFields.h"
+#include "design/TagDesign.h"
+#include "design/TextMeasure.h"
 
 #include <gtest/gtest.h>
 

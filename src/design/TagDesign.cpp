@@ -1,7 +1,7 @@
-#include "app/design/TagDesign.h"
+#include "design/TagDesign.h"
 
-#include "app/design/NumericFields.h"
-#include "app/design/TextMeasure.h"
+#include "design/NumericFields.h"
+#include "design/TextMeasure.h"
 #include "render/TextBlockLines.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/SlotThumbnails.h"
 #include "app/ui/UpDown.h"
-#include "ui/WindowHarness.h"
+#include "support/widgets/WindowHarness.h"
 
 #include <QAction>
 #include <QCheckBox>

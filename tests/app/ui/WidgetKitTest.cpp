@@ -1,7 +1,7 @@
 #include "app/ui/PictureBox.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
-#include "ui/SignalLog.h"
+#include "support/widgets/SignalLog.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
