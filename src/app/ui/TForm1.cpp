@@ -1,8 +1,5 @@
 #include "app/ui/TForm1.h"
 
-#include "design/DesignComposition.h"
-#include "design/NumericFields.h"
-#include "design/SlotPicture.h"
 #include "app/ui/BusyCursor.h"
 #include "app/ui/ErrorBoundary.h"
 #include "app/ui/HintTracker.h"
@@ -11,6 +8,9 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/SlotThumbnails.h"
 #include "app/ui/UpDown.h"
+#include "design/DesignComposition.h"
+#include "design/NumericFields.h"
+#include "design/SlotPicture.h"
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"
 #include "platform/WorkingFolder.h"

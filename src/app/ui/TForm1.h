@@ -1,7 +1,7 @@
 #pragma once
 
-#include "design/TagDesign.h"
 #include "app/ui/RedrawScheduler.h"
+#include "design/TagDesign.h"
 #include "output/PrinterMetrics.h"
 #include "platform/Bitmap.h"
 #include "render/PictureCache.h"
