@@ -1,5 +1,7 @@
 #include "design/SlotPicture.h"
 
+#include "platform/WorkingFolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,6 +38,12 @@ DecodedPicture chooseSlotPicture(TagDesign& design, int slot, const QString& pat
     record.SourceFileName = path;
     design.recordSlotPicture(slot, picture.width, picture.height);
     return picture;
+}
+
+QString writeBlankFirstPicture() {
+    const QString blank = QDir(ensureWorkingFolder()).filePath(QStringLiteral("~temptag.bmp"));
+    writeBmp24(blank, Bitmap(200, 200, clWhite));
+    return blank;
 }
 
 } // namespace veltmoor

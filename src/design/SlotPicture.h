@@ -24,4 +24,9 @@ DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions o
 DecodedPicture chooseSlotPicture(TagDesign& design, int slot, const QString& path,
                                  PictureReadOptions options = {});
 
+// The picture the first tag gets when the user picks none, so that there is always a tag
+// to design: a blank 200 x 200 bitmap, "~temptag.bmp" in the working folder. Returns its
+// path; throws UserError when it cannot be written.
+QString writeBlankFirstPicture();
+
 } // namespace veltmoor

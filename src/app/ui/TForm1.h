@@ -51,6 +51,18 @@ struct WindowServices {
 // The main window. Its controls carry the names the program has always used for them
 // (the C++ name is the objectName); they show the design held in `design()` and their
 // handlers change it through the design's own operations.
+//
+// One class, split over files by job rather than into page classes: handlers of one page
+// reach controls of other pages all the time (a shape change shows pages, a picture click
+// switches to "Basic", the sheet commands lock nearly everything), and every control keeps
+// the one name tests and handlers know it by. So:
+//   TForm1.cpp                 the frame (page controls, hint line, status bar, menus) and
+//                              the wiring
+//   pages/<Page>.cpp           builds one page and its controls
+//   WindowLifecycle.cpp        start, the welcome page, page changes, the status poll,
+//                              closing
+//   DesignView.cpp             redraws and showing the design in the controls
+//   <Job>Handlers.cpp          the handlers of one job, and the connections to them
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -228,8 +240,21 @@ private:
 
     // Runs a handler inside the error boundary.
     void guarded(const std::function<void()>& handler);
+    // Connects a control's signal to a handler that runs guarded, and not while the window
+    // itself is writing the design into its controls.
     template <class Sender, class Signal, class Handler>
-    void on(Sender* sender, Signal signal, Handler handler);
+    void on(Sender* sender, Signal signal, Handler handler) {
+        connect(sender, signal, this, [this, handler](auto&&...) {
+            if (!syncing_) {
+                guarded(handler);
+            }
+        });
+    }
+    void connectLifecycleHandlers();
+    void connectShapeAndColourHandlers();
+    void connectSlotHandlers();
+    void connectNumericFieldHandlers();
+    void connectTextHandlers();
 
     // Follows what a design operation asks for.
     void follow(Redraw redraw);

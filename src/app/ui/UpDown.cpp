@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace veltmoor {

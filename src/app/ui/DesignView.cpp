@@ -1,0 +1,161 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/BusyCursor.h"
+#include "app/ui/PictureBox.h"
+#include "app/ui/RadioGroup.h"
+#include "app/ui/UpDown.h"
+#include "app/ui/WindowTexts.h"
+#include "design/DesignComposition.h"
+#include "design/MemoLines.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace veltmoor {
+
+void TForm1::DrawTag(int slot) {
+    design_.CurrentSlot = slot;
+    DrawTimer_->request();
+}
+
+void TForm1::DrawTimerTimer() {
+    statusPanels[2]->setText(
+        QStringLiteral("%1-%2").arg(design_.CurrentSlot).arg(DrawTimer_->interval()));
+    DrawTagReal();
+}
+
+void TForm1::DrawTagReal() {
+    const int slot = design_.CurrentSlot;
+    if (slot < 0 || slot > kLastInitialisedSlot) {
+        return;
+    }
+    if (slot != kAboutSlot &&
+        !QFileInfo::exists(design_.Slots[static_cast<std::size_t>(slot)].FileName)) {
+        return;
+    }
+    const BusyCursor busy;
+    const ComposedTag composed =
+        composeCurrentSlot(design_, printerMetrics_.pageMetrics(), pictures_);
+    if (!composed.composed) {
+        return;
+    }
+    ++compositionCount_;
+    Label3->setText(composed.fileLabel);
+    showSizeTexts();
+    TesselSizeLabel->setText(composed.sizeLabel);
+    const QRect preview(composed.PreviewRect.left, composed.PreviewRect.top,
+                        composed.PreviewRect.width(), composed.PreviewRect.height());
+    const QImage tag = composed.tag.toQImage();
+    if (slot == kAboutSlot) {
+        AboutSampleImage->showPicture(tag, preview, clBtnFace);
+    }
+    LastTagBitmap_ = composed.tag;
+    if (design_.renderMode != RenderMode::Preview) {
+        Image2->showPicture(tag, preview, clBtnFace);
+    }
+    if (services_.updateFloatingTag) {
+        services_.updateFloatingTag(LastTagBitmap_);
+    }
+    // The composition shows the slot's text block in the memo.
+    setTextBlockMemoText(design_.Slots[static_cast<std::size_t>(slot)].TextBlockText);
+}
+
+void TForm1::follow(Redraw redraw) {
+    switch (redraw) {
+    case Redraw::None:
+        break;
+    case Redraw::Scheduled:
+        DrawTag(design_.CurrentSlot);
+        break;
+    case Redraw::Now:
+        DrawTagReal();
+        break;
+    }
+}
+
+void TForm1::showSizeTexts() {
+    syncing_ = true;
+    if (!design_.WidthEditTyping && WidthEdit->text() != design_.WidthEditText) {
+        WidthEdit->setText(design_.WidthEditText);
+    }
+    if (!design_.HeightEditTyping && HeightEdit->text() != design_.HeightEditText) {
+        HeightEdit->setText(design_.HeightEditText);
+    }
+    WidthUpDown->setPosition(design_.WidthUpDownPosition);
+    HeightUpDown->setPosition(design_.HeightUpDownPosition);
+    syncing_ = false;
+}
+
+void TForm1::showHoleSizeTexts() {
+    syncing_ = true;
+    HoleWidthUpDown->setPosition(design_.settings.hole.width);
+    HoleHeightUpDown->setPosition(design_.settings.hole.height);
+    if (!design_.HoleWidthEditTyping) {
+        HoleWidthEdit->setText(design_.holeWidthEditText());
+    }
+    if (!design_.HoleHeightEditTyping) {
+        HoleHeightEdit->setText(design_.holeHeightEditText());
+    }
+    syncing_ = false;
+}
+
+void TForm1::showDesignInControls() {
+    showSizeTexts();
+    showHoleSizeTexts();
+    syncing_ = true;
+    const TagSettings& settings = design_.settings;
+    TypeOfPageRadioGroup->setItemIndex(settings.shapeIndex);
+    BorderRadioGroup->setItemIndex(settings.cutLineType);
+    ValueRadioGroup->setItemIndex(settings.valuePlace);
+    EdgeRadioGroup->setItemIndex(settings.edgePlace);
+    Text1RadioGroup->setItemIndex(settings.textBlockAlignment);
+    NoHoleCheckBox->setChecked(settings.hole.noHole);
+    BlankCheckBox->setChecked(settings.blankSheet);
+    FloatingTagCheckBox->setChecked(design_.FloatingTagCheckBox);
+    for (int slot = 1; slot <= 9; ++slot) {
+        slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(design_.isSlotChecked(slot));
+    }
+    HoleWidthOffsetUpDown->setPosition(settings.hole.widthOffset);
+    HoleHeightOffsetUpDown->setPosition(settings.hole.heightOffset);
+    ImageSizeUpDown->setPosition(design_.ImageSizeUpDownPosition);
+    ImageHorizontalOffsetUpDown->setPosition(design_.ImageHorizontalOffsetUpDownPosition);
+    ImageVerticalOffsetUpDown->setPosition(design_.ImageVerticalOffsetUpDownPosition);
+    TextBlockWidthOffsetUpDown->setPosition(settings.textBlockWidthOffset);
+    TextBlockHeightOffsetUpDown->setPosition(settings.textBlockHeightOffset);
+    PrintImageAdjustUpDown->setPosition(design_.PrintImageAdjustUpDownPosition);
+    CopiesUpDown->setPosition(design_.CopiesUpDownPosition);
+    if (ValueEdit->text() != design_.ValueEditText) {
+        ValueEdit->setText(design_.ValueEditText);
+    }
+    if (TextEdit->text() != design_.TextEditText) {
+        TextEdit->setText(design_.TextEditText);
+    }
+    syncing_ = false;
+    setTextBlockMemoText(design_.TextBlockMemoText);
+}
+
+void TForm1::SetValues() {
+    design_.SetValues();
+    showDesignInControls();
+    // One redraw of the slot follows, a full wait from now.
+    DrawTimer_->restart();
+}
+
+void TForm1::setTextBlockMemoText(const QString& lines) {
+    const QString shown = memoFromTextBlock(lines);
+    if (TextBlockMemo->toPlainText() == shown) {
+        return;
+    }
+    syncing_ = true;
+    TextBlockMemo->setPlainText(shown);
+    syncing_ = false;
+    // A text from another slot: its width is measured for the next redraw, which then
+    // centres it properly.
+    design_.TextBlockMemoChange(textBlockFromMemo(shown));
+    DrawTag(design_.CurrentSlot);
+}
+
+} // namespace veltmoor

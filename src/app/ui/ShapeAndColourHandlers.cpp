@@ -1,0 +1,95 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/PictureBox.h"
+#include "app/ui/Prompts.h"
+#include "app/ui/RadioGroup.h"
+#include "app/ui/WindowTexts.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace veltmoor {
+
+using namespace window;
+
+void TForm1::TypeOfPageRadioGroupClick() {
+    {
+        const QSignalBlocker blockOne(PageControl1);
+        const QSignalBlocker blockTwo(PageControl2);
+        setPageVisible(PageControl2, TextTabSheet, true);
+        setPageVisible(PageControl2, AdvancedTabSheet, true);
+        for (QWidget* page : {StandardTabSheet, Text2TabSheet, Images01to15TabSheet}) {
+            setPageVisible(PageControl1, page, true);
+        }
+    }
+    GroupBox1->show();
+    for (PictureBox* mirror : {BImage, cImage, DImage}) {
+        mirror->show();
+    }
+    if (!floatingTagShowsTheTag()) {
+        setActivePage(PageControl1, StandardTabSheet);
+    }
+    design_.settings.shapeIndex = TypeOfPageRadioGroup->itemIndex();
+    const Redraw redraw = design_.TypeOfPageRadioGroupClick();
+    showDesignInControls();
+    follow(redraw);
+}
+
+void TForm1::BorderRadioGroupClick() {
+    if (services_.readPrinterMetrics) {
+        printerMetrics_ = services_.readPrinterMetrics();
+    }
+    follow(design_.setCutLineType(BorderRadioGroup->itemIndex()));
+    advanceHelp(kHelpCutLine, kHelpColors);
+}
+
+void TForm1::SelectBorderColorButtonClick() {
+    if (const auto colour = prompts_.chooseColor(design_.CutLineColorChoice)) {
+        design_.SetBorderColors(*colour);
+        DrawTag(design_.CurrentSlot);
+    }
+}
+
+void TForm1::SelectBackgoundColorButtonClick() {
+    if (const auto colour = prompts_.chooseColor(design_.BackgroundColorChoice)) {
+        design_.SetBgColors(*colour);
+        DrawTag(design_.CurrentSlot);
+    }
+}
+
+void TForm1::SelectTextColorChoice(TColor& choice, void (TagDesign::*setter)(TColor)) {
+    if (const auto colour = prompts_.chooseColor(choice)) {
+        choice = *colour;
+        // The setter puts the colour into the font as well as into the checked slots.
+        (design_.*setter)(*colour);
+        DrawTag(design_.CurrentSlot);
+    }
+}
+
+// The shape, the cut line, the tag options and the colour buttons.
+void TForm1::connectShapeAndColourHandlers() {
+    // Shape, cut line, check boxes.
+    on(TypeOfPageRadioGroup, &RadioGroup::clicked, [this] { TypeOfPageRadioGroupClick(); });
+    on(BorderRadioGroup, &RadioGroup::clicked, [this] { BorderRadioGroupClick(); });
+    on(NoHoleCheckBox, &QCheckBox::toggled,
+       [this] { follow(design_.setNoHole(NoHoleCheckBox->isChecked())); });
+    on(BlankCheckBox, &QCheckBox::toggled,
+       [this] { follow(design_.setBlankSheet(BlankCheckBox->isChecked())); });
+    on(FloatingTagCheckBox, &QCheckBox::toggled,
+       [this] { design_.setFloatingTag(FloatingTagCheckBox->isChecked()); });
+
+    // Colours.
+    on(SelectBorderColorButton, &QPushButton::clicked, [this] { SelectBorderColorButtonClick(); });
+    on(SelectBackgoundColorButton, &QPushButton::clicked,
+       [this] { SelectBackgoundColorButtonClick(); });
+    on(SelectValueColorButton, &QPushButton::clicked,
+       [this] { SelectTextColorChoice(ValueColorDialogColor_, &TagDesign::SetValueColor); });
+    on(SelectTextColorButton, &QPushButton::clicked,
+       [this] { SelectTextColorChoice(TextColorDialogColor_, &TagDesign::SetTextColor); });
+    on(Text1MemoSelectColorButton, &QPushButton::clicked, [this] {
+        SelectTextColorChoice(TextBlockColorDialogColor_, &TagDesign::SetTextBlockColor);
+    });
+}
+
+} // namespace veltmoor

@@ -1,0 +1,271 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/HintTracker.h"
+#include "app/ui/PictureBox.h"
+#include "app/ui/Prompts.h"
+#include "app/ui/RadioGroup.h"
+#include "app/ui/UpDown.h"
+#include "app/ui/WindowTexts.h"
+#include "output/PrinterMetrics.h"
+#include "platform/WorkingFolder.h"
+#include "render/TagSettings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFont>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTextBlock>
+
+namespace veltmoor {
+
+using namespace window;
+
+void TForm1::FormCreate() {
+    hintTracker_ =
+        std::make_unique<HintTracker>([this](const QString& hint) { DisplayHint(hint); });
+    qApp->installEventFilter(hintTracker_.get());
+    design_.Printing = false;
+    design_.pageGrid.SheetMarginX = 0;
+    design_.pageGrid.SheetMarginY = 0;
+    ensureWorkingFolder();
+    for (int slot = 0; slot <= kLastInitialisedSlot; ++slot) {
+        design_.Slots[static_cast<std::size_t>(slot)] = img{};
+    }
+    LastTagBitmap_ = Bitmap();
+    design_.TagWidthDots = 350;
+    design_.TagHeightDots = 350;
+    printerMetrics_ = services_.readPrinterMetrics ? services_.readPrinterMetrics()
+                                                   : builtInPdfPrinterMetricsForSystemLocale();
+    design_.Activated = false;
+    // The text fields start empty, and so do the checked slots' texts.
+    design_.TextBlockMemoText.clear();
+    design_.TextBlockMemoExit();
+    design_.ValueEditChange(QString());
+    design_.TextEditChange(QString());
+    Timer1->start();
+}
+
+void TForm1::FormActivate() {
+    if (design_.Activated) {
+        return;
+    }
+    const TagDesign working = TagDesign::atFirstActivation();
+    design_ = working;
+    BorderRadioGroup->setItemIndex(kCutLineThin);
+
+    {
+        const QSignalBlocker blockOne(PageControl1);
+        const QSignalBlocker blockTwo(PageControl2);
+        for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
+            setPageVisible(PageControl1, page, false);
+        }
+        for (QWidget* page : {PrintControlTabSheet, TextTabSheet, AdvancedTabSheet}) {
+            setPageVisible(PageControl2, page, false);
+        }
+        PageControl2->hide();
+        setActivePage(PageControl1, AboutTabSheet);
+    }
+    FileMenu->menuAction()->setEnabled(false);
+    MinimizeMenu->setEnabled(false);
+
+    MakeSlotPlaceholders(0, kLastInitialisedSlot, QStringLiteral("Tag"), 0);
+    setSheetCommandsEnabled(false);
+    for (int slot = 1; slot <= 9; ++slot) {
+        showSlotThumbnail(slot);
+        setHint(slotBoxes[static_cast<std::size_t>(slot)],
+                SlotHints_[static_cast<std::size_t>(slot)]);
+    }
+
+    // The sample is composed small and with small fonts; the working values come back.
+    design_.CurrentSlot = kAboutSlot;
+    design_.settings.valueFont.sizePoints = 14;
+    design_.settings.textFont.sizePoints = 8;
+    design_.settings.textBlockFont.sizePoints = 5;
+    design_.TagWidthDots = 350;
+    design_.TagHeightDots = 350;
+    design_.TagRect = Rect{0, 0, 350, 350};
+    DrawTagReal();
+    QFont sloganFont = AboutSampleImage->font();
+    sloganFont.setPointSize(10);
+    sloganFont.setBold(true);
+    AboutSampleImage->setOverlayText(kSlogan, sloganFont, 310);
+    DrawTimer_->cancel();
+    design_.settings.textBlockFont.sizePoints = working.settings.textBlockFont.sizePoints;
+    design_.settings.valueFont.sizePoints = working.settings.valueFont.sizePoints;
+    design_.settings.textFont.sizePoints = working.settings.textFont.sizePoints;
+    design_.TagWidthDots = working.TagWidthDots;
+    design_.TagHeightDots = working.TagHeightDots;
+    design_.TagRect = working.TagRect;
+    showDesignInControls();
+
+    ContinueButton->setEnabled(true);
+    ExitAboutButton->setEnabled(true);
+    ContinueButton->setFocus();
+}
+
+void TForm1::ContinueButtonClick() {
+    advanceHelp(kHelpContinue, kHelpSelectImage);
+    {
+        const QSignalBlocker blockOne(PageControl1);
+        const QSignalBlocker blockTwo(PageControl2);
+        PageControl2->show();
+        setPageVisible(PageControl2, PrintControlTabSheet, true);
+        for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
+            setPageVisible(PageControl1, page, true);
+        }
+        setActivePage(PageControl1, StandardTabSheet);
+        setPageVisible(PageControl1, AboutTabSheet, false);
+    }
+    FileMenu->menuAction()->setEnabled(true);
+    MinimizeMenu->setEnabled(true);
+    TypeOfPageRadioGroupClick();
+    SlotImageClick(1);
+    if (services_.showFloatingTag) {
+        services_.showFloatingTag();
+    }
+    setActivePage(PageControl1, StandardTabSheet);
+}
+
+void TForm1::MinimizeMenuClick() {
+    showMinimized();
+}
+
+bool TForm1::FormCloseQuery() {
+    // Without a way to save there is nothing to offer; asking would promise a save that
+    // cannot happen.
+    if (services_.saveDesign &&
+        prompts_.askYesNo(
+            QStringLiteral("Do you want to save the definition for the current sheet of tags?"),
+            QStringLiteral("Save?"))) {
+        services_.saveDesign();
+    }
+    return prompts_.askYesNo(QStringLiteral("Are you sure you want to end program?"),
+                             QStringLiteral("End Program?"));
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!design_.Activated) {
+        // Against the right edge of the screen, as the window has always opened.
+        if (const QScreen* screen = this->screen()) {
+            const QRect available = screen->availableGeometry();
+            move(available.right() - frameGeometry().width(), y());
+        }
+        guarded([this] { FormActivate(); });
+    }
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !design_.Activated) {
+        guarded([this] { FormActivate(); });
+    }
+    return QMainWindow::event(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool mayClose = false;
+    guarded([&] { mayClose = FormCloseQuery(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    Timer1->stop();
+    DrawTimer_->cancel();
+    event->accept();
+}
+
+void TForm1::Timer1Timer() {
+    statusPanels[2]->setText(
+        QStringLiteral("%1-%2").arg(design_.CurrentSlot).arg(DrawTimer_->interval()));
+    if (!HelpCheckBox->isChecked()) {
+        return;
+    }
+    const QString shown = Memo2->document()->firstBlock().text().left(25);
+    if (shown.isEmpty()) {
+        return;
+    }
+    if (shown == kShapeHint.left(25) && currentHelpItem() == kHelpSelectShape) {
+        advanceHelp(kHelpSelectShape, kHelpChangeSize);
+    } else if (shown == kCutLineHint.left(25) && currentHelpItem() == kHelpCutLine) {
+        advanceHelp(kHelpCutLine, kHelpColors);
+    }
+}
+
+void TForm1::DisplayHint(const QString& hint) {
+    Memo2->setPlainText(hint);
+}
+
+void TForm1::PageControl1Change() {
+    QWidget* page = PageControl1->currentWidget();
+    if (page == StandardTabSheet) {
+        DrawTag(design_.CurrentSlot);
+        if (currentHelpItem() == kHelpBasicTab) {
+            advanceHelp(kHelpBasicTab, kHelpCutLine);
+        }
+    } else if (page == Text2TabSheet) {
+        setActivePage(PageControl2, TextTabSheet);
+        advanceHelp(kHelpTextBlockTab, kHelpChangeText);
+    }
+}
+
+void TForm1::PageControl2Change() {
+    if (!floatingTagShowsTheTag()) {
+        setActivePage(PageControl1, StandardTabSheet);
+    }
+    TextBlockPositionRadioGroup->setItemIndex(0);
+    QWidget* page = PageControl2->currentWidget();
+    if (page == AdvancedTabSheet && currentHelpItem() == kHelpAdvancedTab) {
+        advanceHelp(kHelpAdvancedTab, kHelpTryOptions);
+    } else if (page == PrintControlTabSheet && currentHelpItem() == kHelpControlTab) {
+        advanceHelp(kHelpControlTab, kHelpPrinterSetup);
+    }
+}
+
+void TForm1::setActivePage(QTabWidget* control, QWidget* page) {
+    const QSignalBlocker block(control);
+    control->setCurrentWidget(page);
+}
+
+void TForm1::setPageVisible(QTabWidget* control, QWidget* page, bool visible) {
+    const int index = control->indexOf(page);
+    if (index >= 0) {
+        control->setTabVisible(index, visible);
+    }
+}
+
+bool TForm1::floatingTagShowsTheTag() const {
+    return FloatingTagCheckBox->isChecked() && services_.showFloatingTag;
+}
+
+void TForm1::advanceHelp(int done, int next) {
+    if (services_.advanceHelp) {
+        services_.advanceHelp(done, next);
+    }
+}
+
+int TForm1::currentHelpItem() const {
+    return services_.currentHelpItem ? services_.currentHelpItem() : -1;
+}
+
+// The timers, the page controls, the welcome page and the menus.
+void TForm1::connectLifecycleHandlers() {
+    on(Timer1, &QTimer::timeout, [this] { Timer1Timer(); });
+    on(PageControl1, &QTabWidget::currentChanged, [this] { PageControl1Change(); });
+    on(PageControl2, &QTabWidget::currentChanged, [this] { PageControl2Change(); });
+    on(ContinueButton, &QPushButton::clicked, [this] { ContinueButtonClick(); });
+    on(ExitAboutButton, &QPushButton::clicked, [this] { close(); });
+    on(ExitItem, &QAction::triggered, [this] { close(); });
+    on(MinimizeMenu, &QAction::triggered, [this] { MinimizeMenuClick(); });
+    on(CopiesUpDown, &UpDown::clicked,
+       [this] { design_.CopiesUpDownPosition = CopiesUpDown->position(); });
+}
+
+} // namespace veltmoor

@@ -1,0 +1,66 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/HintTracker.h"
+#include "app/ui/PictureBox.h"
+#include "app/ui/RadioGroup.h"
+#include "app/ui/UpDown.h"
+#include "app/ui/WidgetFactory.h"
+#include "app/ui/WindowTexts.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace veltmoor {
+
+using namespace window;
+
+QWidget* TForm1::buildAboutPage() {
+    AboutTabSheet = new QWidget;
+    AboutTabSheet->setObjectName(QStringLiteral("AboutTabSheet"));
+    auto* page = AboutTabSheet;
+    auto* layout = new QHBoxLayout(page);
+    compact(layout);
+    AboutSampleImage = makeBox(QStringLiteral("AboutSampleImage"), kPreviewSize, page);
+    AboutSampleImage->clearPicture(clBtnFace);
+    layout->addWidget(AboutSampleImage, 0, Qt::AlignTop);
+
+    auto* right = new QVBoxLayout;
+    AboutMemo = new QPlainTextEdit(page);
+    AboutMemo->setObjectName(QStringLiteral("AboutMemo"));
+    AboutMemo->setReadOnly(true);
+    AboutMemo->setFocusPolicy(Qt::NoFocus);
+    AboutMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    AboutMemo->setPlainText(QStringLiteral("Veltmoor Tags Print\n"
+                                           "\n"
+                                           "Click Continue, and then select the image to \n"
+                                           "use for the first tag, then as the size of the \n"
+                                           "tags, colors, and text are selected and added \n"
+                                           "it will be displayed.  If a you desire to use more \n"
+                                           "than 4 images, click the tab \"Images 1 to 9\" \n"
+                                           "and select each Tag box.  To delete an image \n"
+                                           "so it is not used, right click and select Delete.\n"
+                                           "\n"
+                                           "Any .bmp, .jpg or .jpeg picture can be used."));
+    right->addWidget(AboutMemo, 1);
+    ContinueButton =
+        makeButton(QStringLiteral("ContinueButton"), QStringLiteral("&Continue"), page);
+    setHint(ContinueButton,
+            QStringLiteral("Click to continue program, when clicked the program will present a "
+                           "file selections window for the image to use for \"Tag 1\".  Any "
+                           ".bmp, .jpg, .jpeg file maybe used for a tag image.  The sheet usually "
+                           "looks best if all the images are about the same shape."));
+    ExitAboutButton = makeButton(QStringLiteral("ExitAboutButton"), QStringLiteral("E&xit"), page);
+    setHint(ExitAboutButton, QStringLiteral("End Program"));
+    ContinueButton->setEnabled(false);
+    ExitAboutButton->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ContinueButton);
+    buttons->addWidget(ExitAboutButton);
+    right->addLayout(buttons);
+    layout->addLayout(right, 1);
+    return page;
+}
+
+} // namespace veltmoor

@@ -1,0 +1,82 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/HintTracker.h"
+#include "app/ui/PictureBox.h"
+#include "app/ui/RadioGroup.h"
+#include "app/ui/UpDown.h"
+#include "app/ui/WidgetFactory.h"
+#include "app/ui/WindowTexts.h"
+#include "design/NumericFields.h"
+#include "render/TagSettings.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace veltmoor {
+
+using namespace window;
+
+QWidget* TForm1::buildControlPage() {
+    PrintControlTabSheet = new QWidget;
+    PrintControlTabSheet->setObjectName(QStringLiteral("PrintControlTabSheet"));
+    auto* page = PrintControlTabSheet;
+    auto* layout = new QVBoxLayout(page);
+    compact(layout);
+    TypeOfPageRadioGroup = makeRadioGroup(
+        QStringLiteral("TypeOfPageRadioGroup"), QStringLiteral("Tags Shape"),
+        {QStringLiteral("Standard"), QStringLiteral("Rectangle"), QStringLiteral("Rounded Corners"),
+         QStringLiteral("Southwestern"), QStringLiteral("Tapered"), QStringLiteral("Curved Ends"),
+         QStringLiteral("Oval/Circle"), QStringLiteral("Bow Tie "), QStringLiteral("Scalloped"),
+         QStringLiteral("Triangle"), QStringLiteral("Keyhole"), QStringLiteral("Fan-Tapered"),
+         QStringLiteral("Fan-Keyhole"), QStringLiteral("Fan-Curved End"), QStringLiteral("Ticket")},
+        1, page);
+    TypeOfPageRadioGroup->setItemIndex(kShapeStandard);
+    setHint(TypeOfPageRadioGroup, kShapeHint);
+    layout->addWidget(TypeOfPageRadioGroup);
+
+    Label2 = new QLabel(QStringLiteral("Co&pies"), page);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    CopiesEdit = makeEdit(QStringLiteral("CopiesEdit"), page, 30);
+    CopiesEdit->setReadOnly(true);
+    CopiesUpDown = makeUpDown(QStringLiteral("CopiesUpDown"), kCopiesRange, 1, page);
+    CopiesUpDown->setAssociate(CopiesEdit);
+    Label2->setBuddy(CopiesEdit);
+    for (QWidget* widget : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(CopiesEdit),
+                            static_cast<QWidget*>(CopiesUpDown)}) {
+        setHint(widget, kCopiesHint);
+    }
+    auto* copies = new QHBoxLayout;
+    copies->addWidget(Label2);
+    copies->addWidget(CopiesEdit);
+    copies->addWidget(CopiesUpDown);
+    copies->addStretch(1);
+    layout->addLayout(copies);
+
+    PrinterSetupButton =
+        makeButton(QStringLiteral("PrinterSetupButton"), QStringLiteral("Printer &Setup"), page);
+    setHint(PrinterSetupButton, QStringLiteral("Select printer, and paper size"));
+    PreviewButton =
+        makeButton(QStringLiteral("PreviewButton"), QStringLiteral("Pre&view Sheet"), page);
+    setHint(PreviewButton, QStringLiteral("Shows how the sheet will look when printed"));
+    PrintButton = makeButton(QStringLiteral("PrintButton"), QStringLiteral("P&rint Page"), page);
+    setHint(PrintButton, QStringLiteral("Will print the sheet of tags to the selected printer"));
+    PreviewTesselButton =
+        makeButton(QStringLiteral("PreviewTesselButton"), QStringLiteral("Preview &Tags"), page);
+    setHint(PreviewTesselButton,
+            QStringLiteral("Will display the tag for each image selected, this allows one to "
+                           "reveiw the options selected to see that they work with all images."));
+    // Printing and the sheet commands come with the sheet output; until they do, the
+    // buttons stay disabled rather than pretend.
+    for (QPushButton* button :
+         {PrinterSetupButton, PreviewButton, PrintButton, PreviewTesselButton}) {
+        button->setEnabled(false);
+        layout->addWidget(button);
+    }
+    layout->addStretch(1);
+    return page;
+}
+
+} // namespace veltmoor

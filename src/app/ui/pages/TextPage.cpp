@@ -1,0 +1,84 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/HintTracker.h"
+#include "app/ui/PictureBox.h"
+#include "app/ui/RadioGroup.h"
+#include "app/ui/UpDown.h"
+#include "app/ui/WidgetFactory.h"
+#include "render/TagSettings.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace veltmoor {
+
+using namespace window;
+
+QWidget* TForm1::buildTextPage() {
+    TextTabSheet = new QWidget;
+    TextTabSheet->setObjectName(QStringLiteral("TextTabSheet"));
+    auto* page = TextTabSheet;
+    auto* layout = new QVBoxLayout(page);
+    compact(layout);
+
+    auto* corner = makeGroup(QStringLiteral("ValueGroupBox"), QStringLiteral("Corner Text "), page);
+    auto* cornerLayout = new QGridLayout(corner);
+    compact(cornerLayout);
+    ValueEdit = new QLineEdit(corner);
+    ValueEdit->setObjectName(QStringLiteral("ValueEdit"));
+    setHint(ValueEdit, QStringLiteral("This text will print in the selected corner,  may be any "
+                                      "text, example \"Aug 17, 2002\".  Enter spaces before or "
+                                      "after as needed to place in the tag."));
+    FontButton = makeButton(QStringLiteral("FontButton"), QStringLiteral("Select &Font"), corner);
+    setHint(FontButton, QStringLiteral("Select the font and size to use for the text"));
+    SelectValueColorButton = makeButton(QStringLiteral("SelectValueColorButton"),
+                                        QStringLiteral("Select &Color"), corner);
+    setHint(SelectValueColorButton, QStringLiteral("Select the color to use for the text."));
+    ValueRadioGroup = makeRadioGroup(
+        QStringLiteral("ValueRadioGroup"), QStringLiteral("Corner to Place Value"),
+        {QStringLiteral("UL"), QStringLiteral("LL"), QStringLiteral("UR"), QStringLiteral("LR")}, 2,
+        corner);
+    ValueRadioGroup->setItemIndex(kCornerUR);
+    setHint(ValueRadioGroup, QStringLiteral("Selects the corner to place the text"));
+    cornerLayout->addWidget(ValueEdit, 0, 0, 1, 2);
+    cornerLayout->addWidget(FontButton, 1, 0);
+    cornerLayout->addWidget(SelectValueColorButton, 1, 1);
+    cornerLayout->addWidget(ValueRadioGroup, 2, 0, 1, 2);
+    layout->addWidget(corner);
+
+    auto* edge = makeGroup(QStringLiteral("TextGroupBox"), QStringLiteral("Text for Tag"), page);
+    auto* edgeLayout = new QGridLayout(edge);
+    compact(edgeLayout);
+    TextEdit = new QLineEdit(edge);
+    TextEdit->setObjectName(QStringLiteral("TextEdit"));
+    setHint(TextEdit, QStringLiteral("The text will be placed on the selected edge, centered if "
+                                     "the corner text is not on the same edge, and aligned to the "
+                                     "corner text if it is on the same edge."));
+    TextSelectButton =
+        makeButton(QStringLiteral("TextSelectButton"), QStringLiteral("Select F&ont"), edge);
+    setHint(TextSelectButton, QStringLiteral("Selects font and size for the text."));
+    SelectTextColorButton =
+        makeButton(QStringLiteral("SelectTextColorButton"), QStringLiteral("Select Co&lor"), edge);
+    setHint(SelectTextColorButton, QStringLiteral("Selects the color for the text."));
+    EdgeRadioGroup =
+        makeRadioGroup(QStringLiteral("EdgeRadioGroup"), QStringLiteral("Edge to Place Text"),
+                       {QStringLiteral("Top"), QStringLiteral("Bottom"), QStringLiteral("Left"),
+                        QStringLiteral("Right")},
+                       2, edge);
+    EdgeRadioGroup->setItemIndex(kEdgeRight);
+    setHint(EdgeRadioGroup,
+            QStringLiteral("Will place the text at the top, bottom, or vertical on the left or "
+                           "right side.  Aligns to the corner text if on same edge."));
+    edgeLayout->addWidget(TextEdit, 0, 0, 1, 2);
+    edgeLayout->addWidget(TextSelectButton, 1, 0);
+    edgeLayout->addWidget(SelectTextColorButton, 1, 1);
+    edgeLayout->addWidget(EdgeRadioGroup, 2, 0, 1, 2);
+    layout->addWidget(edge);
+    layout->addStretch(1);
+    return page;
+}
+
+} // namespace veltmoor
