@@ -65,6 +65,32 @@ TagDesign TagDesign::atFirstActivation() {
     return design;
 }
 
+TagDesign::WorkingSizes TagDesign::beginAboutSample() {
+    const WorkingSizes working{settings.valueFont.sizePoints,
+                               settings.textFont.sizePoints,
+                               settings.textBlockFont.sizePoints,
+                               TagWidthDots,
+                               TagHeightDots,
+                               TagRect};
+    CurrentSlot = kAboutSlot;
+    settings.valueFont.sizePoints = 14;
+    settings.textFont.sizePoints = 8;
+    settings.textBlockFont.sizePoints = 5;
+    TagWidthDots = 350;
+    TagHeightDots = 350;
+    TagRect = Rect{0, 0, 350, 350};
+    return working;
+}
+
+void TagDesign::endAboutSample(const WorkingSizes& working) {
+    settings.valueFont.sizePoints = working.valueFontSize;
+    settings.textFont.sizePoints = working.textFontSize;
+    settings.textBlockFont.sizePoints = working.textBlockFontSize;
+    TagWidthDots = working.TagWidthDots;
+    TagHeightDots = working.TagHeightDots;
+    TagRect = working.TagRect;
+}
+
 bool TagDesign::isSlotChecked(int slot) const {
     return slot >= kFirstSheetSlot && slot <= kLastSheetSlot &&
            SlotCheckBoxes[static_cast<std::size_t>(slot - 1)];
@@ -372,7 +398,8 @@ Redraw TagDesign::SetValues() {
     const img& slot = Slots[static_cast<std::size_t>(CurrentSlot)];
     ValueEditText = slot.ValueText;
     TextEditText = slot.EdgeText;
-    TextBlockMemoText = slot.TextBlockText;
+    // The memo takes the slot's text block, which measures its width for the next redraw.
+    TextBlockMemoChange(QString(slot.TextBlockText));
     settings.valueFont.color = slot.ValueColor;
     settings.textFont.color = slot.TextColor;
     settings.textBlockFont.color = slot.TextBlockColor;

@@ -64,6 +64,32 @@ TEST(FirstActivation, TheTagIsTwoByFourInchesWithTheWorkingFonts) {
     EXPECT_EQ(design.CopiesUpDownPosition, 1);
 }
 
+TEST(FirstActivation, TheSampleIsSlotZeroSmallAndTheWorkingSizesComeBack) {
+    TagDesign design = TagDesign::atFirstActivation();
+    const TagDesign::WorkingSizes working = design.beginAboutSample();
+    EXPECT_EQ(design.CurrentSlot, 0);
+    EXPECT_EQ(design.settings.valueFont.sizePoints, 14);
+    EXPECT_EQ(design.settings.textFont.sizePoints, 8);
+    EXPECT_EQ(design.settings.textBlockFont.sizePoints, 5);
+    EXPECT_EQ(design.TagRect, (Rect{0, 0, 350, 350}));
+    design.endAboutSample(working);
+    EXPECT_EQ(design.settings.valueFont.sizePoints, 18);
+    EXPECT_EQ(design.settings.textFont.sizePoints, 10);
+    EXPECT_EQ(design.settings.textBlockFont.sizePoints, 10);
+    EXPECT_EQ(design.TagRect, (Rect{0, 0, 400, 800}));
+}
+
+TEST(SetValues, ShowingASlotMeasuresItsTextBlockForTheNextRedraw) {
+    TagDesign design = TagDesign::atFirstActivation();
+    design.Slots[2].TextBlockText = QStringLiteral("A rather longer line\r\nshort");
+    design.CurrentSlot = 2;
+    design.SetValues();
+    EXPECT_EQ(design.TextBlockMemoText, design.Slots[2].TextBlockText);
+    EXPECT_EQ(design.settings.TextBlockWidth,
+              textBlockWidthFor(design.settings.textBlockFont, design.Slots[2].TextBlockText));
+    EXPECT_GT(design.settings.TextBlockWidth, 0);
+}
+
 TEST(CheckedSlots, AnEditReachesOnlyTheCheckedSlotsEvenWhenAnotherIsCurrent) {
     TagDesign design = TagDesign::atFirstActivation();
     design.CurrentSlot = 1;

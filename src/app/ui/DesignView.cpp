@@ -59,8 +59,8 @@ void TForm1::DrawTagReal() {
     if (services_.updateFloatingTag) {
         services_.updateFloatingTag(LastTagBitmap_);
     }
-    // The composition shows the slot's text block in the memo.
-    setTextBlockMemoText(design_.Slots[static_cast<std::size_t>(slot)].TextBlockText);
+    // The composition loaded the slot's text block into the memo's text; show it.
+    showTextBlockMemo();
 }
 
 void TForm1::follow(Redraw redraw) {
@@ -134,7 +134,7 @@ void TForm1::showDesignInControls() {
         TextEdit->setText(design_.TextEditText);
     }
     syncing_ = false;
-    setTextBlockMemoText(design_.TextBlockMemoText);
+    showTextBlockMemo();
 }
 
 void TForm1::SetValues() {
@@ -144,18 +144,13 @@ void TForm1::SetValues() {
     DrawTimer_->restart();
 }
 
-void TForm1::setTextBlockMemoText(const QString& lines) {
-    const QString shown = memoFromTextBlock(lines);
-    if (TextBlockMemo->toPlainText() == shown) {
-        return;
+void TForm1::showTextBlockMemo() {
+    const QString shown = memoFromTextBlock(design_.TextBlockMemoText);
+    if (TextBlockMemo->toPlainText() != shown) {
+        syncing_ = true;
+        TextBlockMemo->setPlainText(shown);
+        syncing_ = false;
     }
-    syncing_ = true;
-    TextBlockMemo->setPlainText(shown);
-    syncing_ = false;
-    // A text from another slot: its width is measured for the next redraw, which then
-    // centres it properly.
-    design_.TextBlockMemoChange(textBlockFromMemo(shown));
-    DrawTag(design_.CurrentSlot);
 }
 
 } // namespace veltmoor

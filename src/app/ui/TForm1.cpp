@@ -25,9 +25,12 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
     setWindowTitle(QStringLiteral("Veltmoor Tags Print"));
     // The controls were laid out for an 8-point face; the Liberation metrics stand in.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    std::unique_ptr<SchedulerTimer> redrawTimer =
+        services_.makeRedrawTimer
+            ? services_.makeRedrawTimer()
+            : std::make_unique<QtSchedulerTimer>(RedrawScheduler::kNormalWait);
     DrawTimer_ = std::make_unique<RedrawScheduler>(
-        std::make_unique<QtSchedulerTimer>(RedrawScheduler::kNormalWait),
-        [this] { guarded([this] { DrawTimerTimer(); }); });
+        std::move(redrawTimer), [this] { guarded([this] { DrawTimerTimer(); }); });
     buildWindow();
     connectHandlers();
     guarded([this] { FormCreate(); });

@@ -46,6 +46,8 @@ struct WindowServices {
     std::function<void(const Bitmap& tag)> updateFloatingTag;
     // "Save Tag...": true when the design was saved.
     std::function<bool()> saveDesign;
+    // The redraw timer; a real 400 ms timer when empty. Tests give one on their own clock.
+    std::function<std::unique_ptr<SchedulerTimer>()> makeRedrawTimer;
 };
 
 // The main window. Its controls carry the names the program has always used for them
@@ -258,11 +260,12 @@ private:
 
     // Follows what a design operation asks for.
     void follow(Redraw redraw);
-    // Shows the design in the controls without running their handlers.
+    // Shows the design in the controls without running their handlers, changing the
+    // design or asking for a redraw.
     void showDesignInControls();
     void showSizeTexts();
     void showHoleSizeTexts();
-    void setTextBlockMemoText(const QString& lines);
+    void showTextBlockMemo();
     void setActivePage(QTabWidget* control, QWidget* page);
     void setPageVisible(QTabWidget* control, QWidget* page, bool visible);
     void setSheetCommandsEnabled(bool enabled);

@@ -57,8 +57,7 @@ void TForm1::FormActivate() {
     if (design_.Activated) {
         return;
     }
-    const TagDesign working = TagDesign::atFirstActivation();
-    design_ = working;
+    design_ = TagDesign::atFirstActivation();
     BorderRadioGroup->setItemIndex(kCutLineThin);
 
     {
@@ -84,26 +83,14 @@ void TForm1::FormActivate() {
                 SlotHints_[static_cast<std::size_t>(slot)]);
     }
 
-    // The sample is composed small and with small fonts; the working values come back.
-    design_.CurrentSlot = kAboutSlot;
-    design_.settings.valueFont.sizePoints = 14;
-    design_.settings.textFont.sizePoints = 8;
-    design_.settings.textBlockFont.sizePoints = 5;
-    design_.TagWidthDots = 350;
-    design_.TagHeightDots = 350;
-    design_.TagRect = Rect{0, 0, 350, 350};
+    const TagDesign::WorkingSizes working = design_.beginAboutSample();
     DrawTagReal();
     QFont sloganFont = AboutSampleImage->font();
     sloganFont.setPointSize(10);
     sloganFont.setBold(true);
     AboutSampleImage->setOverlayText(kSlogan, sloganFont, 310);
     DrawTimer_->cancel();
-    design_.settings.textBlockFont.sizePoints = working.settings.textBlockFont.sizePoints;
-    design_.settings.valueFont.sizePoints = working.settings.valueFont.sizePoints;
-    design_.settings.textFont.sizePoints = working.settings.textFont.sizePoints;
-    design_.TagWidthDots = working.TagWidthDots;
-    design_.TagHeightDots = working.TagHeightDots;
-    design_.TagRect = working.TagRect;
+    design_.endAboutSample(working);
     showDesignInControls();
 
     ContinueButton->setEnabled(true);

@@ -1,4 +1,5 @@
 #include "app/ui/RedrawScheduler.h"
+#include "support/widgets/ManualTimer.h"
 
 #include <gtest/gtest.h>
 
@@ -7,47 +8,16 @@
 namespace veltmoor {
 namespace {
 
-// A timer on a clock the test moves by hand.
-class FakeTimer : public SchedulerTimer {
-public:
-    explicit FakeTimer(int& now) : now_(now) {}
-    bool isActive() const override { return active_; }
-    void start() override {
-        active_ = true;
-        due_ = now_ + interval_;
-    }
-    void stop() override { active_ = false; }
-    int interval() const override { return interval_; }
-    void setInterval(int milliseconds) override {
-        interval_ = milliseconds;
-        if (active_) {
-            start();
-        }
-    }
-    // Moves the clock to `until`, firing whenever the wait runs out on the way.
-    void advanceTo(int until) {
-        while (active_ && due_ <= until) {
-            now_ = due_;
-            onTimeout();
-        }
-        now_ = until;
-    }
-
-private:
-    int& now_;
-    bool active_ = false;
-    int due_ = 0;
-    int interval_ = RedrawScheduler::kNormalWait;
-};
+using testing::ManualTimer;
 
 struct SchedulerHarness {
     int now = 0;
-    FakeTimer* timer = nullptr;
+    ManualTimer* timer = nullptr;
     std::vector<int> compositions; // the clock at each composition
     RedrawScheduler scheduler{makeTimer(), [this] { compositions.push_back(now); }};
 
     std::unique_ptr<SchedulerTimer> makeTimer() {
-        auto owned = std::make_unique<FakeTimer>(now);
+        auto owned = std::make_unique<ManualTimer>(now);
         timer = owned.get();
         return owned;
     }

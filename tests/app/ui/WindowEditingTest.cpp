@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -19,7 +18,6 @@ namespace veltmoor {
 namespace {
 
 using testing::near;
-using testing::waitFor;
 using testing::WindowHarness;
 
 // The window past the welcome page with a red square picture for tag 1, the first
@@ -47,26 +45,16 @@ TEST(WindowSchedulerTest, ThreeChangesAHundredMillisecondsApartGiveOneCompositio
     h.prompts.answerColor(rgbColor(0, 255, 0));
     h.prompts.answerColor(rgbColor(255, 255, 0));
     h.prompts.answerColor(blue);
-    QElapsedTimer clock;
-    clock.start();
     h.w().SelectBackgoundColorButton->click();
-    waitFor(100);
+    h.advance(100);
     h.w().SelectBackgoundColorButton->click();
-    waitFor(100);
+    h.advance(100);
     h.w().SelectBackgoundColorButton->click();
-    // On a machine too busy to click within the wait, the third change rightly starts a
-    // second wait; the exact count is only checked when the clicks came in time.
-    const bool clickedInTime = clock.elapsed() < 390;
-    waitFor(100);
-    if (clickedInTime && clock.elapsed() < 390) {
-        EXPECT_EQ(h.w().compositionCount(), before) << "composed before its wait was over";
-    }
-    h.settle();
-    if (clickedInTime) {
-        EXPECT_EQ(h.w().compositionCount(), before + 1);
-    } else {
-        EXPECT_LE(h.w().compositionCount(), before + 2);
-    }
+    h.advance(199);
+    EXPECT_EQ(h.w().compositionCount(), before) << "composed before its wait was over";
+    h.advance(1);
+    EXPECT_EQ(h.w().compositionCount(), before + 1) << "400 ms after the first change";
+    EXPECT_FALSE(h.w().DrawTimer().isPending());
     // The tag really is blue where the picture leaves the background showing.
     EXPECT_TRUE(near(h.previewPixelForDot(200, 700), blue));
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clRed));
@@ -79,14 +67,10 @@ TEST(WindowSchedulerTest, TheMemoWaitsTwoSecondsAndLeavingItBringsBackTheShortWa
     QCoreApplication::sendEvent(w.TextBlockMemo, &in);
     EXPECT_EQ(w.DrawTimer().interval(), 2000);
     const int before = w.compositionCount();
-    QElapsedTimer clock;
-    clock.start();
     w.TextBlockMemo->setPlainText(QStringLiteral("Hand made"));
-    waitFor(1200);
-    if (clock.elapsed() < 1900) {
-        EXPECT_EQ(w.compositionCount(), before) << "the memo's wait is two seconds";
-    }
-    h.settle();
+    h.advance(1999);
+    EXPECT_EQ(w.compositionCount(), before) << "the memo's wait is two seconds";
+    h.advance(1);
     EXPECT_EQ(w.compositionCount(), before + 1);
     EXPECT_EQ(h.slot(1).TextBlockText, QStringLiteral("Hand made"));
     EXPECT_TRUE(h.slot(2).TextBlockText.isEmpty()); // typing reaches the current slot only
@@ -116,6 +100,18 @@ TEST(WindowSchedulerTest, MultiLineTextBlockIsStoredWithWindowsLineBreaks) {
     Designing h;
     h.w().TextBlockMemo->setPlainText(QStringLiteral("one\ntwo"));
     EXPECT_EQ(h.slot(1).TextBlockText, QStringLiteral("one\r\ntwo"));
+}
+
+TEST(WindowSchedulerTest, ComposingAnotherSlotShowsItsTextBlockWithoutAnotherRedraw) {
+    Designing h;
+    h.slot(2).FileName = h.picture(QStringLiteral("green.bmp"), 20, 20, rgbColor(0, 255, 0));
+    h.slot(2).TextBlockText = QStringLiteral("Second\r\nline");
+    const int before = h.w().compositionCount();
+    h.w().SlotImageClick(2);
+    EXPECT_EQ(h.w().compositionCount(), before + 1);
+    EXPECT_EQ(h.w().TextBlockMemo->toPlainText(), QStringLiteral("Second\nline"));
+    EXPECT_FALSE(h.w().DrawTimer().isPending()) << "showing the slot asked for another redraw";
+    EXPECT_EQ(h.design().TextBlockMemoText, h.slot(2).TextBlockText);
 }
 
 // --- numeric fields ---------------------------------------------------------------------
@@ -451,7 +447,7 @@ TEST(WindowPagesTest, PageChangesFollowTheHelpSteps) {
     current = 2;
     QEvent enter(QEvent::Enter);
     QCoreApplication::sendEvent(w.TypeOfPageRadioGroup, &enter);
-    waitFor(400);
+    w.Timer1Timer();
     EXPECT_EQ(advanced.back(), std::make_pair(2, 3));
 
     // Back to "Basic": a redraw, and step 6 gives way to step 7.

@@ -289,7 +289,7 @@ TEST(WindowHintTest, HoveringShowsTheLongHintInTheHintLine) {
 TEST(WindowHintTest, TheStatusPanelShowsSlotAndWait) {
     WindowHarness h;
     h.startDesigning(h.picture(QStringLiteral("red.bmp"), 10, 10, clRed));
-    testing::waitFor(400);
+    h.w().Timer1Timer();
     EXPECT_EQ(h.w().statusPanels[2]->text(), QStringLiteral("1-400"));
 }
 

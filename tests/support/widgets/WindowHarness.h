@@ -7,28 +7,19 @@
 #include "app/ui/UpDown.h"
 #include "platform/Bitmap.h"
 #include "platform/PictureFile.h"
+#include "support/widgets/ManualTimer.h"
 #include "support/widgets/ScriptedPrompts.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <memory>
 
 namespace veltmoor::testing {
-
-// Lets the event loop run for the given time, timers included.
-inline void waitFor(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // A printable page of 8 x 10 inches at 600 dots per inch.
 inline PrinterMetrics eightByTenPage() {
@@ -41,15 +32,23 @@ inline PrinterMetrics eightByTenPage() {
     return metrics;
 }
 
-// The window on a temporary working folder with scripted dialogs and a fixed page.
+// The window on a temporary working folder with scripted dialogs, a fixed page and a
+// redraw timer on the test's own clock.
 struct WindowHarness {
     QTemporaryDir folder;
     ScriptedPrompts prompts;
+    int now = 0; // milliseconds on the redraw timer's clock
+    ManualTimer* redrawTimer = nullptr;
     std::unique_ptr<TForm1> window;
 
     explicit WindowHarness(WindowServices services = {}) {
         qputenv("VELTMOOR_WORKING_FOLDER", folder.filePath(QStringLiteral("work")).toUtf8());
         services.prompts = &prompts;
+        services.makeRedrawTimer = [this] {
+            auto timer = std::make_unique<ManualTimer>(now);
+            redrawTimer = timer.get();
+            return timer;
+        };
         if (!services.readPrinterMetrics) {
             services.readPrinterMetrics = [] { return eightByTenPage(); };
         }
@@ -61,10 +60,13 @@ struct WindowHarness {
     TagDesign& design() { return window->design(); }
     img& slot(int number) { return window->design().Slots.at(static_cast<std::size_t>(number)); }
 
-    // Lets the pending redraw happen, however slow the machine.
+    // Moves the redraw timer's clock on by the given time.
+    void advance(int milliseconds) { redrawTimer->advanceTo(now + milliseconds); }
+
+    // Lets the pending redraw happen.
     void settle() {
-        for (int waited = 0; waited < 5000 && window->DrawTimer().isPending(); waited += 50) {
-            waitFor(50);
+        while (window->DrawTimer().isPending()) {
+            advance(window->DrawTimer().interval());
         }
     }
 
