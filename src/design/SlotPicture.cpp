@@ -4,14 +4,36 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace veltmoor {
 
+namespace {
+
+// The file name at the end of a stored path, whichever system wrote its separators.
+QString storedFileName(const QString& storedPath) {
+    const qsizetype separator = std::max(storedPath.lastIndexOf(QLatin1Char('/')),
+                                         storedPath.lastIndexOf(QLatin1Char('\\')));
+    return storedPath.mid(separator + 1);
+}
+
+} // namespace
+
 QString resolvePicturePath(const QString& storedPath, const QString& designFolder) {
-    if (storedPath.isEmpty() || designFolder.isEmpty() || QFileInfo(storedPath).isAbsolute()) {
+    if (storedPath.isEmpty() || designFolder.isEmpty()) {
         return storedPath;
     }
-    return QDir::cleanPath(QDir(designFolder).absoluteFilePath(storedPath));
+    const QDir folder(designFolder);
+    const QString stored = QFileInfo(storedPath).isAbsolute()
+                               ? storedPath
+                               : QDir::cleanPath(folder.absoluteFilePath(storedPath));
+    if (QFileInfo::exists(stored)) {
+        return stored;
+    }
+    // A design moved to another folder or computer together with its pictures finds them
+    // beside itself.
+    const QString beside = folder.absoluteFilePath(storedFileName(storedPath));
+    return QFileInfo::exists(beside) ? QDir::cleanPath(beside) : stored;
 }
 
 DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions options,

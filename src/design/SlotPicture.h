@@ -9,7 +9,8 @@
 namespace veltmoor {
 
 // A picture path as a design stores it, made usable: a relative path is taken relative to
-// the folder of the design file it came from.
+// the folder of the design file it came from, and a picture no longer at its stored path
+// but beside the design file under the same file name is taken from there.
 QString resolvePicturePath(const QString& storedPath, const QString& designFolder);
 
 // Decodes the picture a slot already names (its FileName) and records its size; the caller

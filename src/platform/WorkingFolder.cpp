@@ -19,6 +19,18 @@ QString workingFolderPath() {
     return QDir::cleanPath(dataHome + QStringLiteral("/Veltmoor Inc"));
 }
 
+QString userSettingsPath() {
+    const QString overridden = qEnvironmentVariable("VELTMOOR_SETTINGS_FILE");
+    if (!overridden.isEmpty()) {
+        return QDir::cleanPath(overridden);
+    }
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (configHome.isEmpty()) {
+        configHome = QDir::homePath() + QStringLiteral("/.config");
+    }
+    return QDir::cleanPath(configHome + QStringLiteral("/Veltmoor Inc/Veltmoor Tags Print.conf"));
+}
+
 QString ensureWorkingFolder() {
     const QString path = workingFolderPath();
     if (!QDir().mkpath(path)) {

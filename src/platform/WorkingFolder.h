@@ -12,4 +12,9 @@ QString workingFolderPath();
 // Creates the folder when missing; throws UserError naming it when that fails.
 QString ensureWorkingFolder();
 
+// The file that keeps the user's own settings (recently opened designs, printer
+// calibrations): under $XDG_CONFIG_HOME, or the file named by VELTMOOR_SETTINGS_FILE, which
+// the tests use. Never part of a design: a design moves between computers, these do not.
+QString userSettingsPath();
+
 } // namespace veltmoor

@@ -109,6 +109,9 @@ void applySetupFile(TagDesign& design, const SetupFileContents& contents,
     // always: the result of opening a file must not depend on the design open before it.
     design.ReloadFromFiles = ReloadFlag::Yes;
     design.AddressLabelsCheckBoxClick(file.addressLabels);
+    // The file writes the size edits' texts itself, whatever was being typed into them.
+    design.WidthEditTyping = false;
+    design.HeightEditTyping = false;
     design.HeightEditText = file.heightText;
     design.HeightUpDownPosition = file.heightHundredths;
     design.WidthEditText = file.widthText;

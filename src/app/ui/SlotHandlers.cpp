@@ -64,8 +64,13 @@ bool TForm1::LoadSlotPicture(int slot) {
         // The first tag always gets a picture, so that there is a tag to design.
         chosen = writeBlankFirstPicture();
     }
+    recordSlotPicture(slot, *chosen);
+    return true;
+}
+
+void TForm1::recordSlotPicture(int slot, const QString& path) {
     const DecodedPicture picture =
-        chooseSlotPicture(design_, slot, *chosen, {kThumbnailSize, kThumbnailSize});
+        chooseSlotPicture(design_, slot, path, {kThumbnailSize, kThumbnailSize});
     SlotThumbnails_[static_cast<std::size_t>(slot)] =
         letterboxThumbnail(picture.bitmap, picture.width, picture.height);
     if (slot == kFirstSheetSlot) {
@@ -74,7 +79,16 @@ bool TForm1::LoadSlotPicture(int slot) {
         DrawTag(design_.CurrentSlot);
     }
     advanceHelp(kHelpSelectImage, kHelpSelectShape);
-    return true;
+}
+
+void TForm1::givePicture(int slot, const QString& path) {
+    recordSlotPicture(slot, path);
+    showSlotThumbnail(slot);
+    if (slot == kFirstSheetSlot) {
+        setSheetCommandsEnabled(true);
+    }
+    design_.CurrentSlot = slot;
+    DrawTagReal();
 }
 
 void TForm1::SlotImageClick(int slot) {

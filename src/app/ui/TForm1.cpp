@@ -4,6 +4,7 @@
 #include "app/ui/HintTracker.h"
 #include "app/ui/WindowTexts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
@@ -106,8 +107,24 @@ void TForm1::buildWindow() {
 void TForm1::buildMenus() {
     FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
+    OpenItem = FileMenu->addAction(QStringLiteral("&Open Tag"));
+    OpenItem->setObjectName(QStringLiteral("OpenItem"));
+    OpenItem->setShortcut(QKeySequence::Open);
+    OpenItem->setProperty(
+        "hint", QStringLiteral("Opens a previously saved tag setup, so that more sheets can be "
+                               "printed of the sheet, or can be used as the start of an new "
+                               "sheet."));
+    SaveAsItem = FileMenu->addAction(QStringLiteral("&Save Tag..."));
+    SaveAsItem->setObjectName(QStringLiteral("SaveAsItem"));
+    SaveAsItem->setShortcut(QKeySequence::Save);
+    SaveAsItem->setProperty(
+        "hint", QStringLiteral("Save the current values for the sheet of tags so that it can be "
+                               "re-loaded later and print more sheets."));
     ExitItem = FileMenu->addAction(QStringLiteral("E&xit"));
     ExitItem->setObjectName(QStringLiteral("ExitItem"));
+    ExitItem->setShortcut(QKeySequence::Quit);
+    // The designs opened last follow the menu's own items.
+    RecentDesignsSeparator = FileMenu->addSeparator();
     MinimizeMenu = menuBar()->addAction(QStringLiteral("&Minimize"));
     MinimizeMenu->setObjectName(QStringLiteral("MinimizeMenu"));
 }
@@ -144,6 +161,7 @@ void TForm1::connectHandlers() {
     connectSlotHandlers();
     connectNumericFieldHandlers();
     connectTextHandlers();
+    connectFileHandlers();
 }
 
 } // namespace veltmoor

@@ -11,9 +11,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -44,8 +47,6 @@ struct WindowServices {
     // every composed tag.
     std::function<void()> showFloatingTag;
     std::function<void(const Bitmap& tag)> updateFloatingTag;
-    // "Save Tag...": true when the design was saved.
-    std::function<bool()> saveDesign;
     // The redraw timer; a real 400 ms timer when empty. Tests give one on their own clock.
     std::function<std::unique_ptr<SchedulerTimer>()> makeRedrawTimer;
 };
@@ -104,6 +105,16 @@ public:
     void DeleteImageItemClick(int slot);
     void ImagePopupMenuPopup(int slot);
     void SlotImageMouseMove(int slot);
+
+    // Design files ("Open Tag", "Save Tag...", recent designs, dropped files).
+    void OpenItemClick();
+    bool SaveAsItemClick(); // true when the design was saved
+    // Opens a design into the window; a broken file changes nothing and throws UserError.
+    void OpenDesignFile(const QString& path);
+    void OpenRecentDesign(const QString& path);
+    // Files dropped at a point of the window: a design opens, a picture goes to the slot
+    // whose box it landed on.
+    void DropFiles(const QStringList& files, const QPoint& where);
 
     // Pages.
     QTabWidget* PageControl1 = nullptr;
@@ -216,7 +227,11 @@ public:
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 4> statusPanels{};
     QMenu* FileMenu = nullptr;
+    QAction* OpenItem = nullptr;
+    QAction* SaveAsItem = nullptr;
     QAction* ExitItem = nullptr;
+    QAction* RecentDesignsSeparator = nullptr;
+    std::vector<QAction*> RecentDesignItems;
     QAction* MinimizeMenu = nullptr;
     QTimer* Timer1 = nullptr;
 
@@ -224,6 +239,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -257,6 +274,7 @@ private:
     void connectSlotHandlers();
     void connectNumericFieldHandlers();
     void connectTextHandlers();
+    void connectFileHandlers();
 
     // Follows what a design operation asks for.
     void follow(Redraw redraw);
@@ -290,6 +308,16 @@ private:
     // Slot pictures.
     void MakeSlotPlaceholders(int first, int last, const QString& word, int firstNumber);
     bool LoadSlotPicture(int slot);
+    // Decodes and records a slot's new picture and builds its thumbnail.
+    void recordSlotPicture(int slot, const QString& path);
+    // A picture given to a slot directly (dropped on it): recorded, shown and composed.
+    void givePicture(int slot, const QString& path);
+    int slotAt(const QPoint& point) const;
+    void rememberRecentDesign(const QString& path);
+    void showRecentDesigns();
+    // The design pages as "Continue" shows them, without asking for a picture.
+    void showDesignPages();
+    bool designPagesShown() const;
     void showSlotThumbnail(int slot);
     PictureBox* mirrorOf(int slot) const;
 
@@ -307,6 +335,7 @@ private:
     TColor ValueColorDialogColor_ = clBlack;
     TColor TextColorDialogColor_ = clRed;
     TColor TextBlockColorDialogColor_ = clBlack;
+    QString designFolder_; // where the design dialogs start: the last design's folder
     bool syncing_ = false;
     bool sheetCommandsWanted_ = false;
     int compositionCount_ = 0;

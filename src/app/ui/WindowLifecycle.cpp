@@ -100,6 +100,16 @@ void TForm1::FormActivate() {
 
 void TForm1::ContinueButtonClick() {
     advanceHelp(kHelpContinue, kHelpSelectImage);
+    showDesignPages();
+    TypeOfPageRadioGroupClick();
+    SlotImageClick(1);
+    if (services_.showFloatingTag) {
+        services_.showFloatingTag();
+    }
+    setActivePage(PageControl1, StandardTabSheet);
+}
+
+void TForm1::showDesignPages() {
     {
         const QSignalBlocker blockOne(PageControl1);
         const QSignalBlocker blockTwo(PageControl2);
@@ -113,12 +123,11 @@ void TForm1::ContinueButtonClick() {
     }
     FileMenu->menuAction()->setEnabled(true);
     MinimizeMenu->setEnabled(true);
-    TypeOfPageRadioGroupClick();
-    SlotImageClick(1);
-    if (services_.showFloatingTag) {
-        services_.showFloatingTag();
-    }
-    setActivePage(PageControl1, StandardTabSheet);
+}
+
+bool TForm1::designPagesShown() const {
+    return PageControl2->isVisibleTo(const_cast<TForm1*>(this)) ||
+           !PageControl1->isTabVisible(PageControl1->indexOf(AboutTabSheet));
 }
 
 void TForm1::MinimizeMenuClick() {
@@ -126,13 +135,13 @@ void TForm1::MinimizeMenuClick() {
 }
 
 bool TForm1::FormCloseQuery() {
-    // Without a way to save there is nothing to offer; asking would promise a save that
-    // cannot happen.
-    if (services_.saveDesign &&
-        prompts_.askYesNo(
+    if (prompts_.askYesNo(
             QStringLiteral("Do you want to save the definition for the current sheet of tags?"),
-            QStringLiteral("Save?"))) {
-        services_.saveDesign();
+            QStringLiteral("Save?")) &&
+        !SaveAsItemClick()) {
+        // The user asked to keep the design; closing after a cancelled or failed save
+        // would lose it.
+        return false;
     }
     return prompts_.askYesNo(QStringLiteral("Are you sure you want to end program?"),
                              QStringLiteral("End Program?"));

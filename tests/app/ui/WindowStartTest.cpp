@@ -223,46 +223,22 @@ TEST(WindowStartTest, AnUnreadablePictureIsReportedAndTheWindowStaysUsable) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(WindowCloseTest, EndingNeedsAYes) {
+TEST(WindowCloseTest, TheSaveQuestionComesFirstAndEndingNeedsAYes) {
     WindowHarness h;
     TForm1& w = h.w();
     w.show();
     h.prompts.answerNo();
+    h.prompts.answerNo();
     w.ExitAboutButton->click();
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(h.prompts.asked,
-              QStringList{
-                  QStringLiteral("askYesNo: End Program?: Are you sure you want to end program?")});
+              (QStringList{QStringLiteral("askYesNo: Save?: Do you want to save the definition "
+                                          "for the current sheet of tags?"),
+                           QStringLiteral(
+                               "askYesNo: End Program?: Are you sure you want to end program?")}));
+    h.prompts.answerNo();
     h.prompts.answerYes();
     w.ExitItem->trigger();
-    EXPECT_FALSE(w.isVisible());
-}
-
-TEST(WindowCloseTest, WithSavingAttachedTheSaveQuestionComesFirst) {
-    int saves = 0;
-    WindowServices services;
-    services.saveDesign = [&saves] {
-        ++saves;
-        return true;
-    };
-    WindowHarness h(services);
-    TForm1& w = h.w();
-    w.show();
-    // Saved, and then "No" to ending: the window stays open.
-    h.prompts.answerYes();
-    h.prompts.answerNo();
-    w.close();
-    EXPECT_EQ(saves, 1);
-    EXPECT_TRUE(w.isVisible());
-    ASSERT_EQ(h.prompts.asked.size(), 2);
-    EXPECT_EQ(h.prompts.asked[0],
-              QStringLiteral("askYesNo: Save?: Do you want to save the definition for the current "
-                             "sheet of tags?"));
-    // Not saved, ended.
-    h.prompts.answerNo();
-    h.prompts.answerYes();
-    w.close();
-    EXPECT_EQ(saves, 1);
     EXPECT_FALSE(w.isVisible());
 }
 

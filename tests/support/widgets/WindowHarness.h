@@ -43,6 +43,8 @@ struct WindowHarness {
 
     explicit WindowHarness(WindowServices services = {}) {
         qputenv("VELTMOOR_WORKING_FOLDER", folder.filePath(QStringLiteral("work")).toUtf8());
+        qputenv("VELTMOOR_SETTINGS_FILE",
+                folder.filePath(QStringLiteral("settings.conf")).toUtf8());
         services.prompts = &prompts;
         services.makeRedrawTimer = [this] {
             auto timer = std::make_unique<ManualTimer>(now);
@@ -54,7 +56,10 @@ struct WindowHarness {
         }
         window = std::make_unique<TForm1>(std::move(services));
     }
-    ~WindowHarness() { qunsetenv("VELTMOOR_WORKING_FOLDER"); }
+    ~WindowHarness() {
+        qunsetenv("VELTMOOR_WORKING_FOLDER");
+        qunsetenv("VELTMOOR_SETTINGS_FILE");
+    }
 
     TForm1& w() { return *window; }
     TagDesign& design() { return window->design(); }

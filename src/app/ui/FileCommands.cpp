@@ -1,0 +1,214 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/BusyCursor.h"
+#include "app/ui/PictureBox.h"
+#include "app/ui/Prompts.h"
+#include "app/ui/SlotThumbnails.h"
+#include "platform/WorkingFolder.h"
+#include "setupfile/SetupFile.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+
+namespace veltmoor {
+
+namespace {
+
+const QString kDesignFilter = QStringLiteral("Veltmoor Tags (*.vmg)");
+const QString kRecentKey = QStringLiteral("recentDesigns");
+constexpr int kRecentDesignCount = 6;
+
+QSettings userSettings() {
+    return QSettings(userSettingsPath(), QSettings::IniFormat);
+}
+
+bool isDesignFile(const QString& path) {
+    return path.endsWith(QStringLiteral(".vmg"), Qt::CaseInsensitive);
+}
+
+// The local files a drag carries; nothing for anything else.
+QStringList droppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr) {
+        return files;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            files << url.toLocalFile();
+        }
+    }
+    return files;
+}
+
+} // namespace
+
+bool TForm1::SaveAsItemClick() {
+    const std::optional<QString> path = prompts_.saveFile(QStringLiteral("Save Tag"), kDesignFilter,
+                                                          QStringLiteral("vmg"), designFolder_);
+    if (!path) {
+        prompts_.message(QStringLiteral("File not Saved"));
+        return false;
+    }
+    const BusyCursor busy;
+    saveSetupFile(*path, design_);
+    rememberRecentDesign(*path);
+    return true;
+}
+
+void TForm1::OpenItemClick() {
+    const std::optional<QString> path =
+        prompts_.openFile(QStringLiteral("Open Tag"), kDesignFilter, designFolder_);
+    if (!path) {
+        prompts_.message(QStringLiteral("No File Selected"));
+        return;
+    }
+    OpenDesignFile(*path);
+}
+
+void TForm1::OpenDesignFile(const QString& path) {
+    const BusyCursor busy;
+    // Thumbnails are kept aside until the whole design has opened, so that a broken file
+    // leaves the window exactly as it was.
+    std::array<std::optional<Bitmap>, 10> thumbnails;
+    OpenSetupFileOptions options;
+    options.pictureLoaded = [&thumbnails](int slot, const DecodedPicture& picture) {
+        thumbnails.at(static_cast<std::size_t>(slot)) =
+            letterboxThumbnail(picture.bitmap, picture.width, picture.height);
+    };
+    const OpenSetupFileResult opened = openSetupFile(path, design_, options);
+
+    if (!designPagesShown()) {
+        showDesignPages();
+    }
+    for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+        if (auto& thumbnail = thumbnails.at(static_cast<std::size_t>(slot))) {
+            SlotThumbnails_[static_cast<std::size_t>(slot)] = std::move(*thumbnail);
+        }
+        showSlotThumbnail(slot);
+    }
+    if (services_.readPrinterMetrics) {
+        printerMetrics_ = services_.readPrinterMetrics();
+    }
+    showDesignInControls();
+    setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
+    rememberRecentDesign(path);
+    follow(opened.redraw);
+    const QString problems = opened.pictureProblemMessage();
+    if (!problems.isEmpty()) {
+        prompts_.message(problems);
+    }
+}
+
+void TForm1::rememberRecentDesign(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    designFolder_ = QFileInfo(absolute).absolutePath();
+    QSettings settings = userSettings();
+    QStringList recent = settings.value(kRecentKey).toStringList();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    while (recent.size() > kRecentDesignCount) {
+        recent.removeLast();
+    }
+    settings.setValue(kRecentKey, recent);
+    showRecentDesigns();
+}
+
+void TForm1::showRecentDesigns() {
+    for (QAction* item : RecentDesignItems) {
+        FileMenu->removeAction(item);
+        item->deleteLater();
+    }
+    RecentDesignItems.clear();
+    const QStringList recent = userSettings().value(kRecentKey).toStringList();
+    RecentDesignsSeparator->setVisible(!recent.isEmpty());
+    for (int index = 0; index < recent.size(); ++index) {
+        const QString path = recent.at(index);
+        QAction* item = FileMenu->addAction(
+            QStringLiteral("&%1 %2").arg(index + 1).arg(QFileInfo(path).fileName()));
+        item->setObjectName(QStringLiteral("RecentDesign%1").arg(index + 1));
+        item->setProperty("hint", path);
+        on(item, &QAction::triggered, [this, path] { OpenRecentDesign(path); });
+        RecentDesignItems.push_back(item);
+    }
+}
+
+void TForm1::OpenRecentDesign(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        QSettings settings = userSettings();
+        QStringList recent = settings.value(kRecentKey).toStringList();
+        recent.removeAll(path);
+        settings.setValue(kRecentKey, recent);
+        showRecentDesigns();
+        prompts_.message(QStringLiteral("The design \"%1\" is no longer there, so it has been "
+                                        "taken off the list of recent designs.")
+                             .arg(path));
+        return;
+    }
+    OpenDesignFile(path);
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFiles(event->mimeData()).isEmpty() && FileMenu->menuAction()->isEnabled()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedFiles(event->mimeData());
+    if (!files.isEmpty()) {
+        event->acceptProposedAction();
+        guarded([this, files, event] { DropFiles(files, event->position().toPoint()); });
+    }
+}
+
+void TForm1::DropFiles(const QStringList& files, const QPoint& where) {
+    const QString& path = files.first();
+    if (isDesignFile(path)) {
+        OpenDesignFile(path);
+    } else {
+        givePicture(slotAt(where), path);
+    }
+}
+
+// The slot whose box (or mirror) lies under a point of the window; the current slot when
+// the point is elsewhere, since the tag shown is what the user sees changing.
+int TForm1::slotAt(const QPoint& point) const {
+    for (QWidget* widget = childAt(point); widget != nullptr; widget = widget->parentWidget()) {
+        for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+            if (widget == slotBoxes[static_cast<std::size_t>(slot)] ||
+                (widget != nullptr && widget == mirrorOf(slot))) {
+                return slot;
+            }
+        }
+    }
+    const int current = design_.CurrentSlot;
+    return current >= kFirstSheetSlot && current <= kLastSheetSlot ? current : kFirstSheetSlot;
+}
+
+void TForm1::connectFileHandlers() {
+    const auto fileCommand = [this](QAction* item, auto handler) {
+        // A shortcut reaches its item even while the menu is locked; the lock holds for it too.
+        on(item, &QAction::triggered, [this, handler] {
+            if (FileMenu->menuAction()->isEnabled()) {
+                handler();
+            }
+        });
+    };
+    fileCommand(OpenItem, [this] { OpenItemClick(); });
+    fileCommand(SaveAsItem, [this] { SaveAsItemClick(); });
+    connect(FileMenu, &QMenu::hovered, this, [this](QAction* item) {
+        const QString hint = item->property("hint").toString();
+        if (!hint.isEmpty()) {
+            DisplayHint(hint);
+        }
+    });
+    setAcceptDrops(true);
+    showRecentDesigns();
+}
+
+} // namespace veltmoor

@@ -1,0 +1,172 @@
+#include "setupfile/SetupFile.h"
+#include "support/widgets/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+namespace veltmoor {
+namespace {
+
+using testing::WindowHarness;
+
+// The window past the welcome page with a red picture for tag 1 and a green one for tag 3.
+struct FileHarness : WindowHarness {
+    FileHarness() {
+        startDesigning(picture(QStringLiteral("red.bmp"), 40, 80, clRed));
+        prompts.answerPath(picture(QStringLiteral("green.bmp"), 60, 30, rgbColor(0, 255, 0)));
+        w().OpenImageItemClick(3);
+        settle();
+        prompts.asked.clear();
+    }
+    QString path(const QString& name) { return folder.filePath(name); }
+    QByteArray designBytes() { return setupFileBytes(design()); }
+    void save(const QString& file) {
+        prompts.answerPath(file);
+        w().SaveAsItem->trigger();
+    }
+    void open(const QString& file) {
+        prompts.answerPath(file);
+        w().OpenItem->trigger();
+        settle();
+    }
+};
+
+TEST(WindowFileTest, ASavedDesignComesBackWholeAfterEverythingChanged) {
+    FileHarness h;
+    h.w().ValueEdit->setText(QStringLiteral("Aug 17, 2002"));
+    h.design().setShape(9);
+    const QByteArray saved = h.designBytes();
+    const QString file = h.path(QStringLiteral("sheet.vmg"));
+    h.save(file);
+    EXPECT_EQ(h.prompts.messages, QStringList());
+    ASSERT_TRUE(QFileInfo::exists(file));
+
+    // Change everything the file carries, then open it again.
+    h.w().ValueEdit->setText(QStringLiteral("other"));
+    h.prompts.answerColor(rgbColor(1, 2, 3));
+    h.w().SelectBackgoundColorButton->click();
+    h.design().setShape(3);
+    h.type(h.w().WidthEdit, QStringLiteral("3.5"));
+    h.w().DeleteImageItemClick(3);
+    ASSERT_NE(h.designBytes(), saved);
+
+    h.open(file);
+    EXPECT_EQ(h.designBytes(), saved);
+    EXPECT_EQ(h.slot(3).PictureWidth, 60);
+    EXPECT_EQ(h.slot(1).ValueText, QStringLiteral("Aug 17, 2002"));
+    EXPECT_EQ(h.w().ValueEdit->text(), h.design().ValueEditText);
+    EXPECT_EQ(h.w().WidthEdit->text(), QStringLiteral("2.00"));
+    EXPECT_EQ(h.design().TagWidthDots, 400);
+    // The slot's thumbnail is its picture again, not the placeholder of the deleted slot.
+    EXPECT_EQ(h.w().slotThumbnail(3).pixelColor(450, 450), rgbColor(0, 255, 0));
+    EXPECT_FALSE(h.w().DrawTimer().isPending()); // the one redraw has happened
+}
+
+TEST(WindowFileTest, CancelledDialogsSayNothingWasDone) {
+    FileHarness h;
+    const QByteArray before = h.designBytes();
+    h.prompts.cancelNext();
+    h.w().SaveAsItem->trigger();
+    h.prompts.cancelNext();
+    h.w().OpenItem->trigger();
+    EXPECT_EQ(h.prompts.messages,
+              (QStringList{QStringLiteral("File not Saved"), QStringLiteral("No File Selected")}));
+    EXPECT_EQ(h.designBytes(), before);
+}
+
+TEST(WindowFileTest, ABrokenDesignOrAnUnwritablePlaceChangesNothing) {
+    FileHarness h;
+    const QByteArray before = h.designBytes();
+    const QString broken = h.path(QStringLiteral("broken.vmg"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Tag1,\"x.bmp\",not a number\r\n");
+    file.close();
+    h.open(broken);
+    ASSERT_EQ(h.prompts.messages.size(), 1);
+    EXPECT_TRUE(h.prompts.messages.first().contains(QStringLiteral("broken.vmg")));
+    EXPECT_EQ(h.designBytes(), before);
+
+    h.prompts.messages.clear();
+    h.save(h.path(QStringLiteral("no such folder/sheet.vmg")));
+    ASSERT_EQ(h.prompts.messages.size(), 1);
+    EXPECT_TRUE(h.prompts.messages.first().contains(QStringLiteral("could not be saved")));
+}
+
+TEST(WindowFileTest, ADesignMovedWithItsPicturesOpensWhole) {
+    FileHarness h;
+    h.save(h.path(QStringLiteral("sheet.vmg")));
+    const QDir moved(h.path(QStringLiteral("elsewhere")));
+    ASSERT_TRUE(moved.mkpath(QStringLiteral(".")));
+    for (const QString& name :
+         {QStringLiteral("sheet.vmg"), QStringLiteral("red.bmp"), QStringLiteral("green.bmp")}) {
+        ASSERT_TRUE(QFile::rename(h.path(name), moved.filePath(name)));
+    }
+    h.w().DeleteImageItemClick(3);
+    h.open(moved.filePath(QStringLiteral("sheet.vmg")));
+    EXPECT_EQ(h.prompts.messages, QStringList()) << "a picture was reported missing";
+    EXPECT_EQ(QFileInfo(h.slot(3).FileName).absolutePath(), moved.absolutePath());
+    EXPECT_EQ(h.slot(3).PictureHeight, 30);
+}
+
+TEST(WindowFileTest, TheCloseQuerySavesAndAFailedSaveKeepsTheWindowOpen) {
+    FileHarness h;
+    // Yes to saving, then the save dialog cancelled: the window stays, nothing else asked.
+    h.prompts.answerYes();
+    h.prompts.cancelNext();
+    h.w().close();
+    EXPECT_TRUE(h.w().isVisible());
+    EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("File not Saved")});
+    // Yes, saved, and No to ending.
+    const QString file = h.path(QStringLiteral("closing.vmg"));
+    h.prompts.answerYes();
+    h.prompts.answerPath(file);
+    h.prompts.answerNo();
+    h.w().close();
+    EXPECT_TRUE(h.w().isVisible());
+    EXPECT_TRUE(QFileInfo::exists(file));
+    // No to saving, Yes to ending.
+    h.prompts.answerNo();
+    h.prompts.answerYes();
+    h.w().close();
+    EXPECT_FALSE(h.w().isVisible());
+}
+
+TEST(WindowFileTest, RecentDesignsAreListedAndAVanishedOneIsDropped) {
+    FileHarness h;
+    const QString first = h.path(QStringLiteral("first.vmg"));
+    const QString second = h.path(QStringLiteral("second.vmg"));
+    h.save(first);
+    h.save(second);
+    ASSERT_EQ(h.w().RecentDesignItems.size(), 2U);
+    EXPECT_EQ(h.w().RecentDesignItems[0]->text(), QStringLiteral("&1 second.vmg"));
+    EXPECT_EQ(h.w().RecentDesignItems[1]->text(), QStringLiteral("&2 first.vmg"));
+
+    ASSERT_TRUE(QFile::remove(second));
+    h.w().RecentDesignItems[0]->trigger();
+    ASSERT_EQ(h.prompts.messages.size(), 1);
+    EXPECT_TRUE(h.prompts.messages.first().contains(QStringLiteral("second.vmg")));
+    ASSERT_EQ(h.w().RecentDesignItems.size(), 1U);
+    EXPECT_EQ(h.w().RecentDesignItems[0]->text(), QStringLiteral("&1 first.vmg"));
+}
+
+TEST(WindowFileTest, ADroppedPictureGoesToTheBoxItLandsOn) {
+    FileHarness h;
+    const QString blue = h.picture(QStringLiteral("blue.bmp"), 30, 30, rgbColor(0, 0, 255));
+    PictureBox* box = h.w().slotBoxes[5];
+    h.w().PageControl1->setCurrentWidget(h.w().Images01to15TabSheet);
+    h.w().DropFiles({blue}, box->mapTo(&h.w(), QPoint(50, 50)));
+    EXPECT_EQ(h.slot(5).FileName, blue);
+    EXPECT_EQ(h.design().CurrentSlot, 5);
+    EXPECT_EQ(h.prompts.messages, QStringList());
+}
+
+} // namespace
+} // namespace veltmoor
