@@ -7,9 +7,9 @@ set(CPACK_PACKAGE_NAME veltmoor-tags)
 set(CPACK_PACKAGE_VENDOR "Veltmoor Inc")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Designs and prints sheets of hanging tags")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Veltmoor Tags Print designs gift, price and hang tags with a punched hole: up to nine\n"
-    "pictures, fifteen shapes, texts, colours and a cut line on a sheet, printed on any\n"
-    "printer of the system. The same engine runs from the command line.")
+    "Veltmoor Tags Print designs gift, price and hang tags with a punched hole: up to nine \
+pictures, fifteen shapes, texts, colours and a cut line on a sheet, printed on any printer \
+of the system. The same engine runs from the command line.")
 set(CPACK_PACKAGE_CONTACT "Veltmoor Tags Print developers <veltmoor-tags@localhost>")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
