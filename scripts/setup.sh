@@ -12,6 +12,7 @@ packages=(
     fontconfig fonts-liberation
     cups printer-driver-cups-pdf
     xvfb xauth imagemagick
+    desktop-file-utils shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #include "app/cli/CommandLine.h"
+#include "app/cli/ProgramStart.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/TForm1.h"
 #include "platform/Errors.h"
@@ -6,15 +7,58 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 
+#include <cstdlib>
 #include <iostream>
 
 namespace {
 
-// The window, with nothing but a design file path (or nothing) on the command line.
+bool wantsQtMessages() {
+    return !qEnvironmentVariableIsEmpty("VELTMOOR_DEBUG");
+}
+
+// Standard error carries our own one-sentence messages; Qt's notes about its set-up are for
+// developers, who can ask for them with VELTMOOR_DEBUG.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << "veltmoor-tags: " << message.toStdString() << "\n";
+    }
+}
+
+// While the window's application object starts, a fatal message can only mean that no
+// platform could reach a display (one that is named but not running, say): say so in our
+// words and end with the usage status instead of Qt's abort.
+void reportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message) {
+    if (wantsQtMessages()) {
+        std::cerr << qFormatLogMessage(type, context, message).toStdString() << "\n";
+    }
+    if (type == QtFatalMsg) {
+        std::cerr << "veltmoor-tags: " << veltmoor::noDisplayMessage().toStdString() << "\n";
+        std::_Exit(veltmoor::kExitBadUsage);
+    }
+}
+
+// The window opens the design named on the command line here once it has its file commands;
+// until then the person is told that the design was not opened, rather than shown an empty
+// design as if it were the file.
+void openDesignGivenAtStart(veltmoor::TForm1& /*window*/, veltmoor::Prompts& prompts,
+                            const QString& path) {
+    prompts.message(QStringLiteral("The design %1 was not opened: the window cannot open "
+                                   "design files yet.")
+                        .arg(path));
+}
+
+// The window, with nothing but a design file path (or nothing) among the program's own words.
 int runWindow(int argc, char* argv[]) {
+    qInstallMessageHandler(reportUnreachableDisplay);
     QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
     QApplication::setApplicationDisplayName(QStringLiteral("Veltmoor Tags Print"));
+    // Ties the window to its desktop entry and icon once the program is installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral("veltmoor-tags"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltmoor-tags")));
     veltmoor::QtPrompts prompts(nullptr);
     try {
         veltmoor::ensureWorkingFolder();
@@ -26,20 +70,27 @@ int runWindow(int argc, char* argv[]) {
     services.prompts = &prompts;
     veltmoor::TForm1 window(services);
     window.show();
-    if (QCoreApplication::arguments().size() > 1) {
-        // Opening a design file in the window is not there yet; say so rather than
-        // show an empty design as if it were the file.
-        prompts.message(QStringLiteral("The design %1 was not opened: the window cannot open "
-                                       "design files yet.")
-                            .arg(QCoreApplication::arguments().at(1)));
+    const QStringList words = veltmoor::withoutQtOptions(QCoreApplication::arguments());
+    if (words.size() > 1) {
+        openDesignGivenAtStart(window, prompts, words.at(1));
     }
     return QApplication::exec();
 }
 
-void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::cerr << "veltmoor-tags: " << message.toStdString() << "\n";
+int runCommandLineWithoutDisplay(int argc, char* argv[]) {
+    // The command line never needs a display, even when one is there; text still needs the
+    // font machinery.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    if (!wantsQtMessages()) {
+        qInstallMessageHandler(quietQtMessages);
+    }
+    QGuiApplication application(argc, argv);
+    // The application object has taken its own options; those of the widgets and of other
+    // platforms are left, and are not the command line's either.
+    return veltmoor::runCommandLine(veltmoor::withoutQtOptions(QCoreApplication::arguments()),
+                                    std::cout, std::cerr);
 }
 
 } // namespace
@@ -49,19 +100,14 @@ int main(int argc, char* argv[]) {
     for (int index = 0; index < argc; ++index) {
         arguments << QString::fromLocal8Bit(argv[index]);
     }
-    if (!veltmoor::isCommandLineRequest(arguments)) {
-        return runWindow(argc, argv);
+    if (veltmoor::isCommandLineRequest(veltmoor::withoutQtOptions(arguments))) {
+        return runCommandLineWithoutDisplay(argc, argv);
     }
-    // The command line never needs a display, even when one is there; text still needs the
-    // font machinery.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!veltmoor::hasDisplayFor(veltmoor::requestedPlatform(arguments, environment),
+                                 environment)) {
+        std::cerr << "veltmoor-tags: " << veltmoor::noDisplayMessage().toStdString() << "\n";
+        return veltmoor::kExitBadUsage;
     }
-    // Standard error carries our own one-sentence messages; Qt's notes about its set-up
-    // are for developers, who can ask for them.
-    if (qEnvironmentVariableIsEmpty("VELTMOOR_DEBUG")) {
-        qInstallMessageHandler(quietQtMessages);
-    }
-    QGuiApplication application(argc, argv);
-    return veltmoor::runCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
+    return runWindow(argc, argv);
 }

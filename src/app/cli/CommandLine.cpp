@@ -1,5 +1,6 @@
 #include "app/cli/CommandLine.h"
 
+#include "ProgramVersion.h"
 #include "app/cli/DesignDescription.h"
 #include "design/DesignComposition.h"
 #include "design/TagDesign.h"
@@ -10,14 +11,11 @@
 #include "render/PageGrid.h"
 #include "setupfile/SetupFile.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <optional>
 #include <ostream>
-
-#ifndef VELTMOOR_VERSION
-#define VELTMOOR_VERSION "0.1.0"
-#endif
 
 namespace veltmoor {
 
@@ -237,7 +235,9 @@ bool isVerb(const QString& word) {
 
 bool isCommandLineRequest(const QStringList& arguments) {
     const QString first = arguments.value(1);
-    return arguments.size() > 1 && (first.startsWith(QLatin1Char('-')) || isVerb(first));
+    // A word that is no verb and no design file is a mistake the command line explains.
+    return arguments.size() > 1 &&
+           (first.startsWith(QLatin1Char('-')) || isVerb(first) || !QFileInfo(first).isFile());
 }
 
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
@@ -247,12 +247,14 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         return kExitOk;
     }
     if (first == QLatin1String("--version")) {
-        out << "veltmoor-tags " << VELTMOOR_VERSION << "\n";
+        out << "veltmoor-tags " << kProgramVersion << "\n";
         return kExitOk;
     }
     if (!isVerb(first)) {
-        err << "veltmoor-tags: unknown option or verb \"" << first.toStdString() << "\".\n\n"
-            << kUsage;
+        const char* what = first.startsWith(QLatin1Char('-'))
+                               ? "\" is not an option."
+                               : "\" is neither a verb nor an existing design file.";
+        err << "veltmoor-tags: \"" << first.toStdString() << what << "\n\n" << kUsage;
         return kExitBadUsage;
     }
     try {

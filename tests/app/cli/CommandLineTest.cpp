@@ -44,7 +44,7 @@ TEST(CommandLineUsage, HelpAndVersion) {
     EXPECT_NE(run({"--help"}).out.find("render DESIGN.vmg"), std::string::npos);
     const CliRun version = run({"--version"});
     EXPECT_EQ(version.status, kExitOk);
-    EXPECT_EQ(version.out.rfind("veltmoor-tags ", 0), 0u);
+    EXPECT_EQ(version.out, "veltmoor-tags " VELTMOOR_PROJECT_VERSION "\n");
 }
 
 TEST(CommandLineUsage, MistakesGiveStatusTwoAndTheUsage) {
@@ -66,7 +66,18 @@ TEST(CommandLineUsage, VerbsAreCommandLineRequestsAndDesignsAreNot) {
     EXPECT_TRUE(isCommandLineRequest({"veltmoor-tags", "render"}));
     EXPECT_TRUE(isCommandLineRequest({"veltmoor-tags", "--version"}));
     EXPECT_FALSE(isCommandLineRequest({"veltmoor-tags"}));
-    EXPECT_FALSE(isCommandLineRequest({"veltmoor-tags", "my design.vmg"}));
+    EXPECT_FALSE(isCommandLineRequest({"veltmoor-tags", samplePath("gift-tags.vmg")}));
+    // A word that is neither a verb nor a file is explained by the command line, without a
+    // window.
+    EXPECT_TRUE(isCommandLineRequest({"veltmoor-tags", "my design.vmg"}));
+    EXPECT_TRUE(isCommandLineRequest({"veltmoor-tags", samplePath("pictures")}));
+    const CliRun missing = run({"my design.vmg"});
+    EXPECT_EQ(missing.status, kExitBadUsage);
+    EXPECT_EQ(missing.err.rfind("veltmoor-tags: \"my design.vmg\" is neither a verb nor an "
+                                "existing design file.\n\nUsage:",
+                                0),
+              0u)
+        << missing.err;
 }
 
 TEST(CommandLineLayout, SizeLabelThenTheGrid) {
