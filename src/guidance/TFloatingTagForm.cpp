@@ -1,10 +1,7 @@
 #include "guidance/TFloatingTagForm.h"
 
-#include "guidance/WindowPlacement.h"
 #include "platform/RasterStretch.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -39,21 +36,22 @@ void TagSurfaceView::mousePressEvent(QMouseEvent* event) {
         QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))));
 }
 
+// The size follows the tag, so there is nothing to maximise.
 TFloatingTagForm::TFloatingTagForm(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window), surface_(kSurfaceSize, kSurfaceSize, kUnusedSurfaceColor) {
+    : CompanionWindow(mainWindow, Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                      Qt::WindowCloseButtonHint),
+      surface_(kSurfaceSize, kSurfaceSize, kUnusedSurfaceColor) {
     setObjectName(QStringLiteral("FloatingTagForm"));
     setWindowTitle(QStringLiteral("Tag"));
-    // The tag is kept in view for the user working in the main window; showing it or
-    // giving it a new tag must not take the keyboard away from there.
-    setAttribute(Qt::WA_ShowWithoutActivating);
     Image1 = new TagSurfaceView(surface_, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, kSurfaceSize, kSurfaceSize);
     setFixedSize(kSurfaceSize, kSurfaceSize);
     connect(Image1, &TagSurfaceView::mousePressed, this, &TFloatingTagForm::Image1MouseDown);
 
-    if (const QScreen* screen = companionScreen(parentWidget(), *this)) {
-        placeFrame(*this, screen->geometry().topLeft(), *screen);
+    if (const QScreen* screen = companionScreen()) {
+        placeFrameAt(screen->geometry().topLeft());
     }
 }
 
@@ -67,7 +65,7 @@ void TFloatingTagForm::updateTag(const Bitmap& tag) {
     if (size() != QSize(width, height)) {
         setFixedSize(width, height);
         Image1->setFixedSize(width, height);
-        keepOnScreen();
+        placeOnScreen();
     }
     raster::stretchSmooth(surface_, Rect{0, 0, width, height}, tag);
     Image1->update();
@@ -86,17 +84,8 @@ void TFloatingTagForm::Image1MouseDown(QPoint position) {
                surface_.pixelColor(position.x(), position.y()));
 }
 
-void TFloatingTagForm::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (closeRequested_) {
-        closeRequested_();
-    }
-}
-
-void TFloatingTagForm::keepOnScreen() {
-    if (const QScreen* screen = companionScreen(parentWidget(), *this)) {
-        placeFrame(*this, frameGeometry().topLeft(), *screen);
-    }
+void TFloatingTagForm::placeOnScreen() {
+    placeFrameAt(frameGeometry().topLeft());
 }
 
 } // namespace veltmoor

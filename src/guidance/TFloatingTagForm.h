@@ -1,5 +1,6 @@
 #pragma once
 
+#include "guidance/CompanionWindow.h"
 #include "platform/Bitmap.h"
 #include "platform/TColor.h"
 
@@ -31,21 +32,17 @@ private:
 // A small window that keeps the current tag in view at half its dot size, whatever page the
 // main window shows. A click in it picks the point (and the colour there) on the tag; its
 // close button asks the main window to clear "Floating Tag".
-class TFloatingTagForm : public QWidget {
+class TFloatingTagForm : public CompanionWindow {
     Q_OBJECT
 
 public:
     // A point of the tag in tag dots, and the colour the window showed there.
     using PickPointHandler = std::function<void(int x, int y, TColor color)>;
 
-    // The main window (optional) owns the floating window, which stays a window of its
-    // own: it goes on the main window's screen, is kept above it, closes with it and hands
-    // the keyboard back to it.
+    // The main window (optional) also gets the keyboard back after a click in the tag.
     explicit TFloatingTagForm(QWidget* mainWindow = nullptr);
 
     void setPickPoint(PickPointHandler handler) { pickPoint_ = std::move(handler); }
-    // Called when the user closes the window; the window hides either way.
-    void setCloseRequested(std::function<void()> handler) { closeRequested_ = std::move(handler); }
 
     // Shows a composed tag (in tag dots) at half size, the window sized to it.
     void updateTag(const Bitmap& tag);
@@ -54,17 +51,14 @@ public:
     // The window's own handler: a press at (x, y) of the picture.
     void Image1MouseDown(QPoint position);
 
+    // Keeps the window where it is, moved in as far as needed to be wholly on the screen.
+    void placeOnScreen() override;
+
     TagSurfaceView* Image1 = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void keepOnScreen();
-
     Bitmap surface_;
     PickPointHandler pickPoint_;
-    std::function<void()> closeRequested_;
 };
 
 } // namespace veltmoor

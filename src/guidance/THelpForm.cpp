@@ -51,14 +51,15 @@ QPlainTextEdit* makeExplanationMemo(QWidget* parent) {
 
 } // namespace
 
+// A title bar without buttons: the main window's "Help" box shows and hides the window. X11
+// window managers read "no buttons at all" as "the usual buttons", so the harmless minimise
+// button stays and keeps close and maximise away.
 THelpForm::THelpForm(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : CompanionWindow(mainWindow, Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowMinimizeButtonHint) {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Step by Step Help"));
     setFixedSize(kClientWidth, kClientHeight);
-    // The window is a guide beside the main window: showing it must not take the keyboard
-    // from the main window, nor count as the user's activation (which restarts the steps).
-    setAttribute(Qt::WA_ShowWithoutActivating);
 
     HelpCheckListBox = makeStepList(this);
     Memo1 = makeExplanationMemo(this);
@@ -119,18 +120,16 @@ void THelpForm::Timer1Timer() {
 }
 
 void THelpForm::placeOnScreen() {
-    const QScreen* screen = companionScreen(parentWidget(), *this);
-    if (screen == nullptr) {
-        return;
+    if (const QScreen* screen = companionScreen()) {
+        placeFrameAt(helpWindowCorner(screen->geometry(), frameGeometry().size()));
     }
-    placeFrame(*this, helpWindowCorner(screen->geometry(), frameGeometry().size()), *screen);
 }
 
 bool THelpForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         FormActivate();
     }
-    return QWidget::event(event);
+    return CompanionWindow::event(event);
 }
 
 } // namespace veltmoor

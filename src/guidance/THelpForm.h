@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "guidance/CompanionWindow.h"
 
 class QListWidget;
 class QPlainTextEdit;
@@ -11,13 +11,12 @@ namespace veltmoor {
 // The step-by-step help: a small window beside the main window with the steps of a first
 // sheet, ticked off as the user does them, and an explanation of the current step.
 // The main window moves the steps on with AdvanceHelp and reads the current one; the
-// window itself only follows the current step with its explanation.
-class THelpForm : public QWidget {
+// window itself only follows the current step with its explanation. Showing the window never
+// activates it: the user's own activation (a click into it) starts the steps over.
+class THelpForm : public CompanionWindow {
     Q_OBJECT
 
 public:
-    // The main window (optional) owns the help window, which stays a window of its own: it
-    // goes on the main window's screen, is kept above it and closes with it.
     explicit THelpForm(QWidget* mainWindow = nullptr);
 
     // Ticks step `done` and makes step `next` the current one. Ticks are never cleared.
@@ -34,7 +33,7 @@ public:
     void Timer1Timer();
     // Moves the window's frame to the left edge of the main window's screen, near its
     // bottom, wholly on the available area.
-    void placeOnScreen();
+    void placeOnScreen() override;
 
     QListWidget* HelpCheckListBox = nullptr;
     QPlainTextEdit* Memo1 = nullptr;

@@ -1,9 +1,5 @@
 #include "guidance/WindowPlacement.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWidget>
-
 #include <algorithm>
 
 namespace veltmoor {
@@ -28,24 +24,6 @@ QPoint keptOnArea(QPoint wanted, QSize frame, const QRect& available) {
 QPoint helpWindowCorner(const QRect& screen, QSize frame) {
     return QPoint(screen.left(),
                   screen.top() + screen.height() - frame.height() - kHelpWindowBottomGap);
-}
-
-QScreen* companionScreen(const QWidget* mainWindow, const QWidget& window) {
-    if (mainWindow != nullptr && mainWindow->screen() != nullptr) {
-        return mainWindow->screen();
-    }
-    if (window.screen() != nullptr) {
-        return window.screen();
-    }
-    return QGuiApplication::primaryScreen();
-}
-
-void placeFrame(QWidget& window, QPoint wanted, const QScreen& screen) {
-    // A top-level widget's position is its frame's, so the frame's corner is what moves.
-    // Until the window manager has framed the window its frame is unknown and the window's
-    // own size stands for it; the window is placed again once it is framed.
-    const QSize frame = window.frameGeometry().size();
-    window.move(keptOnArea(wanted, frame, screen.availableGeometry()));
 }
 
 } // namespace veltmoor

@@ -41,7 +41,7 @@ TEST(HelpForm, IsTheSmallStepWindowWithItsListMemoAndTimer) {
     EXPECT_EQ(form.size(), QSize(202, 328));
     EXPECT_EQ(form.minimumSize(), form.maximumSize()); // a single, fixed border
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(form.windowFlags() & Qt::WindowMinMaxButtonsHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form.isWindow());
 
     ASSERT_EQ(form.HelpCheckListBox->count(), 16);
@@ -147,9 +147,13 @@ TEST(HelpForm, ActivationMakesTheFirstStepCurrentAndPlacesTheWindow) {
     activate(form);
     EXPECT_EQ(form.currentStep(), 0);
     EXPECT_EQ(tickedSteps(form), (std::vector<int>{0, 1}));
+    // The frame, not the client area, is placed: at the left edge, its bottom 40 pixels
+    // above the screen's.
     const QRect screen = form.screen()->geometry();
-    EXPECT_EQ(form.frameGeometry().topLeft(),
-              QPoint(screen.left(), screen.bottom() + 1 - 328 - 40));
+    const QRect frame = form.frameGeometry();
+    EXPECT_GE(frame.height(), 328);
+    EXPECT_EQ(frame.left(), screen.left());
+    EXPECT_EQ(frame.bottom(), screen.bottom() - 40);
 }
 
 struct KeepCase {
