@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 namespace veltmoor {
@@ -144,6 +145,11 @@ struct KeepCase {
     QSize frame;
     QPoint expected;
 };
+
+void PrintTo(const KeepCase& c, std::ostream* out) {
+    *out << c.wanted.x() << "," << c.wanted.y() << " " << c.frame.width() << "x"
+         << c.frame.height();
+}
 
 class KeptOnArea : public testing::TestWithParam<KeepCase> {};
 
