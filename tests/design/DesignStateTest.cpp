@@ -284,6 +284,28 @@ TEST(AddressLabels, ClearingTheBoxRestoresNothing) {
     EXPECT_TRUE(design.settings.hole.noHole);
 }
 
+TEST(AddressLabels, OnARectangleAlreadyTheShapeRuleDoesNotRunAndTheCurrentSlotStays) {
+    TagDesign design = TagDesign::atFirstActivation();
+    design.setShape(kShapeRectangle);
+    design.CurrentSlot = 4;
+    design.settings.hole.heightOffset = 90;
+    EXPECT_EQ(design.AddressLabelsCheckBoxClick(true), Redraw::Now);
+    EXPECT_EQ(design.CurrentSlot, 4);
+    EXPECT_EQ(design.settings.hole.heightOffset, 90);
+    EXPECT_EQ(design.TagWidthDots, 500);
+    EXPECT_EQ(design.TagHeightDots, 200);
+    EXPECT_EQ(slotOf(design, 4).ImageSize, 85);
+}
+
+TEST(AddressLabels, OnlyADesignPastItsFirstSheetOrFileAsksFirst) {
+    TagDesign design = TagDesign::atFirstActivation();
+    EXPECT_FALSE(design.addressLabelsNeedsConfirmation()); // right after start-up
+    design.ReloadFromFiles = ReloadFlag::Yes;              // while a file is opened
+    EXPECT_FALSE(design.addressLabelsNeedsConfirmation());
+    design.ReloadFromFiles = ReloadFlag::No; // after a sheet preview or an opened file
+    EXPECT_TRUE(design.addressLabelsNeedsConfirmation());
+}
+
 TEST(TextBlockWidth, IsTheWidestLineInTheFaceAtTwiceTheSizeWithoutStyle) {
     TagDesign design = TagDesign::atFirstActivation();
     design.CurrentSlot = 2;

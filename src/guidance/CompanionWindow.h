@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+namespace veltmoor {
+
+// A small window that keeps the user company beside the main window: a window of its own,
+// owned by the main window (so it goes on the main window's screen, stays above it and
+// closes with it), shown without taking the keyboard, and kept wholly on the available
+// screen area, frame included.
+class CompanionWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Called when the user closes the window (the main window clears its check box); the
+    // window hides either way.
+    void setCloseRequested(std::function<void()> handler) { closeRequested_ = std::move(handler); }
+
+    // Moves the window's frame where it belongs on the main window's screen.
+    virtual void placeOnScreen() = 0;
+
+protected:
+    CompanionWindow(QWidget* mainWindow, Qt::WindowFlags flags);
+
+    // Moves the frame's corner to `wanted`, or as near as keeps the frame on the available
+    // area of the main window's screen. The frame is remembered: once the window manager
+    // has framed the window the frame is known, and the window is placed again.
+    void placeFrameAt(QPoint wanted);
+    const QScreen* companionScreen() const;
+
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::function<void()> closeRequested_;
+    QSize placedFrame_;
+};
+
+} // namespace veltmoor

@@ -1,0 +1,96 @@
+#include "guidance/TFloatingTagForm.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace veltmoor {
+namespace {
+
+constexpr TColor kYellow = 0x00FFFF;
+
+struct PickedPoint {
+    int x;
+    int y;
+    TColor color;
+    friend bool operator==(const PickedPoint&, const PickedPoint&) = default;
+};
+
+void press(QWidget* widget, QPoint at, Qt::MouseButton button) {
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(at), widget->mapToGlobal(QPointF(at)),
+                      button, button, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// A 2.00 x 4.00 in tag in tag dots, white but for a block of one colour around the dot
+// (100, 240), wide enough that halving the tag keeps the colour pure at window pixel (50, 120).
+Bitmap markedTag(TColor mark) {
+    Bitmap tag(400, 800, clWhite);
+    for (int y = 236; y < 246; ++y) {
+        for (int x = 96; x < 106; ++x) {
+            tag.setPixelColor(x, y, mark);
+        }
+    }
+    return tag;
+}
+
+TEST(FloatingTagForm, StartsHiddenAtTheTopLeftWithAYellowSurface) {
+    TFloatingTagForm form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tag"));
+    EXPECT_TRUE(form.isWindow());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.frameGeometry().topLeft(), form.screen()->availableGeometry().topLeft());
+    EXPECT_EQ(form.Image1->objectName(), QStringLiteral("Image1"));
+    EXPECT_EQ(form.Image1->size(), QSize(500, 500));
+    EXPECT_EQ(form.surface(), Bitmap(500, 500, kYellow));
+}
+
+TEST(FloatingTagForm, ShowsATwoByFourInchTagAtHalfSizeAndPicksWhereItIsClicked) {
+    TFloatingTagForm form;
+    std::vector<PickedPoint> picked;
+    form.setPickPoint([&](int x, int y, TColor color) { picked.push_back({x, y, color}); });
+    form.show();
+    const TColor mark = rgbColor(20, 120, 220);
+    form.updateTag(markedTag(mark));
+
+    EXPECT_EQ(form.size(), QSize(200, 400));
+    EXPECT_EQ(form.Image1->size(), QSize(200, 400));
+    EXPECT_EQ(form.surface().pixelColor(0, 0), clWhite);
+    EXPECT_EQ(form.surface().pixelColor(199, 399), clWhite);
+    EXPECT_EQ(form.surface().pixelColor(200, 0), kYellow); // beyond the tag, as it started
+
+    press(form.Image1, QPoint(50, 120), Qt::LeftButton);
+    press(form.Image1, QPoint(10, 10), Qt::RightButton);
+    EXPECT_EQ(picked, (std::vector<PickedPoint>{{100, 240, mark}, {20, 20, clWhite}}));
+}
+
+TEST(FloatingTagForm, ALargerTagKeepsTheWholeWindowOnTheScreen) {
+    TFloatingTagForm form;
+    const QRect available = form.screen()->availableGeometry();
+    form.show();
+    form.updateTag(Bitmap(200, 200, clWhite));
+    form.move(available.right() - 150, available.bottom() - 150);
+    form.updateTag(Bitmap(1000, 1000, clWhite));
+    EXPECT_EQ(form.size(), QSize(500, 500));
+    EXPECT_TRUE(available.contains(form.frameGeometry()))
+        << form.frameGeometry().x() << "," << form.frameGeometry().y();
+}
+
+TEST(FloatingTagForm, ClosingAsksTheMainWindowAndHides) {
+    TFloatingTagForm form;
+    int requests = 0;
+    form.setCloseRequested([&] { ++requests; });
+    form.show();
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(requests, 1);
+    EXPECT_FALSE(form.isVisible());
+    form.show(); // ticking "Floating Tag" again brings it back
+    EXPECT_TRUE(form.isVisible());
+}
+
+} // namespace
+} // namespace veltmoor
