@@ -65,8 +65,11 @@ void WideStroke::addPoint(Point p) {
 }
 
 bool WideStroke::outOfReach(Point from, Point to) const {
-    return std::max(from.x, to.x) < -width_ || std::min(from.x, to.x) >= bitmap_.width() + width_ ||
-           std::max(from.y, to.y) < -width_ || std::min(from.y, to.y) >= bitmap_.height() + width_;
+    const std::int64_t reach = width_;
+    return std::max(from.x, to.x) < -reach ||
+           std::min(from.x, to.x) >= std::int64_t{bitmap_.width()} + reach ||
+           std::max(from.y, to.y) < -reach ||
+           std::min(from.y, to.y) >= std::int64_t{bitmap_.height()} + reach;
 }
 
 void WideStroke::paintTip(Point p) {
