@@ -3,6 +3,7 @@
 #include "platform/RasterEllipse.h"
 #include "platform/RasterLine.h"
 #include "platform/RasterStretch.h"
+#include "platform/RasterWidePen.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,78 +16,68 @@ Rect boundsOf(const Bitmap& bitmap) {
     return {0, 0, bitmap.width(), bitmap.height()};
 }
 
-// A wide pen paints the union of its round tip placed on every pixel of the path: round
-// caps and round joins come for free, and since the paint is opaque a pixel covered twice
-// looks the same as one covered once.
-class WidePen {
-public:
-    WidePen(Bitmap& bitmap, int width, Pixel color)
-        : bitmap_(bitmap), tip_(raster::roundPenTip(width)), color_(color) {
-        for (const raster::PenTipRow& row : tip_) {
-            reach_ = std::max({reach_, -row.dy, row.dy, -row.left, row.right});
-        }
-    }
+PenCall pointCall(PenCall::Kind kind, Point point) {
+    PenCall call;
+    call.kind = kind;
+    call.point = point;
+    return call;
+}
 
-    // Tip centres further than this outside the bitmap cannot touch it.
-    Rect centreClip() const {
-        return {-reach_, -reach_, bitmap_.width() + reach_, bitmap_.height() + reach_};
-    }
-
-    void stamp(int x, int y) {
-        for (const raster::PenTipRow& row : tip_) {
-            const int py = y + row.dy;
-            if (py < 0 || py >= bitmap_.height()) {
-                continue;
-            }
-            const int left = std::max(x + row.left, 0);
-            const int right = std::min(x + row.right, bitmap_.width());
-            if (left < right) {
-                std::fill(bitmap_.row(py) + left, bitmap_.row(py) + right, color_);
-            }
-        }
-    }
-
-private:
-    Bitmap& bitmap_;
-    std::vector<raster::PenTipRow> tip_;
-    Pixel color_;
-    int reach_ = 0;
-};
+PenCall arcCall(Rect box, Point start, Point end) {
+    PenCall call;
+    call.kind = PenCall::Kind::Arc;
+    call.box = box;
+    call.start = start;
+    call.end = end;
+    return call;
+}
 
 } // namespace
+
+void Canvas::moveTo(int x, int y) {
+    position_ = {x, y};
+    if (penCalls_) {
+        penCalls_->push_back(pointCall(PenCall::Kind::MoveTo, position_));
+    }
+}
 
 void Canvas::lineTo(int x, int y) {
     const Point from = position_;
     const Point to{x, y};
     position_ = to;
+    if (penCalls_) {
+        penCalls_->push_back(pointCall(PenCall::Kind::LineTo, to));
+    }
     const Pixel color = pixelFromColor(pen_.color);
     if (pen_.width <= 1) {
         raster::traceLine(from, to, boundsOf(bitmap_), false,
                           [&](int px, int py) { bitmap_.setPixel(px, py, color); });
         return;
     }
-    // A wide line has a round cap at both ends, so its end point is covered too.
-    WidePen pen(bitmap_, pen_.width, color);
-    raster::traceLine(from, to, pen.centreClip(), true, [&](int px, int py) { pen.stamp(px, py); });
+    // A wide line has a round tip at both ends, so its end point is covered too.
+    raster::WideStroke stroke(bitmap_, pen_.width, color);
+    stroke.addPoint(from);
+    stroke.addPoint(to);
 }
 
 void Canvas::arc(Rect box, Point start, Point end) {
+    if (penCalls_) {
+        penCalls_->push_back(arcCall(box, start, end));
+    }
     const Pixel color = pixelFromColor(pen_.color);
     if (pen_.width <= 1) {
         const Rect bounds = boundsOf(bitmap_);
-        raster::traceArc(box, start, end, [&](int px, int py) {
+        raster::traceArc(box, start, end, raster::RayPixels::EitherRay, [&](int px, int py) {
             if (px >= bounds.left && px < bounds.right && py >= bounds.top && py < bounds.bottom) {
                 bitmap_.setPixel(px, py, color);
             }
         });
         return;
     }
-    WidePen pen(bitmap_, pen_.width, color);
-    const Rect clip = pen.centreClip();
-    raster::traceArc(box, start, end, [&](int px, int py) {
-        if (px >= clip.left && px < clip.right && py >= clip.top && py < clip.bottom) {
-            pen.stamp(px, py);
-        }
+    // A wide arc is the path through the ellipse's dots, drawn as a wide line would be.
+    raster::WideStroke stroke(bitmap_, pen_.width, color);
+    raster::traceArc(box, start, end, raster::RayPixels::PlatformPath, [&](int px, int py) {
+        stroke.addPoint({px, py});
     });
 }
 

@@ -63,6 +63,18 @@ std::vector<Span> pixelRuns(const Bitmap& bitmap, TColor color);
 // Paints every span (clipped to the bitmap) with one pixel value.
 void fillSpans(Bitmap& bitmap, const std::vector<Span>& spans, Pixel value);
 
+// One pen call as a canvas received it, so that the same drawing can be replayed elsewhere
+// (on another raster engine, to compare pixels).
+struct PenCall {
+    enum class Kind { MoveTo, LineTo, Arc };
+    Kind kind = Kind::MoveTo;
+    Point point; // MoveTo and LineTo
+    Rect box;    // Arc
+    Point start; // Arc
+    Point end;   // Arc
+    friend bool operator==(const PenCall&, const PenCall&) = default;
+};
+
 // Drawing on a bitmap with the raster rules tag outlines rely on: lines exclude their end
 // point, ellipses are inscribed in their box with right and bottom exclusive, arcs run
 // counter-clockwise on screen, fills are 4-connected. Everything is clipped to the bitmap.
@@ -75,7 +87,7 @@ public:
     Brush& brush() { return brush_; }
     Font& font() { return font_; }
 
-    void moveTo(int x, int y) { position_ = {x, y}; }
+    void moveTo(int x, int y);
     void lineTo(int x, int y);
     Point penPosition() const { return position_; }
 
@@ -87,6 +99,9 @@ public:
     TColor pixel(int x, int y) const { return bitmap_.pixelColor(x, y); }
     void setPixel(int x, int y, TColor color) { bitmap_.setPixelColor(x, y, color); }
     void floodFill(int x, int y, TColor color, FillMode mode); // with the brush colour
+
+    // While set, every move, line and arc is appended to calls as it is drawn.
+    void recordPenCalls(std::vector<PenCall>* calls) { penCalls_ = calls; }
 
     void draw(int x, int y, const Bitmap& source);
     // Smooth when shrinking (area averaging), so photographs do not alias.
@@ -105,6 +120,7 @@ private:
     Brush brush_;
     Font font_;
     Point position_;
+    std::vector<PenCall>* penCalls_ = nullptr;
 };
 
 } // namespace veltmoor

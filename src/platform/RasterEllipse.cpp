@@ -1,7 +1,6 @@
 #include "platform/RasterEllipse.h"
 
 #include <algorithm>
-#include <map>
 
 namespace veltmoor::raster {
 
@@ -198,55 +197,38 @@ std::int64_t EllipseOutline::trailingPositionsOnStartAxis() const {
     return count;
 }
 
-ArcRange arcRange(const EllipseOutline& outline, Point start, Point end) {
+ArcRange arcRange(const EllipseOutline& outline, Point start, Point end, RayPixels rayPixels) {
     ArcRange range;
     if (outline.isEmpty()) {
         return range;
     }
-    // Pixels lying exactly on either ray belong to the arc, so an arc always reaches the
-    // pixel its ray points at and the lines drawn on from there meet it.
-    range.first = outline.firstPositionFrom(start, true);
-    range.last = outline.firstPositionFrom(end, false);
     const Point centre = outline.centre();
     const Direction startRay{Wide{start.x} - centre.x, Wide{centre.y} - start.y};
     const Direction endRay{Wide{end.x} - centre.x, Wide{centre.y} - end.y};
-    if (startRay.y == 0 && startRay.x > 0) {
-        // Along the positive x axis the outline has pixels at both ends of its list: the
-        // first ones of the upper half and the last ones of the lower half. Both lie on
-        // the ray, so the arc starts with the latter.
-        range.first = outline.positionCount() - outline.trailingPositionsOnStartAxis();
-    }
-    if (compareAngles(startRay, endRay) == 0) {
-        range.last = range.first + outline.positionCount(); // the whole ellipse
+    if (rayPixels == RayPixels::PlatformPath) {
+        range.first = outline.firstPositionFrom(start, startRay.y >= 0);
+        range.last = outline.firstPositionFrom(end, endRay.y >= 0);
     } else {
-        while (range.last <= range.first) {
-            range.last += outline.positionCount();
+        // Pixels lying exactly on either ray belong to the arc, so an arc always reaches
+        // the pixel its ray points at and the lines drawn on from there meet it.
+        range.first = outline.firstPositionFrom(start, true);
+        range.last = outline.firstPositionFrom(end, false);
+        if (startRay.y == 0 && startRay.x > 0) {
+            // Along the positive x axis the outline has pixels at both ends of its list:
+            // the first ones of the upper half and the last ones of the lower half. Both
+            // lie on the ray, so the arc starts with the latter.
+            range.first = outline.positionCount() - outline.trailingPositionsOnStartAxis();
         }
+        if (compareAngles(startRay, endRay) == 0) {
+            range.last = range.first + outline.positionCount(); // the whole ellipse
+            return range;
+        }
+    }
+    // Rays that meet the outline at the same position make the whole ellipse.
+    while (range.last <= range.first) {
+        range.last += outline.positionCount();
     }
     return range;
-}
-
-std::vector<PenTipRow> roundPenTip(int width) {
-    if (width <= 1) {
-        return {{0, 0, 1}};
-    }
-    const int offset = -(width / 2);
-    const EllipseOutline outline({offset, offset, offset + width, offset + width});
-    std::map<int, PenTipRow> rows;
-    for (std::int64_t position = 0; position < outline.positionCount(); ++position) {
-        const Point pixel = outline.pixelAt(position);
-        auto [it, added] = rows.try_emplace(pixel.y, PenTipRow{pixel.y, pixel.x, pixel.x + 1});
-        if (!added) {
-            it->second.left = std::min(it->second.left, pixel.x);
-            it->second.right = std::max(it->second.right, pixel.x + 1);
-        }
-    }
-    std::vector<PenTipRow> tip;
-    tip.reserve(rows.size());
-    for (const auto& [dy, row] : rows) {
-        tip.push_back(row);
-    }
-    return tip;
 }
 
 } // namespace veltmoor::raster

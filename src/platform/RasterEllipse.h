@@ -44,37 +44,37 @@ private:
                                   // rightmost pixel downwards
 };
 
+// Which pixels lying exactly on the rays belong to an arc.
+enum class RayPixels {
+    // Those on either ray (where the outline has two pixels on an axis, both): a thin arc
+    // always reaches the pixel its rays point at, so the lines drawn on from there meet it.
+    EitherRay,
+    // As the platform lays out the path of a wide pen's arc: a ray pointing at or above the
+    // centre row keeps its pixels on the arc's side after it, a ray pointing below on the
+    // side before it. The round tip at each end of the path covers the difference.
+    PlatformPath,
+};
+
 // Positions [first, last) of the arc counter-clockwise from the ray towards start to the ray
-// towards end; equal rays give the whole ellipse. Pixels lying exactly on either ray belong
-// to the arc (where the outline has two pixels on an axis, both), so arcs always reach the
-// pixel their rays point at. last always lies after first.
+// towards end; equal rays give the whole ellipse. last always lies after first.
 struct ArcRange {
     std::int64_t first = 0;
     std::int64_t last = 0;
 };
-ArcRange arcRange(const EllipseOutline& outline, Point start, Point end);
+ArcRange arcRange(const EllipseOutline& outline, Point start, Point end, RayPixels rayPixels);
 
 // Calls plot(x, y) for every pixel of the arc in drawing order (unclipped).
-template <typename Plot> void traceArc(Rect box, Point start, Point end, Plot&& plot) {
+template <typename Plot>
+void traceArc(Rect box, Point start, Point end, RayPixels rayPixels, Plot&& plot) {
     const EllipseOutline outline(box);
     if (outline.isEmpty()) {
         return;
     }
-    const ArcRange range = arcRange(outline, start, end);
+    const ArcRange range = arcRange(outline, start, end, rayPixels);
     for (std::int64_t position = range.first; position < range.last; ++position) {
         const Point pixel = outline.pixelAt(position);
         plot(pixel.x, pixel.y);
     }
 }
-
-// The pixels of a round pen tip of the given width, centred on (0, 0) the way wide pens
-// centre their strokes (for even widths the extra pixel lies left and above). One span per
-// row, [left, right).
-struct PenTipRow {
-    int dy = 0;
-    int left = 0;
-    int right = 0;
-};
-std::vector<PenTipRow> roundPenTip(int width);
 
 } // namespace veltmoor::raster
