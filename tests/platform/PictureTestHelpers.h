@@ -67,6 +67,43 @@ inline ::testing::AssertionResult near(const Rgb& actual, const Rgb& expected, i
            << expected.blue << ") within " << tolerance;
 }
 
+// AddressSanitizer reserves terabytes of address space, so tests that run under an
+// address-space limit cannot run in its build.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELTMOOR_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(VELTMOOR_ADDRESS_SANITIZER)
+inline constexpr bool kAddressSanitizer = true;
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+
+// A bitmap file that claims width x height 8-bit pixels in run-length form, with its full
+// colour table and run data that ends at once: 1,080 bytes, however large the claim.
+inline QByteArray claimingRunLengthBitmap(std::uint32_t width, std::uint32_t height) {
+    constexpr std::uint32_t kPixelOffset = 14 + 40 + 256 * 4;
+    QByteArray file("BM");
+    append32(file, kPixelOffset + 2);
+    append32(file, 0);
+    append32(file, kPixelOffset);
+    append32(file, 40);
+    append32(file, width);
+    append32(file, height);
+    append16(file, 1);
+    append16(file, 8);
+    append32(file, 1); // run-length, 8 bits
+    append32(file, 2);
+    append32(file, 2835);
+    append32(file, 2835);
+    append32(file, 0);
+    append32(file, 0);
+    file.append(QByteArray(256 * 4, '\0'));
+    file.append(bytesOf({0, 1})); // end of bitmap
+    return file;
+}
+
 // Runs `action`, which must throw a UserError whose sentence starts with `name`; returns
 // the message for further checks.
 template <typename Action> QString userErrorOf(const Action& action, const QString& name) {

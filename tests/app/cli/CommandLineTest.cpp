@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "platform/PictureFile.h"
+#include "platform/PictureTestHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,11 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <sstream>
 
@@ -197,6 +203,57 @@ TEST_F(CommandLineRender, MissingPictureIsReportedAndTheRestRenders) {
 
     const CliRun tag = run({"render", copy, "-o", output("tag2.png"), "--tag", "2"});
     EXPECT_EQ(tag.status, kExitBadInput) << "slot 2 has no picture to render";
+}
+
+// Two 1,080-byte bitmaps that claim 14000 x 14000 pixels each: the real program, under a
+// 1.5 GB address-space limit, refuses the design with a sentence naming the picture rather
+// than aborting or taking the memory.
+TEST_F(CommandLineRender, PicturesTooLargeForMemoryGiveStatusOneNamingTheLargest) {
+    if (testing::kAddressSanitizer) {
+        GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+    }
+    for (const char* name : {"huge1.bmp", "huge2.bmp"}) {
+        QFile picture(output(name));
+        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+        picture.write(testing::claimingRunLengthBitmap(14000, 14000));
+    }
+    QFile source(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/two-tags.vmg"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QByteArray text = source.readAll();
+    text = text.mid(text.indexOf("1 CutLine"));
+    const QByteArray slot = ",640,480,750,\"\",\"$3\",\"\",\"\",0,0,255,65535,0,100,50,50,3,0\r\n";
+    text.prepend("Tag2,\"huge2.bmp\"" + slot);
+    text.prepend("Tag1,\"huge1.bmp\"" + slot);
+    QFile design(output("huge.vmg"));
+    ASSERT_TRUE(design.open(QIODevice::WriteOnly));
+    design.write(text);
+    design.close();
+
+    const std::string messages = output("messages.txt").toStdString();
+    const std::string target = output("tag.png").toStdString();
+    const std::string designPath = output("huge.vmg").toStdString();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int err = open(messages.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(err, STDERR_FILENO);
+        const rlimit limit{1536ul << 20, 1536ul << 20};
+        setrlimit(RLIMIT_AS, &limit);
+        execl(VELTMOOR_PROGRAM, VELTMOOR_PROGRAM, "render", "--tag", "1", "-o", target.c_str(),
+              designPath.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), kExitBadInput);
+    QFile err(QString::fromStdString(messages));
+    ASSERT_TRUE(err.open(QIODevice::ReadOnly));
+    const QString message = QString::fromUtf8(err.readAll());
+    EXPECT_TRUE(message.contains(output("huge1.bmp") + QLatin1String(" is too large")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QLatin1String("14000 x 14000"))) << message.toStdString();
+    EXPECT_FALSE(QFile::exists(output("tag.png")));
 }
 
 } // namespace
