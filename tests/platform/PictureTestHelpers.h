@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
@@ -79,6 +83,25 @@ inline constexpr bool kAddressSanitizer = true;
 #else
 inline constexpr bool kAddressSanitizer = false;
 #endif
+
+// Runs `body` in a forked child under an address-space limit of `bytes`; the body ends the
+// child with _exit or an exec. Returns the child's exit status, or 128 + the signal that
+// ended it.
+template <typename Body> int exitStatusUnderMemoryLimit(rlim_t bytes, const Body& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit limit{bytes, bytes};
+        setrlimit(RLIMIT_AS, &limit);
+        body();
+        _exit(127);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child) {
+        ADD_FAILURE() << "the child process could not be run";
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
 
 // A bitmap file that claims width x height 8-bit pixels in run-length form, with its full
 // colour table and run data that ends at once: 1,080 bytes, however large the claim.

@@ -9,10 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <new>
 
 namespace veltmoor {
@@ -126,25 +122,15 @@ TEST_F(PictureCacheTest, PrefetchCarriesADecodingThreadsFailureBackToTheCaller) 
         file.write(testing::claimingRunLengthBitmap(14000, 14000));
     }
     constexpr int kBadAlloc = 3;
-    constexpr int kNoFailure = 4;
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        const rlimit limit{1536ul << 20, 1536ul << 20};
-        setrlimit(RLIMIT_AS, &limit);
+    const int status = testing::exitStatusUnderMemoryLimit(1536ul << 20, [&] {
         PictureCache roomy(500'000'000);
         try {
             roomy.prefetch({{path("a.bmp"), 0, 0}, {path("b.bmp"), 0, 0}});
         } catch (const std::bad_alloc&) {
             _exit(kBadAlloc);
-        } catch (...) {
         }
-        _exit(kNoFailure);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), kBadAlloc);
+    });
+    EXPECT_EQ(status, kBadAlloc);
 }
 
 } // namespace

@@ -13,9 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <sstream>
 
@@ -232,21 +229,12 @@ TEST_F(CommandLineRender, PicturesTooLargeForMemoryGiveStatusOneNamingTheLargest
     const std::string messages = output("messages.txt").toStdString();
     const std::string target = output("tag.png").toStdString();
     const std::string designPath = output("huge.vmg").toStdString();
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        const int err = open(messages.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(err, STDERR_FILENO);
-        const rlimit limit{1536ul << 20, 1536ul << 20};
-        setrlimit(RLIMIT_AS, &limit);
+    const int status = testing::exitStatusUnderMemoryLimit(1536ul << 20, [&] {
+        dup2(open(messages.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
         execl(VELTMOOR_PROGRAM, VELTMOOR_PROGRAM, "render", "--tag", "1", "-o", target.c_str(),
               designPath.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), kExitBadInput);
+    });
+    EXPECT_EQ(status, kExitBadInput);
     QFile err(QString::fromStdString(messages));
     ASSERT_TRUE(err.open(QIODevice::ReadOnly));
     const QString message = QString::fromUtf8(err.readAll());
