@@ -138,15 +138,15 @@ void PictureCache::decodeQueued(DecodeQueue& queue) {
         }
         lock.lock();
         queue.inFlight -= job.pixels;
+        try {
+            if (decoded) {
+                insert(job.request->path, job.fileSize, job.modified, std::move(*decoded));
+            }
+        } catch (...) {
+            failure = failure ? failure : std::current_exception();
+        }
         if (failure && !queue.failure) {
             queue.failure = failure;
-        }
-        if (decoded) {
-            try {
-                insert(job.request->path, job.fileSize, job.modified, std::move(*decoded));
-            } catch (...) {
-                queue.failure = queue.failure ? queue.failure : std::current_exception();
-            }
         }
         queue.finished.notify_all();
     }

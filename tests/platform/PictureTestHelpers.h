@@ -106,25 +106,14 @@ template <typename Body> int exitStatusUnderMemoryLimit(rlim_t bytes, const Body
 // A bitmap file that claims width x height 8-bit pixels in run-length form, with its full
 // colour table and run data that ends at once: 1,080 bytes, however large the claim.
 inline QByteArray claimingRunLengthBitmap(std::uint32_t width, std::uint32_t height) {
-    constexpr std::uint32_t kPixelOffset = 14 + 40 + 256 * 4;
     QByteArray file("BM");
-    append32(file, kPixelOffset + 2);
-    append32(file, 0);
-    append32(file, kPixelOffset);
-    append32(file, 40);
-    append32(file, width);
-    append32(file, height);
-    append16(file, 1);
-    append16(file, 8);
-    append32(file, 1); // run-length, 8 bits
-    append32(file, 2);
-    append32(file, 2835);
-    append32(file, 2835);
-    append32(file, 0);
-    append32(file, 0);
-    file.append(QByteArray(256 * 4, '\0'));
-    file.append(bytesOf({0, 1})); // end of bitmap
-    return file;
+    // File size, reserved, pixel offset; header size, width, height, 1 plane of 8 bits,
+    // run-length, data size, resolution, colours used and important.
+    for (const std::uint32_t field :
+         {1080u, 0u, 1078u, 40u, width, height, 0x80001u, 1u, 2u, 2835u, 2835u, 0u, 0u}) {
+        append32(file, field);
+    }
+    return file + QByteArray(256 * 4, '\0') + bytesOf({0, 1}); // table, end of bitmap
 }
 
 // Runs `action`, which must throw a UserError whose sentence starts with `name`; returns

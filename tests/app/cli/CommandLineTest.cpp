@@ -209,22 +209,22 @@ TEST_F(CommandLineRender, PicturesTooLargeForMemoryGiveStatusOneNamingTheLargest
     if (testing::kAddressSanitizer) {
         GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
     }
-    for (const char* name : {"huge1.bmp", "huge2.bmp"}) {
-        QFile picture(output(name));
-        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
-        picture.write(testing::claimingRunLengthBitmap(14000, 14000));
-    }
+    // Two slots naming the pictures, then the settings of another design.
     QFile source(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/two-tags.vmg"));
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    QByteArray text = source.readAll();
-    text = text.mid(text.indexOf("1 CutLine"));
-    const QByteArray slot = ",640,480,750,\"\",\"$3\",\"\",\"\",0,0,255,65535,0,100,50,50,3,0\r\n";
-    text.prepend("Tag2,\"huge2.bmp\"" + slot);
-    text.prepend("Tag1,\"huge1.bmp\"" + slot);
-    QFile design(output("huge.vmg"));
-    ASSERT_TRUE(design.open(QIODevice::WriteOnly));
-    design.write(text);
-    design.close();
+    const QByteArray settings = source.readAll().split('\n').mid(2).join('\n');
+    QByteArray design;
+    for (const QByteArray name : {"huge1.bmp", "huge2.bmp"}) {
+        QFile picture(output(name.constData()));
+        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+        picture.write(testing::claimingRunLengthBitmap(14000, 14000));
+        design += "Tag" + name.mid(4, 1) + ",\"" + name +
+                  "\",640,480,750,\"\",\"$3\",\"\",\"\",0,0,255,65535,0,100,50,50,3,0\r\n";
+    }
+    QFile designFile(output("huge.vmg"));
+    ASSERT_TRUE(designFile.open(QIODevice::WriteOnly));
+    designFile.write(design + settings);
+    designFile.close();
 
     const std::string messages = output("messages.txt").toStdString();
     const std::string target = output("tag.png").toStdString();
