@@ -1,6 +1,8 @@
 #include "design/DesignComposition.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace veltmoor {
 
@@ -52,7 +54,20 @@ ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, Pictu
     return composed;
 }
 
+void prefetchSlotPictures(const TagDesign& design, const PageMetrics& page, PictureCache& pictures,
+                          int firstSlot, int lastSlot) {
+    std::vector<PictureCache::Request> requests;
+    for (int slot = std::max(firstSlot, kFirstSheetSlot); slot <= lastSlot; ++slot) {
+        TagCompositionInput input = compositionInputFor(design, slot, page);
+        if (input.composes()) {
+            requests.push_back(pictureRequestFor(input, pictures));
+        }
+    }
+    pictures.prefetch(requests);
+}
+
 void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
+    prefetchSlotPictures(design, page, pictures, kFirstSheetSlot, kLastSheetSlot);
     const int current = design.CurrentSlot;
     const ReloadFlag reload = design.ReloadFromFiles;
     design.ReloadFromFiles = ReloadFlag::Yes;

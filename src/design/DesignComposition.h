@@ -16,8 +16,15 @@ TagCompositionInput compositionInputFor(const TagDesign& design, int slot, const
 // Returns the composition (composed is false for a slot without its picture).
 ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, PictureCache& pictures);
 
+// Decodes the pictures of slots first to last at the sizes their tags show them, several at
+// a time, so that composing the slots afterwards finds them decoded. Throws UserError when
+// one of them cannot fit in the cache's memory (see PictureCache::prefetch).
+void prefetchSlotPictures(const TagDesign& design, const PageMetrics& page, PictureCache& pictures,
+                          int firstSlot, int lastSlot);
+
 // Recomposes the sheet's slots 1 to 9 in a row from their stored pictures, each into its
-// own TagImage; the current slot is restored afterwards.
+// own TagImage; the current slot is restored afterwards. The pictures are decoded first,
+// together.
 void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pictures);
 
 } // namespace veltmoor

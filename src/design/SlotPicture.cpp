@@ -49,6 +49,20 @@ DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions o
     return picture;
 }
 
+void recordSlotPictureSize(TagDesign& design, int slot) {
+    if (slot < 0 || slot > kLastInitialisedSlot) {
+        return;
+    }
+    const QString& path = design.Slots[static_cast<std::size_t>(slot)].FileName;
+    const PictureHeader header = readPictureHeader(path);
+    if (header.width > 0 && header.height > 0) {
+        design.recordSlotPicture(slot, header.width, header.height);
+        return;
+    }
+    const DecodedPicture picture = readPicture(path, {1, 1});
+    design.recordSlotPicture(slot, picture.width, picture.height);
+}
+
 DecodedPicture chooseSlotPicture(TagDesign& design, int slot, const QString& path,
                                  PictureReadOptions options) {
     if (slot < 0 || slot > kLastInitialisedSlot) {

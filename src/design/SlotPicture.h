@@ -20,6 +20,10 @@ QString resolvePicturePath(const QString& storedPath, const QString& designFolde
 DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions options = {},
                                PictureCache* pictures = nullptr);
 
+// Records the size of the picture a slot names from the file's header, decoding it (at the
+// smallest size) only when the header does not tell. Throws UserError as LoadSlotPicture.
+void recordSlotPictureSize(TagDesign& design, int slot);
+
 // Gives a slot a newly chosen picture. The picture is decoded first, so a file that cannot
 // be read leaves the slot with its old picture; the path is kept as chosen.
 DecodedPicture chooseSlotPicture(TagDesign& design, int slot, const QString& path,

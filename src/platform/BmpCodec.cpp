@@ -86,6 +86,25 @@ struct Layout {
     int fileRow(int row) const { return topDown ? row : height - 1 - row; }
 };
 
+// The channel masks of a bit-fields bitmap. A header holds as many as fit in it (none in
+// 40 bytes, red, green and blue in 52, all four from 56 up); the ones the compression needs
+// beyond those follow the header, before the colour table.
+void readMasks(const std::uint8_t* data, std::size_t size, const QString& name,
+               std::uint32_t headerSize, Layout& layout, std::size_t& tableOffset) {
+    const std::size_t held = headerSize >= 56 ? 4 : headerSize >= 52 ? 3 : 0;
+    const std::size_t needed = layout.compression == kCompressionAlphaBitfields ? 4 : 3;
+    const std::size_t following = needed > held ? needed - held : 0;
+    if (size - tableOffset < following * 4) {
+        damaged(name, QStringLiteral("the file ends inside its colour masks"));
+    }
+    tableOffset += following * 4;
+    const std::uint8_t* masks = data + kFileHeaderSize + 40;
+    for (std::size_t i = 0; i < std::max(held, needed); ++i) {
+        layout.masks[i] = read32(masks + 4 * i);
+    }
+    layout.useAlpha = layout.masks[3] != 0;
+}
+
 Layout parseLayout(const QByteArray& bytes, const QString& name, std::int64_t maxPixels) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
     const auto size = static_cast<std::size_t>(bytes.size());
@@ -147,24 +166,9 @@ Layout parseLayout(const QByteArray& bytes, const QString& name, std::int64_t ma
     layout.width = static_cast<int>(width);
     layout.height = static_cast<int>(height);
 
-    // The channel masks sit inside the larger headers and after the 40-byte one.
     std::size_t tableOffset = kFileHeaderSize + headerSize;
     if (compression == kCompressionBitfields || compression == kCompressionAlphaBitfields) {
-        const std::size_t maskCount = compression == kCompressionAlphaBitfields ? 4 : 3;
-        const std::uint8_t* maskData = info + 40;
-        if (headerSize == 40) {
-            if (size < tableOffset + maskCount * 4) {
-                damaged(name, QStringLiteral("the file ends inside its colour masks"));
-            }
-            tableOffset += maskCount * 4;
-        }
-        for (std::size_t i = 0; i < maskCount; ++i) {
-            layout.masks[i] = read32(maskData + 4 * i);
-        }
-        if (headerSize >= 56) {
-            layout.masks[3] = read32(maskData + 12);
-        }
-        layout.useAlpha = layout.masks[3] != 0;
+        readMasks(data, size, name, headerSize, layout, tableOffset);
     } else if (bits == 16) {
         layout.masks[0] = 0x7C00;
         layout.masks[1] = 0x03E0;
@@ -474,6 +478,12 @@ Bitmap decodeBmp(const QByteArray& bytes, const QString& nameForMessages,
         return decodeIndexed(bytes, nameForMessages, layout).toBitmap();
     }
     return decodeDirect(bytes, nameForMessages, layout);
+}
+
+PictureHeader decodeBmpHeader(const QByteArray& bytes, const QString& nameForMessages,
+                              PictureReadOptions options) {
+    const Layout layout = parseLayout(bytes, nameForMessages, options.maxPixels);
+    return {layout.width, layout.height, layout.width, layout.height};
 }
 
 IndexedBitmap decodeBmpIndexed(const QByteArray& bytes, const QString& nameForMessages,

@@ -209,35 +209,34 @@ void cmykToPixels(const std::uint8_t* source, Pixel* target, std::size_t count, 
     }
 }
 
-// The largest DCT reduction that still covers the needed size (in stored orientation).
+// The largest DCT reduction that still covers the needed size (in stored orientation);
+// the output size libjpeg will decode at is set on return.
 void chooseScale(Decompressor& decoder, const QString& name, int neededWidth, int neededHeight) {
-    if (neededWidth <= 0 && neededHeight <= 0) {
-        return;
-    }
-    for (const unsigned denominator : {8u, 4u, 2u}) {
+    auto calculate = [&](unsigned denominator) {
         decoder.info.scale_num = 1;
         decoder.info.scale_denom = denominator;
         if (!guarded(decoder.errors, [&] { jpeg_calc_output_dimensions(&decoder.info); })) {
             throwDecodeFailure(decoder, name);
         }
-        if (static_cast<int>(decoder.info.output_width) >= neededWidth &&
-            static_cast<int>(decoder.info.output_height) >= neededHeight) {
-            return;
+    };
+    if (neededWidth > 0 || neededHeight > 0) {
+        for (const unsigned denominator : {8u, 4u, 2u}) {
+            calculate(denominator);
+            if (static_cast<int>(decoder.info.output_width) >= neededWidth &&
+                static_cast<int>(decoder.info.output_height) >= neededHeight) {
+                return;
+            }
         }
     }
-    decoder.info.scale_num = 1;
-    decoder.info.scale_denom = 1;
+    calculate(1);
 }
 
-} // namespace
-
-DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessages,
-                          PictureReadOptions options) {
-    const QString& name = nameForMessages;
+// Reads the header and settles how the picture will be decoded. Returns its orientation.
+int openJpeg(Decompressor& decoder, const QByteArray& bytes, const QString& name,
+             const PictureReadOptions& options) {
     if (bytes.isEmpty()) {
         picture_errors::damaged(name, QStringLiteral("the file is empty"));
     }
-    Decompressor decoder;
     jpeg_decompress_struct& info = decoder.info;
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const auto size = static_cast<unsigned long>(bytes.size());
@@ -267,6 +266,19 @@ DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessage
     info.out_color_space = cmyk ? JCS_CMYK : kPixelColorSpace;
     chooseScale(decoder, name, swap ? options.neededHeight : options.neededWidth,
                 swap ? options.neededWidth : options.neededHeight);
+    return orientation;
+}
+
+} // namespace
+
+DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessages,
+                          PictureReadOptions options) {
+    const QString& name = nameForMessages;
+    Decompressor decoder;
+    jpeg_decompress_struct& info = decoder.info;
+    const int orientation = openJpeg(decoder, bytes, name, options);
+    const bool swap = orientationSwapsAxes(orientation);
+    const bool cmyk = info.out_color_space == JCS_CMYK;
 
     if (!guarded(decoder.errors, [&] { jpeg_start_decompress(&info); })) {
         throwDecodeFailure(decoder, name);
@@ -333,6 +345,19 @@ DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessage
     picture.height = static_cast<int>(swap ? info.image_width : info.image_height);
     picture.bitmap = swap ? std::move(bitmap) : applyOrientation(std::move(bitmap), orientation);
     return picture;
+}
+
+PictureHeader decodeJpegHeader(const QByteArray& bytes, const QString& nameForMessages,
+                               PictureReadOptions options) {
+    Decompressor decoder;
+    const bool swap = orientationSwapsAxes(openJpeg(decoder, bytes, nameForMessages, options));
+    const jpeg_decompress_struct& info = decoder.info;
+    const auto width = static_cast<int>(info.image_width);
+    const auto height = static_cast<int>(info.image_height);
+    const auto decodedWidth = static_cast<int>(info.output_width);
+    const auto decodedHeight = static_cast<int>(info.output_height);
+    return swap ? PictureHeader{height, width, decodedHeight, decodedWidth}
+                : PictureHeader{width, height, decodedWidth, decodedHeight};
 }
 
 QByteArray encodeJpeg(const Bitmap& bitmap, int quality) {

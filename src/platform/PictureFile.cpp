@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QImageIOHandler>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -52,9 +53,12 @@ Bitmap composeOverWhite(const QImage& image) {
 }
 
 // Qt's PNG reader takes a cut-off file for a whole one, and libpng can spend seconds on a
-// chunk whose length runs past the end of the data; walking the chunks first turns both
-// into a plain "damaged".
+// chunk whose length runs past the end of the data; walking a PNG's chunks first turns both
+// into a plain "damaged". Other formats pass untouched.
 void checkPngChunks(const QByteArray& bytes, const QString& name) {
+    if (!startsWith(bytes, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A})) {
+        return;
+    }
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const auto size = static_cast<std::size_t>(bytes.size());
     std::size_t pos = 8; // the signature
@@ -74,14 +78,28 @@ void checkPngChunks(const QByteArray& bytes, const QString& name) {
     picture_errors::damaged(name, QStringLiteral("the file ends before the PNG end marker"));
 }
 
+// Qt's reader over bytes in memory, turning pictures as their files ask.
+class QtReader {
+public:
+    explicit QtReader(const QByteArray& bytes) {
+        buffer_.setData(bytes);
+        buffer_.open(QIODevice::ReadOnly);
+        reader_.setDevice(&buffer_);
+        reader_.setAutoTransform(true);
+        reader_.setDecideFormatFromContent(true);
+    }
+    QImageReader& operator*() { return reader_; }
+    QImageReader* operator->() { return &reader_; }
+
+private:
+    QBuffer buffer_;
+    QImageReader reader_;
+};
+
 DecodedPicture decodeWithQt(const QByteArray& bytes, const QString& name,
                             const PictureReadOptions& options) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    reader.setDecideFormatFromContent(true);
+    QtReader qtReader(bytes);
+    QImageReader& reader = *qtReader;
     if (!reader.canRead()) {
         picture_errors::notReadable(name);
     }
@@ -138,39 +156,85 @@ template <typename Encode> QByteArray encodeFor(const QString& path, const Encod
     }
 }
 
+enum class Format { Jpeg, Bmp, Other };
+
+// Our own readers by content; Qt's for everything else. An empty file is refused here.
+Format formatOf(const QByteArray& bytes, const QString& name) {
+    if (bytes.isEmpty()) {
+        picture_errors::damaged(name, QStringLiteral("the file is empty"));
+    }
+    if (startsWith(bytes, {0xFF, 0xD8, 0xFF})) {
+        return Format::Jpeg;
+    }
+    if (startsWith(bytes, {'B', 'M'})) {
+        return Format::Bmp;
+    }
+    return Format::Other;
+}
+
+QByteArray readWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        picture_errors::cannotOpen(path, file.errorString());
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        picture_errors::cannotOpen(path, file.errorString());
+    }
+    return bytes;
+}
+
 } // namespace
 
 DecodedPicture decodePicture(const QByteArray& bytes, const QString& nameForMessages,
                              PictureReadOptions options) {
-    if (bytes.isEmpty()) {
-        picture_errors::damaged(nameForMessages, QStringLiteral("the file is empty"));
-    }
-    if (startsWith(bytes, {0xFF, 0xD8, 0xFF})) {
+    switch (formatOf(bytes, nameForMessages)) {
+    case Format::Jpeg:
         return decodeJpeg(bytes, nameForMessages, options);
-    }
-    if (startsWith(bytes, {'B', 'M'})) {
+    case Format::Bmp: {
         DecodedPicture picture;
         picture.bitmap = decodeBmp(bytes, nameForMessages, options);
         picture.width = picture.bitmap.width();
         picture.height = picture.bitmap.height();
         return picture;
     }
-    if (startsWith(bytes, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A})) {
-        checkPngChunks(bytes, nameForMessages);
+    case Format::Other:
+        break;
     }
+    checkPngChunks(bytes, nameForMessages);
     return decodeWithQt(bytes, nameForMessages, options);
 }
 
+PictureHeader decodePictureHeader(const QByteArray& bytes, const QString& nameForMessages,
+                                  PictureReadOptions options) {
+    switch (formatOf(bytes, nameForMessages)) {
+    case Format::Jpeg:
+        return decodeJpegHeader(bytes, nameForMessages, options);
+    case Format::Bmp:
+        return decodeBmpHeader(bytes, nameForMessages, options);
+    case Format::Other:
+        break;
+    }
+    checkPngChunks(bytes, nameForMessages);
+    QtReader reader(bytes);
+    QSize size = reader->size();
+    if (!size.isValid()) {
+        return {};
+    }
+    picture_errors::checkPictureSize(nameForMessages, size.width(), size.height(),
+                                     options.maxPixels);
+    if (reader->transformation() & QImageIOHandler::TransformationRotate90) {
+        size.transpose();
+    }
+    return {size.width(), size.height(), size.width(), size.height()};
+}
+
 DecodedPicture readPicture(const QString& path, PictureReadOptions options) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        picture_errors::cannotOpen(path, file.errorString());
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        picture_errors::cannotOpen(path, file.errorString());
-    }
-    return decodePicture(bytes, path, options);
+    return decodePicture(readWholeFile(path), path, options);
+}
+
+PictureHeader readPictureHeader(const QString& path, PictureReadOptions options) {
+    return decodePictureHeader(readWholeFile(path), path, options);
 }
 
 void writeBmp24(const QString& path, const Bitmap& bitmap) {

@@ -34,11 +34,34 @@ struct PictureReadOptions {
     std::int64_t maxPixels = kMaxPicturePixels;
 };
 
+// What a file's header tells before any pixel is decoded: the picture's own size (as it is
+// shown, after its orientation) and the size of the bitmap that decoding it with the same
+// options gives. Zero sizes when a format's header does not tell.
+struct PictureHeader {
+    int width = 0;
+    int height = 0;
+    int decodedWidth = 0;
+    int decodedHeight = 0;
+
+    std::int64_t decodedPixels() const {
+        return static_cast<std::int64_t>(decodedWidth) * decodedHeight;
+    }
+};
+
 // Decodes by content: JPEG (FF D8 FF), Windows bitmap ("BM"), else any format Qt reads.
 // Throws UserError naming the file and what is wrong.
 DecodedPicture readPicture(const QString& path, PictureReadOptions options = {});
 DecodedPicture decodePicture(const QByteArray& bytes, const QString& nameForMessages,
                              PictureReadOptions options = {});
+
+// The header alone, with the decoders' checks on it; throws UserError as they do.
+PictureHeader readPictureHeader(const QString& path, PictureReadOptions options = {});
+PictureHeader decodePictureHeader(const QByteArray& bytes, const QString& nameForMessages,
+                                  PictureReadOptions options = {});
+PictureHeader decodeJpegHeader(const QByteArray& bytes, const QString& nameForMessages,
+                               PictureReadOptions options = {});
+PictureHeader decodeBmpHeader(const QByteArray& bytes, const QString& nameForMessages,
+                              PictureReadOptions options = {});
 
 DecodedPicture decodeJpeg(const QByteArray& bytes, const QString& nameForMessages,
                           PictureReadOptions options = {});

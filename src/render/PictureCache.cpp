@@ -3,12 +3,11 @@
 #include "platform/Errors.h"
 
 #include <QFileInfo>
-#include <QImageIOHandler>
-#include <QImageReader>
 
 #include <algorithm>
-#include <atomic>
+#include <exception>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 namespace veltmoor {
@@ -29,13 +28,12 @@ QSize PictureCache::pictureSize(const QString& path) {
             return {entry.picture->width, entry.picture->height};
         }
     }
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QSize size = reader.size();
-    if (size.isValid() && (reader.transformation() & QImageIOHandler::TransformationRotate90)) {
-        size.transpose();
+    try {
+        const PictureHeader header = readPictureHeader(path);
+        return header.width > 0 ? QSize(header.width, header.height) : QSize();
+    } catch (const UserError&) {
+        return {}; // picture() reports it when the picture is asked for
     }
-    return size.isValid() ? size : QSize();
 }
 
 bool PictureCache::coversNeed(const Entry& entry, int neededWidth, int neededHeight) {
@@ -50,12 +48,33 @@ bool PictureCache::coversNeed(const Entry& entry, int neededWidth, int neededHei
 }
 
 void PictureCache::prefetch(const std::vector<Request>& requests) {
-    struct Job {
-        const Request* request = nullptr;
-        qint64 fileSize = 0;
-        QDateTime modified;
-        std::optional<DecodedPicture> decoded;
-    };
+    std::vector<Job> jobs = jobsFor(requests);
+    if (jobs.empty()) {
+        return;
+    }
+    refuseWhatCannotFit(jobs);
+    DecodeQueue queue{jobs};
+    const auto work = [&] { decodeQueued(queue); };
+    {
+        const std::size_t workers =
+            std::min<std::size_t>(jobs.size(), std::max(1u, std::thread::hardware_concurrency()));
+        // jthreads join however this scope is left, so none is left running behind.
+        std::vector<std::jthread> threads;
+        try {
+            for (std::size_t index = 1; index < workers; ++index) {
+                threads.emplace_back(work);
+            }
+        } catch (const std::system_error&) {
+            // Fewer threads than asked for: the ones running share the work.
+        }
+        work();
+    }
+    if (queue.failure) {
+        std::rethrow_exception(queue.failure);
+    }
+}
+
+std::vector<PictureCache::Job> PictureCache::jobsFor(const std::vector<Request>& requests) const {
     std::vector<Job> jobs;
     for (const Request& request : requests) {
         const QFileInfo info(request.path);
@@ -64,39 +83,80 @@ void PictureCache::prefetch(const std::vector<Request>& requests) {
                    entry.modified == info.lastModified() &&
                    coversNeed(entry, request.neededWidth, request.neededHeight);
         });
-        if (!kept && info.isFile()) {
-            jobs.push_back({&request, info.size(), info.lastModified(), std::nullopt});
+        if (kept || !info.isFile()) {
+            continue;
         }
+        Job job{&request, info.size(), info.lastModified(), optionsFor(request), {}, 0};
+        try {
+            job.header = readPictureHeader(request.path, job.options);
+        } catch (const UserError&) {
+            continue; // picture() reports it to its caller
+        }
+        // A format whose header does not tell its size is decoded with nothing beside it.
+        job.pixels = job.header.decodedPixels() > 0 ? job.header.decodedPixels() : pixelBudget_;
+        jobs.push_back(job);
     }
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t index = next++; index < jobs.size(); index = next++) {
-            Job& job = jobs[index];
-            PictureReadOptions options;
-            options.neededWidth = std::max(0, job.request->neededWidth);
-            options.neededHeight = std::max(0, job.request->neededHeight);
-            try {
-                job.decoded = readPicture(job.request->path, options);
-            } catch (const UserError&) {
-                // picture() decodes it again and reports the error to its caller.
+    return jobs;
+}
+
+void PictureCache::refuseWhatCannotFit(const std::vector<Job>& jobs) const {
+    const auto largest = std::max_element(jobs.begin(), jobs.end(), [](const Job& a, const Job& b) {
+        return a.header.decodedPixels() < b.header.decodedPixels();
+    });
+    if (largest->header.decodedPixels() > pixelBudget_) {
+        throw UserError(QStringLiteral("%1 is too large to keep in memory (%2 x %3 pixels, where "
+                                       "pictures may take %4 pixels at most).")
+                            .arg(largest->request->path)
+                            .arg(largest->header.decodedWidth)
+                            .arg(largest->header.decodedHeight)
+                            .arg(pixelBudget_));
+    }
+}
+
+// Takes the pictures in order. One that would take the pixels being decoded past the budget
+// waits until the others have finished; each picture decoded goes into the cache at once,
+// where the budget bounds what is kept.
+void PictureCache::decodeQueued(DecodeQueue& queue) {
+    std::unique_lock lock(queue.mutex);
+    while (queue.next < queue.jobs.size() && !queue.failure) {
+        const Job& job = queue.jobs[queue.next];
+        if (queue.inFlight > 0 && queue.inFlight + job.pixels > pixelBudget_) {
+            queue.finished.wait(lock);
+            continue;
+        }
+        ++queue.next;
+        queue.inFlight += job.pixels;
+        lock.unlock();
+        std::optional<DecodedPicture> decoded;
+        std::exception_ptr failure;
+        try {
+            decoded = readPicture(job.request->path, job.options);
+        } catch (const UserError&) {
+            // picture() decodes it again and reports the error to its caller.
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        lock.lock();
+        queue.inFlight -= job.pixels;
+        try {
+            if (decoded) {
+                insert(job.request->path, job.fileSize, job.modified, std::move(*decoded));
             }
+        } catch (...) {
+            failure = failure ? failure : std::current_exception();
         }
-    };
-    const std::size_t workers =
-        std::min<std::size_t>(jobs.size(), std::max(1u, std::thread::hardware_concurrency()));
-    std::vector<std::thread> threads;
-    for (std::size_t index = 1; index < workers; ++index) {
-        threads.emplace_back(work);
-    }
-    work();
-    for (std::thread& thread : threads) {
-        thread.join();
-    }
-    for (Job& job : jobs) {
-        if (job.decoded) {
-            insert(job.request->path, job.fileSize, job.modified, std::move(*job.decoded));
+        if (failure && !queue.failure) {
+            queue.failure = failure;
         }
+        queue.finished.notify_all();
     }
+}
+
+PictureReadOptions PictureCache::optionsFor(const Request& request) {
+    PictureReadOptions options;
+    options.neededWidth = std::max(0, request.neededWidth);
+    options.neededHeight = std::max(0, request.neededHeight);
+    return options;
 }
 
 std::shared_ptr<const DecodedPicture> PictureCache::picture(const QString& path, int neededWidth,
@@ -117,10 +177,8 @@ std::shared_ptr<const DecodedPicture> PictureCache::picture(const QString& path,
         break;
     }
 
-    PictureReadOptions options;
-    options.neededWidth = std::max(0, neededWidth);
-    options.neededHeight = std::max(0, neededHeight);
-    return insert(path, fileSize, modified, readPicture(path, options));
+    return insert(path, fileSize, modified,
+                  readPicture(path, optionsFor({path, neededWidth, neededHeight})));
 }
 
 std::shared_ptr<const DecodedPicture> PictureCache::insert(const QString& path, qint64 fileSize,

@@ -6,9 +6,12 @@
 #include <QSize>
 #include <QString>
 
+#include <condition_variable>
 #include <cstdint>
+#include <exception>
 #include <list>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace veltmoor {
@@ -31,7 +34,11 @@ public:
         int neededHeight = 0;
     };
     // Decodes the pictures not yet kept, several at a time, so that a sheet of photos
-    // uses every core. Files that cannot be read are left for picture() to report.
+    // uses every core, while the pixels being decoded at once stay within the budget (a
+    // picture that does not fit beside the others waits for them). Files that cannot be
+    // read are left for picture() to report. Throws UserError naming the largest picture
+    // when one alone would take more than the budget, before anything is decoded; any other
+    // failure of a decode (std::bad_alloc) reaches the caller once every decode has stopped.
     void prefetch(const std::vector<Request>& requests);
 
     // The picture's own size (after its orientation is applied), from the cache or the
@@ -51,6 +58,28 @@ private:
         std::shared_ptr<const DecodedPicture> picture;
     };
 
+    struct Job {
+        const Request* request = nullptr;
+        qint64 fileSize = 0;
+        QDateTime modified;
+        PictureReadOptions options;
+        PictureHeader header;
+        std::int64_t pixels = 0; // what the decode is counted as against the budget
+    };
+    struct DecodeQueue {
+        explicit DecodeQueue(const std::vector<Job>& queued) : jobs(queued) {}
+        const std::vector<Job>& jobs;
+        std::mutex mutex;
+        std::condition_variable finished;
+        std::size_t next = 0;
+        std::int64_t inFlight = 0;
+        std::exception_ptr failure;
+    };
+
+    std::vector<Job> jobsFor(const std::vector<Request>& requests) const;
+    void refuseWhatCannotFit(const std::vector<Job>& jobs) const;
+    void decodeQueued(DecodeQueue& queue);
+    static PictureReadOptions optionsFor(const Request& request);
     std::shared_ptr<const DecodedPicture> insert(const QString& path, qint64 fileSize,
                                                  const QDateTime& modified, DecodedPicture decoded);
     static bool coversNeed(const Entry& entry, int neededWidth, int neededHeight);

@@ -28,19 +28,8 @@ Picture loadPicture(const TagCompositionInput& input, PictureCache& pictures) {
         const Bitmap& sample = SamplePicture();
         return {&sample, sample.width(), sample.height(), nullptr};
     }
-    const QString& path = input.slot.FileName;
-    // Decode no larger than the tag will show the picture, but never smaller.
-    const QSize size = pictures.pictureSize(path);
-    int neededWidth = 0;
-    int neededHeight = 0;
-    if (size.width() > 0 && size.height() > 0) {
-        const PicturePlacement placement = placePicture(
-            size.width(), size.height(), input.TagWidthDots, input.TagHeightDots,
-            input.slot.ImageSize, input.slot.ImageHorizontalOffset, input.slot.ImageVerticalOffset);
-        neededWidth = std::max(1, placement.picture.width());
-        neededHeight = std::max(1, placement.picture.height());
-    }
-    auto decoded = pictures.picture(path, neededWidth, neededHeight);
+    const PictureCache::Request request = pictureRequestFor(input, pictures);
+    auto decoded = pictures.picture(request.path, request.neededWidth, request.neededHeight);
     return {&decoded->bitmap, decoded->width, decoded->height, decoded};
 }
 
@@ -56,6 +45,20 @@ void drawCutLineAndHole(Canvas& canvas, const TagCompositionInput& input) {
 }
 
 } // namespace
+
+PictureCache::Request pictureRequestFor(const TagCompositionInput& input, PictureCache& pictures) {
+    PictureCache::Request request{input.slot.FileName, 0, 0};
+    // Decode no larger than the tag will show the picture, but never smaller.
+    const QSize size = pictures.pictureSize(request.path);
+    if (size.width() > 0 && size.height() > 0) {
+        const PicturePlacement placement = placePicture(
+            size.width(), size.height(), input.TagWidthDots, input.TagHeightDots,
+            input.slot.ImageSize, input.slot.ImageHorizontalOffset, input.slot.ImageVerticalOffset);
+        request.neededWidth = std::max(1, placement.picture.width());
+        request.neededHeight = std::max(1, placement.picture.height());
+    }
+    return request;
+}
 
 PicturePlacement placePicture(int pictureWidth, int pictureHeight, int tagWidth, int tagHeight,
                               int imageSize, int horizontalOffset, int verticalOffset) {

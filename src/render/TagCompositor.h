@@ -48,6 +48,10 @@ struct PicturePlacement {
 PicturePlacement placePicture(int pictureWidth, int pictureHeight, int tagWidth, int tagHeight,
                               int imageSize, int horizontalOffset, int verticalOffset);
 
+// The picture of a sheet slot at the size its tag shows it (0 x 0, the whole picture, when
+// the file's header does not tell the picture's size).
+PictureCache::Request pictureRequestFor(const TagCompositionInput& input, PictureCache& pictures);
+
 // Where a tag is drawn inside a 350 x 350 preview box: its proportions, larger side 350.
 Rect previewRectFor(int tagWidth, int tagHeight);
 

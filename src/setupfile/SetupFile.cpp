@@ -129,7 +129,7 @@ void applySetupFile(TagDesign& design, const SetupFileContents& contents,
 std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
                                              const OpenSetupFileOptions& options) {
     std::vector<PictureProblem> problems;
-    if (options.pictures) {
+    if (options.pictures && options.decodePictures) {
         std::vector<PictureCache::Request> requests;
         for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
             requests.push_back({design.Slots[static_cast<std::size_t>(slot)].FileName,
@@ -148,6 +148,10 @@ std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
             continue;
         }
         try {
+            if (!options.decodePictures) {
+                recordSlotPictureSize(design, slot);
+                continue;
+            }
             const DecodedPicture picture =
                 LoadSlotPicture(design, slot, options.pictureOptions, options.pictures);
             if (options.pictureLoaded) {

@@ -31,6 +31,9 @@ struct OpenSetupFileOptions {
     // When given, the pictures are decoded into it, so that composing the tags afterwards
     // does not decode them again.
     PictureCache* pictures = nullptr;
+    // When false, only the pictures' headers are read for their sizes (no pictureLoaded
+    // calls), for callers that decode each picture later at the size its tag needs.
+    bool decodePictures = true;
 };
 
 struct OpenSetupFileResult {

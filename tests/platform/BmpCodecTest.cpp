@@ -363,6 +363,27 @@ TEST(BmpReader, BrokenFilesAreRefusedWithTheirName) {
     }
 }
 
+// Found by fuzzing: a 52-byte header holds three masks, and alpha bit-fields need a fourth
+// after it, where this file has ended. Neither the file nor any part of it may be read
+// past its end (the sanitizer build checks the reads).
+TEST(BmpReader, MaskPastTheHeaderAndEveryCutOfItAreRefused) {
+    QFile file(QStringLiteral(VELTMOOR_TEST_DATA "/bmp/alpha-masks-past-header.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    ASSERT_EQ(whole.size(), 66);
+    for (qsizetype length = 0; length <= whole.size(); ++length) {
+        SCOPED_TRACE(length);
+        // A copy of exactly this length, so that reading one byte further is a fault.
+        const QByteArray cut(whole.constData(), length);
+        const QString direct = userErrorOf([&] { decodeBmp(cut, kName); }, kName);
+        EXPECT_TRUE(direct.contains(QLatin1String(" is damaged: "))) << direct.toStdString();
+        const QString indexed = userErrorOf([&] { decodeBmpIndexed(cut, kName); }, kName);
+        EXPECT_TRUE(indexed.contains(QLatin1String(" is damaged: "))) << indexed.toStdString();
+    }
+    const QString message = userErrorOf([&] { decodeBmp(whole, kName); }, kName);
+    EXPECT_TRUE(message.contains(QLatin1String("colour masks"))) << message.toStdString();
+}
+
 TEST(BmpReader, RunLengthFileMissingOnlyItsEndMarkerIsWhole) {
     const BmpBuilder b = paletteOf8(2, 1, 1, bytesOf({2, 9, 0, 0}));
     EXPECT_EQ(greyRow(decoded(b), 0), (std::vector<int>{9, 9}));

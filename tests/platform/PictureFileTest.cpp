@@ -126,6 +126,32 @@ TEST_F(PictureFiles, UnreadableFilesNameThemselves) {
     }
 }
 
+// The header alone must tell what the decode gives: the picture's size as shown and the
+// bitmap's size at each reduction, for every format and for turned photos.
+TEST_F(PictureFiles, HeaderTellsTheSizesTheDecodeGives) {
+    const QString data = QStringLiteral(VELTMOOR_TEST_DATA);
+    const QStringList files = {
+        data + "/bmp/rle8.bmp",   data + "/bmp/core.bmp",       data + "/jpeg/progressive.jpg",
+        data + "/jpeg/cmyk.jpg",  data + "/picture/halves.gif", data + "/picture/halves.tif",
+        data + "/jpeg/exif6.jpg",
+    };
+    for (const QString& file : files) {
+        for (const int needed : {0, 1, 3, 40}) {
+            SCOPED_TRACE(file.toStdString() + " at " + std::to_string(needed));
+            const PictureReadOptions options{needed, needed};
+            const PictureHeader header = readPictureHeader(file, options);
+            const DecodedPicture picture = readPicture(file, options);
+            EXPECT_EQ(header.width, picture.width);
+            EXPECT_EQ(header.height, picture.height);
+            EXPECT_EQ(header.decodedWidth, picture.bitmap.width());
+            EXPECT_EQ(header.decodedHeight, picture.bitmap.height());
+        }
+    }
+    // Damage in the header is refused as the decoder refuses it.
+    store(path("cut.bmp"), contentOf(data + "/bmp/rle8.bmp").left(30));
+    userErrorOf([&] { readPictureHeader(path("cut.bmp")); }, path("cut.bmp"));
+}
+
 TEST_F(PictureFiles, WrittenFilesAreReadByAnotherReader) {
     const QString bmp24 = path(QStringLiteral("sheet.bmp"));
     writeBmp24(bmp24, halves());

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
@@ -65,6 +69,51 @@ inline ::testing::AssertionResult near(const Rgb& actual, const Rgb& expected, i
            << "got (" << actual.red << ", " << actual.green << ", " << actual.blue
            << "), expected about (" << expected.red << ", " << expected.green << ", "
            << expected.blue << ") within " << tolerance;
+}
+
+// AddressSanitizer reserves terabytes of address space, so tests that run under an
+// address-space limit cannot run in its build.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELTMOOR_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(VELTMOOR_ADDRESS_SANITIZER)
+inline constexpr bool kAddressSanitizer = true;
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+
+// Runs `body` in a forked child under an address-space limit of `bytes`; the body ends the
+// child with _exit or an exec. Returns the child's exit status, or 128 + the signal that
+// ended it.
+template <typename Body> int exitStatusUnderMemoryLimit(rlim_t bytes, const Body& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit limit{bytes, bytes};
+        setrlimit(RLIMIT_AS, &limit);
+        body();
+        _exit(127);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child) {
+        ADD_FAILURE() << "the child process could not be run";
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// A bitmap file that claims width x height 8-bit pixels in run-length form, with its full
+// colour table and run data that ends at once: 1,080 bytes, however large the claim.
+inline QByteArray claimingRunLengthBitmap(std::uint32_t width, std::uint32_t height) {
+    QByteArray file("BM");
+    // File size, reserved, pixel offset; header size, width, height, 1 plane of 8 bits,
+    // run-length, data size, resolution, colours used and important.
+    for (const std::uint32_t field :
+         {1080u, 0u, 1078u, 40u, width, height, 0x80001u, 1u, 2u, 2835u, 2835u, 0u, 0u}) {
+        append32(file, field);
+    }
+    return file + QByteArray(256 * 4, '\0') + bytesOf({0, 1}); // table, end of bitmap
 }
 
 // Runs `action`, which must throw a UserError whose sentence starts with `name`; returns

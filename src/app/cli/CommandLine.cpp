@@ -153,13 +153,12 @@ PageMetrics pageFor(const Options& options, const TagDesign& design) {
 }
 
 // The design as the window has it right after opening the file from the welcome page.
-TagDesign openDesign(const QString& path, std::ostream& err, PictureCache* pictures = nullptr) {
+TagDesign openDesign(const QString& path, std::ostream& err) {
     TagDesign design = TagDesign::atFirstActivation();
     OpenSetupFileOptions openOptions;
-    // No thumbnails here: the smallest decode gives the sizes, and the compositor decodes
-    // again only where a tag shows its picture larger than that.
-    openOptions.pictureOptions = PictureReadOptions{1, 1};
-    openOptions.pictures = pictures;
+    // No thumbnails here: the headers give the sizes, and each picture is decoded once, at
+    // the size its tag needs, when the tags are composed.
+    openOptions.decodePictures = false;
     const OpenSetupFileResult opened = openSetupFile(path, design, openOptions);
     const QString problems = opened.pictureProblemMessage();
     if (!problems.isEmpty()) {
@@ -170,12 +169,13 @@ TagDesign openDesign(const QString& path, std::ostream& err, PictureCache* pictu
 
 int render(const Options& options, std::ostream& err) {
     PictureCache pictures;
-    TagDesign design = openDesign(options.designPath, err, &pictures);
+    TagDesign design = openDesign(options.designPath, err);
     design.renderMode = options.mode;
     design.Printing = options.printing;
     const PageMetrics page = pageFor(options, design);
     if (options.tag) {
         design.CurrentSlot = *options.tag;
+        prefetchSlotPictures(design, page, pictures, *options.tag, *options.tag);
         const ComposedTag composed = composeCurrentSlot(design, page, pictures);
         if (!composed.composed) {
             throw UserError(QStringLiteral("Tag %1 of %2 has no picture, so there is no tag "

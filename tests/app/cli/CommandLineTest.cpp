@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "platform/PictureFile.h"
+#include "platform/PictureTestHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
 
 #include <sstream>
 
@@ -208,6 +211,48 @@ TEST_F(CommandLineRender, MissingPictureIsReportedAndTheRestRenders) {
 
     const CliRun tag = run({"render", copy, "-o", output("tag2.png"), "--tag", "2"});
     EXPECT_EQ(tag.status, kExitBadInput) << "slot 2 has no picture to render";
+}
+
+// Two 1,080-byte bitmaps that claim 14000 x 14000 pixels each: the real program, under a
+// 1.5 GB address-space limit, refuses the design with a sentence naming the picture rather
+// than aborting or taking the memory.
+TEST_F(CommandLineRender, PicturesTooLargeForMemoryGiveStatusOneNamingTheLargest) {
+    if (testing::kAddressSanitizer) {
+        GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+    }
+    // Two slots naming the pictures, then the settings of another design.
+    QFile source(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/two-tags.vmg"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray settings = source.readAll().split('\n').mid(2).join('\n');
+    QByteArray design;
+    for (const QByteArray name : {"huge1.bmp", "huge2.bmp"}) {
+        QFile picture(output(name.constData()));
+        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+        picture.write(testing::claimingRunLengthBitmap(14000, 14000));
+        design += "Tag" + name.mid(4, 1) + ",\"" + name +
+                  "\",640,480,750,\"\",\"$3\",\"\",\"\",0,0,255,65535,0,100,50,50,3,0\r\n";
+    }
+    QFile designFile(output("huge.vmg"));
+    ASSERT_TRUE(designFile.open(QIODevice::WriteOnly));
+    designFile.write(design + settings);
+    designFile.close();
+
+    const std::string messages = output("messages.txt").toStdString();
+    const std::string target = output("tag.png").toStdString();
+    const std::string designPath = output("huge.vmg").toStdString();
+    const int status = testing::exitStatusUnderMemoryLimit(1536ul << 20, [&] {
+        dup2(open(messages.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+        execl(VELTMOOR_PROGRAM, VELTMOOR_PROGRAM, "render", "--tag", "1", "-o", target.c_str(),
+              designPath.c_str(), static_cast<char*>(nullptr));
+    });
+    EXPECT_EQ(status, kExitBadInput);
+    QFile err(QString::fromStdString(messages));
+    ASSERT_TRUE(err.open(QIODevice::ReadOnly));
+    const QString message = QString::fromUtf8(err.readAll());
+    EXPECT_TRUE(message.contains(output("huge1.bmp") + QLatin1String(" is too large")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QLatin1String("14000 x 14000"))) << message.toStdString();
+    EXPECT_FALSE(QFile::exists(output("tag.png")));
 }
 
 } // namespace
