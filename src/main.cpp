@@ -2,10 +2,13 @@
 #include "app/cli/ProgramStart.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/TForm1.h"
+#include "guidance/TFloatingTagForm.h"
+#include "guidance/THelpForm.h"
 #include "platform/Errors.h"
 #include "platform/WorkingFolder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QIcon>
 
@@ -40,15 +43,60 @@ void reportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
     }
 }
 
-// The window opens the design named on the command line here once it has its file commands;
-// until then the person is told that the design was not opened, rather than shown an empty
-// design as if it were the file.
-void openDesignGivenAtStart(veltmoor::TForm1& /*window*/, veltmoor::Prompts& prompts,
+// A design named on the command line (or double-clicked on the desktop) opens as "Open Tag"
+// opens it; a broken one is reported and the window stays as it started.
+void openDesignGivenAtStart(veltmoor::TForm1& window, veltmoor::Prompts& prompts,
                             const QString& path) {
-    prompts.message(QStringLiteral("The design %1 was not opened: the window cannot open "
-                                   "design files yet.")
-                        .arg(path));
+    try {
+        window.OpenDesignFile(path);
+    } catch (const veltmoor::UserError& error) {
+        prompts.message(error.message());
+    }
 }
+
+// The help window and the floating tag window keep the main window company; the window
+// reaches them through its services.
+struct CompanionWindows {
+    veltmoor::THelpForm* help = nullptr;
+    veltmoor::TFloatingTagForm* floatingTag = nullptr;
+
+    void attachTo(veltmoor::WindowServices& services) {
+        services.currentHelpItem = [this] { return help ? help->currentStep() : -1; };
+        services.advanceHelp = [this](int done, int next) {
+            if (help) {
+                help->AdvanceHelp(done, next);
+            }
+        };
+        services.HelpCheckBoxClick = [this](bool checked) {
+            if (help) {
+                help->HelpCheckBoxClick(checked);
+            }
+        };
+        services.showFloatingTag = [this] {
+            if (floatingTag) {
+                floatingTag->show();
+            }
+        };
+        services.FloatingTagCheckBoxClick = [this](bool visible) {
+            if (floatingTag) {
+                floatingTag->setVisible(visible);
+            }
+        };
+        services.updateFloatingTag = [this](const veltmoor::Bitmap& tag) {
+            if (floatingTag) {
+                floatingTag->updateTag(tag);
+            }
+        };
+    }
+
+    void create(veltmoor::TForm1& window) {
+        // Owned by the main window: they close with it.
+        floatingTag = new veltmoor::TFloatingTagForm(&window);
+        floatingTag->setCloseRequested(
+            [&window] { window.FloatingTagCheckBox->setChecked(false); });
+        help = new veltmoor::THelpForm(&window);
+    }
+};
 
 // The window, with nothing but a design file path (or nothing) among the program's own words.
 int runWindow(int argc, char* argv[]) {
@@ -68,8 +116,12 @@ int runWindow(int argc, char* argv[]) {
     }
     veltmoor::WindowServices services;
     services.prompts = &prompts;
+    CompanionWindows companions;
+    companions.attachTo(services);
     veltmoor::TForm1 window(services);
+    companions.create(window);
     window.show();
+    companions.help->show();
     const QStringList words = veltmoor::withoutQtOptions(QCoreApplication::arguments());
     if (words.size() > 1) {
         openDesignGivenAtStart(window, prompts, words.at(1));

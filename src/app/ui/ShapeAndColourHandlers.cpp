@@ -76,8 +76,17 @@ void TForm1::connectShapeAndColourHandlers() {
        [this] { follow(design_.setNoHole(NoHoleCheckBox->isChecked())); });
     on(BlankCheckBox, &QCheckBox::toggled,
        [this] { follow(design_.setBlankSheet(BlankCheckBox->isChecked())); });
-    on(FloatingTagCheckBox, &QCheckBox::toggled,
-       [this] { design_.setFloatingTag(FloatingTagCheckBox->isChecked()); });
+    on(FloatingTagCheckBox, &QCheckBox::toggled, [this] {
+        design_.setFloatingTag(FloatingTagCheckBox->isChecked());
+        if (services_.FloatingTagCheckBoxClick) {
+            services_.FloatingTagCheckBoxClick(FloatingTagCheckBox->isChecked());
+        }
+    });
+    on(HelpCheckBox, &QCheckBox::toggled, [this] {
+        if (services_.HelpCheckBoxClick) {
+            services_.HelpCheckBoxClick(HelpCheckBox->isChecked());
+        }
+    });
 
     // Colours.
     on(SelectBorderColorButton, &QPushButton::clicked, [this] { SelectBorderColorButtonClick(); });

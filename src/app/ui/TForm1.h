@@ -47,6 +47,9 @@ struct WindowServices {
     // every composed tag.
     std::function<void()> showFloatingTag;
     std::function<void(const Bitmap& tag)> updateFloatingTag;
+    // "Floating Tag" and "Help" were switched: their windows follow.
+    std::function<void(bool visible)> FloatingTagCheckBoxClick;
+    std::function<void(bool checked)> HelpCheckBoxClick;
     // The redraw timer; a real 400 ms timer when empty. Tests give one on their own clock.
     std::function<std::unique_ptr<SchedulerTimer>()> makeRedrawTimer;
 };
