@@ -2,6 +2,8 @@
 
 #include "ProgramVersion.h"
 #include "app/cli/DesignDescription.h"
+#include "app/cli/TintCommand.h"
+#include "app/cli/UsageError.h"
 #include "design/DesignComposition.h"
 #include "design/TagDesign.h"
 #include "output/ImageExport.h"
@@ -27,6 +29,7 @@ constexpr const char* kUsage =
     "                            [--email] [--printable WxH@DPI]\n"
     "       veltmoor-tags layout DESIGN.vmg [--printable WxH@DPI]\n"
     "       veltmoor-tags info DESIGN.vmg\n"
+    "       veltmoor-tags tint PICTURE --type N -o OUT.bmp | tint --list\n"
     "       veltmoor-tags --help | --version\n"
     "\n"
     "Designs and prints sheets of hanging tags. Without a verb the window opens.\n"
@@ -34,6 +37,8 @@ constexpr const char* kUsage =
     "  render   writes the sheet (or with --tag N the tag of slot N) as .bmp, .jpg or .png\n"
     "  layout   prints the size label and the page grid in tag dots (1/200 inch)\n"
     "  info     prints the design as JSON\n"
+    "  tint     writes the picture tinted with colouring N (0 to 19) as an 8-bit bitmap;\n"
+    "           --list prints the colourings\n"
     "\n"
     "  -o OUT             the picture to write; its extension picks the format\n"
     "  --tag N            one tag (slot 1 to 9) instead of the sheet\n"
@@ -41,11 +46,6 @@ constexpr const char* kUsage =
     "  --email            the reduced size for e-mail (sheet 75 dpi, tag 100 dpi)\n"
     "  --printable WxH@DPI  the printable page in printer dots, e.g. 4800x6300@600;\n"
     "                     without it the built-in PDF printer's page is used\n";
-
-// A usage mistake: reported with the usage text and exit status 2.
-struct UsageError {
-    std::string message;
-};
 
 struct Options {
     QString verb;
@@ -216,6 +216,9 @@ int info(const Options& options, std::ostream& out, std::ostream& err) {
 }
 
 int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.value(1) == QLatin1String("tint")) {
+        return runTintCommand(arguments, out);
+    }
     const Options options = parseOptions(arguments);
     if (options.verb == QLatin1String("render")) {
         return render(options, err);
@@ -228,7 +231,7 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
 
 bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
-           word == QLatin1String("info");
+           word == QLatin1String("info") || word == QLatin1String("tint");
 }
 
 } // namespace

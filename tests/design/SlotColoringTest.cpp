@@ -1,0 +1,96 @@
+#include "design/SlotColoring.h"
+#include "images/ColorizeBitmap.h"
+#include "platform/Errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace veltmoor {
+namespace {
+
+class SlotColoring : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        work = folder.filePath(QStringLiteral("work"));
+        qputenv("VELTMOOR_WORKING_FOLDER", work.toUtf8());
+        picture = Bitmap(30, 20, rgbColor(200, 40, 10));
+        picture.setPixelColor(3, 4, clBlue);
+        source = folder.filePath(QStringLiteral("photo.bmp"));
+        writeBmp24(source, picture);
+        design = TagDesign::atFirstActivation();
+        slot().FileName = source;
+        slot().SourceFileName = source;
+    }
+    void TearDown() override { qunsetenv("VELTMOOR_WORKING_FOLDER"); }
+
+    img& slot() { return design.Slots[6]; }
+
+    QTemporaryDir folder;
+    QString work;
+    QString source;
+    Bitmap picture;
+    TagDesign design;
+};
+
+TEST_F(SlotColoring, UsingAColouringWritesTheCopyAndTheSlotUsesIt) {
+    constexpr int kAqua = 3;
+    const ColoredSlotPicture used = UseColoredImage(design, 6, kAqua);
+    EXPECT_EQ(used.redraw, Redraw::Scheduled);
+    EXPECT_EQ(slot().ColoringType, kAqua);
+    EXPECT_EQ(slot().SourceFileName, source);
+    EXPECT_EQ(QFileInfo(slot().FileName).absolutePath(), work);
+    EXPECT_TRUE(QFileInfo(slot().FileName).fileName().startsWith(QLatin1String("~~6-")));
+    EXPECT_EQ(readPicture(slot().FileName).bitmap, ColorizeBitmap(picture, kAqua).toBitmap());
+    EXPECT_EQ(used.picture.indices, ColorizeBitmap(picture, kAqua).indices);
+    EXPECT_EQ(slot().PictureWidth, 30);
+
+    // Colouring again starts from the picture the user chose, not from the copy.
+    UseColoredImage(design, 6, 8);
+    EXPECT_EQ(readPicture(slot().FileName).bitmap, ColorizeBitmap(picture, 8).toBitmap());
+
+    EXPECT_EQ(CancelColoringImage(design, 6), Redraw::Scheduled);
+    EXPECT_EQ(slot().ColoringType, kNotTinted);
+    EXPECT_EQ(slot().FileName, source);
+}
+
+TEST_F(SlotColoring, ACopyThatCannotBeWrittenLeavesTheSlotAsItWas) {
+    UseColoredImage(design, 6, 0);
+    const img before = slot();
+    // The working folder's place is taken by a file.
+    QDir(work).removeRecursively();
+    QFile blocker(work);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_THROW(UseColoredImage(design, 6, 4), UserError);
+    EXPECT_EQ(slot().FileName, before.FileName);
+    EXPECT_EQ(slot().ColoringType, 0);
+
+    // So does a picture that has gone.
+    QFile::remove(work);
+    QFile::remove(source);
+    EXPECT_THROW(UseColoredImage(design, 6, 4), UserError);
+    EXPECT_EQ(slot().FileName, before.FileName);
+    EXPECT_EQ(slot().ColoringType, 0);
+}
+
+TEST_F(SlotColoring, AMissingCopyIsMadeAgainOnlyForATintedSlotWithItsPicture) {
+    slot().FileName = QStringLiteral("c:\\program files\\veltmoor inc\\~~6.bmp");
+    EXPECT_FALSE(remakeMissingTintedCopy(design, 6)); // not tinted
+    slot().ColoringType = 15;
+    EXPECT_TRUE(remakeMissingTintedCopy(design, 6));
+    EXPECT_EQ(readPicture(slot().FileName).bitmap, ColorizeBitmap(picture, 15).toBitmap());
+    EXPECT_FALSE(remakeMissingTintedCopy(design, 6)); // the copy is there now
+
+    slot().FileName = folder.filePath(QStringLiteral("elsewhere/~~6.bmp"));
+    QFile::remove(source);
+    EXPECT_FALSE(remakeMissingTintedCopy(design, 6)); // nothing to make it from
+    EXPECT_EQ(slot().FileName, folder.filePath(QStringLiteral("elsewhere/~~6.bmp")));
+}
+
+} // namespace
+} // namespace veltmoor
