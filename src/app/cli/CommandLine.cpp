@@ -97,24 +97,18 @@ int parseTag(const QString& text) {
 Options parseOptions(const QStringList& arguments) {
     Options options;
     options.verb = arguments.value(1);
-    const auto valueAfter = [&](int& index) {
-        if (index + 1 >= arguments.size()) {
-            throw UsageError{arguments.at(index).toStdString() + " needs a value."};
-        }
-        return arguments.at(++index);
-    };
     for (int index = 2; index < arguments.size(); ++index) {
         const QString& argument = arguments.at(index);
         if (argument == QLatin1String("-o")) {
-            options.outputPath = valueAfter(index);
+            options.outputPath = optionValue(arguments, index);
         } else if (argument == QLatin1String("--tag")) {
-            options.tag = parseTag(valueAfter(index));
+            options.tag = parseTag(optionValue(arguments, index));
         } else if (argument == QLatin1String("--mode")) {
-            parseMode(valueAfter(index), options);
+            parseMode(optionValue(arguments, index), options);
         } else if (argument == QLatin1String("--email")) {
             options.email = true;
         } else if (argument == QLatin1String("--printable")) {
-            options.printable = parsePrintable(valueAfter(index));
+            options.printable = parsePrintable(optionValue(arguments, index));
         } else if (argument.startsWith(QLatin1Char('-')) || !options.designPath.isEmpty()) {
             throw UsageError{"unexpected argument \"" + argument.toStdString() + "\"."};
         } else {

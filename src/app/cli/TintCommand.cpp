@@ -30,20 +30,14 @@ int parseType(const QString& text) {
 
 TintOptions parseTintOptions(const QStringList& arguments) {
     TintOptions options;
-    const auto valueAfter = [&](int& index) {
-        if (index + 1 >= arguments.size()) {
-            throw UsageError{arguments.at(index).toStdString() + " needs a value."};
-        }
-        return arguments.at(++index);
-    };
     for (int index = 2; index < arguments.size(); ++index) {
         const QString& argument = arguments.at(index);
         if (argument == QLatin1String("--list")) {
             options.list = true;
         } else if (argument == QLatin1String("--type")) {
-            options.type = parseType(valueAfter(index));
+            options.type = parseType(optionValue(arguments, index));
         } else if (argument == QLatin1String("-o")) {
-            options.outputPath = valueAfter(index);
+            options.outputPath = optionValue(arguments, index);
         } else if (argument.startsWith(QLatin1Char('-')) || !options.picturePath.isEmpty()) {
             throw UsageError{"unexpected argument \"" + argument.toStdString() + "\"."};
         } else {

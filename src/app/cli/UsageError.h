@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <string>
 
 namespace veltmoor {
@@ -8,5 +10,13 @@ namespace veltmoor {
 struct UsageError {
     std::string message;
 };
+
+// The value that follows the option at index; moves index onto it.
+inline QString optionValue(const QStringList& arguments, int& index) {
+    if (index + 1 >= arguments.size()) {
+        throw UsageError{arguments.at(index).toStdString() + " needs a value."};
+    }
+    return arguments.at(++index);
+}
 
 } // namespace veltmoor
