@@ -44,15 +44,6 @@ TEST(PickPoint, ClickAtPositionMovesTheTextBlockInPercentOfTheTag) {
     }
 }
 
-TEST(PickPoint, WithNothingChosenAClickChangesNothing) {
-    TagDesign design = designOfSize(400, 800);
-    const TagDesign before = design;
-    EXPECT_EQ(design.PickPoint(100, 100, clRed), Redraw::None);
-    EXPECT_EQ(design.settings, before.settings);
-    EXPECT_EQ(design.Slots[3].BackgroundColor, before.Slots[3].BackgroundColor);
-    EXPECT_EQ(design.BackgroundColorChoice, before.BackgroundColorChoice);
-}
-
 TEST(PickPoint, EachChoiceGivesTheColourToItsDialogFontAndCheckedSlots) {
     const TColor picked = rgbColor(12, 200, 34);
     struct Case {
@@ -103,13 +94,14 @@ TEST(PickPoint, OneClickCanPlaceTheTextBlockAndPickAColour) {
     EXPECT_EQ(design.settings.textBlockHeightOffset, 49);
     EXPECT_EQ(design.Slots[4].BackgroundColor, clRed);
 
-    // Leaving the page ends both picks.
+    // Leaving the page ends both picks: a click then changes nothing.
     design.resetPicking();
-    EXPECT_FALSE(design.ColorPickActive);
-    EXPECT_EQ(design.PickColorRadioGroupIndex, kPickNoColor);
+    const TagDesign before = design;
     EXPECT_EQ(design.PickPoint(0, 0, clBlack), Redraw::None);
+    EXPECT_FALSE(design.ColorPickActive);
+    EXPECT_EQ(design.settings, before.settings);
     EXPECT_EQ(design.Slots[4].BackgroundColor, clRed);
-    EXPECT_EQ(design.settings.textBlockWidthOffset, 57);
+    EXPECT_EQ(design.BackgroundColorChoice, clRed);
 }
 
 } // namespace

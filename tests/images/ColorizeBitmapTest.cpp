@@ -79,40 +79,24 @@ TEST(ColorizeBitmap, EveryColouringMatchesTheNearestEntryOnRandomColours) {
     }
 }
 
-TEST(ColorizeBitmap, EqualDistancesGoToTheLowerEntry) {
-    // Pixels halfway between two shades of "9 - Yellow with Black" (red + green odd) and
-    // exactly between the two colours of a palette listing them in both orders.
-    Bitmap halfway(256, 2);
+TEST(ColorizeBitmap, TiesAndPalettesOfAnyShapeMatchTheNearestEntry) {
+    // Pixels halfway between two shades of "9 - Yellow with Black" (red + green odd).
+    Bitmap halfway(256, 1);
     for (int x = 0; x < 256; ++x) {
         halfway.setPixel(x, 0, pixelFromRgb(x, (x + 1) % 256, x * 7 % 256));
-        halfway.setPixel(x, 1, pixelFromRgb(100, 100, x));
     }
     expectBruteForceResult(halfway, tintPaletteFor(9));
-    TintPalette twoOrders{};
-    for (std::size_t i = 0; i < 256; ++i) {
-        twoOrders[i] = i % 2 == 0 ? rgbColor(100, 100, 60) : rgbColor(100, 100, 140);
-    }
-    twoOrders[7] = rgbColor(100, 100, 100);
-    const IndexedBitmap tinted = ColorizeBitmap(halfway, twoOrders);
-    EXPECT_EQ(tinted.indices[256 + 100], 7);
-    EXPECT_EQ(tinted.indices[256 + 0], 0);
-    expectBruteForceResult(halfway, twoOrders);
-}
-
-TEST(ColorizeBitmap, PalettesOfAnyShapeAndLargePicturesMatchTheNearestEntry) {
-    // Random palettes have no ramp to follow, and a picture of half a million pixels is
-    // mapped in slices on several cores.
+    // Palettes that are no ramp: random entries, and few colours each listed many times.
     std::mt19937 random(5);
     TintPalette scattered{};
-    for (TColor& entry : scattered) {
-        entry = random() & 0xFFFFFFu;
+    TintPalette repeated{};
+    for (std::size_t i = 0; i < 256; ++i) {
+        scattered[i] = random() & 0xFFFFFFu;
+        repeated[i] = rgbColor(static_cast<int>(i % 3) * 120, 40, static_cast<int>(i % 5) * 60);
     }
     expectBruteForceResult(randomPicture(64, 64, 3), scattered);
-    TintPalette fewColours{};
-    for (std::size_t i = 0; i < 256; ++i) {
-        fewColours[i] = rgbColor(static_cast<int>(i % 3) * 120, 40, static_cast<int>(i % 5) * 60);
-    }
-    expectBruteForceResult(randomPicture(64, 64, 4), fewColours);
+    expectBruteForceResult(randomPicture(64, 64, 4), repeated);
+    // Half a million pixels are mapped in slices on several cores.
     expectBruteForceResult(randomPicture(1024, 520, 6, 5000), tintPaletteFor(19));
     expectBruteForceResult(randomPicture(1024, 520, 7, 5000), tintPaletteFor(12));
 }

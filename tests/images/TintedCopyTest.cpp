@@ -89,22 +89,6 @@ TEST_F(TintedCopies, TheCopyIsAnEightBitFileWithTheColouringsWholePalette) {
     EXPECT_EQ(viaOurs.indices, tinted.indices);
 }
 
-TEST_F(TintedCopies, DifferentPicturesOrColouringsNeverShareACopy) {
-    const QString one = writeSource(QStringLiteral("one.bmp"), gradient(8, 8));
-    const QString two = writeSource(QStringLiteral("two.bmp"), gradient(8, 8));
-    const QString copy = tintedCopyPath(3, one, 5);
-    EXPECT_EQ(QFileInfo(copy).absolutePath(), folder.filePath(QStringLiteral("work")));
-    EXPECT_TRUE(QFileInfo(copy).fileName().startsWith(QLatin1String("~~3-")));
-    EXPECT_TRUE(copy.endsWith(QLatin1String(".bmp")));
-    EXPECT_EQ(tintedCopyPath(3, one, 5), copy);
-    EXPECT_NE(tintedCopyPath(3, two, 5), copy);
-    EXPECT_NE(tintedCopyPath(3, one, 6), copy);
-    EXPECT_NE(tintedCopyPath(4, one, 5), copy);
-    // The same name with other content is another picture.
-    writeSource(QStringLiteral("one.bmp"), gradient(9, 8));
-    EXPECT_NE(tintedCopyPath(3, one, 5), copy);
-}
-
 TEST_F(TintedCopies, ThePreviewShowsTheTintedPictureInItsBoxOnWhite) {
     const Bitmap picture = gradient(350, 175);
     DecodedPicture source{picture, 350, 175};
@@ -124,18 +108,6 @@ TEST_F(TintedCopies, ThePreviewShowsTheTintedPictureInItsBoxOnWhite) {
     EXPECT_EQ(greenOfPixel(shrunk.pixel(200, 100)), 0);
     EXPECT_GT(redOfPixel(shrunk.pixel(300, 100)), redOfPixel(shrunk.pixel(10, 100)));
     EXPECT_EQ(shrunk.pixel(10, 240), pixelFromRgb(255, 255, 255)); // below the 350 x 233 box
-}
-
-TEST_F(TintedCopies, APictureThatCannotBeReadNamesItsFile) {
-    const QString missing = folder.filePath(QStringLiteral("gone.jpg"));
-    try {
-        writeTintedCopy(missing, 0, folder.filePath(QStringLiteral("out.bmp")));
-        FAIL() << "no error";
-    } catch (const UserError& error) {
-        EXPECT_TRUE(error.message().contains(QLatin1String("gone.jpg")))
-            << error.message().toStdString();
-    }
-    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("out.bmp"))));
 }
 
 } // namespace
