@@ -102,7 +102,16 @@ struct TagDesign {
     // The colour dialogs' current choices (the text colours live in the fonts).
     TColor BackgroundColorChoice = 0xF0FBFF; // cream until the first activation
     TColor CutLineColorChoice = clRed;
+    TColor ValueColorChoice = clBlack;
+    TColor TextColorChoice = clRed;
+    TColor TextBlockColorChoice = clBlack;
     int ColoringTypeChoice = 0;
+
+    // Clicks on the tag: which colour they pick ("Pick Color from Image for", 0 = none)
+    // and whether they place the text block ("Pick Position from Image").
+    int PickColorRadioGroupIndex = 0;
+    int TextBlockPositionRadioGroupIndex = 0;
+    bool ColorPickActive = false;
     TColor ColoringColorChoice = clBlack;
 
     int CopiesUpDownPosition = 1;
@@ -194,6 +203,14 @@ struct TagDesign {
     // The box was checked (after any confirmation) or cleared. Checking it applies the
     // return-address label settings; clearing it restores nothing.
     Redraw AddressLabelsCheckBoxClick(bool checked);
+
+    Redraw PickColorRadioGroupClick(int itemIndex);
+    // Switching the left-hand pages ends any picking.
+    void resetPicking();
+    // A click on the tag at (x, y) in tag dots with the colour under the pointer: places
+    // the text block there when "Click at position" is chosen, and gives the picked colour
+    // to the chosen colour's dialog, font and checked slots.
+    Redraw PickPoint(int x, int y, TColor color);
 
     // Shows the current slot's own values in the fields.
     Redraw SetValues();

@@ -1,5 +1,6 @@
 #include "setupfile/SetupFile.h"
 
+#include "design/SlotColoring.h"
 #include "design/SlotPicture.h"
 #include "design/TextMeasure.h"
 #include "platform/Errors.h"
@@ -143,11 +144,12 @@ std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
         if (path.isEmpty()) {
             continue;
         }
-        if (!QFileInfo::exists(path)) {
-            problems.push_back({slot, path, QString()});
-            continue;
-        }
         try {
+            if (!QFileInfo::exists(path) &&
+                !remakeMissingTintedCopy(design, slot, options.pictures)) {
+                problems.push_back({slot, path, QString()});
+                continue;
+            }
             if (!options.decodePictures) {
                 recordSlotPictureSize(design, slot);
                 continue;

@@ -2,6 +2,8 @@
 
 #include "ProgramVersion.h"
 #include "app/cli/DesignDescription.h"
+#include "app/cli/TintCommand.h"
+#include "app/cli/UsageError.h"
 #include "design/DesignComposition.h"
 #include "design/TagDesign.h"
 #include "output/ImageExport.h"
@@ -27,6 +29,7 @@ constexpr const char* kUsage =
     "                            [--email] [--printable WxH@DPI]\n"
     "       veltmoor-tags layout DESIGN.vmg [--printable WxH@DPI]\n"
     "       veltmoor-tags info DESIGN.vmg\n"
+    "       veltmoor-tags tint PICTURE --type N -o OUT.bmp | tint --list\n"
     "       veltmoor-tags --help | --version\n"
     "\n"
     "Designs and prints sheets of hanging tags. Without a verb the window opens.\n"
@@ -34,6 +37,8 @@ constexpr const char* kUsage =
     "  render   writes the sheet (or with --tag N the tag of slot N) as .bmp, .jpg or .png\n"
     "  layout   prints the size label and the page grid in tag dots (1/200 inch)\n"
     "  info     prints the design as JSON\n"
+    "  tint     writes the picture tinted with colouring N (0 to 19) as an 8-bit bitmap;\n"
+    "           --list prints the colourings\n"
     "\n"
     "  -o OUT             the picture to write; its extension picks the format\n"
     "  --tag N            one tag (slot 1 to 9) instead of the sheet\n"
@@ -41,11 +46,6 @@ constexpr const char* kUsage =
     "  --email            the reduced size for e-mail (sheet 75 dpi, tag 100 dpi)\n"
     "  --printable WxH@DPI  the printable page in printer dots, e.g. 4800x6300@600;\n"
     "                     without it the built-in PDF printer's page is used\n";
-
-// A usage mistake: reported with the usage text and exit status 2.
-struct UsageError {
-    std::string message;
-};
 
 struct Options {
     QString verb;
@@ -97,24 +97,18 @@ int parseTag(const QString& text) {
 Options parseOptions(const QStringList& arguments) {
     Options options;
     options.verb = arguments.value(1);
-    const auto valueAfter = [&](int& index) {
-        if (index + 1 >= arguments.size()) {
-            throw UsageError{arguments.at(index).toStdString() + " needs a value."};
-        }
-        return arguments.at(++index);
-    };
     for (int index = 2; index < arguments.size(); ++index) {
         const QString& argument = arguments.at(index);
         if (argument == QLatin1String("-o")) {
-            options.outputPath = valueAfter(index);
+            options.outputPath = optionValue(arguments, index);
         } else if (argument == QLatin1String("--tag")) {
-            options.tag = parseTag(valueAfter(index));
+            options.tag = parseTag(optionValue(arguments, index));
         } else if (argument == QLatin1String("--mode")) {
-            parseMode(valueAfter(index), options);
+            parseMode(optionValue(arguments, index), options);
         } else if (argument == QLatin1String("--email")) {
             options.email = true;
         } else if (argument == QLatin1String("--printable")) {
-            options.printable = parsePrintable(valueAfter(index));
+            options.printable = parsePrintable(optionValue(arguments, index));
         } else if (argument.startsWith(QLatin1Char('-')) || !options.designPath.isEmpty()) {
             throw UsageError{"unexpected argument \"" + argument.toStdString() + "\"."};
         } else {
@@ -216,6 +210,9 @@ int info(const Options& options, std::ostream& out, std::ostream& err) {
 }
 
 int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.value(1) == QLatin1String("tint")) {
+        return runTintCommand(arguments, out);
+    }
     const Options options = parseOptions(arguments);
     if (options.verb == QLatin1String("render")) {
         return render(options, err);
@@ -228,7 +225,7 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
 
 bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
-           word == QLatin1String("info");
+           word == QLatin1String("info") || word == QLatin1String("tint");
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "app/cli/CommandLine.h"
 
+#include "images/ColorizeBitmap.h"
 #include "platform/PictureFile.h"
 #include "platform/PictureTestHelpers.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -253,6 +255,55 @@ TEST_F(CommandLineRender, PicturesTooLargeForMemoryGiveStatusOneNamingTheLargest
         << message.toStdString();
     EXPECT_TRUE(message.contains(QLatin1String("14000 x 14000"))) << message.toStdString();
     EXPECT_FALSE(QFile::exists(output("tag.png")));
+}
+
+TEST(CommandLineTint, ListsTheTwentyColouringsWithTheirIndexes) {
+    const CliRun listed = run({"tint", "--list"});
+    EXPECT_EQ(listed.status, kExitOk);
+    std::istringstream lines(listed.out);
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        ++count;
+    }
+    EXPECT_EQ(count, 20);
+    EXPECT_EQ(listed.out.rfind("0\t0 - Sepia\n", 0), 0u);
+    EXPECT_NE(listed.out.find("\n16\t16-  Brown Tone\n"), std::string::npos);
+    EXPECT_TRUE(isCommandLineRequest({"veltmoor-tags", "tint", "--list"}));
+}
+
+TEST(CommandLineTint, WritesTheTintedEightBitCopy) {
+    QTemporaryDir folder;
+    const QString source = folder.filePath(QStringLiteral("photo.bmp"));
+    Bitmap picture(9, 5, rgbColor(30, 160, 90));
+    picture.setPixelColor(8, 4, clWhite);
+    writeBmp24(source, picture);
+    const QString out = folder.filePath(QStringLiteral("tinted.bmp"));
+    const CliRun tinted = run({"tint", source, "--type", "13", "-o", out});
+    EXPECT_EQ(tinted.status, kExitOk) << tinted.err;
+    const QImage written(out);
+    ASSERT_FALSE(written.isNull());
+    EXPECT_EQ(written.depth(), 8);
+    EXPECT_EQ(Bitmap::fromQImage(written), ColorizeBitmap(picture, 13).toBitmap());
+}
+
+TEST(CommandLineTint, MistakesAndUnreadablePictures) {
+    QTemporaryDir folder;
+    const QString out = folder.filePath(QStringLiteral("out.bmp"));
+    for (const QStringList& arguments :
+         {QStringList{"a.jpg", "--type", "20", "-o", out}, QStringList{"a.jpg", "-o", out},
+          QStringList{"a.jpg", "--type", "x", "-o", out}, QStringList{"a.jpg", "--type", "1"},
+          QStringList{"a.jpg", "--type", "1", "-o", "out.png"}, QStringList{"--list", "a.jpg"},
+          QStringList{}}) {
+        const CliRun result = run(QStringList{"tint"} + arguments);
+        EXPECT_EQ(result.status, kExitBadUsage) << arguments.join(' ').toStdString();
+        EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+    }
+    const CliRun missing =
+        run({"tint", folder.filePath(QStringLiteral("gone.jpg")), "--type", "1", "-o", out});
+    EXPECT_EQ(missing.status, kExitBadInput);
+    EXPECT_NE(missing.err.find("gone.jpg"), std::string::npos) << missing.err;
+    EXPECT_FALSE(QFile::exists(out));
 }
 
 } // namespace

@@ -1,0 +1,59 @@
+#include "design/ColorPicking.h"
+
+#include "design/TagDesign.h"
+
+#include <algorithm>
+
+namespace veltmoor {
+
+Point previewPointToTagDots(int previewX, int previewY, int tagWidthDots, int tagHeightDots) {
+    // Tag dots per 100 preview pixels.
+    const int scale = std::max(tagWidthDots, tagHeightDots) * 100 / 350;
+    return {previewX * scale / 100, previewY * scale / 100};
+}
+
+Redraw TagDesign::PickColorRadioGroupClick(int itemIndex) {
+    PickColorRadioGroupIndex = itemIndex;
+    ColorPickActive = itemIndex != kPickNoColor;
+    return Redraw::None;
+}
+
+void TagDesign::resetPicking() {
+    PickColorRadioGroupClick(kPickNoColor);
+    TextBlockPositionRadioGroupIndex = kAtCurrentPosition;
+}
+
+Redraw TagDesign::PickPoint(int x, int y, TColor color) {
+    if (TextBlockPositionRadioGroupIndex == kClickAtPosition) {
+        PercentUpDownClick(PercentField::TextBlockWidthOffset, x * 100 / std::max(TagWidthDots, 1));
+        PercentUpDownClick(PercentField::TextBlockHeightOffset,
+                           y * 100 / std::max(TagHeightDots, 1));
+    } else if (!ColorPickActive) {
+        return Redraw::None;
+    }
+    switch (PickColorRadioGroupIndex) {
+    case kPickCutLineColor:
+        SetBorderColors(color);
+        break;
+    case kPickValueFontColor:
+        ValueColorChoice = color;
+        SetValueColor(color);
+        break;
+    case kPickTextFontColor:
+        TextColorChoice = color;
+        SetTextColor(color);
+        break;
+    case kPickBackgroundColor:
+        SetBgColors(color);
+        break;
+    case kPickTextBlockColor:
+        TextBlockColorChoice = color;
+        SetTextBlockColor(color);
+        break;
+    default:
+        break;
+    }
+    return Redraw::Scheduled;
+}
+
+} // namespace veltmoor
