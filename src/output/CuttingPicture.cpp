@@ -35,8 +35,10 @@ std::vector<Span> holeInside(const HoleSettings& hole, int W, int H) {
     return floodRegion(ring, centre, clBlack, FillMode::Border);
 }
 
-void withOpacity(const QImage& colours, const std::vector<std::uint8_t>& opacity, int left, int top,
-                 int W, int H, QImage& into) {
+// Copies the colours of a W x H tag placed at (left, top) into the picture with the tag's
+// opacity; what lies beyond the picture is left out.
+void copyWithOpacity(const QImage& colours, const std::vector<std::uint8_t>& opacity, int left,
+                     int top, int W, int H, QImage& into) {
     for (int y = 0; y < H; ++y) {
         const int sheetY = top + y;
         if (sheetY < 0 || sheetY >= into.height()) {
@@ -85,8 +87,8 @@ std::vector<std::uint8_t> tagOpacity(int shapeIndex, const HoleSettings& hole, i
 
 QImage transparentTag(const Bitmap& tag, int shapeIndex, const HoleSettings& hole) {
     QImage image = transparentCanvas(tag.width(), tag.height());
-    withOpacity(tag.toQImage(), tagOpacity(shapeIndex, hole, tag.width(), tag.height()), 0, 0,
-                tag.width(), tag.height(), image);
+    copyWithOpacity(tag.toQImage(), tagOpacity(shapeIndex, hole, tag.width(), tag.height()), 0, 0,
+                    tag.width(), tag.height(), image);
     return image;
 }
 
@@ -96,7 +98,7 @@ QImage transparentSheet(const Bitmap& sheet, std::span<const TagPlacement> place
     const QImage colours = sheet.toQImage();
     const std::vector<std::uint8_t> opacity = tagOpacity(shapeIndex, hole, W, H);
     for (const TagPlacement& placement : placements) {
-        withOpacity(colours, opacity, placement.x, placement.y, W, H, image);
+        copyWithOpacity(colours, opacity, placement.x, placement.y, W, H, image);
     }
     return image;
 }

@@ -56,12 +56,19 @@ public:
                 down_.nearestDot(bottom)};
     }
 
-    // The first and last whole dots of the sheet inside [from, to) on the paper.
-    void dotsWithin(bool horizontal, std::int64_t from, std::int64_t to, int& first,
-                    int& end) const {
+    // As many tags as whole dots of the sheet inside [from, to) on the paper hold, centred
+    // between from and to to the nearest dot.
+    void centredRun(bool horizontal, std::int64_t from, std::int64_t to, int tagSize, int& count,
+                    int& margin) const {
         const Axis& axis = horizontal ? across_ : down_;
-        first = axis.dotAtOrAfter(from);
-        end = axis.dotAtOrBefore(to);
+        const int first = axis.dotAtOrAfter(from);
+        const int end = axis.dotAtOrBefore(to);
+        count = std::max(end - first, 0) / tagSize;
+        const std::int64_t run = static_cast<std::int64_t>(count) * tagSize;
+        const std::int64_t centred = Axis::floorDiv(axis.scaled(from) + axis.scaled(to) -
+                                                        run * axis.divisor() + axis.divisor(),
+                                                    2 * axis.divisor());
+        margin = static_cast<int>(std::max<std::int64_t>(first, std::min(centred, end - run)));
     }
 
 private:
@@ -137,13 +144,6 @@ int tagInset(CuttingMarks kind) {
     return kMarkInset + band + kMarkClearance;
 }
 
-// Tags along [first, end), centred there.
-void fitAlong(int first, int end, int tagSize, int& count, int& margin) {
-    const int length = std::max(end - first, 0);
-    count = length / tagSize;
-    margin = first + (length - count * tagSize) / 2;
-}
-
 PageGrid gridBetweenMarks(const PageMetrics& page, const Paper& paper, CuttingMarks kind,
                           int tagWidthDots, int tagHeightDots) {
     PageGrid grid;
@@ -153,12 +153,10 @@ PageGrid gridBetweenMarks(const PageMetrics& page, const Paper& paper, CuttingMa
         return grid;
     }
     const int inset = tagInset(kind);
-    int first = 0;
-    int end = 0;
-    paper.dotsWithin(true, inset, paper.width() - inset, first, end);
-    fitAlong(first, end, tagWidthDots, grid.TagsAcross, grid.SheetMarginX);
-    paper.dotsWithin(false, inset, paper.height() - inset, first, end);
-    fitAlong(first, end, tagHeightDots, grid.TagsDown, grid.SheetMarginY);
+    paper.centredRun(true, inset, paper.width() - inset, tagWidthDots, grid.TagsAcross,
+                     grid.SheetMarginX);
+    paper.centredRun(false, inset, paper.height() - inset, tagHeightDots, grid.TagsDown,
+                     grid.SheetMarginY);
     return grid;
 }
 

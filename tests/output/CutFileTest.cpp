@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace veltmoor {
@@ -102,8 +103,12 @@ TEST_P(CutPathOnRasterLine, SvgPathLiesOnTheOneDotCutLine) {
     const TagCase tag = GetParam();
     const DotSet path = svgDots(cutSheetSvg(singleTagSheet(tag)), tag.W, tag.H);
     const DotSet raster = rasterDots(tag);
-    EXPECT_GE(shareNear(raster, path, tag.W, tag.H), 0.98) << "raster dots off the path";
-    EXPECT_GE(shareNear(path, raster, tag.W, tag.H), 0.98) << "path dots off the raster line";
+    const double rasterNearPath = shareNear(raster, path, tag.W, tag.H);
+    const double pathNearRaster = shareNear(path, raster, tag.W, tag.H);
+    RecordProperty("rasterNearPath", std::to_string(rasterNearPath));
+    RecordProperty("pathNearRaster", std::to_string(pathNearRaster));
+    EXPECT_GE(rasterNearPath, 0.98) << "raster dots off the path";
+    EXPECT_GE(pathNearRaster, 0.98) << "path dots off the raster line";
 }
 
 std::vector<TagCase> everyShapeAtSeveralSizes() {
@@ -125,10 +130,10 @@ std::vector<TagCase> everyShapeAtSeveralSizes() {
 
 INSTANTIATE_TEST_SUITE_P(EveryShape, CutPathOnRasterLine,
                          ::testing::ValuesIn(everyShapeAtSeveralSizes()),
-                         [](const ::testing::TestParamInfo<TagCase>& info) {
-                             return "shape" + std::to_string(info.param.shape) + "_" +
-                                    std::to_string(info.param.W) + "x" +
-                                    std::to_string(info.param.H);
+                         [](const ::testing::TestParamInfo<TagCase>& param) {
+                             return "shape" + std::to_string(param.param.shape) + "_" +
+                                    std::to_string(param.param.W) + "x" +
+                                    std::to_string(param.param.H);
                          });
 
 // The groups and sizes a cutting program looks for.

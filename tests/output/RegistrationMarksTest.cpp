@@ -75,14 +75,12 @@ TEST_P(MarksOnPaper, TagsStayTwoMillimetresClearOfEveryMarkAndCentredBetweenThem
                 EXPECT_GE(std::max(apartX, apartY), clear);
             }
         }
-        // Centred between the marks' outer corners, to a dot.
-        const int left = plan.marks.front().left;
-        const int right =
-            std::max_element(plan.marks.begin(), plan.marks.end(),
-                             [](const Rect& a, const Rect& b) { return a.right < b.right; })
-                ->right;
-        const int gridRight = plan.grid.SheetMarginX + plan.grid.TagsAcross * 200;
-        EXPECT_LE(std::abs((plan.grid.SheetMarginX - left) - (right - gridRight)), 1);
+        // Centred between the marks, and so on the paper, to a dot.
+        const PageGrid& grid = plan.grid;
+        EXPECT_NEAR(paperMm(grid.SheetMarginX) + grid.TagsAcross * 200 * kMmPerDot / 2,
+                    paper.widthMm / 2, 2 * kHalfDotMm);
+        EXPECT_NEAR(paperMm(grid.SheetMarginY) + grid.TagsDown * 300 * kMmPerDot / 2,
+                    paper.heightMm / 2, 2 * kHalfDotMm);
     }
 }
 
@@ -122,7 +120,7 @@ TEST(SheetPlan, PrintableAreaShortOfTheMarksIsReportedInTheLabel) {
     EXPECT_TRUE(plan.marksOutOfReach);
     EXPECT_TRUE(plan.marks.empty());
     EXPECT_EQ(plan.grid, computePageGrid(wideMargins, 400, 800));
-    EXPECT_EQ(plan.sizeLabel, "Tag Width = 2.00 Height = 4.00 Tags Down = 1 Across = 3 (the "
+    EXPECT_EQ(plan.sizeLabel, "Tag Width = 2.00 Height = 4.00 Tags Down = 2 Across = 3 (the "
                               "printable area does not reach the marks for the cutting "
                               "machine, so none are printed)");
 }

@@ -31,7 +31,7 @@ constexpr const char* kUsage =
     "                            [--printable WxH@DPI]\n"
     "       veltmoor-tags cutfile DESIGN.vmg -o OUT.svg|OUT.dxf [--marks none|3|4]\n"
     "                             [--printable WxH@DPI]\n"
-    "       veltmoor-tags layout DESIGN.vmg [--printable WxH@DPI]\n"
+    "       veltmoor-tags layout DESIGN.vmg [--marks none|3|4] [--printable WxH@DPI]\n"
     "       veltmoor-tags info DESIGN.vmg\n"
     "       veltmoor-tags --help | --version\n"
     "\n"
@@ -155,8 +155,15 @@ Options parseOptions(const QStringList& arguments) {
                      options.mode != RenderMode::Single)) {
         throw UsageError{"--tag, --mode, --email and --transparent belong to render."};
     }
-    if (!renders && !cuts && (!options.outputPath.isEmpty() || options.marks)) {
-        throw UsageError{"-o and --marks belong to render and cutfile."};
+    if (options.transparent && options.email) {
+        throw UsageError{"--transparent writes the full 200 dpi size, so it does not go with "
+                         "--email."};
+    }
+    if (!renders && !cuts && !options.outputPath.isEmpty()) {
+        throw UsageError{"-o belongs to render and cutfile."};
+    }
+    if (options.verb == QLatin1String("info") && options.marks) {
+        throw UsageError{"--marks belongs to render, cutfile and layout."};
     }
     if (options.verb == QLatin1String("info") && options.printable) {
         throw UsageError{"--printable belongs to render and layout."};
@@ -228,14 +235,15 @@ int render(const Options& options, std::ostream& err) {
         return kExitOk;
     }
     RefreshTessels(design, page, pictures);
-    Bitmap sheet =
-        composeSheet(design.Slots, design.pageGrid, design.TagWidthDots, design.TagHeightDots);
     if (options.transparent) {
         // The machine's own program draws its marks on such a sheet.
+        const Bitmap sheet =
+            composeSheet(design.Slots, design.pageGrid, design.TagWidthDots, design.TagHeightDots);
         writeTransparentPng(options.outputPath, designCuttingSheetPicture(design, sheet));
         return kExitOk;
     }
-    drawRegistrationMarks(sheet, sheetPlanFor(design, page));
+    const Bitmap sheet = composeSheet(design.Slots, sheetPlanFor(design, page), design.TagWidthDots,
+                                      design.TagHeightDots);
     exportPicture(options.outputPath, sheet,
                   options.email ? ExportSize::SheetForEmail : ExportSize::Full);
     return kExitOk;
@@ -249,10 +257,11 @@ int cutfile(const Options& options, std::ostream& err) {
 }
 
 int layout(const Options& options, std::ostream& out, std::ostream& err) {
-    const TagDesign design = openDesign(options.designPath, err);
-    const PageGrid grid =
-        computePageGrid(pageFor(options, design), design.TagWidthDots, design.TagHeightDots);
-    out << sizeLabelText(design.TagWidthDots, design.TagHeightDots, grid).toStdString() << "\n"
+    TagDesign design = openDesign(options.designPath, err);
+    applyMarks(options, design);
+    const SheetPlan plan = sheetPlanFor(design, pageFor(options, design));
+    const PageGrid& grid = plan.grid;
+    out << plan.sizeLabel.toStdString() << "\n"
         << "TagsAcross=" << grid.TagsAcross << "\n"
         << "TagsDown=" << grid.TagsDown << "\n"
         << "SheetMarginX=" << grid.SheetMarginX << "\n"

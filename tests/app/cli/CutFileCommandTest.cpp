@@ -21,9 +21,9 @@ class CutFileCommand : public ::testing::Test {
 protected:
     int run(QStringList arguments) {
         arguments.prepend(QStringLiteral("veltmoor-tags"));
-        std::ostringstream out;
+        out_.str({});
         err_.str({});
-        return runCommandLine(arguments, out, err_);
+        return runCommandLine(arguments, out_, err_);
     }
     QString output(const char* name) const { return folder_.filePath(QLatin1String(name)); }
     QByteArray contents(const char* name) const {
@@ -32,6 +32,7 @@ protected:
     }
 
     QTemporaryDir folder_;
+    std::ostringstream out_;
     std::ostringstream err_;
 };
 
@@ -53,6 +54,12 @@ TEST_F(CutFileCommand, SvgHasATagPathForEveryTagOfTheSheet) {
     EXPECT_EQ(marked.count("<rect"), 5);
 }
 
+TEST_F(CutFileCommand, LayoutCountsFollowTheMarks) {
+    ASSERT_EQ(run({"layout", kDesign, "--printable", kPaper, "--marks", "3"}), kExitOk);
+    EXPECT_EQ(out_.str().substr(0, out_.str().find('\n')),
+              "Tag Width = 2.00 Height = 3.25 Tags Down = 2 Across = 3");
+}
+
 TEST_F(CutFileCommand, DxfHasItsThreeLayers) {
     ASSERT_EQ(run({"cutfile", kDesign, "-o", output("sheet.dxf"), "--marks", "4"}), kExitOk);
     const QByteArray dxf = contents("sheet.dxf");
@@ -66,7 +73,9 @@ TEST_F(CutFileCommand, MistakesAndBadFiles) {
     EXPECT_EQ(run({"cutfile", kDesign, "-o", output("a.svg"), "--marks", "5"}), kExitBadUsage);
     EXPECT_EQ(run({"cutfile", kDesign}), kExitBadUsage);
     EXPECT_EQ(run({"cutfile", kDesign, "-o", output("a.svg"), "--tag", "1"}), kExitBadUsage);
-    EXPECT_EQ(run({"layout", kDesign, "--marks", "3"}), kExitBadUsage);
+    EXPECT_EQ(run({"info", kDesign, "--marks", "3"}), kExitBadUsage);
+    EXPECT_EQ(run({"render", kDesign, "-o", output("a.png"), "--transparent", "--email"}),
+              kExitBadUsage);
     EXPECT_EQ(run({"cutfile", kDesign, "-o", output("a.pdf")}), kExitBadInput);
     EXPECT_NE(err_.str().find("a.pdf"), std::string::npos) << err_.str();
 }
