@@ -1,7 +1,5 @@
 #include "output/CuttingPicture.h"
 
-#include "platform/Errors.h"
-
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -69,18 +67,6 @@ TEST(TransparentTag, WrittenPngKeepsAlphaAndTwoHundredDpi) {
     EXPECT_EQ(read.dotsPerMeterY(), 7874);
     EXPECT_EQ(qAlpha(read.pixel(0, 0)), 0); // inside the ticket's corner notch
     EXPECT_EQ(qAlpha(read.pixel(200, 400)), 255);
-}
-
-TEST(TransparentTag, OnlyPngIsWrittenAndTheMessageNamesTheFile) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("tag.jpg"));
-    try {
-        writeTransparentPng(path, transparentTag(Bitmap(W, H, clWhite), kShapeStandard, {}));
-        FAIL() << "a JPEG with transparency was written";
-    } catch (const UserError& error) {
-        EXPECT_TRUE(error.message().contains(path));
-    }
-    EXPECT_FALSE(QFile::exists(path));
 }
 
 } // namespace

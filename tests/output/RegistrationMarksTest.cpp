@@ -138,14 +138,5 @@ TEST(SheetPlan, MarksAreDrawnBlackOnTheSheet) {
     EXPECT_EQ(sheet.pixelColor(square.left - 1, square.top), clWhite);
 }
 
-TEST(CuttingMarksNames, ReadAsWritten) {
-    for (const CuttingMarks marks :
-         {CuttingMarks::None, CuttingMarks::ThreeMark, CuttingMarks::FourMark}) {
-        EXPECT_EQ(cuttingMarksFromName(cuttingMarksName(marks)), marks);
-    }
-    EXPECT_EQ(cuttingMarksFromName("5"), std::nullopt);
-    EXPECT_EQ(cuttingMarksName(CuttingMarks::FourMark), "4");
-}
-
 } // namespace
 } // namespace veltmoor

@@ -60,15 +60,6 @@ TEST_F(CutFileCommand, LayoutCountsFollowTheMarks) {
               "Tag Width = 2.00 Height = 3.25 Tags Down = 2 Across = 3");
 }
 
-TEST_F(CutFileCommand, DxfHasItsThreeLayers) {
-    ASSERT_EQ(run({"cutfile", kDesign, "-o", output("sheet.dxf"), "--marks", "4"}), kExitOk);
-    const QByteArray dxf = contents("sheet.dxf");
-    EXPECT_TRUE(dxf.startsWith("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n"));
-    for (const char* layer : {"\n8\nCUT\n", "\n8\nHOLES\n", "\n8\nREGMARKS\n"}) {
-        EXPECT_TRUE(dxf.contains(layer)) << layer;
-    }
-}
-
 TEST_F(CutFileCommand, MistakesAndBadFiles) {
     EXPECT_EQ(run({"cutfile", kDesign, "-o", output("a.svg"), "--marks", "5"}), kExitBadUsage);
     EXPECT_EQ(run({"cutfile", kDesign}), kExitBadUsage);
