@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config git
-    qt6-base-dev qt6-image-formats-plugins libgl-dev
+    qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libgl-dev
     libjpeg-dev libjpeg-turbo-progs
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
@@ -13,6 +13,7 @@ packages=(
     cups printer-driver-cups-pdf
     xvfb xauth imagemagick
     desktop-file-utils shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev
+    python3-ezdxf
 )
 
 missing=()

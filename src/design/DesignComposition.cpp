@@ -33,6 +33,10 @@ TagCompositionInput compositionInputFor(const TagDesign& design, int slot,
     return input;
 }
 
+SheetPlan sheetPlanFor(const TagDesign& design, const PageMetrics& page) {
+    return planSheet(page, design.cuttingMarks, design.TagWidthDots, design.TagHeightDots);
+}
+
 ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
     const int slot = design.CurrentSlot;
     // The slot's last tag is not read by a composition; it is set aside rather than copied
@@ -48,6 +52,10 @@ ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, Pictu
     input.settings.TextBlockWidth = design.settings.TextBlockWidth;
     ComposedTag composed = DrawTagReal(input, pictures);
     if (composed.composed) {
+        // The tag alone knows nothing of the marks that may narrow the sheet's grid.
+        const SheetPlan plan = sheetPlanFor(design, page);
+        composed.grid = plan.grid;
+        composed.sizeLabel = plan.sizeLabel;
         design.Slots.at(static_cast<std::size_t>(slot)).TagImage = composed.tag;
         design.pageGrid = composed.grid;
     }
@@ -85,7 +93,7 @@ void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pi
     design.ReloadFromFiles = ReloadFlag::No;
     // The grid follows the tag size and the page alone, so it is known even when no slot
     // holds a picture.
-    design.pageGrid = computePageGrid(page, design.TagWidthDots, design.TagHeightDots);
+    design.pageGrid = sheetPlanFor(design, page).grid;
 }
 
 } // namespace veltmoor

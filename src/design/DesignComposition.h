@@ -10,6 +10,9 @@ namespace veltmoor {
 // copied with it; composeCurrentSlot leaves it out.
 TagCompositionInput compositionInputFor(const TagDesign& design, int slot, const PageMetrics& page);
 
+// The sheet's grid, marks and size label for the design's tag size and marks on the page.
+SheetPlan sheetPlanFor(const TagDesign& design, const PageMetrics& page);
+
 // Composes the design's current slot as the window does: the slot's text block is loaded
 // into the memo first, which measures the block's width again when its text differs from
 // what the memo held. Records the tag in the slot and the page grid in the design.

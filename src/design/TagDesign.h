@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/RegistrationMarks.h"
 #include "platform/Bitmap.h"
 #include "platform/TColor.h"
 #include "render/PageGrid.h"
@@ -118,6 +119,7 @@ struct TagDesign {
     int PrinterIndex = -1; // -1: the default printer
     QString PrinterName;
     bool landscape = false;
+    CuttingMarks cuttingMarks = CuttingMarks::None; // printed on the sheet for a cutting machine
 
     std::array<bool, kLastSheetSlot> SlotCheckBoxes{true, true, true, true, true,
                                                     true, true, true, true}; // CheckBox1..9

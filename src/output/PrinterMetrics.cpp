@@ -32,7 +32,8 @@ void PrinterMetrics::computeDerivedValues() {
 }
 
 PageMetrics PrinterMetrics::pageMetrics() const {
-    return PageMetrics{PageWidth, PageHeight, PixelsPerInchX, PixelsPerInchY};
+    return PageMetrics{PageWidth,     PageHeight,     PixelsPerInchX,  PixelsPerInchY,
+                       PhysicalWidth, PhysicalHeight, PhysicalOffsetX, PhysicalOffsetY};
 }
 
 QString builtInPdfPrinterName() {

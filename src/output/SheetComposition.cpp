@@ -28,6 +28,13 @@ Bitmap composeSheet(std::span<const img> slotTable, const PageGrid& grid, int Ta
     return sheet;
 }
 
+Bitmap composeSheet(std::span<const img> slotTable, const SheetPlan& plan, int TagWidthDots,
+                    int TagHeightDots) {
+    Bitmap sheet = composeSheet(slotTable, plan.grid, TagWidthDots, TagHeightDots);
+    drawRegistrationMarks(sheet, plan);
+    return sheet;
+}
+
 Bitmap renderSheetPreview(const Bitmap& sheet, int previewWidth, int previewHeight) {
     Bitmap preview(std::max(previewWidth, 0), std::max(previewHeight, 0), clAqua);
     const SheetPreviewReduction reduction =

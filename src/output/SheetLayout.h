@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/RegistrationMarks.h"
 #include "platform/Bitmap.h"
 #include "render/PageGrid.h"
 #include "render/SlotRecord.h"
@@ -48,6 +49,11 @@ std::vector<TagPlacement> placeTags(const PicturedSlots& pictured, const PageGri
 // placement. slotTable is the slot table indexed by slot number. Throws UserError when the
 // sheet would be too large to hold in memory.
 Bitmap composeSheet(std::span<const img> slotTable, const PageGrid& grid, int TagWidthDots,
+                    int TagHeightDots);
+
+// The sheet as it is printed: the tags laid on the plan's grid, then the plan's marks for a
+// cutting machine on top.
+Bitmap composeSheet(std::span<const img> slotTable, const SheetPlan& plan, int TagWidthDots,
                     int TagHeightDots);
 
 // The sheet preview shrinks by a whole factor so that the sheet fits the preview area.

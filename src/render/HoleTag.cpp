@@ -1,5 +1,7 @@
 #include "render/HoleTag.h"
 
+#include "render/TagOutline.h"
+
 namespace veltmoor {
 
 Rect HoleRect(int W, int H, const HoleSettings& hole) {
@@ -16,15 +18,7 @@ Rect HoleRect(int W, int H, const HoleSettings& hole) {
 }
 
 void HoleTag(Canvas& canvas, int W, int H, const HoleSettings& hole) {
-    if (hole.noHole) {
-        return;
-    }
-    const Rect rect = HoleRect(W, H, hole);
-    const Point topLeft{rect.left, rect.top};
-    const Point bottomRight{rect.right, rect.bottom};
-    // Two halves from opposite corners of the box close the ellipse.
-    canvas.arc(rect, topLeft, bottomRight);
-    canvas.arc(rect, bottomRight, topLeft);
+    drawOutline(canvas, holeOutline(W, H, hole));
 }
 
 } // namespace veltmoor

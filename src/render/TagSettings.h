@@ -66,12 +66,17 @@ struct TagSettings {
 
 enum class RenderMode { Single, Preview, Print };
 
-// The printable page of the current printer, in printer dots.
+// The printable page of the current printer, in printer dots, and where it lies on the
+// paper. A paper size of 0 (not known) stands for paper no larger than the printable page.
 struct PageMetrics {
     int PageWidth = 0;
     int PageHeight = 0;
     int PixelsPerInchX = 0;
     int PixelsPerInchY = 0;
+    int PhysicalWidth = 0;
+    int PhysicalHeight = 0;
+    int PhysicalOffsetX = 0;
+    int PhysicalOffsetY = 0;
     friend bool operator==(const PageMetrics&, const PageMetrics&) = default;
 };
 

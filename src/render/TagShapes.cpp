@@ -1,59 +1,21 @@
 #include "render/TagShapes.h"
 
-#include "render/ShapeKeySizes.h"
+#include "render/TagOutline.h"
 #include "render/TagSettings.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 
 namespace veltmoor {
 
 namespace {
 
-// A move to the first point, then a line to each following one. Lines leave out their end
-// point, so a closed run of points paints every corner exactly once.
-void polyline(Canvas& canvas, std::initializer_list<Point> points) {
-    bool first = true;
-    for (const Point point : points) {
-        if (first) {
-            canvas.moveTo(point.x, point.y);
-            first = false;
-        } else {
-            canvas.lineTo(point.x, point.y);
-        }
-    }
-}
-
-void arc(Canvas& canvas, int left, int top, int right, int bottom, int startX, int startY, int endX,
-         int endY) {
-    canvas.arc(Rect{left, top, right, bottom}, Point{startX, startY}, Point{endX, endY});
-}
-
-int tagWidth(Canvas& canvas) {
-    return canvas.bitmap().width();
-}
-int tagHeight(Canvas& canvas) {
-    return canvas.bitmap().height();
-}
-
-KeyholeSizes keyholeOf(Canvas& canvas) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    return keyholeSizes(W, H, canvas.bitmap().width(), canvas.bitmap().height());
-}
-
-// The top of "Curved Ends", shared with "Fan-Curved End".
-void curvedTop(Canvas& canvas, int W, int H, int e) {
-    arc(canvas, -e, 0, W + e, H - 1, W + e, 0, 2 - e, 6);
-}
-
-// The circle of "Fan-Keyhole", open at the top, shared with "Fan-Curved End".
-void keyholeCircleAtBottom(Canvas& canvas, int H, const KeyholeSizes& key) {
-    const int s = key.s;
-    const int bx = key.bx;
-    arc(canvas, bx, H - s, bx + s, H, bx + 1, H - s, bx + s - 4, H - s + 1);
+// The outline routines all draw their shape's strokes, for a tag the size of the canvas's
+// bitmap, with the caller's pen width in the colour they are given.
+void drawShapeOutline(int shapeIndex, Canvas& canvas, TColor color) {
+    canvas.pen().color = color;
+    drawOutline(canvas, tagOutline(shapeIndex, canvas.bitmap().width(), canvas.bitmap().height()));
 }
 
 // The mask plane's colours. They are ours, not the tag's background colour, so the mask
@@ -290,172 +252,49 @@ void cutShape(int shapeIndex, Canvas& tag) {
 // ---- Outlines ------------------------------------------------------------------------
 
 void StandardTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const int c = standardCornerSize(W, H);
-    canvas.pen().color = color;
-    polyline(canvas,
-             {{0, H - 1}, {W - 1, H - 1}, {W - 1, c}, {W - c, 0}, {c, 0}, {0, c}, {0, H - 1}});
+    drawShapeOutline(kShapeStandard, canvas, color);
 }
-
 void RectangleTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    canvas.pen().color = color;
-    polyline(canvas, {{0, H - 1}, {W - 1, H - 1}, {W - 1, 0}, {0, 0}, {0, H - 1}});
+    drawShapeOutline(kShapeRectangle, canvas, color);
 }
-
 void RoundedCornerTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const auto [rx, ry] = roundedCornerRadii(W, H);
-    canvas.pen().color = color;
-    arc(canvas, 0, 0, 2 * rx, 2 * ry, rx, 0, 0, ry);
-    arc(canvas, W - 2 * rx, 0, W, 2 * ry, W, ry, W - rx, 0);
-    arc(canvas, 0, H - 2 * ry, 2 * rx, H, 0, H - ry, rx, H);
-    arc(canvas, W - 2 * rx, H - 2 * ry, W, H, W - rx, H, W, H - ry);
-    polyline(canvas, {{rx, 0}, {W - rx, 0}});
-    polyline(canvas, {{W - 1, ry}, {W - 1, H - ry}});
-    polyline(canvas, {{W - rx, H - 1}, {rx, H - 1}});
-    polyline(canvas, {{0, H - ry}, {0, ry}});
+    drawShapeOutline(kShapeRoundedCorners, canvas, color);
 }
-
 void SouthwestTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const int a = southwestStepSize(W, H);
-    const int b = 2 * a;
-    canvas.pen().color = color;
-    polyline(canvas,
-             {{b, 0},         {W - b, 0},     {W - b, a},     {W - a, a},     {W - a, b},
-              {W - 1, b},     {W - 1, H - b}, {W - a, H - b}, {W - a, H - a}, {W - b, H - a},
-              {W - b, H - 1}, {b, H - 1},     {b, H - a},     {a, H - a},     {a, H - b},
-              {0, H - b},     {0, b},         {a, b},         {a, a},         {b, a},
-              {b, 0}});
+    drawShapeOutline(kShapeSouthwestern, canvas, color);
 }
-
 void TaperTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const TaperedEdge top = taperedNarrowEdge(W);
-    canvas.pen().color = color;
-    polyline(canvas, {{0, H - 1}, {W - 1, H - 1}, {top.right, 0}, {top.left, 0}, {0, H - 1}});
+    drawShapeOutline(kShapeTapered, canvas, color);
 }
-
 void CurvedEndsTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const auto [e, k] = curvedEndSizes(W, H);
-    canvas.pen().color = color;
-    curvedTop(canvas, W, H, e);
-    arc(canvas, -e, 0, W + e, H - 1, -e, H - 1, W + e, H - 1);
-    polyline(canvas, {{0, H - k - 1}, {0, k - 1}});
-    polyline(canvas, {{W - 1, H - k - 1}, {W - 1, k - 1}});
+    drawShapeOutline(kShapeCurvedEnds, canvas, color);
 }
-
 void OvalTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    canvas.pen().color = color;
-    arc(canvas, 0, 0, W - 1, H - 1, W - 1, 0, 0, H - 1);
-    arc(canvas, 0, 0, W - 1, H - 1, 0, H - 1, W - 1, 0);
+    drawShapeOutline(kShapeOvalCircle, canvas, color);
 }
-
 void BowtieTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const int e = curvedEndSizes(W, H).e;
-    canvas.pen().color = color;
-    arc(canvas, -e, 0, W + e, H - 1, W + 2 * e, 0, -2 * e, 0);
-    arc(canvas, -e, 0, W + e, H - 1, -2 * e, H - 1, W + 2 * e, H - 1);
-    arc(canvas, -W - e, 0, e, H - 1, -W - e, H - 1, -W - e, 0);
-    arc(canvas, W - e, 0, 2 * W + e, H - 1, 2 * W + e, 0, 2 * W + e, H - 1);
+    drawShapeOutline(kShapeBowTie, canvas, color);
 }
-
 void ScallopedTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const auto [c, v] = scallopSizes(W, H);
-    const auto [rx, ry] = roundedCornerRadii(W, H);
-    canvas.pen().color = color;
-    arc(canvas, 2 * c, 0, 4 * c, 2 * v, 3 * c, 0, 2 * c, v + 1);
-    arc(canvas, c, v, 3 * c, 3 * v, 2 * c, v, c, 2 * v + 1);
-    arc(canvas, 0, 2 * v, 2 * c, 4 * v, c, 2 * v, 0, 3 * v + 1);
-    polyline(canvas, {{0, 3 * v}, {0, H - ry}});
-    arc(canvas, 0, H - 2 * ry, 2 * rx, H, 0, H - ry, rx, H);
-    polyline(canvas, {{rx, H - 1}, {W - rx, H - 1}});
-    arc(canvas, W - 2 * rx, H - 2 * ry, W, H, W - rx, H, W, H - ry);
-    polyline(canvas, {{W - 1, H - ry}, {W - 1, 3 * v}});
-    arc(canvas, W - 2 * c, 2 * v, W, 4 * v, W, 3 * v, W - c, 2 * v);
-    arc(canvas, W - 3 * c, v, W - c, 3 * v, W - c, 2 * v, W - 2 * c, v);
-    arc(canvas, W - 4 * c, 0, W - 2 * c, 2 * v, W - 2 * c, v, W - 3 * c, 0);
+    drawShapeOutline(kShapeScalloped, canvas, color);
 }
-
 void TriangleTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    canvas.pen().color = color;
-    polyline(canvas, {{0, H - 1}, {W - 1, H - 1}, {W / 2, 0}, {0, H - 1}});
+    drawShapeOutline(kShapeTriangle, canvas, color);
 }
-
 void KeyHoleTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const KeyholeSizes key = keyholeOf(canvas);
-    const int s = key.s;
-    const int q = key.q;
-    const int bx = key.bx;
-    canvas.pen().color = color;
-    arc(canvas, bx, 0, bx + s, s, bx + s - 4, s + 1, bx + 1, s);
-    polyline(canvas, {{0, H - 1}, {W - 1, H - 1}, {W / 2 + q / 2 - 1, key.yq - 1}});
-    polyline(canvas, {{W / 2 - q / 2, key.yq - 1}, {0, H - 1}});
+    drawShapeOutline(kShapeKeyhole, canvas, color);
 }
-
 void FanTaperTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const TaperedEdge bottom = taperedNarrowEdge(W);
-    canvas.pen().color = color;
-    polyline(canvas, {{0, 0}, {W - 1, 0}, {bottom.right, H - 1}, {bottom.left, H - 1}, {0, 0}});
+    drawShapeOutline(kShapeFanTapered, canvas, color);
 }
-
 void FanKeyHoleTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const KeyholeSizes key = keyholeOf(canvas);
-    const int q = key.q;
-    canvas.pen().color = color;
-    keyholeCircleAtBottom(canvas, H, key);
-    polyline(canvas, {{0, 0}, {W - 1, 0}, {W / 2 + q / 2 - 1, key.yf}});
-    polyline(canvas, {{W / 2 - q / 2, key.yf}, {0, 0}});
+    drawShapeOutline(kShapeFanKeyhole, canvas, color);
 }
-
 void FanCurvedEndTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const auto [e, k] = curvedEndSizes(W, H);
-    const KeyholeSizes key = keyholeOf(canvas);
-    const int q = key.q;
-    canvas.pen().color = color;
-    curvedTop(canvas, W, H, e);
-    keyholeCircleAtBottom(canvas, H, key);
-    polyline(canvas, {{W - 1, k - 1}, {W / 2 + q / 2 - 1, key.yf}});
-    polyline(canvas, {{W / 2 - q / 2, key.yf}, {0, k - 1}});
+    drawShapeOutline(kShapeFanCurvedEnd, canvas, color);
 }
-
 void TicketTag(Canvas& canvas, TColor color) {
-    const int W = tagWidth(canvas);
-    const int H = tagHeight(canvas);
-    const int r = ticketNotchRadius(W, H);
-    canvas.pen().color = color;
-    arc(canvas, -r, -r, r, r, 0, r, r, 0);
-    arc(canvas, W - r, -r, W + r, r, W - r, 0, W, r);
-    arc(canvas, -r, H - r, r, H + r, r, H, 0, H - r);
-    arc(canvas, W - r, H - r, W + r, H + r, W, H - r, W - r, H);
-    polyline(canvas, {{r, 0}, {W - r, 0}});
-    polyline(canvas, {{W - 1, r}, {W - 1, H - r}});
-    polyline(canvas, {{W - r, H - 1}, {r, H - 1}});
-    polyline(canvas, {{0, H - r}, {0, r}});
+    drawShapeOutline(kShapeTicket, canvas, color);
 }
 
 // ---- Masks ---------------------------------------------------------------------------

@@ -103,6 +103,7 @@ void applySetupFile(TagDesign& design, const SetupFileContents& contents,
     design.CopiesUpDownPosition = file.copies;
     design.selectPrinter(printers, file.printerIndex);
     design.landscape = file.landscape;
+    design.cuttingMarks = file.cuttingMarks;
     design.setNoHole(file.noHole);
     design.setBlankSheet(file.blankSheet);
     design.setFloatingTag(file.floatingTag);

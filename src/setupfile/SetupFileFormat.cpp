@@ -66,6 +66,8 @@ QString onOff(bool checked) {
     return checked ? QStringLiteral("on") : QStringLiteral("off");
 }
 
+constexpr const char* kCuttingMarksKey = "CuttingMarks";
+
 QString settingLine(const QString& value, const char* key) {
     return value + QLatin1Char(' ') + QLatin1String(key);
 }
@@ -430,6 +432,9 @@ QStringList setupFileLines(const TagDesign& design) {
                          "ImageVerticalOffset")
           << settingLine(QString::number(design.PrintImageAdjustUpDownPosition),
                          "PrintImageAdjust");
+    if (design.cuttingMarks != CuttingMarks::None) {
+        lines << settingLine(cuttingMarksName(design.cuttingMarks), kCuttingMarksKey);
+    }
     return lines;
 }
 
@@ -445,6 +450,26 @@ QStringList setupFileTextLines(const QString& text) {
     }
     return lines;
 }
+
+namespace {
+
+// The marks line after the 36 names its key, so that whatever else may follow the settings
+// is passed over as before.
+CuttingMarks cuttingMarksSetting(const SettingLines& setting, int settingNumber) {
+    const QString& line = setting.line(settingNumber);
+    if (!line.endsWith(QLatin1Char(' ') + QLatin1String(kCuttingMarksKey))) {
+        return CuttingMarks::None;
+    }
+    const std::optional<CuttingMarks> marks = cuttingMarksFromName(setting.value(settingNumber));
+    if (!marks) {
+        setting.error(settingNumber)
+            .fail(QStringLiteral("the marks for the cutting machine \"%1\" are not none, 3 or 4.")
+                      .arg(setting.value(settingNumber)));
+    }
+    return *marks;
+}
+
+} // namespace
 
 SetupFileContents parseSetupFileLines(const QStringList& lines, const QString& fileName) {
     SetupFileContents contents;
@@ -497,6 +522,9 @@ SetupFileContents parseSetupFileLines(const QStringList& lines, const QString& f
         kImageOffsetRange.limit(setting.number(34, "horizontal picture offset"));
     s.imageVerticalOffset = kImageOffsetRange.limit(setting.number(35, "vertical picture offset"));
     s.printImageAdjust = kPrintImageAdjustRange.limit(setting.number(36, "print image adjust"));
+    if (settingCount > kSettingLineCount) {
+        s.cuttingMarks = cuttingMarksSetting(setting, kSettingLineCount + 1);
+    }
     return contents;
 }
 

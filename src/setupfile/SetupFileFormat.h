@@ -51,6 +51,8 @@ struct SetupFileSettings {
     int imageHorizontalOffset = 50;
     int imageVerticalOffset = 50;
     int printImageAdjust = 0;
+    // The optional line after the 36: files without it print no marks.
+    CuttingMarks cuttingMarks = CuttingMarks::None;
 };
 
 // A whole design file, read and checked but not yet applied to any design.
@@ -63,7 +65,8 @@ struct SetupFileContents {
 QString setupFileSlotLine(int slot, const img& record);
 
 // Every line of the design's file: a line per slot 1..9 that holds a picture, then the 36
-// setting lines.
+// setting lines, then the marks for a cutting machine when there are any (a reader that
+// knows only the 36 lines stops before it, so older programs still open the file).
 QStringList setupFileLines(const TagDesign& design);
 
 // Reads the lines of a design file. Throws UserError naming fileName, the line and what is

@@ -31,7 +31,7 @@ TEST(PrinterMetrics, SymmetricLetterMarginsAt600Dpi) {
     EXPECT_EQ(m.RightMarginMils, 250);
     EXPECT_EQ(m.BottomMargin, 150);
     EXPECT_EQ(m.PaperCenterY, 3150);
-    EXPECT_EQ(m.pageMetrics(), (PageMetrics{4800, 6300, 600, 600}));
+    EXPECT_EQ(m.pageMetrics(), (PageMetrics{4800, 6300, 600, 600, 5100, 6600, 150, 150}));
 }
 
 TEST(PrinterMetrics, UnevenMarginsShiftThePaperCentre) {

@@ -1,4 +1,5 @@
 #include "render/ShapeKeySizes.h"
+#include "render/TagOutline.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +20,15 @@ TEST(ShapeKeySizes, DefaultTag400x800) {
     EXPECT_EQ(top.left, 133);
     EXPECT_EQ(top.right, 266);
 
-    // 400 * 207 = 82800 -> 82; 800 * 147 = 117600 -> 117, so the straight sides run from
-    // row 682 (H - k - 1) up to row 116 (k - 1).
+    // 400 * 207 = 82800 -> 82; 800 * 147 = 117600 -> 117; the straight sides run from row
+    // 682 up to row 116.
     const CurvedEndSizes curve = curvedEndSizes(400, 800);
     EXPECT_EQ(curve.e, 82);
     EXPECT_EQ(curve.k, 117);
-    EXPECT_EQ(800 - curve.k - 1, 682);
-    EXPECT_EQ(curve.k - 1, 116);
+    const TagOutline curvedEnds = tagOutline(kShapeCurvedEnds, 400, 800);
+    ASSERT_EQ(curvedEnds.size(), 4U);
+    EXPECT_EQ(curvedEnds[2], OutlineStroke::lines({{0, 682}, {0, 116}}));
+    EXPECT_EQ(curvedEnds[3], OutlineStroke::lines({{399, 682}, {399, 116}}));
 
     const ScallopSizes scallop = scallopSizes(400, 800);
     EXPECT_EQ(scallop.c, 66);
@@ -38,9 +41,18 @@ TEST(ShapeKeySizes, DefaultTag400x800) {
     EXPECT_EQ(key.bx, 100);
     EXPECT_EQ(key.yq, 170);
     EXPECT_EQ(key.yf, 630);
-    // The join points of the sides: (W div 2 + q div 2 - 1, yq - 1) and (W div 2 - q div 2, ...).
-    EXPECT_EQ(400 / 2 + key.q / 2 - 1, 269);
-    EXPECT_EQ(400 / 2 - key.q / 2, 130);
+    // Keyhole: circle box (100,0,300,200), lines to (269,169) and from (130,169).
+    const TagOutline keyhole = tagOutline(kShapeKeyhole, 400, 800);
+    ASSERT_EQ(keyhole.size(), 3U);
+    EXPECT_EQ(keyhole[0].box, (Rect{100, 0, 300, 200}));
+    EXPECT_EQ(keyhole[1].points.back(), (Point{269, 169}));
+    EXPECT_EQ(keyhole[2].points.front(), (Point{130, 169}));
+    // Fan-Keyhole: circle box (100,600,300,800), lines to (269,630) and from (130,630).
+    const TagOutline fanKeyhole = tagOutline(kShapeFanKeyhole, 400, 800);
+    ASSERT_EQ(fanKeyhole.size(), 3U);
+    EXPECT_EQ(fanKeyhole[0].box, (Rect{100, 600, 300, 800}));
+    EXPECT_EQ(fanKeyhole[1].points.back(), (Point{269, 630}));
+    EXPECT_EQ(fanKeyhole[2].points.front(), (Point{130, 630}));
 
     EXPECT_EQ(ticketNotchRadius(400, 800), 50);
 }
@@ -54,8 +66,11 @@ TEST(ShapeKeySizes, SmallestTag100x100) {
     const ScallopSizes scallop = scallopSizes(100, 100);
     EXPECT_EQ(scallop.c, 16);
     EXPECT_EQ(scallop.v, 11);
-    EXPECT_EQ(3 * scallop.c, 48);
-    EXPECT_EQ(100 - 3 * scallop.c, 52);
+    // The two top arcs end at (48,0) and (52,0), leaving the top open between them.
+    const TagOutline scalloped = tagOutline(kShapeScalloped, 100, 100);
+    ASSERT_EQ(scalloped.size(), 11U);
+    EXPECT_EQ(scalloped.front().start, (Point{48, 0}));
+    EXPECT_EQ(scalloped.back().end, (Point{52, 0}));
 
     // s = 50, q = 35350 div 1000 = 35, yq = 15 div 2 + 35 = 42.
     const KeyholeSizes key = keyholeSizes(100, 100, 100, 100);
@@ -64,8 +79,12 @@ TEST(ShapeKeySizes, SmallestTag100x100) {
     EXPECT_EQ(key.bx, 25);
     EXPECT_EQ(key.yq, 42);
     EXPECT_EQ(key.yf, 58);
-    EXPECT_EQ(100 / 2 + key.q / 2 - 1, 66);
-    EXPECT_EQ(100 / 2 - key.q / 2, 33);
+    // Circle box (25,0,75,50), lines to (66,41) and from (33,41).
+    const TagOutline keyhole = tagOutline(kShapeKeyhole, 100, 100);
+    ASSERT_EQ(keyhole.size(), 3U);
+    EXPECT_EQ(keyhole[0].box, (Rect{25, 0, 75, 50}));
+    EXPECT_EQ(keyhole[1].points.back(), (Point{66, 41}));
+    EXPECT_EQ(keyhole[2].points.front(), (Point{33, 41}));
 
     EXPECT_EQ(ticketNotchRadius(100, 100), 12);
 }

@@ -1,11 +1,14 @@
 #include "app/cli/CommandLine.h"
 
 #include "ProgramVersion.h"
+#include "app/cli/CutFileCommand.h"
 #include "app/cli/DesignDescription.h"
 #include "app/cli/TintCommand.h"
 #include "app/cli/UsageError.h"
 #include "design/DesignComposition.h"
+#include "design/DesignCutFile.h"
 #include "design/TagDesign.h"
+#include "output/CuttingPicture.h"
 #include "output/ImageExport.h"
 #include "output/PrinterMetrics.h"
 #include "output/SheetLayout.h"
@@ -26,8 +29,11 @@ namespace {
 constexpr const char* kUsage =
     "Usage: veltmoor-tags [DESIGN.vmg]\n"
     "       veltmoor-tags render DESIGN.vmg -o OUT [--tag N] [--mode single|preview|print]\n"
-    "                            [--email] [--printable WxH@DPI]\n"
-    "       veltmoor-tags layout DESIGN.vmg [--printable WxH@DPI]\n"
+    "                            [--email] [--transparent] [--marks none|3|4]\n"
+    "                            [--printable WxH@DPI]\n"
+    "       veltmoor-tags cutfile DESIGN.vmg -o OUT.svg|OUT.dxf [--marks none|3|4]\n"
+    "                             [--printable WxH@DPI]\n"
+    "       veltmoor-tags layout DESIGN.vmg [--marks none|3|4] [--printable WxH@DPI]\n"
     "       veltmoor-tags info DESIGN.vmg\n"
     "       veltmoor-tags tint PICTURE --type N -o OUT.bmp | tint --list\n"
     "       veltmoor-tags --help | --version\n"
@@ -35,6 +41,8 @@ constexpr const char* kUsage =
     "Designs and prints sheets of hanging tags. Without a verb the window opens.\n"
     "\n"
     "  render   writes the sheet (or with --tag N the tag of slot N) as .bmp, .jpg or .png\n"
+    "  cutfile  writes the outlines of the sheet's tags and holes for a cutting machine,\n"
+    "           at true size on the paper (SVG or DXF, millimetres)\n"
     "  layout   prints the size label and the page grid in tag dots (1/200 inch)\n"
     "  info     prints the design as JSON\n"
     "  tint     writes the picture tinted with colouring N (0 to 19) as an 8-bit bitmap;\n"
@@ -44,8 +52,13 @@ constexpr const char* kUsage =
     "  --tag N            one tag (slot 1 to 9) instead of the sheet\n"
     "  --mode MODE        cut-line width: single (3 dots), preview (10) or print (1)\n"
     "  --email            the reduced size for e-mail (sheet 75 dpi, tag 100 dpi)\n"
-    "  --printable WxH@DPI  the printable page in printer dots, e.g. 4800x6300@600;\n"
-    "                     without it the built-in PDF printer's page is used\n";
+    "  --transparent      a .png whose outside of the tags' cut lines is transparent,\n"
+    "                     at 200 dpi, for a cutting machine that traces the picture\n"
+    "  --marks MARKS      registration marks for a cutting machine: none, 3 or 4\n"
+    "                     (overrides the design's choice)\n"
+    "  --printable WxH@DPI  the printable page in printer dots, e.g. 4800x6300@600,\n"
+    "                     taken as the whole paper; without it the built-in PDF\n"
+    "                     printer's page is used\n";
 
 struct Options {
     QString verb;
@@ -56,6 +69,8 @@ struct Options {
     bool printing = false;
     bool email = false;
     std::optional<PageMetrics> printable;
+    bool transparent = false;
+    std::optional<CuttingMarks> marks;
 };
 
 PageMetrics parsePrintable(const QString& text) {
@@ -107,6 +122,13 @@ Options parseOptions(const QStringList& arguments) {
             parseMode(optionValue(arguments, index), options);
         } else if (argument == QLatin1String("--email")) {
             options.email = true;
+        } else if (argument == QLatin1String("--transparent")) {
+            options.transparent = true;
+        } else if (argument == QLatin1String("--marks")) {
+            options.marks = cuttingMarksFromName(optionValue(arguments, index));
+            if (!options.marks) {
+                throw UsageError{"--marks takes none, 3 or 4."};
+            }
         } else if (argument == QLatin1String("--printable")) {
             options.printable = parsePrintable(optionValue(arguments, index));
         } else if (argument.startsWith(QLatin1Char('-')) || !options.designPath.isEmpty()) {
@@ -119,12 +141,23 @@ Options parseOptions(const QStringList& arguments) {
         throw UsageError{options.verb.toStdString() + " needs a design file."};
     }
     const bool renders = options.verb == QLatin1String("render");
-    if (renders && options.outputPath.isEmpty()) {
-        throw UsageError{"render needs -o OUT."};
+    const bool cuts = options.verb == QLatin1String("cutfile");
+    if ((renders || cuts) && options.outputPath.isEmpty()) {
+        throw UsageError{options.verb.toStdString() + " needs -o OUT."};
     }
-    if (!renders && (!options.outputPath.isEmpty() || options.tag || options.email ||
+    if (!renders && (options.tag || options.email || options.transparent ||
                      options.mode != RenderMode::Single)) {
-        throw UsageError{"-o, --tag, --mode and --email belong to render."};
+        throw UsageError{"--tag, --mode, --email and --transparent belong to render."};
+    }
+    if (options.transparent && options.email) {
+        throw UsageError{"--transparent writes the full 200 dpi size, so it does not go with "
+                         "--email."};
+    }
+    if (!renders && !cuts && !options.outputPath.isEmpty()) {
+        throw UsageError{"-o belongs to render and cutfile."};
+    }
+    if (options.verb == QLatin1String("info") && options.marks) {
+        throw UsageError{"--marks belongs to render, cutfile and layout."};
     }
     if (options.verb == QLatin1String("info") && options.printable) {
         throw UsageError{"--printable belongs to render and layout."};
@@ -142,6 +175,8 @@ PageMetrics pageFor(const Options& options, const TagDesign& design) {
     if (design.landscape) {
         std::swap(page.PageWidth, page.PageHeight);
         std::swap(page.PixelsPerInchX, page.PixelsPerInchY);
+        std::swap(page.PhysicalWidth, page.PhysicalHeight);
+        std::swap(page.PhysicalOffsetX, page.PhysicalOffsetY);
     }
     return page;
 }
@@ -161,9 +196,17 @@ TagDesign openDesign(const QString& path, std::ostream& err) {
     return design;
 }
 
+// The design file's marks, unless the command line chose others.
+void applyMarks(const Options& options, TagDesign& design) {
+    if (options.marks) {
+        design.cuttingMarks = *options.marks;
+    }
+}
+
 int render(const Options& options, std::ostream& err) {
     PictureCache pictures;
     TagDesign design = openDesign(options.designPath, err);
+    applyMarks(options, design);
     design.renderMode = options.mode;
     design.Printing = options.printing;
     const PageMetrics page = pageFor(options, design);
@@ -177,23 +220,42 @@ int render(const Options& options, std::ostream& err) {
                                 .arg(*options.tag)
                                 .arg(options.designPath));
         }
+        if (options.transparent) {
+            writeTransparentPng(options.outputPath, designCuttingTagPicture(design, composed.tag));
+            return kExitOk;
+        }
         exportPicture(options.outputPath, composed.tag,
                       options.email ? ExportSize::TagForEmail : ExportSize::Full);
         return kExitOk;
     }
     RefreshTessels(design, page, pictures);
-    const Bitmap sheet =
-        composeSheet(design.Slots, design.pageGrid, design.TagWidthDots, design.TagHeightDots);
+    if (options.transparent) {
+        // The machine's own program draws its marks on such a sheet.
+        const Bitmap sheet =
+            composeSheet(design.Slots, design.pageGrid, design.TagWidthDots, design.TagHeightDots);
+        writeTransparentPng(options.outputPath, designCuttingSheetPicture(design, sheet));
+        return kExitOk;
+    }
+    const Bitmap sheet = composeSheet(design.Slots, sheetPlanFor(design, page), design.TagWidthDots,
+                                      design.TagHeightDots);
     exportPicture(options.outputPath, sheet,
                   options.email ? ExportSize::SheetForEmail : ExportSize::Full);
     return kExitOk;
 }
 
+int cutfile(const Options& options, std::ostream& err) {
+    TagDesign design = openDesign(options.designPath, err);
+    applyMarks(options, design);
+    writeDesignCutFile(design, pageFor(options, design), options.designPath, options.outputPath);
+    return kExitOk;
+}
+
 int layout(const Options& options, std::ostream& out, std::ostream& err) {
-    const TagDesign design = openDesign(options.designPath, err);
-    const PageGrid grid =
-        computePageGrid(pageFor(options, design), design.TagWidthDots, design.TagHeightDots);
-    out << sizeLabelText(design.TagWidthDots, design.TagHeightDots, grid).toStdString() << "\n"
+    TagDesign design = openDesign(options.designPath, err);
+    applyMarks(options, design);
+    const SheetPlan plan = sheetPlanFor(design, pageFor(options, design));
+    const PageGrid& grid = plan.grid;
+    out << plan.sizeLabel.toStdString() << "\n"
         << "TagsAcross=" << grid.TagsAcross << "\n"
         << "TagsDown=" << grid.TagsDown << "\n"
         << "SheetMarginX=" << grid.SheetMarginX << "\n"
@@ -220,12 +282,16 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
     if (options.verb == QLatin1String("layout")) {
         return layout(options, out, err);
     }
+    if (options.verb == QLatin1String("cutfile")) {
+        return cutfile(options, err);
+    }
     return info(options, out, err);
 }
 
 bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
-           word == QLatin1String("info") || word == QLatin1String("tint");
+           word == QLatin1String("info") || word == QLatin1String("tint") ||
+           word == QLatin1String("cutfile");
 }
 
 } // namespace

@@ -1,26 +1,31 @@
+// A developer's look at every shape: each shape composed as a tag with the built-in picture
+// and all three texts, at the default size (2.00 x 4.00 in), at 1.00 x 1.00, 5.00 x 0.50 and
+// the smallest, 0.50 x 0.50, saved as PNG pictures in the folder given.
+//
+//     QT_QPA_PLATFORM=offscreen build/bench/shape_gallery /tmp/gallery
 #include "render/TagCompositor.h"
 #include "render/TagShapes.h"
 #include "render/TextBlockWidth.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 
-#include <gtest/gtest.h>
+#include <cstdio>
 
-namespace veltmoor {
-namespace {
-
-// A developer's look at every shape: with VELTMOOR_SHAPE_GALLERY naming a folder, each shape
-// is composed as a tag with the built-in picture and all three texts, at the default size
-// (2.00 x 4.00 in), at 1.00 x 1.00, 5.00 x 0.50 and the smallest, 0.50 x 0.50, and saved as
-// a PNG there for the eye. Without the variable there is nothing to look at.
-TEST(ShapeGallery, WritesEveryShapeWhenAsked) {
-    const QString folder = qEnvironmentVariable("VELTMOOR_SHAPE_GALLERY");
-    if (folder.isEmpty()) {
-        GTEST_SKIP() << "set VELTMOOR_SHAPE_GALLERY to a folder to get the pictures";
+int main(int argc, char** argv) {
+    using namespace veltmoor;
+    QGuiApplication app(argc, argv); // the texts need fonts
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: shape_gallery FOLDER\n");
+        return 2;
     }
-    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "shape_gallery: cannot create the folder %s\n", argv[1]);
+        return 1;
+    }
     TagCompositionInput input;
     input.slotNumber = 0;
     input.slot.ValueText = QStringLiteral("$4.95");
@@ -35,6 +40,7 @@ TEST(ShapeGallery, WritesEveryShapeWhenAsked) {
         int W;
         int H;
     };
+    int failures = 0;
     for (const Size size : {Size{400, 800}, Size{200, 200}, Size{1000, 100}, Size{100, 100}}) {
         for (int shape = 0; shape < static_cast<int>(tagShapes().size()); ++shape) {
             input.settings.shapeIndex = shape;
@@ -46,10 +52,11 @@ TEST(ShapeGallery, WritesEveryShapeWhenAsked) {
                                      .arg(shape, 2, 10, QLatin1Char('0'))
                                      .arg(size.W)
                                      .arg(size.H);
-            EXPECT_TRUE(composed.tag.toQImage().save(name)) << name.toStdString();
+            if (!composed.tag.toQImage().save(name)) {
+                std::fprintf(stderr, "shape_gallery: cannot write %s\n", qPrintable(name));
+                ++failures;
+            }
         }
     }
+    return failures == 0 ? 0 : 1;
 }
-
-} // namespace
-} // namespace veltmoor

@@ -1,0 +1,39 @@
+#include "design/DesignCutFile.h"
+
+#include "design/DesignComposition.h"
+#include "output/CuttingPicture.h"
+
+namespace veltmoor {
+
+namespace {
+
+std::vector<TagPlacement> sheetPlacements(const TagDesign& design, const PageGrid& grid) {
+    return placeTags(PicturedSlots::fromSlots(design.Slots), grid, design.TagWidthDots,
+                     design.TagHeightDots);
+}
+
+} // namespace
+
+CutSheet designCutSheet(const TagDesign& design, const PageMetrics& page) {
+    CutSheetInput input;
+    input.shapeIndex = design.settings.shapeIndex;
+    input.hole = design.settings.hole;
+    input.TagWidthDots = design.TagWidthDots;
+    input.TagHeightDots = design.TagHeightDots;
+    input.plan = sheetPlanFor(design, page);
+    input.placements = sheetPlacements(design, input.plan.grid);
+    input.page = page;
+    return cutSheetFor(input);
+}
+
+QImage designCuttingSheetPicture(const TagDesign& design, const Bitmap& sheet) {
+    return transparentSheet(sheet, sheetPlacements(design, design.pageGrid),
+                            design.settings.shapeIndex, design.settings.hole, design.TagWidthDots,
+                            design.TagHeightDots);
+}
+
+QImage designCuttingTagPicture(const TagDesign& design, const Bitmap& tag) {
+    return transparentTag(tag, design.settings.shapeIndex, design.settings.hole);
+}
+
+} // namespace veltmoor

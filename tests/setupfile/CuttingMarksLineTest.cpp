@@ -1,0 +1,52 @@
+#include "platform/Errors.h"
+#include "setupfile/SetupFileFormat.h"
+
+#include <gtest/gtest.h>
+
+namespace veltmoor {
+namespace {
+
+// A design with no picture: its file is the 36 setting lines alone, so the marks line, when
+// there is one, is line 37.
+QStringList linesWithMarks(CuttingMarks marks) {
+    TagDesign design = TagDesign::atFirstActivation();
+    design.cuttingMarks = marks;
+    return setupFileLines(design);
+}
+
+TEST(CuttingMarksLine, WrittenAfterTheThirtySixOnlyWhenMarksAreOn) {
+    const QStringList none = linesWithMarks(CuttingMarks::None);
+    ASSERT_EQ(none.size(), kSettingLineCount);
+    EXPECT_EQ(none.last(), "0 PrintImageAdjust");
+
+    const QStringList four = linesWithMarks(CuttingMarks::FourMark);
+    ASSERT_EQ(four.size(), kSettingLineCount + 1);
+    EXPECT_EQ(four.mid(0, kSettingLineCount), none); // the 36 lines stay as they were
+    EXPECT_EQ(four.last(), "4 CuttingMarks");
+}
+
+TEST(CuttingMarksLine, ReadBackAndOlderFilesReadAsNone) {
+    for (const CuttingMarks marks :
+         {CuttingMarks::None, CuttingMarks::ThreeMark, CuttingMarks::FourMark}) {
+        EXPECT_EQ(parseSetupFileLines(linesWithMarks(marks), "d.vmg").settings.cuttingMarks, marks);
+    }
+    // Whatever else follows the 36 lines is passed over as before.
+    QStringList other = linesWithMarks(CuttingMarks::None);
+    other << "something else";
+    EXPECT_EQ(parseSetupFileLines(other, "d.vmg").settings.cuttingMarks, CuttingMarks::None);
+}
+
+TEST(CuttingMarksLine, BadValueNamesTheFileAndLine) {
+    QStringList lines = linesWithMarks(CuttingMarks::None);
+    lines << "7 CuttingMarks";
+    try {
+        parseSetupFileLines(lines, "sheet.vmg");
+        FAIL() << "marks 7 were accepted";
+    } catch (const UserError& error) {
+        EXPECT_EQ(error.message(), "sheet.vmg, line 37: the marks for the cutting machine \"7\" "
+                                   "are not none, 3 or 4.");
+    }
+}
+
+} // namespace
+} // namespace veltmoor
