@@ -2,6 +2,8 @@
 
 #include "ProgramVersion.h"
 #include "app/cli/DesignDescription.h"
+#include "app/cli/PrintCommand.h"
+#include "app/cli/PrintersCommand.h"
 #include "design/DesignComposition.h"
 #include "design/TagDesign.h"
 #include "output/ImageExport.h"
@@ -27,6 +29,8 @@ constexpr const char* kUsage =
     "                            [--email] [--printable WxH@DPI]\n"
     "       veltmoor-tags layout DESIGN.vmg [--printable WxH@DPI]\n"
     "       veltmoor-tags info DESIGN.vmg\n"
+    "       veltmoor-tags printers\n"
+    "       veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]\n"
     "       veltmoor-tags --help | --version\n"
     "\n"
     "Designs and prints sheets of hanging tags. Without a verb the window opens.\n"
@@ -34,6 +38,10 @@ constexpr const char* kUsage =
     "  render   writes the sheet (or with --tag N the tag of slot N) as .bmp, .jpg or .png\n"
     "  layout   prints the size label and the page grid in tag dots (1/200 inch)\n"
     "  info     prints the design as JSON\n"
+    "  printers lists the printers, the default one marked, with paper and resolution\n"
+    "  print    prints the sheet as \"Print Page\" does: on the design's printer (or\n"
+    "           NAME), in the design's number of copies (or N, 1 to 4); --pdf writes\n"
+    "           the PDF of the built-in PDF printer instead\n"
     "\n"
     "  -o OUT             the picture to write; its extension picks the format\n"
     "  --tag N            one tag (slot 1 to 9) instead of the sheet\n"
@@ -41,11 +49,6 @@ constexpr const char* kUsage =
     "  --email            the reduced size for e-mail (sheet 75 dpi, tag 100 dpi)\n"
     "  --printable WxH@DPI  the printable page in printer dots, e.g. 4800x6300@600;\n"
     "                     without it the built-in PDF printer's page is used\n";
-
-// A usage mistake: reported with the usage text and exit status 2.
-struct UsageError {
-    std::string message;
-};
 
 struct Options {
     QString verb;
@@ -216,6 +219,12 @@ int info(const Options& options, std::ostream& out, std::ostream& err) {
 }
 
 int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.value(1) == QLatin1String("printers")) {
+        return runPrintersCommand(arguments, out);
+    }
+    if (arguments.value(1) == QLatin1String("print")) {
+        return runPrintCommand(arguments, out, err);
+    }
     const Options options = parseOptions(arguments);
     if (options.verb == QLatin1String("render")) {
         return render(options, err);
@@ -228,7 +237,8 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
 
 bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
-           word == QLatin1String("info");
+           word == QLatin1String("info") || word == QLatin1String("printers") ||
+           word == QLatin1String("print");
 }
 
 } // namespace

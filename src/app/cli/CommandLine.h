@@ -3,10 +3,16 @@
 #include <QStringList>
 
 #include <iosfwd>
+#include <string>
 
 namespace veltmoor {
 
 enum ExitStatus : int { kExitOk = 0, kExitBadInput = 1, kExitBadUsage = 2 };
+
+// A usage mistake: reported with the usage text and exit status 2.
+struct UsageError {
+    std::string message;
+};
 
 // Runs a command-line verb; returns the process exit status. Output and errors go to
 // the given streams so tests can read them.
