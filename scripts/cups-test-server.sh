@@ -70,6 +70,7 @@ start_server() {
     cat >"$dir/cupsd.conf" <<EOF
 Listen $dir/cups.sock
 LogLevel warn
+DirtyCleanInterval 0
 WebInterface No
 DefaultAuthType None
 <Location />
