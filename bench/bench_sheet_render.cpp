@@ -1,12 +1,15 @@
 // A sheet of nine different 12-megapixel photos, 2.00 x 4.00 inch tags on a Letter page at
 // 600 dpi, from the start of `veltmoor-tags render` to the written BMP, against (a) djpeg
-// decoding the nine photos at full size and (b) ImageMagick's montage laying them on a page
-// of the same pixel size. Each runs as its own process; the peak memory of the render is
-// reported as a counter (kilobytes).
+// decoding the nine photos at full size, (b) ImageMagick's montage laying them on a page
+// of the same pixel size and (c) `veltmoor-tags print` of the same sheet ("Print Page") to
+// a cups-pdf printer, from the start to the job accepted by CUPS. Each runs as its own
+// process; the peak memory of the render is reported as a counter (kilobytes), and the
+// printed PDF's size against the sheet written as PNG.
 #include "SyntheticPhoto.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,6 +20,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -169,6 +173,82 @@ void MontageNinePhotos(benchmark::State& state) {
     state.counters["peak_kB"] = static_cast<double>(peak);
 }
 BENCHMARK(MontageNinePhotos)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+// A private CUPS server with a Letter, 600 dpi cups-pdf printer (margins 0.25, 0.375, 0.25
+// and 0.5 in: a printable area of 4800 x 6075 dots), as the printing tests use.
+struct BenchPrinter {
+    QString folder = QStringLiteral("/tmp/veltmoor-cups-bench");
+    QString queue = QStringLiteral("VeltmoorBench_margins");
+    bool started = false;
+
+    BenchPrinter() {
+        started = runChild({VELTMOOR_SOURCE_DIR "/scripts/cups-test-server.sh", "start",
+                            folder.toStdString(), "VeltmoorBench"})
+                      .status == 0;
+        qputenv("CUPS_SERVER", (folder + QStringLiteral("/cups.sock")).toLocal8Bit());
+    }
+    ~BenchPrinter() {
+        runChild({VELTMOOR_SOURCE_DIR "/scripts/cups-test-server.sh", "stop", folder.toStdString(),
+                  "VeltmoorBench"});
+    }
+
+    // The newest PDF cups-pdf wrote, once it is whole; its size in bytes.
+    qint64 lastPdfSize() const {
+        const QDir out(folder + QStringLiteral("/out/") + queue);
+        for (int wait = 0; wait < 300; ++wait) {
+            const QFileInfoList pdfs =
+                out.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+            if (!pdfs.isEmpty() &&
+                runChild({"pdfinfo", pdfs.first().filePath().toStdString()}).status == 0) {
+                return pdfs.first().size();
+            }
+            usleep(100000);
+        }
+        return 0;
+    }
+};
+
+void PrintSheetOfNinePhotos(benchmark::State& state) {
+    const SheetFolder& folder = sheetFolder();
+    static BenchPrinter printer;
+    if (!printer.started) {
+        state.SkipWithError("the CUPS test server did not start (run as root)");
+        return;
+    }
+    for (auto _ : state) {
+        if (runChild({VELTMOOR_CLI_PATH, "print", folder.design.toStdString(), "--printer",
+                      printer.queue.toStdString()})
+                .status != 0) {
+            state.SkipWithError("veltmoor-tags print failed");
+            return;
+        }
+    }
+    const qint64 pdfBytes = printer.lastPdfSize();
+    const QString png = folder.output("sheet.png");
+    runChild({VELTMOOR_CLI_PATH, "render", folder.design.toStdString(), "-o", png.toStdString(),
+              "--printable", "4800x6075@600"});
+    const qint64 pngBytes = QFileInfo(png).size();
+    state.counters["pdf_kB"] = static_cast<double>(pdfBytes) / 1024;
+    state.counters["png_kB"] = static_cast<double>(pngBytes) / 1024;
+    state.counters["pdf_per_png"] =
+        pngBytes > 0 ? static_cast<double>(pdfBytes) / static_cast<double>(pngBytes) : 0;
+}
+BENCHMARK(PrintSheetOfNinePhotos)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The render of the same sheet the printer's page makes.
+void RenderSheetForThePrintersPage(benchmark::State& state) {
+    const SheetFolder& folder = sheetFolder();
+    for (auto _ : state) {
+        if (runChild({VELTMOOR_CLI_PATH, "render", folder.design.toStdString(), "-o",
+                      folder.output("printer-sheet.bmp").toStdString(), "--printable",
+                      "4800x6075@600"})
+                .status != 0) {
+            state.SkipWithError("veltmoor-tags render failed");
+            return;
+        }
+    }
+}
+BENCHMARK(RenderSheetForThePrintersPage)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fontconfig fonts-liberation
-    cups printer-driver-cups-pdf
+    cups printer-driver-cups-pdf libcups2-dev poppler-utils
     xvfb xauth imagemagick
     desktop-file-utils shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev
     python3-ezdxf

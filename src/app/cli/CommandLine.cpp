@@ -3,6 +3,8 @@
 #include "ProgramVersion.h"
 #include "app/cli/CutFileCommand.h"
 #include "app/cli/DesignDescription.h"
+#include "app/cli/PrintCommand.h"
+#include "app/cli/PrintersCommand.h"
 #include "app/cli/TintCommand.h"
 #include "app/cli/UsageError.h"
 #include "design/DesignComposition.h"
@@ -36,6 +38,8 @@ constexpr const char* kUsage =
     "       veltmoor-tags layout DESIGN.vmg [--marks none|3|4] [--printable WxH@DPI]\n"
     "       veltmoor-tags info DESIGN.vmg\n"
     "       veltmoor-tags tint PICTURE --type N -o OUT.bmp | tint --list\n"
+    "       veltmoor-tags printers\n"
+    "       veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]\n"
     "       veltmoor-tags --help | --version\n"
     "\n"
     "Designs and prints sheets of hanging tags. Without a verb the window opens.\n"
@@ -47,6 +51,10 @@ constexpr const char* kUsage =
     "  info     prints the design as JSON\n"
     "  tint     writes the picture tinted with colouring N (0 to 19) as an 8-bit bitmap;\n"
     "           --list prints the colourings\n"
+    "  printers lists the printers, the default one marked, with paper and resolution\n"
+    "  print    prints the sheet as \"Print Page\" does: on the design's printer (or\n"
+    "           NAME), in the design's number of copies (or N, 1 to 4); --pdf writes\n"
+    "           the PDF of the built-in PDF printer instead\n"
     "\n"
     "  -o OUT             the picture to write; its extension picks the format\n"
     "  --tag N            one tag (slot 1 to 9) instead of the sheet\n"
@@ -275,6 +283,12 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
     if (arguments.value(1) == QLatin1String("tint")) {
         return runTintCommand(arguments, out);
     }
+    if (arguments.value(1) == QLatin1String("printers")) {
+        return runPrintersCommand(arguments, out);
+    }
+    if (arguments.value(1) == QLatin1String("print")) {
+        return runPrintCommand(arguments, out, err);
+    }
     const Options options = parseOptions(arguments);
     if (options.verb == QLatin1String("render")) {
         return render(options, err);
@@ -291,7 +305,8 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
 bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
            word == QLatin1String("info") || word == QLatin1String("tint") ||
-           word == QLatin1String("cutfile");
+           word == QLatin1String("cutfile") || word == QLatin1String("printers") ||
+           word == QLatin1String("print");
 }
 
 } // namespace

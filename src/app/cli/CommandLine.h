@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/cli/UsageError.h"
+
 #include <QStringList>
 
 #include <iosfwd>
+#include <string>
 
 namespace veltmoor {
 

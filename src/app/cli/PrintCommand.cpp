@@ -1,0 +1,127 @@
+#include "app/cli/PrintCommand.h"
+
+#include "app/cli/CommandLine.h"
+#include "design/DesignComposition.h"
+#include "output/SheetLayout.h"
+#include "platform/Errors.h"
+#include "printing/SheetPrinter.h"
+#include "setupfile/SetupFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <optional>
+#include <ostream>
+
+namespace veltmoor {
+
+namespace {
+
+struct PrintOptions {
+    QString designPath;
+    std::optional<QString> printer;
+    std::optional<int> copies;
+    QString pdfPath;
+};
+
+int parseCopies(const QString& text) {
+    bool ok = false;
+    const int copies = text.toInt(&ok);
+    if (!ok || copies < 1 || copies > 4) {
+        throw UsageError{"--copies takes a number from 1 to 4."};
+    }
+    return copies;
+}
+
+PrintOptions parsePrintOptions(const QStringList& arguments) {
+    PrintOptions options;
+    const auto valueAfter = [&](int& index) {
+        if (index + 1 >= arguments.size()) {
+            throw UsageError{arguments.at(index).toStdString() + " needs a value."};
+        }
+        return arguments.at(++index);
+    };
+    for (int index = 2; index < arguments.size(); ++index) {
+        const QString& argument = arguments.at(index);
+        if (argument == QLatin1String("--printer")) {
+            options.printer = valueAfter(index);
+        } else if (argument == QLatin1String("--copies")) {
+            options.copies = parseCopies(valueAfter(index));
+        } else if (argument == QLatin1String("--pdf")) {
+            options.pdfPath = valueAfter(index);
+        } else if (argument.startsWith(QLatin1Char('-')) || !options.designPath.isEmpty()) {
+            throw UsageError{"unexpected argument \"" + argument.toStdString() + "\"."};
+        } else {
+            options.designPath = argument;
+        }
+    }
+    if (options.designPath.isEmpty()) {
+        throw UsageError{"print needs a design file."};
+    }
+    if (options.printer && !options.pdfPath.isEmpty()) {
+        throw UsageError{"--printer and --pdf exclude each other: --pdf prints on the built-in "
+                         "PDF printer."};
+    }
+    return options;
+}
+
+PrinterSelection selectionFor(const PrintOptions& options, const TagDesign& design) {
+    PrinterSelection selection = PrinterSelection::of(design);
+    if (options.printer) {
+        selection.printerName = *options.printer;
+    }
+    if (!options.pdfPath.isEmpty()) {
+        selection.printerName = builtInPdfPrinterName();
+    }
+    if (printsToPdfFile(selection) && options.pdfPath.isEmpty()) {
+        throw UserError(QStringLiteral("No printer is installed (or the printing system is not "
+                                       "running), so the sheet of %1 can only be written as a "
+                                       "PDF file: name it with --pdf OUT.pdf.")
+                            .arg(options.designPath));
+    }
+    return selection;
+}
+
+} // namespace
+
+int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    const PrintOptions options = parsePrintOptions(arguments);
+
+    // The design as the window has it after opening the file: its printer index picks from
+    // the printers installed now.
+    PictureCache pictures;
+    TagDesign design = TagDesign::atFirstActivation();
+    OpenSetupFileOptions openOptions;
+    openOptions.printers = printerListFor(listPrinters());
+    openOptions.pictureOptions = PictureReadOptions{1, 1};
+    openOptions.pictures = &pictures;
+    const QString problems =
+        openSetupFile(options.designPath, design, openOptions).pictureProblemMessage();
+    if (!problems.isEmpty()) {
+        err << "veltmoor-tags: " << problems.toStdString() << "\n";
+    }
+
+    const PrinterSelection selection = selectionFor(options, design);
+    const PrinterMetrics metrics = ReadPrinterMetrics(selection);
+    design.renderMode = RenderMode::Print;
+    design.Printing = true;
+    RefreshTessels(design, metrics.pageMetrics(), pictures);
+    Bitmap sheet =
+        composeSheet(design.Slots, design.pageGrid, design.TagWidthDots, design.TagHeightDots);
+
+    PrintRequest request;
+    request.printer = selection;
+    request.copies = options.copies.value_or(design.CopiesUpDownPosition);
+    request.pdfPath = options.pdfPath;
+    request.documentName = QFileInfo(options.designPath).completeBaseName();
+    const PrintResult printed = PrintSheet(sheet, request);
+    if (printed.jobNumber > 0) {
+        out << "Sent to \"" << printed.printerName.toStdString() << "\" as job "
+            << printed.jobNumber << ".\n";
+    } else {
+        out << "Wrote " << QDir::toNativeSeparators(options.pdfPath).toStdString() << ".\n";
+    }
+    return kExitOk;
+}
+
+} // namespace veltmoor

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+#include <iosfwd>
+
+namespace veltmoor {
+
+// `veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]`: composes
+// the sheet as "Print Page" does and prints it through the same code, or writes the PDF the
+// built-in PDF printer writes.
+int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
+
+} // namespace veltmoor

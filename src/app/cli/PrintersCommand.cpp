@@ -1,0 +1,30 @@
+#include "app/cli/PrintersCommand.h"
+
+#include "app/cli/CommandLine.h"
+#include "printing/SheetPrinter.h"
+
+#include <ostream>
+
+namespace veltmoor {
+
+int runPrintersCommand(const QStringList& arguments, std::ostream& out) {
+    if (arguments.size() > 2) {
+        throw UsageError{"printers takes no arguments."};
+    }
+    for (const PrinterDescription& printer : listPrinters()) {
+        QString line = QStringLiteral("%1\t%2\t%3 dpi")
+                           .arg(printer.name, printer.paper)
+                           .arg(printer.resolution);
+        if (printer.isDefault) {
+            line += QStringLiteral("\tdefault");
+        }
+        if (printer.builtIn) {
+            line += QStringLiteral("\tbuilt in: no printer is installed, printing writes a PDF "
+                                   "file");
+        }
+        out << line.toStdString() << "\n";
+    }
+    return kExitOk;
+}
+
+} // namespace veltmoor

@@ -1,0 +1,108 @@
+#include "printing/CupsClient.h"
+
+#include "platform/Errors.h"
+
+#include <cups/cups.h>
+
+#include <memory>
+
+namespace veltmoor {
+
+namespace {
+
+struct DestinationDeleter {
+    void operator()(cups_dest_t* destination) const { cupsFreeDests(1, destination); }
+};
+using Destination = std::unique_ptr<cups_dest_t, DestinationDeleter>;
+
+struct DestinationInfoDeleter {
+    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+};
+
+struct ConnectionDeleter {
+    void operator()(http_t* connection) const { httpClose(connection); }
+};
+
+// A printer may be named with an instance ("Office/draft"); the printing system knows the
+// queue by the part before the slash.
+QByteArray queueName(const QString& printerName) {
+    return printerName.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+}
+
+Destination findDestination(const QString& printerName) {
+    const QByteArray name = printerName.toLocal8Bit();
+    return Destination(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr));
+}
+
+bool serverAnswers() {
+    const std::unique_ptr<http_t, ConnectionDeleter> connection(httpConnect2(
+        cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr));
+    return connection != nullptr;
+}
+
+QString lastCupsError() {
+    QString reason = QString::fromUtf8(cupsLastErrorString()).trimmed();
+    while (reason.endsWith(QLatin1Char('.'))) {
+        reason.chop(1);
+    }
+    return reason.isEmpty() ? QStringLiteral("the printing system gave no reason") : reason;
+}
+
+} // namespace
+
+int driverDefaultResolution(const QString& printerName) {
+    const Destination destination = findDestination(printerName);
+    if (!destination) {
+        return 0;
+    }
+    const std::unique_ptr<cups_dinfo_t, DestinationInfoDeleter> info(
+        cupsCopyDestInfo(CUPS_HTTP_DEFAULT, destination.get()));
+    if (!info) {
+        return 0;
+    }
+    ipp_attribute_t* resolution =
+        cupsFindDestDefault(CUPS_HTTP_DEFAULT, destination.get(), info.get(), "printer-resolution");
+    if (resolution == nullptr || ippGetValueTag(resolution) != IPP_TAG_RESOLUTION) {
+        return 0;
+    }
+    int down = 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    const int across = ippGetResolution(resolution, 0, &down, &units);
+    // Dots per centimetre: 2.54 centimetres to the inch, rounded.
+    return units == IPP_RES_PER_CM ? (across * 254 + 50) / 100 : across;
+}
+
+void requirePrinterReachable(const QString& printerName) {
+    if (findDestination(printerName)) {
+        return;
+    }
+    if (!serverAnswers()) {
+        throw UserError(QStringLiteral("The printer \"%1\" cannot be reached: the printing "
+                                       "system (CUPS) is not running.")
+                            .arg(printerName));
+    }
+    throw UserError(
+        QStringLiteral("The printer \"%1\" is not installed on this computer.").arg(printerName));
+}
+
+int submitPrintJob(const QString& printerName, const QString& pdfPath, const QString& title,
+                   const JobOptions& options) {
+    cups_option_t* cupsOptions = nullptr;
+    int optionCount = 0;
+    for (const auto& [name, value] : options) {
+        optionCount = cupsAddOption(name.constData(), value.constData(), optionCount, &cupsOptions);
+    }
+    const QByteArray file = pdfPath.toLocal8Bit();
+    const QByteArray jobTitle = title.toUtf8();
+    const int job =
+        cupsPrintFile2(CUPS_HTTP_DEFAULT, queueName(printerName).constData(), file.constData(),
+                       jobTitle.constData(), optionCount, cupsOptions);
+    cupsFreeOptions(optionCount, cupsOptions);
+    if (job <= 0) {
+        throw UserError(QStringLiteral("The printer \"%1\" did not accept the job: %2.")
+                            .arg(printerName, lastCupsError()));
+    }
+    return job;
+}
+
+} // namespace veltmoor

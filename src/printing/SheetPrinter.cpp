@@ -1,0 +1,275 @@
+#include "printing/SheetPrinter.h"
+
+#include "output/BandedPrinting.h"
+#include "output/PrinterPage.h"
+#include "platform/Errors.h"
+#include "platform/PictureFile.h"
+#include "platform/WorkingFolder.h"
+#include "printing/CupsClient.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+namespace veltmoor {
+
+namespace {
+
+constexpr int kFewestCopies = 1;
+constexpr int kMostCopies = 4;
+const QString kLastSheetName = QStringLiteral("~~page.bmp");
+const QString kCreator = QStringLiteral("Veltmoor Tags Print");
+
+PaperChoice builtInPaper() {
+    return paperForLocale(QLocale::system());
+}
+
+// The system's default printer; the first one listed when the system names none.
+QString defaultPrinterName(const QStringList& installed) {
+    const QString named = QPrinterInfo::defaultPrinterName();
+    if (installed.contains(named)) {
+        return named;
+    }
+    return installed.value(0);
+}
+
+// The printer the selection prints on; the built-in PDF printer's name when that is it.
+QString resolvedPrinterName(const PrinterSelection& selection) {
+    if (!selection.printerName.isEmpty()) {
+        return selection.printerName;
+    }
+    const QString fallback = defaultPrinterName(QPrinterInfo::availablePrinterNames());
+    return fallback.isEmpty() ? builtInPdfPrinterName() : fallback;
+}
+
+QPrinterInfo installedPrinter(const QString& name) {
+    requirePrinterReachable(name);
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) {
+        throw UserError(
+            QStringLiteral("The printer \"%1\" is not installed on this computer.").arg(name));
+    }
+    return info;
+}
+
+// The paper under the driver's own name: that name carries the driver's unprintable margins,
+// where the same size under another name would come without them.
+QPageSize driverPageSize(const QPrinterInfo& info, const QString& paper) {
+    const QString key = paper.isEmpty() ? info.defaultPageSize().key() : paper;
+    for (const QPageSize& size : info.supportedPageSizes()) {
+        if (size.key() == key) {
+            return size;
+        }
+    }
+    if (!paper.isEmpty()) {
+        throw UserError(QStringLiteral("The printer \"%1\" has no paper called \"%2\".")
+                            .arg(info.printerName(), paper));
+    }
+    return info.defaultPageSize();
+}
+
+// Sets the printer up for the selection and returns the page it then prints. The order
+// matters: the resolution first, as Qt works the page out in dots from it; the driver's
+// paper set explicitly, as a new printer starts on A4 whatever the driver's default; the
+// margins read upright, as Qt does not turn them for landscape.
+DriverPage setUpPrinter(QPrinter& printer, const QPrinterInfo& info,
+                        const PrinterSelection& selection) {
+    DriverPage page;
+    page.printerName = info.printerName();
+    page.resolution = driverDefaultResolution(page.printerName);
+    printer.setResolution(page.resolution > 0 ? page.resolution : kFallbackPrinterResolution);
+    page.pageSize = driverPageSize(info, selection.paper);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageSize(page.pageSize);
+    QPageLayout upright = printer.pageLayout();
+    upright.setUnits(QPageLayout::Point);
+    page.portraitMinimumMargins = upright.minimumMargins();
+    page.landscape = selection.landscape;
+    page.color = info.defaultColorMode() != QPrinter::GrayScale;
+    // The painter draws on the whole paper; the sheet is placed by the metrics.
+    printer.setFullPage(true);
+    printer.setPageOrientation(selection.landscape ? QPageLayout::Landscape
+                                                   : QPageLayout::Portrait);
+    return page;
+}
+
+PrinterMetrics builtInPrinterMetrics(bool landscape) {
+    const PrinterMetrics upright = builtInPdfPrinterMetrics(builtInPaper());
+    return landscape ? turnedToLandscape(upright) : upright;
+}
+
+bool endsAsWholePdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16) {
+        return false;
+    }
+    file.seek(file.size() - 16);
+    return file.readAll().contains("%%EOF");
+}
+
+// Draws the sheet into the printer's spool file. A document that fails part-way is
+// abandoned: the file is never handed to the printing system.
+void drawSheetForPrinter(QPrinter& printer, const Bitmap& sheet, const PrinterMetrics& metrics,
+                         const QString& spoolFile) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        throw UserError(QStringLiteral("The sheet cannot be prepared for the printer \"%1\": the "
+                                       "temporary file %2 cannot be written.")
+                            .arg(metrics.PrinterName, QDir::toNativeSeparators(spoolFile)));
+    }
+    // Without this the tags would reach the printer JPEG-compressed.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    try {
+        PrintBitmapBanded(painter, sheet, metrics);
+    } catch (...) {
+        printer.abort();
+        painter.end();
+        throw;
+    }
+    painter.end();
+    if (!endsAsWholePdf(spoolFile)) {
+        throw UserError(QStringLiteral("The sheet cannot be prepared for the printer \"%1\": the "
+                                       "temporary file %2 could not be written whole.")
+                            .arg(metrics.PrinterName, QDir::toNativeSeparators(spoolFile)));
+    }
+}
+
+JobOptions jobOptions(const DriverPage& page, int copies) {
+    JobOptions options{
+        {"media", page.pageSize.key().toUtf8()},
+        {"copies", QByteArray::number(copies)},
+        // The page is drawn at the paper's true size; the printing system must not shrink
+        // it to fit the printable area.
+        {"print-scaling", "none"},
+        {"fit-to-page", "false"},
+    };
+    if (page.landscape) {
+        options.emplace_back("orientation-requested", "4");
+    }
+    return options;
+}
+
+PrintResult printOnPrinter(const QString& printerName, const Bitmap& sheet,
+                           const PrintRequest& request) {
+    const QPrinterInfo info = installedPrinter(printerName);
+    QPrinter printer(info, QPrinter::HighResolution);
+    const DriverPage page = setUpPrinter(printer, info, request.printer);
+    const PrinterMetrics metrics = printerMetricsFor(page);
+
+    const QTemporaryDir spool;
+    if (!spool.isValid()) {
+        throw UserError(QStringLiteral("The sheet cannot be prepared for the printer \"%1\": no "
+                                       "temporary folder can be made (%2).")
+                            .arg(printerName, spool.errorString()));
+    }
+    // No ".pdf" ending: that would swap the printer's own engine for Qt's plain PDF one.
+    const QString spoolFile = spool.filePath(QStringLiteral("sheet"));
+    printer.setOutputFileName(spoolFile);
+    printer.setDocName(request.documentName);
+    printer.setCreator(kCreator);
+    drawSheetForPrinter(printer, sheet, metrics, spoolFile);
+
+    PrintResult result;
+    result.printerName = printerName;
+    result.jobNumber = submitPrintJob(printerName, spoolFile, request.documentName,
+                                      jobOptions(page, request.copies));
+    return result;
+}
+
+PrintResult printToPdfFile(const Bitmap& sheet, const PrintRequest& request) {
+    if (request.pdfPath.isEmpty()) {
+        throw UserError(QStringLiteral("No printer is installed, and no PDF file was named for the "
+                                       "built-in PDF printer to write."));
+    }
+    writeBuiltInPdf(request.pdfPath, sheet, builtInPrinterMetrics(request.printer.landscape),
+                    builtInPaper(), request.printer.landscape, request.copies,
+                    request.documentName);
+    PrintResult result;
+    result.printerName = builtInPdfPrinterName();
+    return result;
+}
+
+} // namespace
+
+std::vector<PrinterDescription> listPrinters() {
+    std::vector<PrinterDescription> printers;
+    const QList<QPrinterInfo> installed = QPrinterInfo::availablePrinters();
+    const QString defaultName = defaultPrinterName(QPrinterInfo::availablePrinterNames());
+    for (const QPrinterInfo& info : installed) {
+        PrinterDescription printer;
+        printer.name = info.printerName();
+        printer.paper = info.defaultPageSize().key();
+        const int resolution = driverDefaultResolution(printer.name);
+        printer.resolution = resolution > 0 ? resolution : kFallbackPrinterResolution;
+        printer.isDefault = printer.name == defaultName;
+        printers.push_back(printer);
+    }
+    if (printers.empty()) {
+        PrinterDescription builtIn;
+        builtIn.name = builtInPdfPrinterName();
+        builtIn.paper = builtInPdfPageSize(builtInPaper()).key();
+        builtIn.resolution = kBuiltInPdfResolution;
+        builtIn.isDefault = true;
+        builtIn.builtIn = true;
+        printers.push_back(builtIn);
+    }
+    return printers;
+}
+
+PrinterList printerListFor(const std::vector<PrinterDescription>& printers) {
+    PrinterList list;
+    for (const PrinterDescription& printer : printers) {
+        if (printer.builtIn) {
+            continue;
+        }
+        if (printer.isDefault) {
+            list.defaultIndex = static_cast<int>(list.names.size());
+        }
+        list.names << printer.name;
+    }
+    return list;
+}
+
+PrinterSelection PrinterSelection::of(const TagDesign& design) {
+    PrinterSelection selection;
+    selection.printerName = design.PrinterName;
+    selection.landscape = design.landscape;
+    return selection;
+}
+
+bool printsToPdfFile(const PrinterSelection& selection) {
+    return resolvedPrinterName(selection) == builtInPdfPrinterName();
+}
+
+PrinterMetrics ReadPrinterMetrics(const PrinterSelection& selection) {
+    const QString name = resolvedPrinterName(selection);
+    if (name == builtInPdfPrinterName()) {
+        return builtInPrinterMetrics(selection.landscape);
+    }
+    const QPrinterInfo info = installedPrinter(name);
+    QPrinter printer(info, QPrinter::HighResolution);
+    return printerMetricsFor(setUpPrinter(printer, info, selection));
+}
+
+PrintResult PrintSheet(Bitmap& SheetBitmap, const PrintRequest& request) {
+    if (request.copies < kFewestCopies || request.copies > kMostCopies) {
+        throw UserError(QStringLiteral("The number of copies must be between %1 and %2, not %3.")
+                            .arg(kFewestCopies)
+                            .arg(kMostCopies)
+                            .arg(request.copies));
+    }
+    // The last sheet sent is kept; when it cannot be kept, nothing is printed.
+    writeBmp24(QDir(ensureWorkingFolder()).filePath(kLastSheetName), SheetBitmap);
+    const QString printerName = resolvedPrinterName(request.printer);
+    const PrintResult result = printerName == builtInPdfPrinterName()
+                                   ? printToPdfFile(SheetBitmap, request)
+                                   : printOnPrinter(printerName, SheetBitmap, request);
+    SheetBitmap = Bitmap(SheetBitmap.width(), SheetBitmap.height(), clWhite);
+    return result;
+}
+
+} // namespace veltmoor

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "design/TagDesign.h"
+#include "output/PrinterMetrics.h"
+#include "platform/Bitmap.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace veltmoor {
+
+// One printer as the printer list shows it.
+struct PrinterDescription {
+    QString name;
+    QString paper;      // the driver's default paper, by the driver's own name ("Letter")
+    int resolution = 0; // dots per inch it prints at
+    bool isDefault = false;
+    bool builtIn = false; // the built-in PDF printer, which writes a PDF file
+};
+
+// The printers of this computer in the order the printing system lists them. When none is
+// installed, or the printing system is not running, the built-in PDF printer alone, as the
+// default.
+std::vector<PrinterDescription> listPrinters();
+
+// The list a design chooses its printer from: the installed printers and the default one
+// (no names and index -1 when only the built-in PDF printer is there).
+PrinterList printerListFor(const std::vector<PrinterDescription>& printers);
+
+// Which printer, paper and orientation a sheet is printed on.
+struct PrinterSelection {
+    // Empty: the default printer (the built-in PDF printer when none is installed);
+    // builtInPdfPrinterName(): the built-in PDF printer whatever is installed.
+    QString printerName;
+    QString paper; // the driver's name for the paper; empty: the driver's default
+    bool landscape = false;
+
+    static PrinterSelection of(const TagDesign& design);
+};
+
+// Whether the selection prints on the built-in PDF printer, which needs a file name.
+bool printsToPdfFile(const PrinterSelection& selection);
+
+// The geometry of the selected printer's page in device dots at the driver's default
+// resolution (600 when it lists none). Throws UserError naming the printer when it cannot
+// be reached.
+PrinterMetrics ReadPrinterMetrics(const PrinterSelection& selection);
+
+struct PrintRequest {
+    PrinterSelection printer;
+    int copies = 1;       // 1 to 4, one job with this copy count
+    QString pdfPath;      // the file the built-in PDF printer writes (required for it)
+    QString documentName; // the job's title
+};
+
+struct PrintResult {
+    QString printerName;
+    int jobNumber = 0; // the printing system's job; 0 for the built-in PDF printer
+};
+
+// The print step of "Print Page": saves the sheet as "~~page.bmp" in the working folder,
+// prints it at its true size on the selected printer as one job of the asked copy count
+// (or writes the built-in printer's PDF), and blanks the sheet. A printing system that
+// refuses the job, a vanished printer or an unwritable file throw UserError naming the
+// printer or file; nothing half-drawn is ever handed to the printer, and the sheet is then
+// left as it was.
+PrintResult PrintSheet(Bitmap& SheetBitmap, const PrintRequest& request);
+
+} // namespace veltmoor

@@ -1,0 +1,130 @@
+// `veltmoor-tags printers` and `veltmoor-tags print` as a user runs them, against the test
+// printing system and against one that is not running.
+#include "printing/PrintedPaper.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace veltmoor {
+namespace {
+
+using namespace veltmoor::test;
+
+struct CommandRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class PrintCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+            << "the test printing system is not set up";
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    CommandRun run(const QStringList& arguments, const QString& cupsServer = QString()) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("VELTMOOR_WORKING_FOLDER"), folder.path());
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        if (!cupsServer.isEmpty()) {
+            environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
+        }
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VELTMOOR_CLI_PATH), arguments);
+        process.waitForFinished(120000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QString design() const { return QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/two-tags.vmg"); }
+
+    // A server socket nobody listens on: the printing system is stopped.
+    QString stoppedServer() const { return folder.filePath(QStringLiteral("stopped.sock")); }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(PrintCommand, PrintsTheDesignAsOneJobOnThePrintersPaper) {
+    const CommandRun printed =
+        run({QStringLiteral("print"), design(), QStringLiteral("--printer"), marginsQueue(),
+             QStringLiteral("--copies"), QStringLiteral("2")});
+    ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
+    const QRegularExpressionMatch sent =
+        QRegularExpression(QStringLiteral("^Sent to \"(.+)\" as job (\\d+)\\.\n$"))
+            .match(printed.out);
+    ASSERT_TRUE(sent.hasMatch()) << printed.out.toStdString();
+    EXPECT_EQ(sent.captured(1), marginsQueue());
+    const int job = sent.captured(2).toInt();
+    const QString pdf = waitForJobPdf(marginsQueue(), job);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_TRUE(pageSize(pdf).contains(QLatin1String("(letter)")));
+    EXPECT_EQ(controlFileCopies(job), 2);
+    // The design asks for landscape: the printable area of 6075 x 4800 dots at 600 dpi makes
+    // a sheet of 2025 x 1600 pixels, printed at 200 pixels per inch in 32 strips of 50 rows.
+    const QString images =
+        runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).value_or(QString());
+    EXPECT_EQ(images.count(QRegularExpression(QStringLiteral("image +2025 +50 .* 200 +200 "))), 32)
+        << images.toStdString();
+}
+
+TEST_F(PrintCommand, ListsPrintersOneALineWithTheDefaultMarked) {
+    const CommandRun listed = run({QStringLiteral("printers")});
+    ASSERT_EQ(listed.status, 0) << listed.err.toStdString();
+    EXPECT_TRUE(listed.out.contains(testQueue() + QStringLiteral("\tA4\t300 dpi\tdefault\n")))
+        << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.contains(marginsQueue() + QStringLiteral("\tLetter\t600 dpi\n")))
+        << listed.out.toStdString();
+}
+
+TEST_F(PrintCommand, WithoutAPrintingSystemTheBuiltInPdfPrinterIsTheDefault) {
+    const CommandRun listed = run({QStringLiteral("printers")}, stoppedServer());
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_TRUE(listed.out.startsWith(QStringLiteral("PDF file\tA4\t600 dpi\tdefault\t")))
+        << listed.out.toStdString();
+    EXPECT_EQ(listed.out.count('\n'), 1);
+
+    const CommandRun refused = run({QStringLiteral("print"), design()}, stoppedServer());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(QLatin1String("--pdf"))) << refused.err.toStdString();
+
+    const CommandRun unreachable =
+        run({QStringLiteral("print"), design(), QStringLiteral("--printer"), testQueue()},
+            stoppedServer());
+    EXPECT_EQ(unreachable.status, 1);
+    EXPECT_TRUE(unreachable.err.endsWith(QStringLiteral("veltmoor-tags: The printer \"%1\" cannot "
+                                                        "be reached: the printing system (CUPS) "
+                                                        "is not running.\n")
+                                             .arg(testQueue())))
+        << unreachable.err.toStdString();
+}
+
+TEST_F(PrintCommand, WritesTheBuiltInPrintersPdfWholeOrNotAtAll) {
+    const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+    const CommandRun written =
+        run({QStringLiteral("print"), design(), QStringLiteral("--pdf"), pdf});
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    // The C locale measures in metric: the built-in printer's paper is A4.
+    EXPECT_TRUE(pageSize(pdf).contains(QLatin1String("(A4)"))) << pageSize(pdf).toStdString();
+
+    const QString unwritable = folder.filePath(QStringLiteral("missing/sheet.pdf"));
+    const CommandRun refused =
+        run({QStringLiteral("print"), design(), QStringLiteral("--pdf"), unwritable});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.endsWith(QStringLiteral("veltmoor-tags: The PDF file %1 cannot be "
+                                                    "written: No such file or directory.\n")
+                                         .arg(unwritable)))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+} // namespace
+} // namespace veltmoor
