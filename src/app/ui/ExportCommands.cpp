@@ -10,6 +10,7 @@
 #include <QMenu>
 
 #include <array>
+#include <functional>
 
 namespace veltmoor {
 
@@ -88,6 +89,23 @@ std::optional<QString> askExportFileName(Prompts& prompts, const ExportItem& ite
     return chosen;
 }
 
+// Asks for the file name; given one, composes the picture and writes it with the window
+// locked and the hourglass up, both undone however the export ends. False when the user
+// cancelled.
+bool exportComposed(TForm1& window, Prompts& prompts, QString& folder, const ExportItem& item,
+                    const QString& cancelMessage, const std::function<const Bitmap&()>& compose) {
+    const std::optional<QString> path = askExportFileName(prompts, item, folder);
+    if (!path) {
+        prompts.message(cancelMessage);
+        return false;
+    }
+    window.DisableControls();
+    const ScopeExit unlock([&window] { window.EnableControls(); });
+    const BusyCursor busy;
+    exportPicture(*path, compose(), item.size);
+    return true;
+}
+
 } // namespace
 
 void TForm1::buildExportItems() {
@@ -101,35 +119,26 @@ void TForm1::buildExportItems() {
 }
 
 void TForm1::SaveSheetImageBestItemClick(const QAction* sender) {
-    const ExportItem& item = exportItemFor(*this, sender, Exported::Sheet);
-    const std::optional<QString> path = askExportFileName(prompts_, item, exportFolder_);
-    if (!path) {
-        prompts_.message(QStringLiteral("Image not saved. No name entered for image."));
-        return;
-    }
-    DisableControls();
-    const ScopeExit unlock([this] { EnableControls(); });
-    const BusyCursor busy;
-    // The render mode stays as it is, the screen's: the sheet carries its cut line.
-    PrintPreview();
-    exportPicture(*path, SheetBitmap_, item.size);
+    exportComposed(*this, prompts_, exportFolder_, exportItemFor(*this, sender, Exported::Sheet),
+                   QStringLiteral("Image not saved. No name entered for image."),
+                   [this]() -> const Bitmap& {
+                       // The render mode stays as it is, the screen's: the sheet carries its
+                       // cut line.
+                       PrintPreview();
+                       return SheetBitmap_;
+                   });
 }
 
 void TForm1::SaveSingleTesselImageBestItemClick(const QAction* sender) {
-    const ExportItem& item = exportItemFor(*this, sender, Exported::Tag);
-    const std::optional<QString> path = askExportFileName(prompts_, item, exportFolder_);
-    if (!path) {
-        prompts_.message(QStringLiteral("Image not saved."));
-        return;
+    const bool exported =
+        exportComposed(*this, prompts_, exportFolder_, exportItemFor(*this, sender, Exported::Tag),
+                       QStringLiteral("Image not saved."), [this]() -> const Bitmap& {
+                           DrawTagReal();
+                           return LastTagBitmap_;
+                       });
+    if (exported) {
+        DrawTag(design_.CurrentSlot);
     }
-    {
-        DisableControls();
-        const ScopeExit unlock([this] { EnableControls(); });
-        const BusyCursor busy;
-        DrawTagReal();
-        exportPicture(*path, LastTagBitmap_, item.size);
-    }
-    DrawTag(design_.CurrentSlot);
 }
 
 // The six "Save ... Image ..." items of "File".
