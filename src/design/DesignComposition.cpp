@@ -78,6 +78,15 @@ void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pi
     prefetchSlotPictures(design, page, pictures, kFirstSheetSlot, kLastSheetSlot);
     const int current = design.CurrentSlot;
     const ReloadFlag reload = design.ReloadFromFiles;
+    // Each slot's text block passes through the memo on its way to the tag. The memo keeps
+    // the current slot's text: leaving it later writes its text into the checked slots.
+    const QString memoText = design.TextBlockMemoText;
+    const int memoWidth = design.settings.TextBlockWidth;
+    const auto restore = [&] {
+        design.CurrentSlot = current;
+        design.TextBlockMemoText = memoText;
+        design.settings.TextBlockWidth = memoWidth;
+    };
     design.ReloadFromFiles = ReloadFlag::Yes;
     try {
         for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
@@ -85,11 +94,11 @@ void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pi
             composeCurrentSlot(design, page, pictures);
         }
     } catch (...) {
-        design.CurrentSlot = current;
+        restore();
         design.ReloadFromFiles = reload;
         throw;
     }
-    design.CurrentSlot = current;
+    restore();
     design.ReloadFromFiles = ReloadFlag::No;
     // The grid follows the tag size and the page alone, so it is known even when no slot
     // holds a picture.

@@ -26,8 +26,8 @@ void prefetchSlotPictures(const TagDesign& design, const PageMetrics& page, Pict
                           int firstSlot, int lastSlot);
 
 // Recomposes the sheet's slots 1 to 9 in a row from their stored pictures, each into its
-// own TagImage; the current slot is restored afterwards. The pictures are decoded first,
-// together.
+// own TagImage; the current slot and the memo's text block are as they were afterwards.
+// The pictures are decoded first, together.
 void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pictures);
 
 } // namespace veltmoor

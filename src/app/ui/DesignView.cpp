@@ -36,6 +36,7 @@ void TForm1::DrawTagReal() {
         !QFileInfo::exists(design_.Slots[static_cast<std::size_t>(slot)].FileName)) {
         return;
     }
+    forgetSheet();
     const BusyCursor busy;
     const ComposedTag composed =
         composeCurrentSlot(design_, printerMetrics_.pageMetrics(), pictures_);

@@ -159,8 +159,9 @@ void TForm1::SlotImageMouseMove(int slot) {
 }
 
 void TForm1::setSheetCommandsEnabled(bool enabled) {
-    // Remembered for the sheet commands; their buttons stay disabled until they exist.
     sheetCommandsWanted_ = enabled;
+    PreviewButton->setEnabled(enabled);
+    PrintButton->setEnabled(enabled && printCommandsConnected_);
 }
 
 // Which slots an edit reaches, and the picture boxes with their mirrors and menus.

@@ -94,6 +94,7 @@ void TForm1::buildWindow() {
     StatusBar1->setParent(client);
     StatusBar1->setGeometry(0, 466, kClientWidth, kClientHeight - 466);
     buildMenus();
+    buildSheetOutput();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -162,6 +163,7 @@ void TForm1::connectHandlers() {
     connectNumericFieldHandlers();
     connectTextHandlers();
     connectFileHandlers();
+    connectSheetOutputHandlers();
 }
 
 } // namespace veltmoor

@@ -238,6 +238,49 @@ public:
     QAction* MinimizeMenu = nullptr;
     QTimer* Timer1 = nullptr;
 
+    // --- The sheet: the "Preview" page, the sheet commands and the picture exports. ---
+    void PreviewButtonClick();
+    void PreviewTesselButtonClick();
+    // Composes the sheet of slots 1 to 9 into SheetBitmap and shows it reduced on the
+    // "Preview" page, the window locked meanwhile. Throws when a tag cannot be composed;
+    // the window is unlocked again either way.
+    void PrintPreview();
+    // Lock and unlock the window around long work. They do not count: the first
+    // EnableControls unlocks everything.
+    void DisableControls();
+    void EnableControls();
+    // The sending menu item tells which of the three exports each one makes.
+    void SaveSheetImageBestItemClick(const QAction* sender);
+    void SaveSingleTesselImageBestItemClick(const QAction* sender);
+    // The composed sheet: from PrintPreview until the next tag render, empty otherwise.
+    const Bitmap& SheetBitmap() const { return SheetBitmap_; }
+
+    QWidget* PreviewTabSheet = nullptr;
+    PictureBox* PreviewImage = nullptr;
+    QAction* SaveSheetImageBestItem = nullptr;
+    QAction* SaveSingleTesselImageBestItem = nullptr;
+    QAction* SaveSheetImageGoodItem = nullptr;
+    QAction* SaveSingleTesselImageGoodItem = nullptr;
+    QAction* SaveSheetImageforEmailItem = nullptr;
+    QAction* SaveSingleTesselImageforEmailItem = nullptr;
+
+private:
+    void buildSheetOutput(); // the "Preview" page and the export items of "File"
+    QWidget* buildPreviewPage();
+    void buildExportItems();
+    void connectSheetOutputHandlers();
+    void connectSheetCommands();
+    void connectExportCommands();
+    // Every tag render makes the composed sheet out of date: it goes, and so does its page.
+    void forgetSheet();
+    // A pending redraw runs now, so that it cannot hide a preview composed after it.
+    void redrawIfPending();
+
+    // "Print Page" and "Printer Setup" are offered once printing is connected to them.
+    bool printCommandsConnected_ = false;
+    Bitmap SheetBitmap_;
+    QString exportFolder_; // where the last picture was exported
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;

@@ -10,6 +10,8 @@ constexpr int kClientWidth = 754;
 constexpr int kClientHeight = 491;
 constexpr int kPreviewSize = 350;
 constexpr int kBoxSize = 100;
+constexpr int kSheetPreviewWidth = 583;
+constexpr int kSheetPreviewHeight = 389;
 
 inline const QString kMirrorHint = QStringLiteral(
     "Image for Tag %1, right click for popup menu. Popup menu has choices to open, show, "

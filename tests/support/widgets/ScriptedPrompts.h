@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <variant>
 
 namespace veltmoor::testing {
@@ -32,9 +33,10 @@ public:
         asked << QStringLiteral("openFile: ") + title;
         return take<QString>();
     }
-    std::optional<QString> saveFile(const QString& title, const QString&, const QString&,
-                                    const QString&) override {
+    std::optional<QString> saveFile(const QString& title, const QString& filter,
+                                    const QString& defaultSuffix, const QString&) override {
         asked << QStringLiteral("saveFile: ") + title;
+        saveDialogs << QStringList{title, filter, defaultSuffix};
         return take<QString>();
     }
     std::optional<TColor> chooseColor(TColor initial) override {
@@ -45,7 +47,12 @@ public:
         asked << QStringLiteral("chooseFont: %1 %2").arg(initial.name).arg(initial.sizePoints);
         return take<Font>();
     }
-    void message(const QString& text, const QString&) override { messages << text; }
+    void message(const QString& text, const QString&) override {
+        messages << text;
+        if (onMessage) {
+            onMessage(text);
+        }
+    }
     bool askYesNo(const QString& text, const QString& caption) override {
         asked << QStringLiteral("askYesNo: ") + caption + QStringLiteral(": ") + text;
         return take<bool>().value_or(false);
@@ -56,6 +63,9 @@ public:
     QStringList asked;
     QStringList messages;
     QStringList unanswered;
+    // Runs while a message is up, to look at the window the user sees behind it.
+    std::function<void(const QString&)> onMessage;
+    QList<QStringList> saveDialogs; // title, filter and default suffix of each save dialog
 
 private:
     template <class T> std::optional<T> take() {

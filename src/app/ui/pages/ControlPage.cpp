@@ -68,11 +68,11 @@ QWidget* TForm1::buildControlPage() {
     setHint(PreviewTesselButton,
             QStringLiteral("Will display the tag for each image selected, this allows one to "
                            "reveiw the options selected to see that they work with all images."));
-    // Printing and the sheet commands come with the sheet output; until they do, the
-    // buttons stay disabled rather than pretend.
+    // "Preview Sheet" waits for the first tag's picture; printing and its set-up wait until
+    // printing is connected to them, rather than pretend.
     for (QPushButton* button :
          {PrinterSetupButton, PreviewButton, PrintButton, PreviewTesselButton}) {
-        button->setEnabled(false);
+        button->setEnabled(button == PreviewTesselButton);
         layout->addWidget(button);
     }
     layout->addStretch(1);

@@ -1,0 +1,158 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/BusyCursor.h"
+#include "app/ui/Prompts.h"
+#include "app/ui/ScopeExit.h"
+#include "output/ImageExport.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+
+#include <array>
+#include <functional>
+
+namespace veltmoor {
+
+namespace {
+
+enum class Exported { Sheet, Tag };
+
+// One item of "File" that saves the sheet or the current tag as a picture, and the dialog
+// it asks for the file name with. The Best captions end with a blank, as they always have.
+struct ExportItem {
+    QAction* TForm1::*item;
+    const char* name;
+    const char* caption;
+    Exported what;
+    const char* title;
+    const char* filter;
+    const char* defaultSuffix;
+    ExportSize size;
+};
+
+// The dialogs offer PNG besides the format each item is named for: lossless, and smaller
+// than a bitmap. The file name's ending picks the format written.
+constexpr const char* kBitmapFilter = "Bitmaps (*.bmp);;PNG (*.png)";
+constexpr const char* kJpgFilter = "Jpg (*.jpg);;PNG (*.png)";
+
+// In the order of the menu.
+const std::array<ExportItem, 6> kExportItems{{
+    {&TForm1::SaveSheetImageBestItem, "SaveSheetImageBestItem", "Save Sheet Image Best ",
+     Exported::Sheet, "File name to save sheet of tags, as a bitmap.", kBitmapFilter, "bmp",
+     ExportSize::Full},
+    {&TForm1::SaveSingleTesselImageBestItem, "SaveSingleTesselImageBestItem",
+     "Save Single Tag Image Best ", Exported::Tag, "File name to save single tag, as a bitmap.",
+     kBitmapFilter, "bmp", ExportSize::Full},
+    {&TForm1::SaveSheetImageGoodItem, "SaveSheetImageGoodItem", "Save Sheet Image Good",
+     Exported::Sheet, "File name to save sheet of tags, as a jpg.", kJpgFilter, "jpg",
+     ExportSize::Full},
+    {&TForm1::SaveSingleTesselImageGoodItem, "SaveSingleTesselImageGoodItem",
+     "Save Single Tag Image Good", Exported::Tag, "File name to save single tag, as a jpg.",
+     kJpgFilter, "jpg", ExportSize::Full},
+    {&TForm1::SaveSheetImageforEmailItem, "SaveSheetImageforEmailItem",
+     "Save Sheet Image for Email", Exported::Sheet,
+     "File name to save sheet of tags, as a small jpg, to email", kJpgFilter, "jpg",
+     ExportSize::SheetForEmail},
+    {&TForm1::SaveSingleTesselImageforEmailItem, "SaveSingleTesselImageforEmailItem",
+     "Save Single Tag Image for Email", Exported::Tag,
+     "File name to save single tag, as a small jpg, to email", kJpgFilter, "jpg",
+     ExportSize::TagForEmail},
+}};
+
+// The export the sending item stands for; an unknown sender gets the full-size bitmap.
+const ExportItem& exportItemFor(const TForm1& window, const QAction* sender, Exported what) {
+    const ExportItem* best = nullptr;
+    for (const ExportItem& item : kExportItems) {
+        if (item.what != what) {
+            continue;
+        }
+        if (window.*item.item == sender) {
+            return item;
+        }
+        if (best == nullptr) {
+            best = &item;
+        }
+    }
+    return *best;
+}
+
+// The dialog opens where the last picture went.
+std::optional<QString> askExportFileName(Prompts& prompts, const ExportItem& item,
+                                         QString& folder) {
+    std::optional<QString> chosen =
+        prompts.saveFile(QString::fromLatin1(item.title), QString::fromLatin1(item.filter),
+                         QString::fromLatin1(item.defaultSuffix), folder);
+    if (chosen) {
+        folder = QFileInfo(*chosen).absolutePath();
+    }
+    return chosen;
+}
+
+// Asks for the file name; given one, composes the picture and writes it with the window
+// locked and the hourglass up, both undone however the export ends. False when the user
+// cancelled.
+bool exportComposed(TForm1& window, Prompts& prompts, QString& folder, const ExportItem& item,
+                    const QString& cancelMessage, const std::function<const Bitmap&()>& compose) {
+    const std::optional<QString> path = askExportFileName(prompts, item, folder);
+    if (!path) {
+        prompts.message(cancelMessage);
+        return false;
+    }
+    window.DisableControls();
+    const ScopeExit unlock([&window] { window.EnableControls(); });
+    const BusyCursor busy;
+    exportPicture(*path, compose(), item.size);
+    return true;
+}
+
+} // namespace
+
+void TForm1::buildExportItems() {
+    for (const ExportItem& item : kExportItems) {
+        QAction* action = new QAction(QString::fromLatin1(item.caption), FileMenu);
+        action->setObjectName(QString::fromLatin1(item.name));
+        FileMenu->insertAction(ExitItem, action);
+        this->*item.item = action;
+    }
+    FileMenu->insertSeparator(ExitItem);
+}
+
+void TForm1::SaveSheetImageBestItemClick(const QAction* sender) {
+    exportComposed(*this, prompts_, exportFolder_, exportItemFor(*this, sender, Exported::Sheet),
+                   QStringLiteral("Image not saved. No name entered for image."),
+                   [this]() -> const Bitmap& {
+                       // The render mode stays as it is, the screen's: the sheet carries its
+                       // cut line.
+                       PrintPreview();
+                       return SheetBitmap_;
+                   });
+}
+
+void TForm1::SaveSingleTesselImageBestItemClick(const QAction* sender) {
+    const bool exported =
+        exportComposed(*this, prompts_, exportFolder_, exportItemFor(*this, sender, Exported::Tag),
+                       QStringLiteral("Image not saved."), [this]() -> const Bitmap& {
+                           DrawTagReal();
+                           return LastTagBitmap_;
+                       });
+    if (exported) {
+        DrawTag(design_.CurrentSlot);
+    }
+}
+
+// The six "Save ... Image ..." items of "File".
+void TForm1::connectExportCommands() {
+    for (const ExportItem& item : kExportItems) {
+        QAction* action = this->*item.item;
+        if (item.what == Exported::Sheet) {
+            on(action, &QAction::triggered,
+               [this, action] { SaveSheetImageBestItemClick(action); });
+        } else {
+            on(action, &QAction::triggered,
+               [this, action] { SaveSingleTesselImageBestItemClick(action); });
+        }
+    }
+}
+
+} // namespace veltmoor
