@@ -95,6 +95,7 @@ struct CompanionWindows {
         floatingTag->setCloseRequested(
             [&window] { window.FloatingTagCheckBox->setChecked(false); });
         help = new veltmoor::THelpForm(&window);
+        help->setCloseRequested([&window] { window.HelpCheckBox->setChecked(false); });
     }
 };
 
