@@ -83,7 +83,14 @@ void TForm1::OpenDesignFile(const QString& path) {
     const OpenSetupFileResult opened = openSetupFile(path, design_, options);
 
     if (!designPagesShown()) {
+        // Opened from the welcome page (or at start): the design pages come as "Continue"
+        // brings them, with the sheet's first tag in view instead of the sample.
         showDesignPages();
+        showEditingPages();
+        design_.CurrentSlot = kFirstSheetSlot;
+        if (services_.showFloatingTag && design_.FloatingTagCheckBox) {
+            services_.showFloatingTag();
+        }
     }
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         if (auto& thumbnail = thumbnails.at(static_cast<std::size_t>(slot))) {

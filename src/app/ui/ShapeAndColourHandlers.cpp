@@ -13,20 +13,22 @@ namespace veltmoor {
 
 using namespace window;
 
-void TForm1::TypeOfPageRadioGroupClick() {
-    {
-        const QSignalBlocker blockOne(PageControl1);
-        const QSignalBlocker blockTwo(PageControl2);
-        setPageVisible(PageControl2, TextTabSheet, true);
-        setPageVisible(PageControl2, AdvancedTabSheet, true);
-        for (QWidget* page : {StandardTabSheet, Text2TabSheet, Images01to15TabSheet}) {
-            setPageVisible(PageControl1, page, true);
-        }
+void TForm1::showEditingPages() {
+    const QSignalBlocker blockOne(PageControl1);
+    const QSignalBlocker blockTwo(PageControl2);
+    setPageVisible(PageControl2, TextTabSheet, true);
+    setPageVisible(PageControl2, AdvancedTabSheet, true);
+    for (QWidget* page : {StandardTabSheet, Text2TabSheet, Images01to15TabSheet}) {
+        setPageVisible(PageControl1, page, true);
     }
     GroupBox1->show();
     for (PictureBox* mirror : {BImage, cImage, DImage}) {
         mirror->show();
     }
+}
+
+void TForm1::TypeOfPageRadioGroupClick() {
+    showEditingPages();
     if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, StandardTabSheet);
     }

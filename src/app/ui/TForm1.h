@@ -364,6 +364,8 @@ private:
     // The design pages as "Continue" shows them, without asking for a picture.
     void showDesignPages();
     bool designPagesShown() const;
+    // The pages and boxes the shape choice shows for editing.
+    void showEditingPages();
     void showSlotThumbnail(int slot);
     PictureBox* mirrorOf(int slot) const;
 

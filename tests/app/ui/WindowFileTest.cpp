@@ -69,6 +69,24 @@ TEST(WindowFileTest, ASavedDesignComesBackWholeAfterEverythingChanged) {
     EXPECT_FALSE(h.w().DrawTimer().isPending()); // the one redraw has happened
 }
 
+TEST(WindowFileTest, ADesignOpenedFromTheWelcomePageShowsItsFirstTag) {
+    FileHarness h;
+    const QString file = h.path(QStringLiteral("sheet.vmg"));
+    h.save(file);
+    WindowHarness fresh;
+    fresh.window->show();
+    fresh.w().OpenDesignFile(file);
+    fresh.settle();
+    EXPECT_EQ(fresh.design().CurrentSlot, 1);
+    EXPECT_TRUE(fresh.w().PageControl1->isTabVisible(
+        fresh.w().PageControl1->indexOf(fresh.w().Images01to15TabSheet)));
+    EXPECT_TRUE(fresh.w().PageControl2->isTabVisible(
+        fresh.w().PageControl2->indexOf(fresh.w().AdvancedTabSheet)));
+    EXPECT_FALSE(fresh.w().PageControl1->isTabVisible(
+        fresh.w().PageControl1->indexOf(fresh.w().AboutTabSheet)));
+    EXPECT_EQ(fresh.w().LastTagBitmap().width(), 400); // tag 1's size, not the 350 sample
+}
+
 TEST(WindowFileTest, CancelledDialogsSayNothingWasDone) {
     FileHarness h;
     const QByteArray before = h.designBytes();
