@@ -90,5 +90,3 @@ void StretchDraw4000x3000To1000x750(benchmark::State& state) {
 BENCHMARK(StretchDraw4000x3000To1000x750)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

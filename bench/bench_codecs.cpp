@@ -204,5 +204,3 @@ void BM_DecodeSheetBmp24(benchmark::State& state) {
 BENCHMARK(BM_DecodeSheetBmp24)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -83,5 +83,3 @@ void BM_PrintStrips(benchmark::State& state) {
 BENCHMARK(BM_PrintStrips)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();
