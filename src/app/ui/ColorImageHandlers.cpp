@@ -37,6 +37,8 @@ void TForm1::ColorImageItemClick() {
         setActivePage(PageControl1, ColorImageTabSheet);
     }
     ColoringBitmap_.reset();
+    // A preview of an earlier visit must not stand for a picture that cannot be read now.
+    ColorBitMapImage->clearPicture(clWhite);
     design_.CurrentSlot = slot;
     SetValues();
     DrawTimer_->cancel();
@@ -52,8 +54,6 @@ void TForm1::TypeRadioGroupClick() {
         // Outside the page a choice only records the type for the next visit.
         return;
     }
-    // An old preview must not stand for a picture that could not be read.
-    ColorBitMapImage->clearPicture(clWhite);
     if (!ColoringBitmap_) {
         const img& record = design_.Slots[static_cast<std::size_t>(design_.CurrentSlot)];
         ColoringBitmap_ = pictures_.picture(record.SourceFileName, 0, 0);
