@@ -94,6 +94,8 @@ struct CompanionWindows {
         floatingTag = new veltmoor::TFloatingTagForm(&window);
         floatingTag->setCloseRequested(
             [&window] { window.FloatingTagCheckBox->setChecked(false); });
+        floatingTag->setPickPoint(
+            [&window](int x, int y, veltmoor::TColor color) { window.PickPoint(x, y, color); });
         help = new veltmoor::THelpForm(&window);
         help->setCloseRequested([&window] { window.HelpCheckBox->setChecked(false); });
     }

@@ -113,6 +113,7 @@ void TForm1::showDesignInControls() {
     ValueRadioGroup->setItemIndex(settings.valuePlace);
     EdgeRadioGroup->setItemIndex(settings.edgePlace);
     Text1RadioGroup->setItemIndex(settings.textBlockAlignment);
+    TypeRadioGroup->setItemIndex(design_.ColoringTypeChoice);
     NoHoleCheckBox->setChecked(settings.hole.noHole);
     BlankCheckBox->setChecked(settings.blankSheet);
     FloatingTagCheckBox->setChecked(design_.FloatingTagCheckBox);

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace veltmoor {
 
 namespace {
@@ -60,6 +62,18 @@ void PictureBox::setOverlayText(const QString& text, const QFont& font, int top,
     overlayTop_ = top;
     overlayColor_ = toQColor(color);
     update();
+}
+
+TColor PictureBox::colorAt(QPoint position) const {
+    QColor shown = background_;
+    if (!picture_.isNull() && target_.contains(position)) {
+        // The pixel of the picture that is stretched over this point.
+        const int x = (position.x() - target_.left()) * picture_.width() / target_.width();
+        const int y = (position.y() - target_.top()) * picture_.height() / target_.height();
+        shown = picture_.pixelColor(std::min(x, picture_.width() - 1),
+                                    std::min(y, picture_.height() - 1));
+    }
+    return rgbColor(shown.red(), shown.green(), shown.blue());
 }
 
 QImage PictureBox::rendered() const {
@@ -130,6 +144,7 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->position().toPoint());
     if (event->button() == Qt::LeftButton) {
         leftPressed_ = true;
     } else if (event->button() == Qt::RightButton) {

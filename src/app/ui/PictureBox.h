@@ -34,6 +34,10 @@ public:
 
     void setOverlayText(const QString& text, const QFont& font, int top, TColor color = clBlack);
 
+    // The colour shown at a point of the box: the picture's own pixel under it, or the
+    // background outside the picture.
+    TColor colorAt(QPoint position) const;
+
     const QImage& picture() const { return picture_; }
     QRect target() const { return target_; }
     QString overlayText() const { return overlayText_; }
@@ -46,6 +50,8 @@ public:
 signals:
     void mouseMoved(QPoint position);
     void clicked(QPoint position);
+    // Any mouse button went down.
+    void pressed(QPoint position);
     void rightClicked(QPoint globalPosition);
 
 protected:

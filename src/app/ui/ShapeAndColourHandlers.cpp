@@ -95,11 +95,11 @@ void TForm1::connectShapeAndColourHandlers() {
     on(SelectBackgoundColorButton, &QPushButton::clicked,
        [this] { SelectBackgoundColorButtonClick(); });
     on(SelectValueColorButton, &QPushButton::clicked,
-       [this] { SelectTextColorChoice(ValueColorDialogColor_, &TagDesign::SetValueColor); });
+       [this] { SelectTextColorChoice(design_.ValueColorChoice, &TagDesign::SetValueColor); });
     on(SelectTextColorButton, &QPushButton::clicked,
-       [this] { SelectTextColorChoice(TextColorDialogColor_, &TagDesign::SetTextColor); });
+       [this] { SelectTextColorChoice(design_.TextColorChoice, &TagDesign::SetTextColor); });
     on(Text1MemoSelectColorButton, &QPushButton::clicked, [this] {
-        SelectTextColorChoice(TextBlockColorDialogColor_, &TagDesign::SetTextBlockColor);
+        SelectTextColorChoice(design_.TextBlockColorChoice, &TagDesign::SetTextBlockColor);
     });
 }
 

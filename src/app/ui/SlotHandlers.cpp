@@ -149,6 +149,7 @@ void TForm1::ImagePopupMenuPopup(int slot) {
                             !design_.Slots[static_cast<std::size_t>(hover)].FileName.isEmpty();
     openImageItems[index]->setEnabled(true);
     showTagItems[index]->setEnabled(hasPicture);
+    colorImageItems[index]->setEnabled(hasPicture);
     if (deleteItems[index] != nullptr) {
         deleteItems[index]->setEnabled(hasPicture);
     }

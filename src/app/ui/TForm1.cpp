@@ -95,6 +95,7 @@ void TForm1::buildWindow() {
     StatusBar1->setGeometry(0, 466, kClientWidth, kClientHeight - 466);
     buildMenus();
     buildSheetOutput();
+    buildColoring();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -164,6 +165,7 @@ void TForm1::connectHandlers() {
     connectTextHandlers();
     connectFileHandlers();
     connectSheetOutputHandlers();
+    connectColorImageHandlers();
 }
 
 } // namespace veltmoor

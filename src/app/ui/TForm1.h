@@ -7,6 +7,7 @@
 #include "render/PictureCache.h"
 
 #include <QMainWindow>
+#include <QPoint>
 
 #include <array>
 #include <functional>
@@ -281,6 +282,43 @@ private:
     Bitmap SheetBitmap_;
     QString exportFolder_; // where the last picture was exported
 
+public:
+    // --- Image colouring: the "Color Image" page; picking a colour or the text block's
+    // place by a click on the tag. ---
+    void ColorImageItemClick();
+    void TypeRadioGroupClick();
+    void UseColoredImageButtonClick();
+    void CancelColoringButtonClick();
+    // A press on a picture of the tag (the preview or the colouring preview): the point in
+    // tag dots and the colour shown there go to PickPoint.
+    void Image2MouseDown(const PictureBox& picture, QPoint position);
+    // A click on the tag at (x, y) in tag dots with the colour there; the floating tag
+    // window calls it too.
+    void PickPoint(int x, int y, TColor color);
+    // Switching the left-hand pages ends any picking.
+    void resetPicking();
+
+    QWidget* ColorImageTabSheet = nullptr;
+    PictureBox* ColorBitMapImage = nullptr;
+    RadioGroup* TypeRadioGroup = nullptr;
+    QPushButton* UseColoredImageButton = nullptr;
+    QPushButton* CancelColoringButton = nullptr;
+    std::array<QAction*, 10> colorImageItems{}; // "Color Image" of each slot's menu
+    RadioGroup* PickColorRadioGroup = nullptr;  // on "Advanced"
+
+private:
+    void buildColoring(); // the "Color Image" page, hidden until a picture is coloured
+    QWidget* buildColorImagePage();
+    void connectColorImageHandlers();
+    bool coloring() const; // the "Color Image" page is open
+    void leaveColorImagePage();
+    // A slot's new look in its thumbnail, its box and its mirror.
+    void showSlotPicture(int slot, const Bitmap& picture, int width, int height);
+
+    int PreviewColoringType_ = 0;
+    // The slot's own picture, decoded once while the page is open.
+    std::shared_ptr<const DecodedPicture> ColoringBitmap_;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
@@ -379,10 +417,6 @@ private:
     Bitmap LastTagBitmap_;
     std::array<Bitmap, 11> SlotThumbnails_;
     std::array<QString, 11> SlotHints_;
-    // The colour dialogs of the three texts remember their own last choice.
-    TColor ValueColorDialogColor_ = clBlack;
-    TColor TextColorDialogColor_ = clRed;
-    TColor TextBlockColorDialogColor_ = clBlack;
     QString designFolder_; // where the design dialogs start: the last design's folder
     bool syncing_ = false;
     bool sheetCommandsWanted_ = false;

@@ -216,7 +216,7 @@ void TForm1::PageControl2Change() {
     if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, StandardTabSheet);
     }
-    TextBlockPositionRadioGroup->setItemIndex(0);
+    resetPicking();
     QWidget* page = PageControl2->currentWidget();
     if (page == AdvancedTabSheet && currentHelpItem() == kHelpAdvancedTab) {
         advanceHelp(kHelpAdvancedTab, kHelpTryOptions);

@@ -81,6 +81,20 @@ QWidget* TForm1::buildAdvancedPage() {
                                 ImageVerticalOffsetUpDown, box));
     layout->addWidget(ImageVertOffsetGroupBox);
 
+    PickColorRadioGroup = makeRadioGroup(
+        QStringLiteral("PickColorRadioGroup"), QStringLiteral("Pick Color from Image for"),
+        {QStringLiteral("No Color Pick"), QStringLiteral("Cut Line Color"),
+         QStringLiteral("Value Font Color"), QStringLiteral("Text Font Color"),
+         QStringLiteral("Background Color"), QStringLiteral("Text Block Color")},
+        1, page);
+    PickColorRadioGroup->setItemIndex(0);
+    setHint(PickColorRadioGroup,
+            QStringLiteral("Select the button for the color you wish to change, then move the "
+                           "mouse over the sample tag on the right, when you click the left mouse "
+                           "button, the color will change to the color at the tip of the mouse "
+                           "pointer."));
+    layout->addWidget(PickColorRadioGroup);
+
     // Only carried in design files; never shown.
     auto* adjustLabel = new QLabel(QStringLiteral("Print Image Adjust"), page);
     adjustLabel->setObjectName(QStringLiteral("PrintImageAdjustLabel"));

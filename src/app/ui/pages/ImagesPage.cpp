@@ -102,6 +102,8 @@ void TForm1::buildSlotMenu(int slot) {
     menu->addSeparator();
     showTagItems[index] = menu->addAction(QStringLiteral("&Show Tag"));
     showTagItems[index]->setObjectName(QStringLiteral("ShowImage%1Item").arg(slot));
+    colorImageItems[index] = menu->addAction(QStringLiteral("&Color Image"));
+    colorImageItems[index]->setObjectName(QStringLiteral("ColorImage%1Item").arg(two));
     if (slot >= 2) {
         menu->addSeparator();
         deleteItems[index] = menu->addAction(QStringLiteral("&Delete Image"));

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace veltmoor {
@@ -84,9 +83,6 @@ QWidget* TForm1::buildTextBlockPage() {
     setHint(TextBlockPositionRadioGroup,
             QStringLiteral("Select \"Click at Position\" to move the \"Text Block\" to different "
                            "locations on the tag."));
-    // Placing the block by a click on the preview comes with colour picking; until then
-    // only the current position is offered.
-    TextBlockPositionRadioGroup->button(1)->setEnabled(false);
     positionLayout->addWidget(TextBlockPositionRadioGroup);
     layout->addWidget(position, 1, 1, 5, 1, Qt::AlignTop);
     layout->setColumnStretch(1, 1);

@@ -1,0 +1,160 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/PictureBox.h"
+#include "app/ui/RadioGroup.h"
+#include "app/ui/ScopeExit.h"
+#include "app/ui/SlotThumbnails.h"
+#include "app/ui/UpDown.h"
+#include "design/ColorPicking.h"
+#include "design/SlotColoring.h"
+#include "images/TintedCopy.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace veltmoor {
+
+// ---------------------------------------------------------------------------------------
+// Colouring a slot's picture on the "Color Image" page.
+
+bool TForm1::coloring() const {
+    return PageControl1->isTabVisible(PageControl1->indexOf(ColorImageTabSheet));
+}
+
+void TForm1::ColorImageItemClick() {
+    const int slot = design_.HoverSlot;
+    if (slot < kFirstSheetSlot || slot > kLastSheetSlot ||
+        design_.Slots[static_cast<std::size_t>(slot)].FileName.isEmpty()) {
+        return;
+    }
+    DisableControls();
+    PageControl2->hide();
+    {
+        const QSignalBlocker block(PageControl1);
+        setPageVisible(PageControl1, ColorImageTabSheet, true);
+        setActivePage(PageControl1, ColorImageTabSheet);
+    }
+    ColoringBitmap_.reset();
+    // A preview of an earlier visit must not stand for a picture that cannot be read now.
+    ColorBitMapImage->clearPicture(clWhite);
+    design_.CurrentSlot = slot;
+    SetValues();
+    DrawTimer_->cancel();
+    DrawTagReal();
+    // The timer starts again even when the picture cannot be read: the page stays open.
+    const ScopeExit restart([this] { DrawTimer_->request(); });
+    TypeRadioGroupClick();
+}
+
+void TForm1::TypeRadioGroupClick() {
+    PreviewColoringType_ = TypeRadioGroup->itemIndex();
+    if (!coloring() || !isTintType(PreviewColoringType_)) {
+        // Outside the page a choice only records the type for the next visit.
+        return;
+    }
+    if (!ColoringBitmap_) {
+        const img& record = design_.Slots[static_cast<std::size_t>(design_.CurrentSlot)];
+        ColoringBitmap_ = pictures_.picture(record.SourceFileName, 0, 0);
+    }
+    ColorBitMapImage->showBitmap(tintPreview(*ColoringBitmap_, PreviewColoringType_));
+}
+
+void TForm1::UseColoredImageButtonClick() {
+    const int slot = design_.CurrentSlot;
+    if (!ColoringBitmap_) {
+        // The picture could not be read: there is nothing to use, the slot stays as it is.
+        leaveColorImagePage();
+        return;
+    }
+    // A copy that cannot be written throws before anything changed; the page stays open.
+    const ColoredSlotPicture colored =
+        UseColoredImage(design_, slot, PreviewColoringType_, &pictures_);
+    showSlotPicture(slot, colored.picture.toBitmap(), colored.picture.width,
+                    colored.picture.height);
+    leaveColorImagePage();
+    follow(colored.redraw);
+}
+
+void TForm1::CancelColoringButtonClick() {
+    const int slot = design_.CurrentSlot;
+    const bool wasTinted = design_.Slots[static_cast<std::size_t>(slot)].ColoringType != kNotTinted;
+    leaveColorImagePage();
+    follow(CancelColoringImage(design_, slot));
+    if (wasTinted) {
+        // The boxes would go on showing a tint the slot no longer has.
+        const auto source =
+            pictures_.picture(design_.Slots[static_cast<std::size_t>(slot)].SourceFileName,
+                              kThumbnailSize, kThumbnailSize);
+        showSlotPicture(slot, source->bitmap, source->width, source->height);
+    }
+}
+
+void TForm1::showSlotPicture(int slot, const Bitmap& picture, int width, int height) {
+    SlotThumbnails_[static_cast<std::size_t>(slot)] = letterboxThumbnail(picture, width, height);
+    showSlotThumbnail(slot);
+}
+
+void TForm1::leaveColorImagePage() {
+    ColoringBitmap_.reset();
+    EnableControls();
+    PageControl2->show();
+    const QSignalBlocker block(PageControl1);
+    setPageVisible(PageControl1, ColorImageTabSheet, false);
+    setActivePage(PageControl1, design_.CurrentSlot <= 4 ? StandardTabSheet : Images01to15TabSheet);
+}
+
+// ---------------------------------------------------------------------------------------
+// Picking a colour, or the text block's place, by a click on the tag.
+
+void TForm1::Image2MouseDown(const PictureBox& picture, QPoint position) {
+    const Point dots = previewPointToTagDots(position.x(), position.y(), design_.TagWidthDots,
+                                             design_.TagHeightDots);
+    PickPoint(dots.x, dots.y, picture.colorAt(position));
+}
+
+void TForm1::PickPoint(int x, int y, TColor color) {
+    guarded([&] {
+        const Redraw redraw = design_.PickPoint(x, y, color);
+        if (redraw == Redraw::None) {
+            return;
+        }
+        syncing_ = true;
+        TextBlockWidthOffsetUpDown->setPosition(design_.settings.textBlockWidthOffset);
+        TextBlockHeightOffsetUpDown->setPosition(design_.settings.textBlockHeightOffset);
+        syncing_ = false;
+        follow(redraw);
+    });
+}
+
+void TForm1::resetPicking() {
+    design_.resetPicking();
+    syncing_ = true;
+    PickColorRadioGroup->setItemIndex(design_.PickColorRadioGroupIndex);
+    TextBlockPositionRadioGroup->setItemIndex(design_.TextBlockPositionRadioGroupIndex);
+    syncing_ = false;
+}
+
+void TForm1::connectColorImageHandlers() {
+    for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+        on(colorImageItems[static_cast<std::size_t>(slot)], &QAction::triggered,
+           [this] { ColorImageItemClick(); });
+    }
+    on(TypeRadioGroup, &RadioGroup::clicked, [this] { TypeRadioGroupClick(); });
+    on(UseColoredImageButton, &QPushButton::clicked, [this] { UseColoredImageButtonClick(); });
+    on(CancelColoringButton, &QPushButton::clicked, [this] { CancelColoringButtonClick(); });
+
+    on(PickColorRadioGroup, &RadioGroup::clicked,
+       [this] { follow(design_.PickColorRadioGroupClick(PickColorRadioGroup->itemIndex())); });
+    on(TextBlockPositionRadioGroup, &RadioGroup::clicked, [this] {
+        design_.TextBlockPositionRadioGroupIndex = TextBlockPositionRadioGroup->itemIndex();
+    });
+    for (PictureBox* preview : {Image2, ColorBitMapImage}) {
+        connect(preview, &PictureBox::pressed, this, [this, preview](QPoint position) {
+            guarded([&] { Image2MouseDown(*preview, position); });
+        });
+    }
+}
+
+} // namespace veltmoor

@@ -1,0 +1,59 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/HintTracker.h"
+#include "app/ui/PictureBox.h"
+#include "app/ui/RadioGroup.h"
+#include "app/ui/WidgetFactory.h"
+#include "app/ui/WindowTexts.h"
+#include "images/TintPalettes.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace veltmoor {
+
+using namespace window;
+
+QWidget* TForm1::buildColorImagePage() {
+    ColorImageTabSheet = new QWidget;
+    ColorImageTabSheet->setObjectName(QStringLiteral("ColorImageTabSheet"));
+    auto* page = ColorImageTabSheet;
+    auto* layout = new QGridLayout(page);
+    compact(layout);
+
+    ColorBitMapImage = makeBox(QStringLiteral("ColorBitMapImage"), kPreviewSize, page);
+    layout->addWidget(ColorBitMapImage, 0, 0, 2, 1, Qt::AlignTop | Qt::AlignLeft);
+
+    QStringList types;
+    for (int type = 0; type < kTintTypeCount; ++type) {
+        types << tintTypeText(type);
+    }
+    TypeRadioGroup = makeRadioGroup(QStringLiteral("TypeRadioGroup"),
+                                    QStringLiteral("Type of Coloring"), types, 1, page);
+    TypeRadioGroup->setItemIndex(0);
+    setHint(TypeRadioGroup, QStringLiteral("Select a color scheme to apply to the image."));
+    layout->addWidget(TypeRadioGroup, 0, 1, Qt::AlignTop);
+
+    auto* buttons = new QVBoxLayout;
+    UseColoredImageButton = makeButton(QStringLiteral("UseColoredImageButton"),
+                                       QStringLiteral("&Use Colored Image"), page);
+    setHint(UseColoredImageButton, QStringLiteral("Click to use image as colored."));
+    CancelColoringButton = makeButton(QStringLiteral("CancelColoringButton"),
+                                      QStringLiteral("&Cancel Coloring Image"), page);
+    buttons->addWidget(UseColoredImageButton);
+    buttons->addWidget(CancelColoringButton);
+    layout->addLayout(buttons, 1, 1, Qt::AlignBottom);
+    layout->setColumnStretch(1, 1);
+    return page;
+}
+
+void TForm1::buildColoring() {
+    // The page sits after "Text Block", its tab shown only while a picture is coloured.
+    PageControl1->insertTab(PageControl1->indexOf(Text2TabSheet) + 1, buildColorImagePage(),
+                            QStringLiteral("Color Image"));
+    setPageVisible(PageControl1, ColorImageTabSheet, false);
+}
+
+} // namespace veltmoor

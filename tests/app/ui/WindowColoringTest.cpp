@@ -1,0 +1,204 @@
+#include "app/ui/RadioGroup.h"
+#include "design/ColorPicking.h"
+#include "images/TintedCopy.h"
+#include "support/widgets/WindowHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace veltmoor {
+namespace {
+
+using testing::near;
+using testing::WindowHarness;
+
+// The window past the welcome page with a red square picture for tag 1 (a 2 x 4 inch tag).
+struct Coloring : WindowHarness {
+    Coloring() {
+        startDesigning(picture(QStringLiteral("red.bmp"), 100, 100, clRed));
+        settle();
+    }
+
+    void givePicture(int slot, const QString& path) {
+        hover(w().slotBoxes[static_cast<std::size_t>(slot)]);
+        prompts.answerPath(path);
+        w().openImageItems[static_cast<std::size_t>(slot)]->trigger();
+        settle();
+    }
+
+    // "Color Image" from the menu of the slot's box, which offers it once there is a picture.
+    void colorSlot(int slot) {
+        const auto index = static_cast<std::size_t>(slot);
+        hover(w().slotBoxes[index]);
+        w().ImagePopupMenuPopup(slot);
+        ASSERT_TRUE(w().colorImageItems[index]->isEnabled());
+        w().colorImageItems[index]->trigger();
+    }
+
+    // The page in front, or the "Color Image" page with everything else locked away.
+    QWidget* page() {
+        TForm1& window = w();
+        const bool open = window.PageControl1->isTabVisible(
+            window.PageControl1->indexOf(window.ColorImageTabSheet));
+        const bool locked =
+            window.PageControl2->isHidden() && !window.FileMenu->menuAction()->isEnabled();
+        return open == locked ? window.PageControl1->currentWidget() : nullptr;
+    }
+};
+
+// The tints follow from the palettes and the nearest-colour rule: "1 - Blue" turns black into
+// pure blue, "7 - Black and White" turns blue black, "8 - Gray Scale" turns red into the grey
+// of its mean.
+TEST(WindowColoringTest, UseShowsTheTintedCopyAndCancelGoesBackToTheSlotsOwnPicture) {
+    struct Case {
+        int slot, width, height;
+        TColor source;
+        int type;
+        TColor tinted;
+        QPoint tintedInPreview;
+    };
+    for (const Case& c : {
+             Case{1, 100, 100, clBlack, 1, rgbColor(0, 0, 255), {340, 340}},
+             Case{6, 400, 100, rgbColor(0, 0, 255), 7, clBlack, {175, 80}},
+             Case{3, 100, 400, clRed, 8, rgbColor(85, 85, 85), {80, 175}},
+         }) {
+        SCOPED_TRACE(c.slot);
+        Coloring h;
+        TForm1& w = h.w();
+        const QString source =
+            h.picture(QStringLiteral("%1.bmp").arg(c.slot), c.width, c.height, c.source);
+        h.givePicture(c.slot, source);
+        const Bitmap untinted = w.slotThumbnail(c.slot);
+        QWidget* const home = c.slot <= 4 ? w.StandardTabSheet : w.Images01to15TabSheet;
+
+        // Cancelled at once: nothing changes, nothing is written.
+        h.colorSlot(c.slot);
+        w.CancelColoringButton->click();
+        EXPECT_EQ(h.slot(c.slot).FileName, source);
+        EXPECT_TRUE(w.slotThumbnail(c.slot) == untinted);
+
+        h.colorSlot(c.slot);
+        w.TypeRadioGroup->setItemIndex(c.type);
+        EXPECT_TRUE(near(w.ColorBitMapImage->rendered().pixelColor(c.tintedInPreview), c.tinted));
+        w.UseColoredImageButton->click();
+        EXPECT_EQ(h.page(), home);
+        const img& slot = h.slot(c.slot);
+        EXPECT_EQ(slot.FileName, tintedCopyPath(c.slot, source, c.type));
+        EXPECT_EQ(slot.ColoringType, c.type);
+        EXPECT_EQ(readPicture(slot.FileName).bitmap.pixelColor(0, 0), c.tinted);
+        const QImage box = w.slotBoxes[static_cast<std::size_t>(c.slot)]->rendered();
+        EXPECT_TRUE(near(box.pixelColor(50, 50), c.tinted));
+        EXPECT_EQ(w.AImage->rendered() == box, c.slot == 1); // the mirrors of 1 to 4
+        h.settle();
+        EXPECT_TRUE(near(h.previewPixelForDot(200, 400), c.tinted));
+
+        // Cancelling later untints the slot.
+        h.colorSlot(c.slot);
+        w.CancelColoringButton->click();
+        EXPECT_EQ(slot.FileName, source);
+        EXPECT_EQ(slot.ColoringType, kNotTinted);
+        EXPECT_TRUE(w.slotThumbnail(c.slot) == untinted);
+        h.settle();
+        EXPECT_TRUE(near(h.previewPixelForDot(200, 400), c.source));
+        EXPECT_TRUE(h.prompts.messages.isEmpty());
+    }
+}
+
+TEST(WindowColoringTest, APictureThatCannotBeReadOrACopyThatCannotBeWrittenChangesNothing) {
+    Coloring h;
+    TForm1& w = h.w();
+    const QString source = h.picture(QStringLiteral("later broken.bmp"), 50, 50, clRed);
+    h.givePicture(2, source);
+
+    // A folder stands where the copy goes: the message, and the page stays open.
+    h.colorSlot(2);
+    w.TypeRadioGroup->setItemIndex(3);
+    ASSERT_TRUE(QDir().mkpath(tintedCopyPath(2, source, 3)));
+    w.UseColoredImageButton->click();
+    ASSERT_EQ(h.prompts.messages.size(), 1);
+    EXPECT_TRUE(h.prompts.messages[0].contains(QStringLiteral("~~2-")));
+    EXPECT_EQ(h.page(), w.ColorImageTabSheet);
+    w.CancelColoringButton->click();
+
+    // The picture was damaged after it was chosen: either button leaves the page.
+    QFile damaged(source);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("BM not a bitmap at all");
+    damaged.close();
+    for (QPushButton* button : {w.UseColoredImageButton, w.CancelColoringButton}) {
+        h.prompts.messages.clear();
+        h.colorSlot(2);
+        ASSERT_EQ(h.prompts.messages.size(), 1);
+        EXPECT_TRUE(h.prompts.messages[0].contains(QStringLiteral("later broken.bmp")));
+        EXPECT_EQ(h.page(), w.ColorImageTabSheet);
+        button->click();
+        EXPECT_EQ(h.page(), w.StandardTabSheet);
+        EXPECT_EQ(h.slot(2).FileName, source);
+        EXPECT_EQ(h.slot(2).ColoringType, kNotTinted);
+    }
+}
+
+// A press (any button) on the red picture of the tag with each colour to pick: the checked
+// slots take the colour, and that colour's dialog opens with it next time.
+TEST(WindowColoringTest, APickedColourGoesToTheCheckedSlotsAndTheDialog) {
+    struct Case {
+        int item;
+        TColor img::*field;
+        QPushButton* TForm1::*button;
+    };
+    for (const Case& c : {
+             Case{kPickCutLineColor, &img::CutLineColor, &TForm1::SelectBorderColorButton},
+             Case{kPickValueFontColor, &img::ValueColor, &TForm1::SelectValueColorButton},
+             Case{kPickTextFontColor, &img::TextColor, &TForm1::SelectTextColorButton},
+             Case{kPickBackgroundColor, &img::BackgroundColor, &TForm1::SelectBackgoundColorButton},
+             Case{kPickTextBlockColor, &img::TextBlockColor, &TForm1::Text1MemoSelectColorButton},
+         }) {
+        SCOPED_TRACE(c.item);
+        Coloring h;
+        TForm1& w = h.w();
+        w.slotCheckBoxes[3]->setChecked(false);
+        h.slot(3).*c.field = clAqua;
+        w.PickColorRadioGroup->setItemIndex(c.item);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(87, 175), QPointF(87, 175),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.Image2, &press); // tag dot (200, 400)
+        EXPECT_EQ(h.slot(1).*c.field, clRed);
+        EXPECT_EQ(h.slot(9).*c.field, clRed);
+        EXPECT_EQ(h.slot(3).*c.field, clAqua);
+        EXPECT_TRUE(w.DrawTimer().isPending());
+        h.prompts.cancelNext();
+        (w.*c.button)->click();
+        EXPECT_EQ(h.prompts.asked.last(), QStringLiteral("chooseColor: 0000ff"));
+    }
+}
+
+// One click places the text block and picks a colour, until another left-hand page is shown.
+TEST(WindowColoringTest, ClickAtPositionMovesTheTextBlockUntilThePageChanges) {
+    Coloring h;
+    TForm1& w = h.w();
+    w.TextBlockPositionRadioGroup->setItemIndex(kClickAtPosition);
+    w.PickColorRadioGroup->setItemIndex(kPickBackgroundColor);
+    // 228 dots per 100 preview pixels: (100, 175) is dot (228, 399), offsets 57 and 49.
+    emit w.Image2->pressed({100, 175});
+    EXPECT_EQ(w.TextBlockWidthOffsetUpDown->position(), 57);
+    EXPECT_EQ(w.TextBlockHeightOffsetUpDown->position(), 49);
+    EXPECT_EQ(h.design().settings.textBlockHeightOffset, 49);
+    EXPECT_EQ(h.slot(1).BackgroundColor, clRed);
+    h.settle();
+    w.PageControl2->setCurrentWidget(w.AdvancedTabSheet);
+    EXPECT_EQ(w.TextBlockPositionRadioGroup->itemIndex(), kAtCurrentPosition);
+    EXPECT_EQ(w.PickColorRadioGroup->itemIndex(), kPickNoColor);
+    emit w.Image2->pressed({10, 10});
+    EXPECT_EQ(h.design().settings.textBlockWidthOffset, 57);
+    EXPECT_FALSE(w.DrawTimer().isPending());
+}
+
+} // namespace
+} // namespace veltmoor
