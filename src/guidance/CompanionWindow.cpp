@@ -23,24 +23,21 @@ const QScreen* CompanionWindow::companionScreen() const {
 }
 
 void CompanionWindow::placeFrameAt(QPoint wanted) {
-    const QScreen* screen = companionScreen();
-    if (screen == nullptr) {
-        return;
+    if (const QScreen* screen = companionScreen()) {
+        placement_.placeAt(*this, *screen, wanted);
     }
-    // A top-level widget's position is its frame's, so the frame's corner is what moves.
-    // Until the window manager has framed the window its frame is unknown and the window's
-    // own size stands for it.
-    placedFrame_ = frameGeometry().size();
-    move(keptOnArea(wanted, placedFrame_, screen->availableGeometry()));
 }
 
 bool CompanionWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     switch (event->type()) {
     case QEvent::Show:
+        // The main window may have gone to another screen while this one was hidden.
+        placeOnScreen();
+        break;
     case QEvent::Move:
     case QEvent::Resize:
-        if (frameGeometry().size() != placedFrame_) {
+        if (placement_.frameChanged(*this)) {
             placeOnScreen();
         }
         break;

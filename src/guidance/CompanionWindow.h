@@ -1,5 +1,7 @@
 #pragma once
 
+#include "guidance/WindowPlacement.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -25,8 +27,8 @@ protected:
     CompanionWindow(QWidget* mainWindow, Qt::WindowFlags flags);
 
     // Moves the frame's corner to `wanted`, or as near as keeps the frame on the available
-    // area of the main window's screen. The frame is remembered: once the window manager
-    // has framed the window the frame is known, and the window is placed again.
+    // area of the main window's screen. The window is placed again each time it is shown
+    // and once the window manager has framed it.
     void placeFrameAt(QPoint wanted);
     const QScreen* companionScreen() const;
 
@@ -35,7 +37,7 @@ protected:
 
 private:
     std::function<void()> closeRequested_;
-    QSize placedFrame_;
+    FramePlacement placement_;
 };
 
 } // namespace veltmoor

@@ -4,6 +4,9 @@
 #include <QRect>
 #include <QSize>
 
+class QScreen;
+class QWidget;
+
 namespace veltmoor {
 
 // The top-left corner for a window frame of the given size that wants to sit at `wanted`:
@@ -15,5 +18,25 @@ QPoint keptOnArea(QPoint wanted, QSize frame, const QRect& available);
 // The help window's corner: at the left edge of the screen, its frame ending 40 pixels
 // above the screen's bottom edge.
 QPoint helpWindowCorner(const QRect& screen, QSize frame);
+
+// The main window's corner: against the right edge of the screen with one pixel to spare,
+// centred from top to bottom.
+QPoint mainWindowCorner(const QRect& screen, QSize frame);
+
+// Places a top-level window by its frame. Until the window manager has framed a new
+// window its frame is unknown and the window's own size stands for it; once the frame is
+// known (or changes size) the window must be placed again, and only then: a window the user
+// has moved stays where the user put it.
+class FramePlacement {
+public:
+    // Moves the frame's corner to `wanted`, or as near as keeps the whole frame on the
+    // screen's available area.
+    void placeAt(QWidget& window, const QScreen& screen, QPoint wanted);
+    // Whether the frame is no longer the size it was placed with.
+    bool frameChanged(const QWidget& window) const;
+
+private:
+    QSize placedFrame_;
+};
 
 } // namespace veltmoor

@@ -166,5 +166,13 @@ INSTANTIATE_TEST_SUITE_P(
                     KeepCase{{-50, 500}, {100, 100}, {0, 500}},
                     KeepCase{{10, 10}, {1200, 900}, {0, 30}})); // too large: corner on the area
 
+TEST(MainWindowCorner, PutsTheFrameAgainstTheRightEdgeCentredFromTopToBottom) {
+    // A 754 x 491 client area with a menu bar, a title bar and thin borders.
+    const QSize frame(756, 537);
+    EXPECT_EQ(mainWindowCorner(QRect(0, 0, 1024, 768), frame), QPoint(267, 115));
+    // A second screen to the right of a first one.
+    EXPECT_EQ(mainWindowCorner(QRect(1920, 0, 1920, 1080), frame), QPoint(3083, 271));
+}
+
 } // namespace
 } // namespace veltmoor

@@ -117,6 +117,7 @@ void TForm1::showDesignInControls() {
     NoHoleCheckBox->setChecked(settings.hole.noHole);
     BlankCheckBox->setChecked(settings.blankSheet);
     FloatingTagCheckBox->setChecked(design_.FloatingTagCheckBox);
+    AddressLabelsCheckBox->setChecked(design_.AddressLabelsCheckBox);
     for (int slot = 1; slot <= 9; ++slot) {
         slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(design_.isSlotChecked(slot));
     }

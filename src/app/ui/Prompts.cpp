@@ -118,4 +118,9 @@ bool QtPrompts::askYesNo(const QString& text, const QString& caption) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtPrompts::askOkCancel(const QString& text, const QString& caption) {
+    return QMessageBox::warning(parent_, applicationCaption(caption), text,
+                                QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 } // namespace veltmoor

@@ -36,6 +36,8 @@ public:
     virtual void message(const QString& text, const QString& caption = QString()) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool askYesNo(const QString& text, const QString& caption) = 0;
+    // A warning with OK and Cancel; true for OK.
+    virtual bool askOkCancel(const QString& text, const QString& caption) = 0;
 };
 
 // The real dialogs, parented to the given window.
@@ -53,6 +55,7 @@ public:
     std::optional<Font> chooseFont(const Font& initial) override;
     void message(const QString& text, const QString& caption = QString()) override;
     bool askYesNo(const QString& text, const QString& caption) override;
+    bool askOkCancel(const QString& text, const QString& caption) override;
 
 private:
     QWidget* parent_;

@@ -166,6 +166,8 @@ void TForm1::connectHandlers() {
     connectFileHandlers();
     connectSheetOutputHandlers();
     connectColorImageHandlers();
+    connectAddressLabelHandlers();
+    connectHelpStepRules();
 }
 
 } // namespace veltmoor

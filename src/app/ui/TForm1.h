@@ -2,6 +2,7 @@
 
 #include "app/ui/RedrawScheduler.h"
 #include "design/TagDesign.h"
+#include "guidance/WindowPlacement.h"
 #include "output/PrinterMetrics.h"
 #include "platform/Bitmap.h"
 #include "render/PictureCache.h"
@@ -30,6 +31,7 @@ class QTimer;
 
 namespace veltmoor {
 
+class HelpStepRules;
 class HintTracker;
 class PictureBox;
 class Prompts;
@@ -265,7 +267,18 @@ public:
     QAction* SaveSheetImageforEmailItem = nullptr;
     QAction* SaveSingleTesselImageforEmailItem = nullptr;
 
+    // --- Guidance: the return-address preset, the help steps the mouse and focus finish, and
+    // where the window opens. ---
+    void AddressLabelsCheckBoxClick();
+
 private:
+    void connectAddressLabelHandlers();
+    void connectHelpStepRules();
+    HelpStepRules* helpStepRules_ = nullptr; // owned by the window
+    // Against the right edge of its screen, frame and all, wholly on the available area.
+    void placeOnScreen();
+    FramePlacement framePlacement_;
+
     void buildSheetOutput(); // the "Preview" page and the export items of "File"
     QWidget* buildPreviewPage();
     void buildExportItems();

@@ -35,6 +35,10 @@ void TForm1::FormCreate() {
     design_.Printing = false;
     design_.pageGrid.SheetMarginX = 0;
     design_.pageGrid.SheetMarginY = 0;
+    // Placed before the window exists, the position is taken as the frame's by the window
+    // manager; the frame's true size is known only later (see event()).
+    adjustSize();
+    placeOnScreen();
     ensureWorkingFolder();
     for (int slot = 0; slot <= kLastInitialisedSlot; ++slot) {
         design_.Slots[static_cast<std::size_t>(slot)] = img{};
@@ -57,8 +61,8 @@ void TForm1::FormActivate() {
     if (design_.Activated) {
         return;
     }
+    // The controls show this design at the end; setting one here would run its handler.
     design_ = TagDesign::atFirstActivation();
-    BorderRadioGroup->setItemIndex(kCutLineThin);
 
     {
         const QSignalBlocker blockOne(PageControl1);
@@ -149,13 +153,19 @@ bool TForm1::FormCloseQuery() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // Some platforms know the frame as soon as the window exists.
+    if (framePlacement_.frameChanged(*this)) {
+        placeOnScreen();
+    }
     if (!design_.Activated) {
-        // Against the right edge of the screen, as the window has always opened.
-        if (const QScreen* screen = this->screen()) {
-            const QRect available = screen->availableGeometry();
-            move(available.right() - frameGeometry().width(), y());
-        }
         guarded([this] { FormActivate(); });
+    }
+}
+
+void TForm1::placeOnScreen() {
+    if (const QScreen* screen = this->screen()) {
+        framePlacement_.placeAt(*this, *screen,
+                                mainWindowCorner(screen->geometry(), frameGeometry().size()));
     }
 }
 
@@ -163,7 +173,14 @@ bool TForm1::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && !design_.Activated) {
         guarded([this] { FormActivate(); });
     }
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    // The window opened before the window manager had put its title bar around it: with
+    // that frame known, it is placed again so that the title bar is on the screen too.
+    if (isVisible() && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        framePlacement_.frameChanged(*this)) {
+        placeOnScreen();
+    }
+    return handled;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

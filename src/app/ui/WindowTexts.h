@@ -39,5 +39,7 @@ constexpr int kHelpAdvancedTab = 9;
 constexpr int kHelpTryOptions = 10;
 constexpr int kHelpControlTab = 11;
 constexpr int kHelpPrinterSetup = 12;
+constexpr int kHelpPreviewSheet = 13;
+constexpr int kHelpPrint = 14;
 
 } // namespace veltmoor::window

@@ -57,6 +57,11 @@ public:
         asked << QStringLiteral("askYesNo: ") + caption + QStringLiteral(": ") + text;
         return take<bool>().value_or(false);
     }
+    // Scripted like a Yes/No question: answerYes is OK, answerNo or cancelNext is Cancel.
+    bool askOkCancel(const QString& text, const QString& caption) override {
+        asked << QStringLiteral("askOkCancel: ") + caption + QStringLiteral(": ") + text;
+        return take<bool>().value_or(false);
+    }
 
     bool scriptUsedUp() const { return answers_.empty(); }
 

@@ -129,9 +129,6 @@ QWidget* TForm1::buildBasicPage() {
     setHint(AddressLabelsCheckBox,
             QStringLiteral("If checked, will reset the various size and options to print a "
                            "return address label, with a picture."));
-    // The return-address preset comes with the floating tag window; until then the box
-    // only shows where it will be.
-    AddressLabelsCheckBox->setEnabled(false);
     HelpCheckBox = makeCheckBox(QStringLiteral("HelpCheckBox"), QStringLiteral("Help"), page);
     HelpCheckBox->setChecked(true);
     boxes->addWidget(NoHoleCheckBox, 0, 0);

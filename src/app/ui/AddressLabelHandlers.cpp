@@ -1,0 +1,48 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/Prompts.h"
+
+#include <QCheckBox>
+#include <QSignalBlocker>
+
+namespace veltmoor {
+
+namespace {
+
+const QString kAddressLabelsCaption = QStringLiteral("Return Address Labels");
+const QString kAddressLabelsQuestion =
+    QStringLiteral("If you continue, you will change many of your settings. So save your work "
+                   "before continuing. Do you want to continue?");
+
+} // namespace
+
+// Turns the design into a return-address label with a picture. Clearing the box restores
+// nothing; checking it again applies the preset again.
+void TForm1::AddressLabelsCheckBoxClick() {
+    const bool checked = AddressLabelsCheckBox->isChecked();
+    if (!checked) {
+        design_.AddressLabelsCheckBoxClick(false);
+        return;
+    }
+    // Once the user has worked on the sheet the preset would overwrite that work, so it
+    // asks first; right after start and while a design file is read it does not.
+    if (design_.addressLabelsNeedsConfirmation() &&
+        !prompts_.askOkCancel(kAddressLabelsQuestion, kAddressLabelsCaption)) {
+        const QSignalBlocker block(AddressLabelsCheckBox);
+        AddressLabelsCheckBox->setChecked(false);
+        return;
+    }
+    DrawTimer_->cancel();
+    design_.AddressLabelsCheckBoxClick(true);
+    showDesignInControls();
+    // The address is typed on "Text Block".
+    setActivePage(PageControl1, Text2TabSheet);
+    DrawTagReal();
+    DrawTimer_->request();
+}
+
+void TForm1::connectAddressLabelHandlers() {
+    on(AddressLabelsCheckBox, &QCheckBox::toggled, [this] { AddressLabelsCheckBoxClick(); });
+}
+
+} // namespace veltmoor

@@ -1,0 +1,161 @@
+#include "support/widgets/WindowHarness.h"
+
+#include "guidance/THelpForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace veltmoor::testing {
+namespace {
+
+// The window with a real help window, wired as the program wires them, designing tag 1.
+struct GuidedWindow {
+    THelpForm* help = nullptr;
+    WindowHarness h{services()};
+
+    GuidedWindow() {
+        help = new THelpForm(h.window.get());
+        h.startDesigning(h.picture(QStringLiteral("red.bmp"), 60, 60, clRed));
+        h.settle();
+    }
+    WindowServices services() {
+        WindowServices s;
+        s.currentHelpItem = [this] { return help ? help->currentStep() : -1; };
+        s.advanceHelp = [this](int done, int next) { help->AdvanceHelp(done, next); };
+        return s;
+    }
+    QString ticks() const {
+        QString ticked;
+        for (int step = 0; step < 16; ++step) {
+            ticked += help->isTicked(step) ? QStringLiteral("%1 ").arg(step) : QString();
+        }
+        return ticked + QStringLiteral("-> %1").arg(help->currentStep());
+    }
+};
+
+void moveMouseOver(QWidget* widget) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void focusOn(QWidget* widget) {
+    widget->window()->activateWindow();
+    QApplication::processEvents();
+    widget->setFocus(Qt::TabFocusReason);
+}
+
+struct StepCase {
+    int current;
+    std::function<void(TForm1&)> act;
+    const char* expected; // the ticked steps, then the current one
+};
+
+class HelpStepRuleTest : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(HelpStepRuleTest, MovesTheStepListAsTheUserWorks) {
+    GuidedWindow g;
+    for (int step = 0; step < 16; ++step) {
+        g.help->HelpCheckListBox->item(step)->setCheckState(Qt::Unchecked);
+    }
+    g.help->HelpCheckListBox->setCurrentRow(GetParam().current);
+    GetParam().act(g.h.w());
+    EXPECT_EQ(g.ticks(), QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, HelpStepRuleTest,
+    ::testing::Values(
+        StepCase{2, [](TForm1& w) { focusOn(w.TypeOfPageRadioGroup->button(3)); }, "2 -> 3"},
+        StepCase{3, [](TForm1& w) { moveMouseOver(w.TesselSizeGroupBox); }, "3 -> 4"},
+        StepCase{2, [](TForm1& w) { moveMouseOver(w.TesselSizeGroupBox); }, "-> 2"},
+        StepCase{4, [](TForm1& w) { focusOn(w.TextBlockMemo); }, "4 -> 5"},
+        StepCase{12, [](TForm1& w) { w.PageControl1->setCurrentWidget(w.Text2TabSheet); },
+                 "4 -> 5"},
+        StepCase{5, [](TForm1& w) { moveMouseOver(w.TextBlockMemo->viewport()); }, "5 -> 6"},
+        StepCase{5, [](TForm1& w) { moveMouseOver(w.TextEdit); }, "5 -> 6"},
+        StepCase{7, [](TForm1& w) { moveMouseOver(w.SelectColorsGroupBox); }, "7 8 -> 9"},
+        StepCase{10, [](TForm1& w) { moveMouseOver(w.ImageVertOffsetGroupBox); }, "10 -> 11"},
+        StepCase{12, [](TForm1& w) { moveMouseOver(w.PrinterSetupButton); }, "12 -> 13"},
+        StepCase{14, [](TForm1& w) { moveMouseOver(w.PrintButton); }, "14 -> 15"},
+        StepCase{13, [](TForm1& w) { moveMouseOver(w.PrintButton); }, "-> 13"}));
+
+TEST(HelpStartTest, LeavingTheWelcomePageWithAPictureTicksExactlyTheFirstTwoSteps) {
+    EXPECT_EQ(GuidedWindow().ticks(), QStringLiteral("0 1 -> 2"));
+}
+
+TEST(WindowPlacementTest, TheFrameOpensAgainstTheRightEdgeCentredAndWhollyOnTheScreen) {
+    WindowHarness h;
+    h.w().show();
+    const QRect screen = h.w().screen()->geometry();
+    const QRect frame = h.w().frameGeometry();
+    EXPECT_TRUE(h.w().screen()->availableGeometry().contains(frame));
+    EXPECT_EQ(frame.right(), screen.right() - 1);
+    EXPECT_EQ(frame.top(), screen.top() + (screen.height() - frame.height()) / 2);
+}
+
+// What "Address Labels" sets, as the window shows it.
+QString labelSettings(TForm1& w) {
+    const auto number = [](int value) { return QString::number(value); };
+    return QStringList{number(w.design().TagWidthDots),
+                       number(w.design().TagHeightDots),
+                       w.WidthEdit->text(),
+                       w.HeightEdit->text(),
+                       number(w.TypeOfPageRadioGroup->itemIndex()),
+                       number(w.NoHoleCheckBox->isChecked()),
+                       w.ValueEdit->text() + w.TextEdit->text(),
+                       number(w.Text1RadioGroup->itemIndex()),
+                       number(w.ImageHorizontalOffsetUpDown->position()),
+                       number(w.ImageSizeUpDown->position()),
+                       number(w.TextBlockWidthOffsetUpDown->position()),
+                       number(w.TextBlockHeightOffsetUpDown->position()),
+                       w.PageControl1->currentWidget()->objectName(),
+                       number(w.AddressLabelsCheckBox->isChecked())}
+        .join(QLatin1Char(' '));
+}
+
+// Right after start no question; after a sheet preview the question, answered Cancel or OK.
+class AddressLabelsTest : public ::testing::TestWithParam<std::optional<bool>> {};
+
+TEST_P(AddressLabelsTest, MakesAReturnAddressLabelAskingOnceTheSheetWasWorkedOn) {
+    const std::optional<bool> ok = GetParam();
+    WindowHarness h;
+    h.startDesigning(h.picture(QStringLiteral("red.bmp"), 60, 60, clRed));
+    h.w().ValueEdit->setText(QStringLiteral("$4.00"));
+    if (ok) {
+        h.w().PreviewButton->click();
+        h.prompts.answer(*ok);
+    }
+    h.settle();
+    const QString before = labelSettings(h.w());
+    h.prompts.asked.clear();
+    h.w().AddressLabelsCheckBox->click();
+    h.settle();
+
+    EXPECT_EQ(h.prompts.asked,
+              ok ? QStringList{QStringLiteral(
+                       "askOkCancel: Return Address Labels: If you continue, you will change many "
+                       "of your settings. So save your work before continuing. Do you want to "
+                       "continue?")}
+                 : QStringList{});
+    EXPECT_EQ(labelSettings(h.w()),
+              ok.value_or(true)
+                  ? QStringLiteral("500 200 2.50 1.00 1 1  0 22 85 50 25 Text2TabSheet 1")
+                  : before);
+    EXPECT_EQ(h.slot(1).ImageSize, ok.value_or(true) ? 85 : 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, AddressLabelsTest,
+                         ::testing::Values(std::nullopt, std::optional<bool>(false),
+                                           std::optional<bool>(true)));
+
+} // namespace
+} // namespace veltmoor::testing
