@@ -4,10 +4,14 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <cstdlib>
 
 namespace veltmoor {
 
@@ -34,7 +38,73 @@ void hideEffects(QFontDialog& dialog) {
     }
 }
 
+// The dialog lists the faces the system has. A face the design names that the system only
+// stands in for (a Windows face) is shown as its stand-in, in the stand-in's style nearest
+// to the design's, so that the dialog opens on what the tag is drawn with.
+QFont dialogStartFont(const Font& font) {
+    const QString family = QFontInfo(toQFont(font)).family();
+    QFont start(family);
+    start.setPointSize(font.sizePoints > 0 ? font.sizePoints : 1);
+    start.setBold(font.style.bold);
+    start.setItalic(font.style.italic);
+    const int wantedWeight = font.style.bold ? QFont::Bold : QFont::Normal;
+    QString nearest;
+    int nearestDistance = 0;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::bold(family, style) != font.style.bold ||
+            QFontDatabase::italic(family, style) != font.style.italic) {
+            continue;
+        }
+        const int distance = std::abs(QFontDatabase::weight(family, style) - wantedWeight);
+        if (nearest.isEmpty() || distance < nearestDistance) {
+            nearest = style;
+            nearestDistance = distance;
+        }
+    }
+    if (!nearest.isEmpty()) {
+        start.setStyleName(nearest);
+    }
+    return start;
+}
+
+// The sample line of Qt's font dialog is the only edit inside a group box.
+QLineEdit* fontDialogSample(QFontDialog& dialog) {
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+        if (qobject_cast<QGroupBox*>(edit->parentWidget()) != nullptr) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
+
+std::unique_ptr<QFontDialog> makeFontDialog(const Font& font, QWidget* parent) {
+    auto dialog = std::make_unique<QFontDialog>(parent);
+    dialog->setOption(QFontDialog::DontUseNativeDialog);
+    dialog->setCurrentFont(dialogStartFont(font));
+    hideEffects(*dialog);
+    if (QLineEdit* sample = fontDialogSample(*dialog)) {
+        const TColor colour = resolveSystemColor(font.color);
+        QPalette palette = sample->palette();
+        palette.setColor(QPalette::Text, QColor(redOf(colour), greenOf(colour), blueOf(colour)));
+        sample->setPalette(palette);
+    }
+    return dialog;
+}
+
+Font fontFromDialog(const Font& initial, const QFontDialog& dialog) {
+    const QFont chosen = dialog.currentFont();
+    Font result = initial;
+    // The stand-in's family coming back means the user kept the face: keep its name.
+    if (chosen.family() != dialogStartFont(initial).family()) {
+        result.name = chosen.family();
+    }
+    result.sizePoints = chosen.pointSize() > 0 ? chosen.pointSize() : initial.sizePoints;
+    result.style.bold = chosen.bold();
+    result.style.italic = chosen.italic();
+    return result;
+}
 
 QFont toQFont(const Font& font) {
     QFont qfont(font.name);
@@ -89,28 +159,28 @@ std::optional<TColor> QtPrompts::chooseColor(TColor initial) {
 }
 
 std::optional<Font> QtPrompts::chooseFont(const Font& initial) {
-    const QFont start = toQFont(initial);
-    QFontDialog dialog(start, parent_);
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    hideEffects(dialog);
-    if (dialog.exec() != QDialog::Accepted) {
+    const std::unique_ptr<QFontDialog> dialog = makeFontDialog(initial, parent_);
+    if (dialog->exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    const QFont chosen = dialog.selectedFont();
-    Font result = initial;
-    // A Windows face that fontconfig stands in for comes back as the stand-in's family;
-    // keep the name the design uses unless the user picked another face.
-    if (chosen.family() != QFontInfo(start).family()) {
-        result.name = chosen.family();
-    }
-    result.sizePoints = chosen.pointSize() > 0 ? chosen.pointSize() : initial.sizePoints;
-    result.style.bold = chosen.bold();
-    result.style.italic = chosen.italic();
-    return result;
+    return fontFromDialog(initial, *dialog);
 }
 
 void QtPrompts::message(const QString& text, const QString& caption) {
     QMessageBox::information(parent_, applicationCaption(caption), text);
+}
+
+void QtPrompts::notice(const QString& text) {
+    if (notice_ == nullptr) {
+        notice_ = new QMessageBox(QMessageBox::Information, applicationCaption(QString()), text,
+                                  QMessageBox::Ok, parent_);
+        notice_->setAttribute(Qt::WA_DeleteOnClose);
+        notice_->setWindowModality(Qt::NonModal);
+        // Shown beside the window without taking the keyboard from the control typed in.
+        notice_->setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    notice_->setText(text);
+    notice_->show();
 }
 
 bool QtPrompts::askYesNo(const QString& text, const QString& caption) {
