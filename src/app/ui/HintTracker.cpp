@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QPalette>
 #include <QStringList>
+#include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 
@@ -63,7 +65,13 @@ QString wrappedToolTip(const QString& text, int width) {
 }
 
 HintTracker::HintTracker(std::function<void(const QString&)> show, QObject* parent)
-    : QObject(parent), show_(std::move(show)) {}
+    : QObject(parent), show_(std::move(show)) {
+    // The program's hints have always shown on yellow.
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 0));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(palette);
+}
 
 void HintTracker::hovered(const QWidget* widget) {
     QString hint;

@@ -60,7 +60,7 @@ void TForm1::numericFieldEvent(QLineEdit* edit, QEvent* event) {
 }
 
 bool TForm1::keepsTyping(QLineEdit* edit, bool hundredths, const ValueOutOfRange& error) {
-    outOfRangeText_ = OutOfRangeText{edit, error.min(), error.max()};
+    outOfRangeText_ = OutOfRangeText{edit, edit->text(), error.min(), error.max()};
     return canStillBecomeInRange(edit->text(),
                                  hundredths ? TypedNumber::Hundredths : TypedNumber::Percent,
                                  error.min(), error.max());
@@ -92,7 +92,9 @@ void TForm1::sizeEditKeyUp(QLineEdit* edit) {
 }
 
 void TForm1::numericFieldLeft(QLineEdit* edit) {
-    if (!outOfRangeText_ || outOfRangeText_->edit != edit) {
+    // An arrow click may have written the field since; then it is settled.
+    if (!outOfRangeText_ || outOfRangeText_->edit != edit ||
+        outOfRangeText_->text != edit->text()) {
         return;
     }
     const OutOfRangeText left = *outOfRangeText_;

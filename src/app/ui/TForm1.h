@@ -433,6 +433,7 @@ private:
     };
     struct OutOfRangeText {
         QLineEdit* edit = nullptr;
+        QString text;
         int min = 0;
         int max = 0;
     };

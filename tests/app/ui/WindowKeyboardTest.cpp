@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,7 @@ TEST(WindowKeyboardTest, HintsWrapAtSixtyCharactersAndKeepEveryWord) {
         wrapped += lines.size() > 1 ? 1 : 0;
     }
     EXPECT_GT(wrapped, 5);
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
     // A word longer than a line has a line of its own.
     const QString longWord(70, QLatin1Char('x'));
     EXPECT_EQ(wrappedToolTip(QStringLiteral("a ") + longWord + QStringLiteral(" b")),
