@@ -4,14 +4,13 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace veltmoor {
 
@@ -28,42 +27,30 @@ QString applicationCaption(const QString& caption) {
 
 // The effects group of Qt's own font dialog holds the underline and strike-out boxes;
 // those belong to the design's font as it stands, so the dialog does not offer them.
-void hideEffects(QFontDialog& dialog) {
+// Returns the height the effects took, which the sample beside them had to show in.
+int hideEffects(QFontDialog& dialog) {
+    int height = 0;
     for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
         if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) {
+            height = std::max(height, group->sizeHint().height());
             group->hide();
         } else {
             box->hide();
         }
     }
+    return height;
 }
 
 // The dialog lists the faces the system has. A face the design names that the system only
-// stands in for (a Windows face) is shown as its stand-in, in the stand-in's style nearest
-// to the design's, so that the dialog opens on what the tag is drawn with.
+// stands in for (a Windows face) is shown as the face the tag is really drawn with: the
+// stand-in's family and style.
 QFont dialogStartFont(const Font& font) {
-    const QString family = QFontInfo(toQFont(font)).family();
-    QFont start(family);
+    const QFontInfo drawn(toQFont(font));
+    QFont start(drawn.family());
     start.setPointSize(font.sizePoints > 0 ? font.sizePoints : 1);
     start.setBold(font.style.bold);
     start.setItalic(font.style.italic);
-    const int wantedWeight = font.style.bold ? QFont::Bold : QFont::Normal;
-    QString nearest;
-    int nearestDistance = 0;
-    for (const QString& style : QFontDatabase::styles(family)) {
-        if (QFontDatabase::bold(family, style) != font.style.bold ||
-            QFontDatabase::italic(family, style) != font.style.italic) {
-            continue;
-        }
-        const int distance = std::abs(QFontDatabase::weight(family, style) - wantedWeight);
-        if (nearest.isEmpty() || distance < nearestDistance) {
-            nearest = style;
-            nearestDistance = distance;
-        }
-    }
-    if (!nearest.isEmpty()) {
-        start.setStyleName(nearest);
-    }
+    start.setStyleName(drawn.styleName());
     return start;
 }
 
@@ -83,8 +70,9 @@ std::unique_ptr<QFontDialog> makeFontDialog(const Font& font, QWidget* parent) {
     auto dialog = std::make_unique<QFontDialog>(parent);
     dialog->setOption(QFontDialog::DontUseNativeDialog);
     dialog->setCurrentFont(dialogStartFont(font));
-    hideEffects(*dialog);
+    const int effectsHeight = hideEffects(*dialog);
     if (QLineEdit* sample = fontDialogSample(*dialog)) {
+        sample->parentWidget()->setMinimumHeight(effectsHeight);
         const TColor colour = resolveSystemColor(font.color);
         QPalette palette = sample->palette();
         palette.setColor(QPalette::Text, QColor(redOf(colour), greenOf(colour), blueOf(colour)));
