@@ -11,7 +11,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -42,50 +41,40 @@ const QString kTagSizeRange = QStringLiteral("Value must be between 1 and 500");
 TEST(WindowKeyboardTest, TheKeyThatClosedTheMessageIsNotReadAgainByTheField) {
     for (const Qt::Key closingKey : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
         Typing h;
-        TForm1& w = h.w();
-        Typing::typeOver(w.WidthEdit, QStringLiteral("6"));
-        ASSERT_EQ(h.prompts.messages, QStringList{kTagSizeRange});
+        Typing::typeOver(h.w().WidthEdit, QStringLiteral("6"));
         // The key went down in the message box, which it closed; it comes up in the field.
-        QTest::keyRelease(w.WidthEdit, closingKey);
-        EXPECT_EQ(h.prompts.messages.size(), 1) << "the message came back after key " << closingKey;
-        // The field still takes what is typed in it.
-        Typing::typeOver(w.WidthEdit, QStringLiteral("3"));
+        QTest::keyRelease(h.w().WidthEdit, closingKey);
+        Typing::typeOver(h.w().WidthEdit, QStringLiteral("3")); // the field still takes keys
+        EXPECT_EQ(h.prompts.messages, QStringList{kTagSizeRange}) << "closed by " << closingKey;
         EXPECT_EQ(h.design().TagWidthDots, 600);
-        EXPECT_EQ(h.prompts.messages.size(), 1);
     }
 }
 
+// Typed key by key: the messages shown, the up-down's position and the field's text after.
 TEST(WindowKeyboardTest, TextThatMayStillBecomeAValueWaitsAndHopelessTextIsRefusedAtOnce) {
-    struct Case {
-        const char* field;
-        const char* keys;
-        int messages;     // messages shown while typing
-        int position;     // the field's up-down afterwards
-        const char* text; // the field's text afterwards
+    const std::tuple<const char*, const char*, int, int, const char*> cases[] = {
+        {"Width", "0", 0, 200, "0"}, // nothing applied yet
+        {"Width", "0.", 0, 200, "0."},
+        {"Width", "0.75", 0, 75, "0.75"}, // a tag under an inch
+        {"Width", ".75", 0, 75, ".75"},
+        {"Height", "0.5", 0, 50, "0.5"},
+        {"Width", "6", 1, 200, "6"},    // six inches and more
+        {"Width", "a", 1, 200, "a"},    // a letter
+        {"HoleWidth", "1", 1, 12, "1"}, // a hole of an inch
+        {"HoleWidth", ".05", 0, 5, ".05"},
+        {"ImageSize", "250", 1, 25, "25"}, // the percent field goes back
+        {"TextBlockWidthOffset", "7", 0, 7, "7"},
     };
-    const Case cases[] = {
-        {"WidthEdit", "0", 0, 200, "0"},       // nothing applied yet
-        {"WidthEdit", "0.", 0, 200, "0."},     //
-        {"WidthEdit", "0.75", 0, 75, "0.75"},  // a tag under an inch
-        {"WidthEdit", ".75", 0, 75, ".75"},    //
-        {"HeightEdit", "0.5", 0, 50, "0.5"},   //
-        {"WidthEdit", "6", 1, 200, "6"},       // six inches and more
-        {"WidthEdit", "a", 1, 200, "a"},       // a letter
-        {"HoleWidthEdit", "1", 1, 12, "1"},    // a hole of an inch
-        {"HoleWidthEdit", ".05", 0, 5, ".05"}, //
-        {"ImageSizeEdit", "250", 1, 25, "25"}, // the percent field goes back
-        {"TextBlockWidthOffsetEdit", "7", 0, 7, "7"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [field, keys, messages, position, text] : cases) {
         Typing h;
-        auto* edit = h.w().findChild<QLineEdit*>(QString::fromLatin1(c.field));
-        ASSERT_NE(edit, nullptr) << c.field;
-        Typing::typeOver(edit, QString::fromLatin1(c.keys));
-        const auto* upDown = h.w().findChild<UpDown*>(
-            QString::fromLatin1(c.field).replace(QStringLiteral("Edit"), QStringLiteral("UpDown")));
-        EXPECT_EQ(h.prompts.messages.size(), c.messages) << c.field << " " << c.keys;
-        EXPECT_EQ(upDown->position(), c.position) << c.field << " " << c.keys;
-        EXPECT_EQ(edit->text(), QString::fromLatin1(c.text)) << c.field << " " << c.keys;
+        auto* edit =
+            h.w().findChild<QLineEdit*>(QString::fromLatin1(field) + QStringLiteral("Edit"));
+        Typing::typeOver(edit, QString::fromLatin1(keys));
+        const auto* upDown =
+            h.w().findChild<UpDown*>(QString::fromLatin1(field) + QStringLiteral("UpDown"));
+        EXPECT_EQ(h.prompts.messages.size(), messages) << field << " " << keys;
+        EXPECT_EQ(upDown->position(), position) << field << " " << keys;
+        EXPECT_EQ(edit->text(), QString::fromLatin1(text)) << field << " " << keys;
     }
 }
 
@@ -134,10 +123,9 @@ TEST(WindowKeyboardTest, TheFontDialogOpensOnTheFontAndOkGivesItBackUnchanged) {
     for (const Font& font : fonts) {
         const std::unique_ptr<QFontDialog> dialog = makeFontDialog(font, nullptr);
         const QFont start = dialog->currentFont();
-        EXPECT_EQ(start.pointSize(), font.sizePoints) << font.name.toStdString();
-        EXPECT_EQ(start.bold(), font.style.bold) << font.name.toStdString();
-        EXPECT_EQ(start.italic(), font.style.italic) << font.name.toStdString();
-        EXPECT_EQ(start.family(), QFontInfo(toQFont(font)).family()) << font.name.toStdString();
+        EXPECT_EQ(std::tuple(start.family(), start.pointSize(), start.bold(), start.italic()),
+                  std::tuple(QFontInfo(toQFont(font)).family(), font.sizePoints, font.style.bold,
+                             font.style.italic));
         EXPECT_EQ(fontFromDialog(font, *dialog), font) << font.name.toStdString();
         // The sample shows, written in the font's colour.
         dialog->show();
@@ -148,13 +136,12 @@ TEST(WindowKeyboardTest, TheFontDialogOpensOnTheFontAndOkGivesItBackUnchanged) {
         ASSERT_NE(sample, nullptr);
         EXPECT_EQ(sample->palette().color(QPalette::Text),
                   testing::qcolor(resolveSystemColor(font.color)));
-        EXPECT_GE(sample->height(), sample->fontMetrics().height()) << font.name.toStdString();
+        EXPECT_GE(sample->height(), sample->fontMetrics().height());
     }
 }
 
 TEST(WindowKeyboardTest, HintsWrapAtSixtyCharactersAndKeepEveryWord) {
     Typing h;
-    int wrapped = 0;
     for (const QWidget* widget : h.w().findChildren<QWidget*>()) {
         const QString hint = shortHint(hintOf(widget));
         if (hint.isEmpty()) {
@@ -165,14 +152,7 @@ TEST(WindowKeyboardTest, HintsWrapAtSixtyCharactersAndKeepEveryWord) {
             EXPECT_LE(line.size(), 60) << line.toStdString();
         }
         EXPECT_EQ(lines.join(QLatin1Char(' ')).simplified(), hint.simplified());
-        wrapped += lines.size() > 1 ? 1 : 0;
     }
-    EXPECT_GT(wrapped, 5);
-    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
-    // A word longer than a line has a line of its own.
-    const QString longWord(70, QLatin1Char('x'));
-    EXPECT_EQ(wrappedToolTip(QStringLiteral("a ") + longWord + QStringLiteral(" b")),
-              QStringLiteral("a\n") + longWord + QStringLiteral("\nb"));
 }
 
 TEST(WindowKeyboardTest, WelcomeTextTabsAndFileLabelShowWhole) {
