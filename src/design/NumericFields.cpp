@@ -2,6 +2,7 @@
 
 #include "render/PageGrid.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace veltmoor {
@@ -33,7 +34,8 @@ int checkedRange(std::int64_t value, int min, int max) {
 } // namespace
 
 ValueOutOfRange::ValueOutOfRange(int min, int max)
-    : UserError(QStringLiteral("Value must be between %1 and %2").arg(min).arg(max)) {}
+    : UserError(QStringLiteral("Value must be between %1 and %2").arg(min).arg(max)), min_(min),
+      max_(max) {}
 
 int ParseHundredths(const QString& text, int min, int max) {
     QString kept;
@@ -71,6 +73,49 @@ int ParsePercent(const QString& text, int min, int max) {
         digits = QStringLiteral("0");
     }
     return checkedRange(wholeNumber(digits), min, max);
+}
+
+bool canStillBecomeInRange(const QString& text, TypedNumber number, int min, int max) {
+    // The value read is the text's digits as one whole number, with zeros appended until
+    // two follow the point (a text without one has its point at the end). Typing on
+    // appends digits, so the values within reach are the numbers whose digits begin with
+    // the text's digits and that have at least `scale` digits more.
+    std::int64_t leading = 0;
+    int scale = number == TypedNumber::Hundredths ? 2 : 0;
+    bool pointSeen = false;
+    for (const QChar character : text) {
+        if (character.isDigit() && character.unicode() < 128) {
+            leading = leading * 10 + character.digitValue();
+            if (leading > max) {
+                return false;
+            }
+            if (pointSeen && scale > 0) {
+                --scale;
+            }
+        } else if (character == QLatin1Char('.') && number == TypedNumber::Hundredths &&
+                   !pointSeen) {
+            pointSeen = true;
+        } else {
+            return false;
+        }
+    }
+    const std::int64_t lowest = std::max(min, 0);
+    if (leading == 0) {
+        // Zeros so far: every number from 0 upward can still follow.
+        return lowest <= max;
+    }
+    std::int64_t span = 1;
+    for (int digits = 0; digits < scale; ++digits) {
+        span *= 10;
+    }
+    // The reachable values with `scale` more digits are leading * span .. + span - 1;
+    // each further digit multiplies both ends by ten.
+    for (; leading * span <= max; span *= 10) {
+        if (leading * span + span - 1 >= lowest) {
+            return true;
+        }
+    }
+    return false;
 }
 
 QString tagSizeInchText(int hundredths) {

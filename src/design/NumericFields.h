@@ -41,6 +41,13 @@ constexpr int kImageSizePercentMax = 200;
 class ValueOutOfRange : public UserError {
 public:
     ValueOutOfRange(int min, int max);
+
+    int min() const { return min_; }
+    int max() const { return max_; }
+
+private:
+    int min_;
+    int max_;
 };
 
 // Hundredths of an inch from typed text: every character but digits and "." is dropped;
@@ -52,6 +59,17 @@ int ParseHundredths(const QString& text, int min, int max);
 // "5%" 5, nothing at all 0). Throws ValueOutOfRange outside min..max, and UserError when
 // the digits do not fit a 32-bit number.
 int ParsePercent(const QString& text, int min, int max);
+
+// How a field reads its typed text.
+enum class TypedNumber {
+    Hundredths, // as ParseHundredths: digits and one "."
+    Percent,    // as ParsePercent: digits only
+};
+
+// Whether typing more characters after text can still give a value in min..max, so that
+// an out-of-range text may be a value the user has only begun to type ("0" on the way to
+// "0.75"). Text holding a character the field drops (a letter, a blank) cannot.
+bool canStillBecomeInRange(const QString& text, TypedNumber number, int min, int max);
 
 // "2.00", "0.50": hundredths with at least one digit before the point.
 QString tagSizeInchText(int hundredths);

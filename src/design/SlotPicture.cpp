@@ -17,6 +17,8 @@ QString storedFileName(const QString& storedPath) {
     return storedPath.mid(separator + 1);
 }
 
+const QString kBlankFirstPictureName = QStringLiteral("~temptag.bmp");
+
 } // namespace
 
 QString resolvePicturePath(const QString& storedPath, const QString& designFolder) {
@@ -77,9 +79,14 @@ DecodedPicture chooseSlotPicture(TagDesign& design, int slot, const QString& pat
 }
 
 QString writeBlankFirstPicture() {
-    const QString blank = QDir(ensureWorkingFolder()).filePath(QStringLiteral("~temptag.bmp"));
+    const QString blank = QDir(ensureWorkingFolder()).filePath(kBlankFirstPictureName);
     writeBmp24(blank, Bitmap(200, 200, clWhite));
     return blank;
+}
+
+bool isBlankFirstPicture(const QString& path) {
+    return !path.isEmpty() &&
+           QFileInfo(path) == QFileInfo(QDir(workingFolderPath()).filePath(kBlankFirstPictureName));
 }
 
 } // namespace veltmoor

@@ -33,5 +33,7 @@ DecodedPicture chooseSlotPicture(TagDesign& design, int slot, const QString& pat
 // to design: a blank 200 x 200 bitmap, "~temptag.bmp" in the working folder. Returns its
 // path; throws UserError when it cannot be written.
 QString writeBlankFirstPicture();
+// Whether a slot's picture is that blank working file rather than one the user chose.
+bool isBlankFirstPicture(const QString& path);
 
 } // namespace veltmoor

@@ -70,6 +70,56 @@ TEST(ParsePercent, RefusesValuesOutsideTheRange) {
               QStringLiteral("'99999999999' is not a valid integer value"));
 }
 
+// An independent reading of "can still become a value in range": some ending of up to
+// three characters that the real parser reads as a value in range.
+bool someEndingIsInRange(const QString& text, TypedNumber number, int min, int max) {
+    const QString keys = QStringLiteral("0123456789.");
+    for (int ending = 0; ending < 12 * 12 * 12; ++ending) {
+        QString typed = text;
+        for (int place = ending; place > 0; place /= 12) {
+            typed += keys.mid(place % 12 - 1, place % 12 == 0 ? 0 : 1);
+        }
+        try {
+            if (number == TypedNumber::Hundredths) {
+                ParseHundredths(typed, min, max);
+            } else {
+                ParsePercent(typed, min, max);
+            }
+            return true;
+        } catch (const UserError&) {
+        }
+    }
+    return false;
+}
+
+TEST(CanStillBecomeInRange, AgreesWithTheParsersForEveryFieldRange) {
+    const std::tuple<TypedNumber, int, int> fields[] = {
+        {TypedNumber::Hundredths, kTypedTagSizeMin, kTypedTagSizeMax},
+        {TypedNumber::Hundredths, 0, kTypedHoleSizeMax},
+        {TypedNumber::Percent, 0, kImageSizePercentMax},
+        {TypedNumber::Percent, kCopiesRange.min, kCopiesRange.max},
+    };
+    const char* texts[] = {"",  "0",  ".",  "0.",  "0.7", ".75",  "0.00", "1",   "5",
+                           "6", "50", "51", ".51", "5.0", "5.01", "100",  "201", "0250"};
+    for (const auto& [number, min, max] : fields) {
+        for (const char* text : texts) {
+            const QString typed = QString::fromLatin1(text);
+            if (number == TypedNumber::Percent && typed.contains(QLatin1Char('.'))) {
+                continue; // a character the percent fields drop
+            }
+            EXPECT_EQ(canStillBecomeInRange(typed, number, min, max),
+                      someEndingIsInRange(typed, number, min, max))
+                << text << " in " << min << ".." << max;
+        }
+    }
+    // Characters the fields drop cannot be typed on from: a letter, a blank, a second point.
+    for (const char* text : {"a", "0 ", "1.2.", "5%"}) {
+        EXPECT_FALSE(canStillBecomeInRange(QString::fromLatin1(text), TypedNumber::Hundredths, 1,
+                                           kTypedTagSizeMax))
+            << text;
+    }
+}
+
 TEST(InchText, TagSizesHaveADigitBeforeThePointAndHoleSizesDoNot) {
     EXPECT_EQ(tagSizeInchText(50), QStringLiteral("0.50"));
     EXPECT_EQ(tagSizeInchText(200), QStringLiteral("2.00"));

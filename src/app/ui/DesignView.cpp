@@ -7,6 +7,7 @@
 #include "app/ui/WindowTexts.h"
 #include "design/DesignComposition.h"
 #include "design/MemoLines.h"
+#include "design/SlotPicture.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -44,7 +45,9 @@ void TForm1::DrawTagReal() {
         return;
     }
     ++compositionCount_;
-    Label3->setText(composed.fileLabel);
+    // The blank picture the first tag gets is a working file the user never chose.
+    Label3->setText(isBlankFirstPicture(composed.fileLabel) ? QStringLiteral("(blank picture)")
+                                                            : composed.fileLabel);
     showSizeTexts();
     TesselSizeLabel->setText(composed.sizeLabel);
     const QRect preview(composed.PreviewRect.left, composed.PreviewRect.top,

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QPalette>
+#include <QStringList>
+#include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 
@@ -14,7 +17,7 @@ constexpr const char* kHintProperty = "veltmoorHint";
 
 void setHint(QWidget* widget, const QString& hint) {
     widget->setProperty(kHintProperty, hint);
-    widget->setToolTip(shortHint(hint));
+    widget->setToolTip(wrappedToolTip(shortHint(hint)));
 }
 
 QString hintOf(const QWidget* widget) {
@@ -31,8 +34,44 @@ QString shortHint(const QString& hint) {
     return bar < 0 ? hint : hint.left(bar);
 }
 
+QString wrappedToolTip(const QString& text, int width) {
+    QStringList lines;
+    QString line;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        // The next word, with the blanks written before it.
+        qsizetype wordStart = start;
+        while (wordStart < text.size() && text.at(wordStart) == QLatin1Char(' ')) {
+            ++wordStart;
+        }
+        qsizetype wordEnd = wordStart;
+        while (wordEnd < text.size() && text.at(wordEnd) != QLatin1Char(' ')) {
+            ++wordEnd;
+        }
+        const QString blanks = text.mid(start, wordStart - start);
+        const QString word = text.mid(wordStart, wordEnd - wordStart);
+        if (!line.isEmpty() && line.size() + blanks.size() + word.size() > width) {
+            lines << line;
+            line = word;
+        } else {
+            line += blanks + word;
+        }
+        start = wordEnd;
+    }
+    if (!line.isEmpty() || lines.isEmpty()) {
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 HintTracker::HintTracker(std::function<void(const QString&)> show, QObject* parent)
-    : QObject(parent), show_(std::move(show)) {}
+    : QObject(parent), show_(std::move(show)) {
+    // The program's hints have always shown on yellow.
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 0));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(palette);
+}
 
 void HintTracker::hovered(const QWidget* widget) {
     QString hint;

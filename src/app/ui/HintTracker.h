@@ -15,6 +15,10 @@ void setHint(QWidget* widget, const QString& hint);
 QString hintOf(const QWidget* widget);
 QString longHint(const QString& hint);
 QString shortHint(const QString& hint);
+// A hint as its tool tip shows it: broken at blanks into lines of at most kToolTipWidth
+// characters (a longer word gets a line of its own); the blanks at a break are dropped.
+constexpr int kToolTipWidth = 60;
+QString wrappedToolTip(const QString& text, int width = kToolTipWidth);
 
 // Watches the mouse across the application and reports the long hint of the widget it
 // is over (or of the nearest parent that has one; empty when none has) each time that

@@ -5,23 +5,65 @@
 #include "platform/Errors.h"
 
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace veltmoor {
 
+namespace {
+
+// Focus that moves because the user went on to another control. Focus lost to a message
+// box, a menu or another application is not the user leaving the field.
+bool leavesTheField(const QEvent* event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
+} // namespace
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease && !syncing_) {
-        if (watched == WidthEdit || watched == HeightEdit || watched == HoleWidthEdit) {
-            auto* edit = static_cast<QLineEdit*>(watched);
-            guarded([this, edit] { sizeEditKeyUp(edit); });
-        }
-    } else if (watched == TextBlockMemo && event->type() == QEvent::FocusIn) {
+    if (watched == TextBlockMemo && event->type() == QEvent::FocusIn) {
         guarded([this] { TextBlockMemoEnter(); });
     } else if (watched == TextBlockMemo && event->type() == QEvent::FocusOut) {
         guarded([this] { TextBlockMemoExit(); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
+        numericFieldEvent(edit, event);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::numericFieldEvent(QLineEdit* edit, QEvent* event) {
+    const bool sizeEdit = edit == WidthEdit || edit == HeightEdit || edit == HoleWidthEdit;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        numericFieldKeysDown_.insert({edit, static_cast<QKeyEvent*>(event)->key()});
+        break;
+    case QEvent::KeyRelease:
+        // Only a key that went down in the field is read on its release: the release of
+        // a key that closed a message lands here too and must not bring the message back.
+        if (numericFieldKeysDown_.erase({edit, static_cast<QKeyEvent*>(event)->key()}) > 0 &&
+            sizeEdit && !syncing_) {
+            guarded([this, edit] { sizeEditKeyUp(edit); });
+        }
+        break;
+    case QEvent::FocusOut:
+        if (leavesTheField(event) && !syncing_) {
+            guarded([this, edit] { numericFieldLeft(edit); });
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool TForm1::keepsTyping(QLineEdit* edit, bool hundredths, const ValueOutOfRange& error) {
+    outOfRangeText_ = OutOfRangeText{edit, edit->text(), error.min(), error.max()};
+    return canStillBecomeInRange(edit->text(),
+                                 hundredths ? TypedNumber::Hundredths : TypedNumber::Percent,
+                                 error.min(), error.max());
 }
 
 void TForm1::sizeEditKeyUp(QLineEdit* edit) {
@@ -34,13 +76,48 @@ void TForm1::sizeEditKeyUp(QLineEdit* edit) {
         } else {
             follow(design_.HoleWidthEditKeyUp(text));
         }
-    } catch (const ValueOutOfRange&) {
+    } catch (const ValueOutOfRange& error) {
+        if (keepsTyping(edit, true, error)) {
+            return; // the size in use stays, unasked, until the text is finished
+        }
         // The size in use stays and is applied again, with its redraw.
         if (edit != HoleWidthEdit) {
             DrawTag(design_.CurrentSlot);
         }
         showDesignInControls();
         throw;
+    }
+    outOfRangeText_.reset();
+    showDesignInControls();
+}
+
+void TForm1::numericFieldLeft(QLineEdit* edit) {
+    // An arrow click may have written the field since; then it is settled.
+    if (!outOfRangeText_ || outOfRangeText_->edit != edit ||
+        outOfRangeText_->text != edit->text()) {
+        return;
+    }
+    const OutOfRangeText left = *outOfRangeText_;
+    outOfRangeText_.reset();
+    showValueInUse(edit);
+    throw ValueOutOfRange(left.min, left.max);
+}
+
+void TForm1::showValueInUse(QLineEdit* edit) {
+    // The up-downs put their own value back into their edits, as an arrow click would.
+    if (edit == WidthEdit) {
+        design_.WidthUpDownClick(design_.WidthUpDownPosition);
+    } else if (edit == HeightEdit) {
+        design_.HeightUpDownClick(design_.HeightUpDownPosition);
+    } else if (edit == HoleWidthEdit) {
+        design_.HoleWidthUpDownClick(design_.settings.hole.width);
+    }
+    for (const auto& [field, percentEdit, upDown] : percentPairs()) {
+        if (percentEdit == edit) {
+            syncing_ = true;
+            edit->setText(QString::number(design_.percentPosition(field)));
+            syncing_ = false;
+        }
     }
     showDesignInControls();
 }
@@ -49,13 +126,18 @@ void TForm1::percentEditChange(PercentField field, QLineEdit* edit, UpDown* upDo
     QString shown;
     try {
         shown = design_.PercentEditChange(field, edit->text());
-    } catch (const ValueOutOfRange&) {
+    } catch (const ValueOutOfRange& error) {
+        if (keepsTyping(edit, false, error)) {
+            return;
+        }
         // The field goes back to the value it had.
+        outOfRangeText_.reset();
         syncing_ = true;
         edit->setText(QString::number(design_.percentPosition(field)));
         syncing_ = false;
         throw;
     }
+    outOfRangeText_.reset();
     syncing_ = true;
     upDown->setPosition(design_.percentPosition(field));
     if (edit->text() != shown) {
@@ -67,6 +149,20 @@ void TForm1::percentEditChange(PercentField field, QLineEdit* edit, UpDown* upDo
 
 void TForm1::percentUpDownClick(PercentField field, UpDown* upDown) {
     follow(design_.PercentUpDownClick(field, upDown->position()));
+}
+
+std::array<TForm1::PercentPair, 7> TForm1::percentPairs() const {
+    return {{
+        {PercentField::HoleWidthOffset, HoleWidthOffsetEdit, HoleWidthOffsetUpDown},
+        {PercentField::HoleHeightOffset, HoleHeightOffsetEdit, HoleHeightOffsetUpDown},
+        {PercentField::ImageSize, ImageSizeEdit, ImageSizeUpDown},
+        {PercentField::ImageHorizontalOffset, ImageHorizontalOffsetEdit,
+         ImageHorizontalOffsetUpDown},
+        {PercentField::ImageVerticalOffset, ImageVerticalOffsetEdit, ImageVerticalOffsetUpDown},
+        {PercentField::TextBlockWidthOffset, TextBlockWidthOffsetEdit, TextBlockWidthOffsetUpDown},
+        {PercentField::TextBlockHeightOffset, TextBlockHeightOffsetEdit,
+         TextBlockHeightOffsetUpDown},
+    }};
 }
 
 // The tag and hole sizes, read on every key release, and the percent pairs.
@@ -92,19 +188,9 @@ void TForm1::connectNumericFieldHandlers() {
         showHoleSizeTexts();
     });
 
-    // Percent pairs.
-    const std::array<std::tuple<PercentField, QLineEdit*, UpDown*>, 7> pairs{{
-        {PercentField::HoleWidthOffset, HoleWidthOffsetEdit, HoleWidthOffsetUpDown},
-        {PercentField::HoleHeightOffset, HoleHeightOffsetEdit, HoleHeightOffsetUpDown},
-        {PercentField::ImageSize, ImageSizeEdit, ImageSizeUpDown},
-        {PercentField::ImageHorizontalOffset, ImageHorizontalOffsetEdit,
-         ImageHorizontalOffsetUpDown},
-        {PercentField::ImageVerticalOffset, ImageVerticalOffsetEdit, ImageVerticalOffsetUpDown},
-        {PercentField::TextBlockWidthOffset, TextBlockWidthOffsetEdit, TextBlockWidthOffsetUpDown},
-        {PercentField::TextBlockHeightOffset, TextBlockHeightOffsetEdit,
-         TextBlockHeightOffsetUpDown},
-    }};
-    for (const auto& [field, edit, upDown] : pairs) {
+    // Percent pairs: read on every change, and checked once more when left.
+    for (const auto& [field, edit, upDown] : percentPairs()) {
+        edit->installEventFilter(this);
         on(edit, &QLineEdit::textChanged, [this, field = field, edit = edit, upDown = upDown] {
             percentEditChange(field, edit, upDown);
         });

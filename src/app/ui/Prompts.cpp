@@ -7,7 +7,10 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace veltmoor {
 
@@ -24,17 +27,72 @@ QString applicationCaption(const QString& caption) {
 
 // The effects group of Qt's own font dialog holds the underline and strike-out boxes;
 // those belong to the design's font as it stands, so the dialog does not offer them.
-void hideEffects(QFontDialog& dialog) {
+// Returns the height the effects took, which the sample beside them had to show in.
+int hideEffects(QFontDialog& dialog) {
+    int height = 0;
     for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
         if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) {
+            height = std::max(height, group->sizeHint().height());
             group->hide();
         } else {
             box->hide();
         }
     }
+    return height;
+}
+
+// The dialog lists the faces the system has. A face the design names that the system only
+// stands in for (a Windows face) is shown as the face the tag is really drawn with: the
+// stand-in's family and style.
+QFont dialogStartFont(const Font& font) {
+    const QFontInfo drawn(toQFont(font));
+    QFont start(drawn.family());
+    start.setPointSize(font.sizePoints > 0 ? font.sizePoints : 1);
+    start.setBold(font.style.bold);
+    start.setItalic(font.style.italic);
+    start.setStyleName(drawn.styleName());
+    return start;
+}
+
+// The sample line of Qt's font dialog is the only edit inside a group box.
+QLineEdit* fontDialogSample(QFontDialog& dialog) {
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+        if (qobject_cast<QGroupBox*>(edit->parentWidget()) != nullptr) {
+            return edit;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
+
+std::unique_ptr<QFontDialog> makeFontDialog(const Font& font, QWidget* parent) {
+    auto dialog = std::make_unique<QFontDialog>(parent);
+    dialog->setOption(QFontDialog::DontUseNativeDialog);
+    dialog->setCurrentFont(dialogStartFont(font));
+    const int effectsHeight = hideEffects(*dialog);
+    if (QLineEdit* sample = fontDialogSample(*dialog)) {
+        sample->parentWidget()->setMinimumHeight(effectsHeight);
+        const TColor colour = resolveSystemColor(font.color);
+        QPalette palette = sample->palette();
+        palette.setColor(QPalette::Text, QColor(redOf(colour), greenOf(colour), blueOf(colour)));
+        sample->setPalette(palette);
+    }
+    return dialog;
+}
+
+Font fontFromDialog(const Font& initial, const QFontDialog& dialog) {
+    const QFont chosen = dialog.currentFont();
+    Font result = initial;
+    // The stand-in's family coming back means the user kept the face: keep its name.
+    if (chosen.family() != dialogStartFont(initial).family()) {
+        result.name = chosen.family();
+    }
+    result.sizePoints = chosen.pointSize() > 0 ? chosen.pointSize() : initial.sizePoints;
+    result.style.bold = chosen.bold();
+    result.style.italic = chosen.italic();
+    return result;
+}
 
 QFont toQFont(const Font& font) {
     QFont qfont(font.name);
@@ -89,28 +147,28 @@ std::optional<TColor> QtPrompts::chooseColor(TColor initial) {
 }
 
 std::optional<Font> QtPrompts::chooseFont(const Font& initial) {
-    const QFont start = toQFont(initial);
-    QFontDialog dialog(start, parent_);
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    hideEffects(dialog);
-    if (dialog.exec() != QDialog::Accepted) {
+    const std::unique_ptr<QFontDialog> dialog = makeFontDialog(initial, parent_);
+    if (dialog->exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    const QFont chosen = dialog.selectedFont();
-    Font result = initial;
-    // A Windows face that fontconfig stands in for comes back as the stand-in's family;
-    // keep the name the design uses unless the user picked another face.
-    if (chosen.family() != QFontInfo(start).family()) {
-        result.name = chosen.family();
-    }
-    result.sizePoints = chosen.pointSize() > 0 ? chosen.pointSize() : initial.sizePoints;
-    result.style.bold = chosen.bold();
-    result.style.italic = chosen.italic();
-    return result;
+    return fontFromDialog(initial, *dialog);
 }
 
 void QtPrompts::message(const QString& text, const QString& caption) {
     QMessageBox::information(parent_, applicationCaption(caption), text);
+}
+
+void QtPrompts::notice(const QString& text) {
+    if (notice_ == nullptr) {
+        notice_ = new QMessageBox(QMessageBox::Information, applicationCaption(QString()), text,
+                                  QMessageBox::Ok, parent_);
+        notice_->setAttribute(Qt::WA_DeleteOnClose);
+        notice_->setWindowModality(Qt::NonModal);
+        // Shown beside the window without taking the keyboard from the control typed in.
+        notice_->setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    notice_->setText(text);
+    notice_->show();
 }
 
 bool QtPrompts::askYesNo(const QString& text, const QString& caption) {

@@ -4,10 +4,14 @@
 #include "platform/TColor.h"
 
 #include <QFont>
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
+class QFontDialog;
 class QWidget;
 
 namespace veltmoor {
@@ -34,6 +38,9 @@ public:
     virtual std::optional<Font> chooseFont(const Font& initial) = 0;
     // A plain message with an OK button.
     virtual void message(const QString& text, const QString& caption = QString()) = 0;
+    // A message that leaves the keyboard where it is, for a note given while the user
+    // types; it stays until closed. Where no such window exists it is a plain message.
+    virtual void notice(const QString& text) { message(text); }
     // A question with Yes and No; true for Yes.
     virtual bool askYesNo(const QString& text, const QString& caption) = 0;
     // A warning with OK and Cancel; true for OK.
@@ -54,14 +61,24 @@ public:
     std::optional<TColor> chooseColor(TColor initial) override;
     std::optional<Font> chooseFont(const Font& initial) override;
     void message(const QString& text, const QString& caption = QString()) override;
+    void notice(const QString& text) override;
     bool askYesNo(const QString& text, const QString& caption) override;
     bool askOkCancel(const QString& text, const QString& caption) override;
 
 private:
     QWidget* parent_;
+    QPointer<QMessageBox> notice_; // the notice on screen, reused for the next one
 };
 
 // The Qt font that stands for one of our fonts at the given point size.
 QFont toQFont(const Font& font);
+
+// Qt's font dialog, opened on the given font: its face (or the face standing in for it),
+// size and style, with the sample written in its colour. Underline and strike-out are not
+// offered.
+std::unique_ptr<QFontDialog> makeFontDialog(const Font& font, QWidget* parent);
+// The dialog's font as ours: what the dialog does not offer comes back as it went in, and
+// a face left as it was keeps the design's name for it.
+Font fontFromDialog(const Font& initial, const QFontDialog& dialog);
 
 } // namespace veltmoor

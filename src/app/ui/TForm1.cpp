@@ -11,14 +11,52 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace veltmoor {
 
 using namespace window;
+
+namespace {
+
+// The style's own look for tabs, with a narrower padding beside their captions.
+class TabPaddingStyle : public QProxyStyle {
+public:
+    explicit TabPaddingStyle(int padding) : padding_(padding) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        return metric == PM_TabBarTabHSpace ? padding_
+                                            : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+private:
+    int padding_;
+};
+
+// Every tab at its natural size, captions whole and no scroll arrows: where the style's
+// padding is too wide for the page control, the padding alone is narrowed to fit.
+void fitTabsWhole(QTabWidget* pages) {
+    QTabBar* tabs = pages->tabBar();
+    tabs->setExpanding(false);
+    const int count = tabs->count();
+    const int padding = tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs);
+    const int withoutPadding = tabs->sizeHint().width() - count * padding;
+    const int fitting = count > 0 ? (pages->width() - withoutPadding) / count : padding;
+    if (fitting < padding) {
+        auto* style = new TabPaddingStyle(std::max(fitting, 0));
+        style->setParent(tabs);
+        tabs->setStyle(style);
+    }
+}
+
+} // namespace
 
 TForm1::TForm1(WindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), prompts_(*services_.prompts) {
@@ -64,9 +102,6 @@ void TForm1::buildWindow() {
     PageControl2 = new QTabWidget(client);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setGeometry(0, 0, 161, 417);
-    // Three tabs share 161 pixels.
-    PageControl2->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
-    PageControl2->tabBar()->setExpanding(false);
     PageControl1 = new QTabWidget(client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(163, 0, 591, 417);
@@ -78,6 +113,7 @@ void TForm1::buildWindow() {
     PageControl2->addTab(buildControlPage(), QStringLiteral("C&ontrol"));
     PageControl2->addTab(buildTextPage(), QStringLiteral("&Text"));
     PageControl2->addTab(buildAdvancedPage(), QStringLiteral("A&dvanced"));
+    fitTabsWhole(PageControl2);
 
     Memo2 = new QPlainTextEdit(client);
     Memo2->setObjectName(QStringLiteral("Memo2"));

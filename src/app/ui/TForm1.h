@@ -13,6 +13,9 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -37,6 +40,7 @@ class PictureBox;
 class Prompts;
 class RadioGroup;
 class UpDown;
+class ValueOutOfRange;
 
 // What the window reaches outside itself. Everything but the prompts may be left empty:
 // the help window, the floating tag window and saving a design attach here.
@@ -419,6 +423,31 @@ private:
     void showEditingPages();
     void showSlotThumbnail(int slot);
     PictureBox* mirrorOf(int slot) const;
+
+    // Typing in the numeric fields: a key is read only when it went down in the field, and
+    // an out-of-range text waits while more typing may still bring it into range.
+    struct PercentPair {
+        PercentField field;
+        QLineEdit* edit;
+        UpDown* upDown;
+    };
+    struct OutOfRangeText {
+        QLineEdit* edit = nullptr;
+        QString text;
+        int min = 0;
+        int max = 0;
+    };
+    std::array<PercentPair, 7> percentPairs() const;
+    void numericFieldEvent(QLineEdit* edit, QEvent* event);
+    // Notes the field's out-of-range text; true when typing on may still bring it in range.
+    bool keepsTyping(QLineEdit* edit, bool hundredths, const ValueOutOfRange& error);
+    void numericFieldLeft(QLineEdit* edit);
+    void showValueInUse(QLineEdit* edit);
+    std::set<std::pair<const QObject*, int>> numericFieldKeysDown_;
+    std::optional<OutOfRangeText> outOfRangeText_;
+
+    // Whether the text block's widest line was too wide at its last change.
+    bool textBlockTooLong_ = false;
 
     WindowServices services_;
     Prompts& prompts_;

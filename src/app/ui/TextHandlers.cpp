@@ -21,8 +21,12 @@ void TForm1::TextBlockMemoChange() {
     DrawTimer_->cancel();
     const TextBlockChange change =
         design_.TextBlockMemoChange(textBlockFromMemo(TextBlockMemo->toPlainText()));
-    if (change.tooLong) {
-        prompts_.message(QStringLiteral("Text is too long, using the current font and size."));
+    // Said once as a line becomes too wide, and again only after the text has fitted in
+    // between; the notice leaves the keyboard in the memo, so no typed letter is lost.
+    const bool becameTooLong = change.tooLong && !textBlockTooLong_;
+    textBlockTooLong_ = change.tooLong;
+    if (becameTooLong) {
+        prompts_.notice(QStringLiteral("Text is too long, using the current font and size."));
     }
     DrawTimer_->request();
     DrawTag(design_.CurrentSlot);

@@ -94,9 +94,12 @@ struct WindowHarness {
         window->ContinueButton->click();
     }
 
-    // What typing leaves behind: the text, then the key release the edit reads it on.
+    // What typing leaves behind: the text, then the key release the edit reads it on (of a
+    // key pressed in the edit; the press itself types nothing).
     static void type(QLineEdit* edit, const QString& text) {
         edit->setText(text);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_0, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &press);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_0, Qt::NoModifier);
         QCoreApplication::sendEvent(edit, &release);
     }

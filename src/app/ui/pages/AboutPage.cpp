@@ -31,7 +31,9 @@ QWidget* TForm1::buildAboutPage() {
     AboutMemo->setObjectName(QStringLiteral("AboutMemo"));
     AboutMemo->setReadOnly(true);
     AboutMemo->setFocusPolicy(Qt::NoFocus);
-    AboutMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The lines are wrapped at the memo's width, so none hides behind a scroll bar.
+    AboutMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    AboutMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     AboutMemo->setPlainText(QStringLiteral("Veltmoor Tags Print\n"
                                            "\n"
                                            "Click Continue, and then select the image to \n"

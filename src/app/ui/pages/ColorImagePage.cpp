@@ -24,6 +24,9 @@ QWidget* TForm1::buildColorImagePage() {
     compact(layout);
 
     ColorBitMapImage = makeBox(QStringLiteral("ColorBitMapImage"), kPreviewSize, page);
+    setHint(ColorBitMapImage,
+            QStringLiteral("Each tag is displayed while it is the selected image, will show the "
+                           "effect of the \"Type of Coloring\" selected."));
     layout->addWidget(ColorBitMapImage, 0, 0, 2, 1, Qt::AlignTop | Qt::AlignLeft);
 
     QStringList types;
@@ -42,6 +45,8 @@ QWidget* TForm1::buildColorImagePage() {
     setHint(UseColoredImageButton, QStringLiteral("Click to use image as colored."));
     CancelColoringButton = makeButton(QStringLiteral("CancelColoringButton"),
                                       QStringLiteral("&Cancel Coloring Image"), page);
+    setHint(CancelColoringButton,
+            QStringLiteral("Click to return to \"Basic\" window and use original image."));
     buttons->addWidget(UseColoredImageButton);
     buttons->addWidget(CancelColoringButton);
     layout->addLayout(buttons, 1, 1, Qt::AlignBottom);
