@@ -168,6 +168,7 @@ void TForm1::connectHandlers() {
     connectColorImageHandlers();
     connectAddressLabelHandlers();
     connectHelpStepRules();
+    connectCalibrationCommands();
 }
 
 } // namespace veltmoor
