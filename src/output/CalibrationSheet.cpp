@@ -94,8 +94,8 @@ void drawVernier(const SheetPen& pen, const PrinterMetrics& metrics) {
     }
     const QPointF nominal = nominalVernierZeroMm(metrics);
     pen.text(zero + kVernierLengthMm + 4.0, zero + 3.0,
-             QStringLiteral("Vernier zero lines: %1 mm from the left edge, %2 mm from the top "
-                            "edge on a printer that prints true.")
+             QStringLiteral("Zero lines: %1 mm from the left edge, %2 mm from the top on a true "
+                            "printer.")
                  .arg(QLocale::c().toString(nominal.x(), 'f', 1),
                       QLocale::c().toString(nominal.y(), 'f', 1)));
 }

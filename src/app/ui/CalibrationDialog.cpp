@@ -169,7 +169,8 @@ void CalibrationDialog::reset() {
 }
 
 void TForm1::CalibratePrinterButtonClick() {
-    const PrinterMetrics metrics = ReadPrinterMetrics(PrinterSelection::of(design()));
+    // The printer the window prints on now, with the page it last read from it.
+    const PrinterMetrics metrics = printerMetrics_;
     if (metrics.PrinterName == builtInPdfPrinterName()) {
         throw UserError(QStringLiteral("The built-in PDF printer writes the sheet at its true size "
                                        "and takes no calibration: choose an installed printer "
