@@ -53,7 +53,7 @@ void PrintBitmapRect(QPainter& painter, const QRectF& rect, const Bitmap& bitmap
 }
 
 void PrintBitmapBanded(QPainter& painter, const Bitmap& bitmap, const PrinterMetrics& metrics,
-                       const CalibrationProfile& calibration) {
+                       const PageCalibration& calibration) {
     const StripPlan plan = planPrintStrips(bitmap.width(), bitmap.height(), metrics.pageMetrics());
     const std::vector<Rect> destinations = stripDestinationsOnPaper(plan, metrics);
     Bitmap strip;

@@ -30,7 +30,7 @@ void PrintBitmapRect(QPainter& painter, const QRectF& rect, const Bitmap& bitmap
 // dots. The painter draws on the whole paper in device dots of the metrics' resolution.
 // A printer's calibration profile corrects where the strips land, and nothing else.
 void PrintBitmapBanded(QPainter& painter, const Bitmap& bitmap, const PrinterMetrics& metrics,
-                       const CalibrationProfile& calibration = {});
+                       const PageCalibration& calibration = {});
 
 // The page of the built-in PDF printer written to path: one page of the paper per copy,
 // the sheet on each as a printer would print it. The file is replaced whole or left as it

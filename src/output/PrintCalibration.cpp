@@ -2,9 +2,7 @@
 
 #include "platform/Errors.h"
 
-#include <QFont>
 #include <QLocale>
-#include <QPainter>
 #include <QStringList>
 
 #include <cmath>
@@ -60,12 +58,17 @@ double mmOfDots(int dots, int dotsPerInch) {
     return dotsPerInch > 0 ? dots / dotsPerMm(dotsPerInch) : 0.0;
 }
 
-// One edge's place along an axis: scaled about the printable area's edge, then moved.
-double calibrated(int position, int printableEdge, int scaleSteps, int offsetSteps,
-                  int dotsPerInch) {
-    const double scale = scaleSteps / 10000.0;
-    const double offset = offsetSteps / 10.0 * dotsPerMm(dotsPerInch);
-    return printableEdge + (position - printableEdge) * scale + offset;
+// The correction along one of the page's axes: scaled about a pivot, then moved.
+struct AxisCorrection {
+    double pivot;
+    double scale;
+    double offset; // dots
+
+    double operator()(int position) const { return pivot + (position - pivot) * scale + offset; }
+};
+
+AxisCorrection axisCorrection(double pivot, int scaleSteps, int offsetSteps, int dotsPerInch) {
+    return {pivot, scaleSteps / 10000.0, offsetSteps / 10.0 * dotsPerMm(dotsPerInch)};
 }
 
 } // namespace
@@ -112,15 +115,25 @@ QString formatCalibrationProfile(const CalibrationProfile& profile) {
 }
 
 QRectF calibratedOnPaper(const Rect& onPaper, const PrinterMetrics& metrics,
-                         const CalibrationProfile& profile) {
-    const auto x = [&](int position) {
-        return calibrated(position, metrics.PhysicalOffsetX, profile.scaleXHundredthsPercent,
-                          profile.offsetXTenthsMm, metrics.PixelsPerInchX);
-    };
-    const auto y = [&](int position) {
-        return calibrated(position, metrics.PhysicalOffsetY, profile.scaleYHundredthsPercent,
-                          profile.offsetYTenthsMm, metrics.PixelsPerInchY);
-    };
+                         const PageCalibration& calibration) {
+    const CalibrationProfile& profile = calibration.profile;
+    // On a landscape page the paper's printable top edge is the page's printable right edge,
+    // and moving down the paper is moving left on the page.
+    const AxisCorrection x =
+        calibration.landscape
+            ? axisCorrection(metrics.PhysicalOffsetX + metrics.PageWidth,
+                             profile.scaleYHundredthsPercent, -profile.offsetYTenthsMm,
+                             metrics.PixelsPerInchX)
+            : axisCorrection(metrics.PhysicalOffsetX, profile.scaleXHundredthsPercent,
+                             profile.offsetXTenthsMm, metrics.PixelsPerInchX);
+    const AxisCorrection y =
+        calibration.landscape
+            ? axisCorrection(metrics.PhysicalOffsetY, profile.scaleXHundredthsPercent,
+                             profile.offsetXTenthsMm, metrics.PixelsPerInchY)
+            : axisCorrection(metrics.PhysicalOffsetY, profile.scaleYHundredthsPercent,
+                             profile.offsetYTenthsMm, metrics.PixelsPerInchY);
+    // A page turned onto the paper still has its left edge left of its right edge: the
+    // scales are positive, so the rectangle keeps its orientation.
     return QRectF(QPointF(x(onPaper.left), y(onPaper.top)),
                   QPointF(x(onPaper.right), y(onPaper.bottom)));
 }

@@ -43,11 +43,20 @@ CalibrationProfile parseCalibrationProfile(const QString& text);
 // The same four numbers, in the form parseCalibrationProfile reads.
 QString formatCalibrationProfile(const CalibrationProfile& profile);
 
-// Where a destination on the paper (device dots, the paper's corner at the origin) lands
-// once the profile corrects it. Rectangles that abut before abut after: a shared edge maps
-// to the same place.
+// A profile as it applies to one page. The profile belongs to the paper as the printer feeds
+// it; a landscape page is turned a quarter turn counter-clockwise onto that paper, so its
+// correction is the profile's turned with it (the page's x follows the paper's height from
+// the bottom, its y the paper's width), still scaled about the paper's printable corner.
+struct PageCalibration {
+    CalibrationProfile profile;
+    bool landscape = false;
+};
+
+// Where a destination on the page (device dots, the page's corner at the origin) lands once
+// the calibration corrects it. Rectangles that abut before abut after: a shared edge maps to
+// the same place.
 QRectF calibratedOnPaper(const Rect& onPaper, const PrinterMetrics& metrics,
-                         const CalibrationProfile& profile);
+                         const PageCalibration& calibration);
 
 // What the user measured on the calibration sheet, printed without correction: the
 // distances between the crosses and the vernier readings (the paper's edge to the

@@ -210,12 +210,13 @@ PrintResult printSheetOnPrinter(const QString& printerName, const Bitmap& sheet,
     const CalibrationProfile calibration =
         request.useCalibration ? loadCalibration(printerName).value_or(CalibrationProfile{})
                                : CalibrationProfile{};
+    const PageCalibration page{calibration, request.printer.landscape};
     PrintRequest onPrinter = request;
     onPrinter.pdfPath.clear();
     PrintResult result = printOnPrinter(
         printerName,
         [&](QPainter& painter, const PrinterMetrics& metrics) {
-            PrintBitmapBanded(painter, sheet, metrics, calibration);
+            PrintBitmapBanded(painter, sheet, metrics, page);
         },
         onPrinter);
     result.calibrationApplied = !calibration.isIdentity();

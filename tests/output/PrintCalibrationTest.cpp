@@ -60,7 +60,7 @@ TEST(PrintCalibration, AMeasuredProfilePutsEveryPointWithinAFifthOfAMillimetre) 
         // A tag edge anywhere on the printable area, corrected and then misplaced, lands
         // where it belongs.
         for (const Rect& onPaper : {Rect{150, 225, 4950, 6300}, Rect{2000, 3000, 2400, 3100}}) {
-            const QRectF corrected = calibratedOnPaper(onPaper, metrics, profile);
+            const QRectF corrected = calibratedOnPaper(onPaper, metrics, {profile, false});
             EXPECT_NEAR(printer.landsX(corrected.left() / kDotsPerMm - cornerX, cornerX),
                         onPaper.left / kDotsPerMm, 0.2);
             EXPECT_NEAR(printer.landsX(corrected.right() / kDotsPerMm - cornerX, cornerX),
@@ -81,7 +81,7 @@ TEST(PrintCalibration, AMeasuredProfilePutsEveryPointWithinAFifthOfAMillimetre) 
 
 TEST(PrintCalibration, WithoutAProfileEveryEdgeStaysOnItsDot) {
     const Rect strip{150, 1762, 3150, 1912};
-    const QRectF placed = calibratedOnPaper(strip, letterWithMargins(), CalibrationProfile{});
+    const QRectF placed = calibratedOnPaper(strip, letterWithMargins(), PageCalibration{});
     EXPECT_EQ(placed, QRectF(150, 1762, 3000, 150));
 }
 

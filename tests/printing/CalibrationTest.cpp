@@ -86,47 +86,57 @@ protected:
 };
 
 TEST_F(Calibration, TheProfileMovesAndScalesTheSheetOnThePaperOnlyWhenAsked) {
-    // A black sheet of 5.00 x 5.00 in: 3000 x 3000 dots, centred from top to bottom on the
-    // 6075 dots of the printable area, so its top lies 1537 dots below the printable corner.
-    const double sideMm = 5.0 * kMmPerInch;
-    const double topMm = 1537 * kMmPerInch / 600;
+    // A black sheet of 5.00 x 5.00 in (3000 x 3000 dots) on the margins queue's Letter, in
+    // dots of the paper as it is fed. Upright it lies at the printable area's left edge,
+    // centred from top to bottom in the 6075 dots; landscape, turned a quarter turn
+    // counter-clockwise, centred across the 4800 dots and 300 dots above the paper's foot.
+    const Rect upright{150, 1762, 3150, 4762};
+    const Rect turned{1050, 3300, 4050, 6300};
     const CalibrationProfile profile{15, -20, 10100, 9950};
     const struct {
         const char* name;
-        bool stored;
-        bool used;
-        double dxMm, dyMm, sx, sy; // the placement expected, about the printable corner
+        bool landscape, stored, used;
+        Rect onPaper;
     } cases[] = {
-        {"corrected", true, true, 1.5, -2.0, 1.01, 0.995},
-        {"turned off", true, false, 0, 0, 1, 1},
-        {"none kept", false, true, 0, 0, 1, 1},
+        {"corrected", false, true, true, upright},
+        {"turned off", false, true, false, upright},
+        {"none kept", false, false, true, upright},
+        {"corrected landscape", true, true, true, turned},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         saveCalibration(marginsQueue(), c.stored ? profile : CalibrationProfile{});
         Bitmap sheet(1000, 1000, clBlack);
         PrintRequest request;
-        request.printer = PrinterSelection{marginsQueue(), QString(), false};
+        request.printer = PrinterSelection{marginsQueue(), QString(), c.landscape};
         request.documentName = QStringLiteral("calibrated");
         request.useCalibration = c.used;
         const PrintResult result = PrintSheet(sheet, request);
-        EXPECT_EQ(result.calibrationApplied, c.stored && c.used);
+        const bool applied = c.stored && c.used;
+        EXPECT_EQ(result.calibrationApplied, applied);
         const QString pdf = waitForJobPdf(marginsQueue(), result.jobNumber);
         ASSERT_FALSE(pdf.isEmpty());
 
-        const double left = kCornerXMm + c.dxMm;
-        const double right = kCornerXMm + sideMm * c.sx + c.dxMm;
-        const double top = kCornerYMm + topMm * c.sy + c.dyMm;
-        const double bottom = kCornerYMm + (topMm + sideMm) * c.sy + c.dyMm;
-        const double middleX = (left + right) / 2;
-        const double middleY = (top + bottom) / 2;
-        const std::optional<double> found[] = {
-            firstChangeMm(pdf, {left - 3, middleY}, true, 6),
-            firstChangeMm(pdf, {right - 3, middleY}, true, 6),
-            firstChangeMm(pdf, {middleX, top - 3}, false, 6),
-            firstChangeMm(pdf, {middleX, bottom - 3}, false, 6),
+        // On the paper: scaled by 101 % and 99.5 % about the printable corner, then moved
+        // 1.5 mm right and 2.0 mm up.
+        const auto paperX = [&](int dots) {
+            const double mm = dots * kMmPerInch / 600;
+            return applied ? kCornerXMm + (mm - kCornerXMm) * 1.01 + 1.5 : mm;
         };
-        const double expected[] = {left, right, top, bottom};
+        const auto paperY = [&](int dots) {
+            const double mm = dots * kMmPerInch / 600;
+            return applied ? kCornerYMm + (mm - kCornerYMm) * 0.995 - 2.0 : mm;
+        };
+        const double expected[] = {paperX(c.onPaper.left), paperX(c.onPaper.right),
+                                   paperY(c.onPaper.top), paperY(c.onPaper.bottom)};
+        const double middleX = (expected[0] + expected[1]) / 2;
+        const double middleY = (expected[2] + expected[3]) / 2;
+        const std::optional<double> found[] = {
+            firstChangeMm(pdf, {expected[0] - 3, middleY}, true, 6),
+            firstChangeMm(pdf, {expected[1] - 3, middleY}, true, 6),
+            firstChangeMm(pdf, {middleX, expected[2] - 3}, false, 6),
+            firstChangeMm(pdf, {middleX, expected[3] - 3}, false, 6),
+        };
         for (int edge = 0; edge < 4; ++edge) {
             ASSERT_TRUE(found[edge]) << "edge " << edge;
             EXPECT_NEAR(*found[edge], expected[edge], 0.05) << "edge " << edge;
