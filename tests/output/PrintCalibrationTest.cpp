@@ -94,12 +94,16 @@ TEST(PrintCalibration, EntriesOutOfRangeAreRefusedWithTheRange) {
         {"1.5,-2.0,101.00,99.50", "", {15, -20, 10100, 9950}},
         {"-10,10,95,105", "", {-100, 100, 9500, 10500}},
         {" 0.04 , 0.06 ,100.004,99.996", "", {0, 1, 10000, 10000}},
-        {"10.1,0,100,100", "Value must be between -10.0 and 10.0 (the horizontal offset in mm)"},
-        {"0,-10.06,100,100", "Value must be between -10.0 and 10.0 (the vertical offset in mm)"},
-        {"0,0,94.99,100", "Value must be between 95.00 and 105.00 (the horizontal scale in %)"},
-        {"0,0,100,105.01", "Value must be between 95.00 and 105.00 (the vertical scale in %)"},
-        {"0,0,100,abc", "\"abc\" is not a number."},
-        {"1,2,3", "four numbers"},
+        {"10.1,0,100,100",
+         "Value must be between -10.0 and 10.0 (the horizontal offset in mm)",
+         {}},
+        {"0,-10.06,100,100",
+         "Value must be between -10.0 and 10.0 (the vertical offset in mm)",
+         {}},
+        {"0,0,94.99,100", "Value must be between 95.00 and 105.00 (the horizontal scale in %)", {}},
+        {"0,0,100,105.01", "Value must be between 95.00 and 105.00 (the vertical scale in %)", {}},
+        {"0,0,100,abc", "\"abc\" is not a number.", {}},
+        {"1,2,3", "four numbers", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);

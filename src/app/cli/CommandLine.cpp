@@ -317,7 +317,7 @@ bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
            word == QLatin1String("info") || word == QLatin1String("tint") ||
            word == QLatin1String("cutfile") || word == QLatin1String("printers") ||
-           word == QLatin1String("print");
+           word == QLatin1String("print") || word == QLatin1String("calibrate");
 }
 
 } // namespace
