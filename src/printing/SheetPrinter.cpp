@@ -172,10 +172,10 @@ void keepSpoolAs(const QString& spoolFile, const QString& path) {
     }
 }
 
-// Prints one page on the printer as one job of the request's copy count, or, when the
-// request names a PDF file, writes the page as the printer would receive it to that file.
+// Prints one page on the printer as one job of the request's copy count, or, given a PDF
+// file to keep, writes the page as the printer would receive it to that file instead.
 PrintResult printOnPrinter(const QString& printerName, const PageDrawing& draw,
-                           const PrintRequest& request) {
+                           const PrintRequest& request, const QString& keptPdfPath = {}) {
     const QPrinterInfo info = installedPrinter(printerName);
     QPrinter printer(info, QPrinter::HighResolution);
     const DriverPage page = setUpPrinter(printer, info, request.printer);
@@ -196,8 +196,8 @@ PrintResult printOnPrinter(const QString& printerName, const PageDrawing& draw,
 
     PrintResult result;
     result.printerName = printerName;
-    if (!request.pdfPath.isEmpty()) {
-        keepSpoolAs(spoolFile, request.pdfPath);
+    if (!keptPdfPath.isEmpty()) {
+        keepSpoolAs(spoolFile, keptPdfPath);
         return result;
     }
     result.jobNumber = submitPrintJob(printerName, spoolFile, request.documentName,
@@ -211,14 +211,12 @@ PrintResult printSheetOnPrinter(const QString& printerName, const Bitmap& sheet,
         request.useCalibration ? loadCalibration(printerName).value_or(CalibrationProfile{})
                                : CalibrationProfile{};
     const PageCalibration page{calibration, request.printer.landscape};
-    PrintRequest onPrinter = request;
-    onPrinter.pdfPath.clear();
     PrintResult result = printOnPrinter(
         printerName,
         [&](QPainter& painter, const PrinterMetrics& metrics) {
             PrintBitmapBanded(painter, sheet, metrics, page);
         },
-        onPrinter);
+        request);
     result.calibrationApplied = !calibration.isIdentity();
     return result;
 }
@@ -322,9 +320,8 @@ PrintResult PrintCalibrationSheet(const QString& printerName, const QString& pdf
     }
     PrintRequest request;
     request.printer.printerName = printerName;
-    request.pdfPath = pdfPath;
     request.documentName = QStringLiteral("Calibration sheet");
-    return printOnPrinter(printerName, drawCalibrationSheet, request);
+    return printOnPrinter(printerName, drawCalibrationSheet, request, pdfPath);
 }
 
 } // namespace veltmoor
