@@ -39,19 +39,29 @@ std::vector<Rect> stripDestinationsOnPaper(const StripPlan& plan, const PrinterM
 }
 
 void PrintBitmapRect(QPainter& painter, const Rect& rect, const Bitmap& bitmap) {
+    if (rect.isEmpty()) {
+        return;
+    }
+    PrintBitmapRect(painter, QRectF(rect.left, rect.top, rect.width(), rect.height()), bitmap);
+}
+
+void PrintBitmapRect(QPainter& painter, const QRectF& rect, const Bitmap& bitmap) {
     if (rect.isEmpty() || bitmap.isEmpty()) {
         return;
     }
-    painter.drawImage(QRect(rect.left, rect.top, rect.width(), rect.height()), bitmap.toQImage());
+    painter.drawImage(rect, bitmap.toQImage());
 }
 
-void PrintBitmapBanded(QPainter& painter, const Bitmap& bitmap, const PrinterMetrics& metrics) {
+void PrintBitmapBanded(QPainter& painter, const Bitmap& bitmap, const PrinterMetrics& metrics,
+                       const PageCalibration& calibration) {
     const StripPlan plan = planPrintStrips(bitmap.width(), bitmap.height(), metrics.pageMetrics());
     const std::vector<Rect> destinations = stripDestinationsOnPaper(plan, metrics);
     Bitmap strip;
     for (std::size_t index = 0; index < plan.strips.size(); ++index) {
         copyStripRows(bitmap, plan.strips[index], strip);
-        PrintBitmapRect(painter, destinations[index], strip);
+        // Without a profile every edge stays on its whole dot, exactly as computed.
+        PrintBitmapRect(painter, calibratedOnPaper(destinations[index], metrics, calibration),
+                        strip);
     }
 }
 

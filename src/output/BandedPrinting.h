@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/PrintCalibration.h"
 #include "output/PrinterMetrics.h"
 #include "output/StripPlan.h"
 #include "platform/Bitmap.h"
@@ -22,11 +23,14 @@ std::vector<Rect> stripDestinationsOnPaper(const StripPlan& plan, const PrinterM
 // the painter an image of its own: print engines remember images by their identity, and
 // a refilled buffer would print as the first strip again.
 void PrintBitmapRect(QPainter& painter, const Rect& rect, const Bitmap& bitmap);
+void PrintBitmapRect(QPainter& painter, const QRectF& rect, const Bitmap& bitmap);
 
 // Prints a bitmap of 200 pixels per inch at its true size: left-aligned on the printable
 // area and centred from top to bottom, in strips of 50 rows that abut on whole device
 // dots. The painter draws on the whole paper in device dots of the metrics' resolution.
-void PrintBitmapBanded(QPainter& painter, const Bitmap& bitmap, const PrinterMetrics& metrics);
+// A printer's calibration profile corrects where the strips land, and nothing else.
+void PrintBitmapBanded(QPainter& painter, const Bitmap& bitmap, const PrinterMetrics& metrics,
+                       const PageCalibration& calibration = {});
 
 // The page of the built-in PDF printer written to path: one page of the paper per copy,
 // the sheet on each as a printer would print it. The file is replaced whole or left as it

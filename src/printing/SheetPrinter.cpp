@@ -5,6 +5,7 @@
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"
 #include "platform/WorkingFolder.h"
+#include "printing/Calibration.h"
 #include "printing/CupsClient.h"
 
 #include <QDir>
@@ -13,7 +14,10 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QTemporaryDir>
+
+#include <functional>
 
 namespace veltmoor {
 
@@ -111,10 +115,13 @@ bool endsAsWholePdf(const QString& path) {
     return file.readAll().contains("%%EOF");
 }
 
-// Draws the sheet into the printer's spool file. A document that fails part-way is
+// What goes on the page, drawn on the whole paper in device dots.
+using PageDrawing = std::function<void(QPainter&, const PrinterMetrics&)>;
+
+// Draws the page into the printer's spool file. A document that fails part-way is
 // abandoned: the file is never handed to the printing system.
-void drawSheetForPrinter(QPrinter& printer, const Bitmap& sheet, const PrinterMetrics& metrics,
-                         const QString& spoolFile) {
+void drawPageForPrinter(QPrinter& printer, const PageDrawing& draw, const PrinterMetrics& metrics,
+                        const QString& spoolFile) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         throw UserError(QStringLiteral("The sheet cannot be prepared for the printer \"%1\": the "
@@ -124,7 +131,7 @@ void drawSheetForPrinter(QPrinter& printer, const Bitmap& sheet, const PrinterMe
     // Without this the tags would reach the printer JPEG-compressed.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     try {
-        PrintBitmapBanded(painter, sheet, metrics);
+        draw(painter, metrics);
     } catch (...) {
         printer.abort();
         painter.end();
@@ -153,8 +160,22 @@ JobOptions jobOptions(const DriverPage& page, int copies) {
     return options;
 }
 
-PrintResult printOnPrinter(const QString& printerName, const Bitmap& sheet,
-                           const PrintRequest& request) {
+// Keeps the printer's spool file, a finished PDF of the page, as the named file.
+void keepSpoolAs(const QString& spoolFile, const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile spooled(spoolFile);
+    QSaveFile file(path);
+    if (!spooled.open(QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly) ||
+        file.write(spooled.readAll()) != spooled.size() || !file.commit()) {
+        throw UserError(QStringLiteral("The PDF file %1 cannot be written: %2.")
+                            .arg(shown, file.errorString()));
+    }
+}
+
+// Prints one page on the printer as one job of the request's copy count, or, given a PDF
+// file to keep, writes the page as the printer would receive it to that file instead.
+PrintResult printOnPrinter(const QString& printerName, const PageDrawing& draw,
+                           const PrintRequest& request, const QString& keptPdfPath = {}) {
     const QPrinterInfo info = installedPrinter(printerName);
     QPrinter printer(info, QPrinter::HighResolution);
     const DriverPage page = setUpPrinter(printer, info, request.printer);
@@ -171,12 +192,32 @@ PrintResult printOnPrinter(const QString& printerName, const Bitmap& sheet,
     printer.setOutputFileName(spoolFile);
     printer.setDocName(request.documentName);
     printer.setCreator(kCreator);
-    drawSheetForPrinter(printer, sheet, metrics, spoolFile);
+    drawPageForPrinter(printer, draw, metrics, spoolFile);
 
     PrintResult result;
     result.printerName = printerName;
+    if (!keptPdfPath.isEmpty()) {
+        keepSpoolAs(spoolFile, keptPdfPath);
+        return result;
+    }
     result.jobNumber = submitPrintJob(printerName, spoolFile, request.documentName,
                                       jobOptions(page, request.copies));
+    return result;
+}
+
+PrintResult printSheetOnPrinter(const QString& printerName, const Bitmap& sheet,
+                                const PrintRequest& request) {
+    const CalibrationProfile calibration =
+        request.useCalibration ? loadCalibration(printerName).value_or(CalibrationProfile{})
+                               : CalibrationProfile{};
+    const PageCalibration page{calibration, request.printer.landscape};
+    PrintResult result = printOnPrinter(
+        printerName,
+        [&](QPainter& painter, const PrinterMetrics& metrics) {
+            PrintBitmapBanded(painter, sheet, metrics, page);
+        },
+        request);
+    result.calibrationApplied = !calibration.isIdentity();
     return result;
 }
 
@@ -267,9 +308,20 @@ PrintResult PrintSheet(Bitmap& SheetBitmap, const PrintRequest& request) {
     const QString printerName = resolvedPrinterName(request.printer);
     const PrintResult result = printerName == builtInPdfPrinterName()
                                    ? printToPdfFile(SheetBitmap, request)
-                                   : printOnPrinter(printerName, SheetBitmap, request);
+                                   : printSheetOnPrinter(printerName, SheetBitmap, request);
     SheetBitmap = Bitmap(SheetBitmap.width(), SheetBitmap.height(), clWhite);
     return result;
+}
+
+PrintResult PrintCalibrationSheet(const QString& printerName, const QString& pdfPath) {
+    if (printerName.isEmpty() || printerName == builtInPdfPrinterName()) {
+        throw UserError(QStringLiteral("The built-in PDF printer writes the sheet at its true size "
+                                       "and takes no calibration: name an installed printer."));
+    }
+    PrintRequest request;
+    request.printer.printerName = printerName;
+    request.documentName = QStringLiteral("Calibration sheet");
+    return printOnPrinter(printerName, drawCalibrationSheet, request, pdfPath);
 }
 
 } // namespace veltmoor

@@ -49,14 +49,16 @@ PrinterMetrics ReadPrinterMetrics(const PrinterSelection& selection);
 
 struct PrintRequest {
     PrinterSelection printer;
-    int copies = 1;       // 1 to 4, one job with this copy count
-    QString pdfPath;      // the file the built-in PDF printer writes (required for it)
-    QString documentName; // the job's title
+    int copies = 1;             // 1 to 4, one job with this copy count
+    QString pdfPath;            // the file the built-in PDF printer writes (required for it)
+    QString documentName;       // the job's title
+    bool useCalibration = true; // the printer's calibration profile, when it has one
 };
 
 struct PrintResult {
     QString printerName;
-    int jobNumber = 0; // the printing system's job; 0 for the built-in PDF printer
+    int jobNumber = 0;               // the printing system's job; 0 for the built-in PDF printer
+    bool calibrationApplied = false; // the printer's calibration profile corrected the page
 };
 
 // The print step of "Print Page": saves the sheet as "~~page.bmp" in the working folder,
@@ -66,5 +68,10 @@ struct PrintResult {
 // printer or file; nothing half-drawn is ever handed to the printer, and the sheet is then
 // left as it was.
 PrintResult PrintSheet(Bitmap& SheetBitmap, const PrintRequest& request);
+
+// Prints the calibration sheet on the named printer, never corrected by its profile, or
+// writes the page the printer would receive to pdfPath when one is given. Throws UserError
+// for the built-in PDF printer and as PrintSheet does.
+PrintResult PrintCalibrationSheet(const QString& printerName, const QString& pdfPath = {});
 
 } // namespace veltmoor

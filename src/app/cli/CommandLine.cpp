@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "ProgramVersion.h"
+#include "app/cli/CalibrateCommand.h"
 #include "app/cli/CutFileCommand.h"
 #include "app/cli/DesignDescription.h"
 #include "app/cli/PrintCommand.h"
@@ -40,6 +41,9 @@ constexpr const char* kUsage =
     "       veltmoor-tags tint PICTURE --type N -o OUT.bmp | tint --list\n"
     "       veltmoor-tags printers\n"
     "       veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]\n"
+    "                           [--no-calibration]\n"
+    "       veltmoor-tags calibrate --printer NAME [--pdf OUT.pdf]\n"
+    "       veltmoor-tags calibrate --printer NAME --set dx,dy,sx,sy | --show\n"
     "       veltmoor-tags --help | --version\n"
     "\n"
     "Designs and prints sheets of hanging tags. Without a verb the window opens.\n"
@@ -54,7 +58,11 @@ constexpr const char* kUsage =
     "  printers lists the printers, the default one marked, with paper and resolution\n"
     "  print    prints the sheet as \"Print Page\" does: on the design's printer (or\n"
     "           NAME), in the design's number of copies (or N, 1 to 4); --pdf writes\n"
-    "           the PDF of the built-in PDF printer instead\n"
+    "           the PDF of the built-in PDF printer instead; --no-calibration prints\n"
+    "           without the printer's calibration\n"
+    "  calibrate prints the calibration sheet on printer NAME (--pdf writes it to a\n"
+    "           file instead); --set keeps the measured profile (offsets in mm to the\n"
+    "           right and down, scales in %), --show shows it\n"
     "\n"
     "  -o OUT             the picture to write; its extension picks the format\n"
     "  --tag N            one tag (slot 1 to 9) instead of the sheet\n"
@@ -286,6 +294,9 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
     if (arguments.value(1) == QLatin1String("printers")) {
         return runPrintersCommand(arguments, out);
     }
+    if (arguments.value(1) == QLatin1String("calibrate")) {
+        return runCalibrateCommand(arguments, out);
+    }
     if (arguments.value(1) == QLatin1String("print")) {
         return runPrintCommand(arguments, out, err);
     }
@@ -306,7 +317,7 @@ bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
            word == QLatin1String("info") || word == QLatin1String("tint") ||
            word == QLatin1String("cutfile") || word == QLatin1String("printers") ||
-           word == QLatin1String("print");
+           word == QLatin1String("print") || word == QLatin1String("calibrate");
 }
 
 } // namespace

@@ -22,6 +22,7 @@ struct PrintOptions {
     std::optional<QString> printer;
     std::optional<int> copies;
     QString pdfPath;
+    bool useCalibration = true;
 };
 
 int parseCopies(const QString& text) {
@@ -49,6 +50,8 @@ PrintOptions parsePrintOptions(const QStringList& arguments) {
             options.copies = parseCopies(valueAfter(index));
         } else if (argument == QLatin1String("--pdf")) {
             options.pdfPath = valueAfter(index);
+        } else if (argument == QLatin1String("--no-calibration")) {
+            options.useCalibration = false;
         } else if (argument.startsWith(QLatin1Char('-')) || !options.designPath.isEmpty()) {
             throw UsageError{"unexpected argument \"" + argument.toStdString() + "\"."};
         } else {
@@ -113,6 +116,7 @@ int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostrea
     request.printer = selection;
     request.copies = options.copies.value_or(design.CopiesUpDownPosition);
     request.pdfPath = options.pdfPath;
+    request.useCalibration = options.useCalibration;
     request.documentName = QFileInfo(options.designPath).completeBaseName();
     const PrintResult printed = PrintSheet(sheet, request);
     if (printed.jobNumber > 0) {

@@ -204,6 +204,7 @@ void TForm1::connectHandlers() {
     connectColorImageHandlers();
     connectAddressLabelHandlers();
     connectHelpStepRules();
+    connectCalibrationCommands();
 }
 
 } // namespace veltmoor

@@ -336,6 +336,14 @@ private:
     // The slot's own picture, decoded once while the page is open.
     std::shared_ptr<const DecodedPicture> ColoringBitmap_;
 
+    // --- Printer calibration: "Calibrate Printer..." on the "Control" page and its dialog. ---
+public:
+    QPushButton* CalibratePrinterButton = nullptr;
+    void CalibratePrinterButtonClick();
+
+private:
+    void connectCalibrationCommands();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;

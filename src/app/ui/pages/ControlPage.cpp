@@ -75,6 +75,15 @@ QWidget* TForm1::buildControlPage() {
         button->setEnabled(button == PreviewTesselButton);
         layout->addWidget(button);
     }
+
+    // Printer calibration.
+    CalibratePrinterButton = makeButton(QStringLiteral("CalibratePrinterButton"),
+                                        QStringLiteral("Calibrate Printer..."), page);
+    setHint(CalibratePrinterButton,
+            QStringLiteral("Measures how far the selected printer shifts and stretches the page, "
+                           "so that the tags land where they belong"));
+    layout->addWidget(CalibratePrinterButton);
+
     layout->addStretch(1);
     return page;
 }

@@ -1,0 +1,81 @@
+// The calibration dialog as a user works it: four measured numbers in, the correction shown,
+// kept or reset; a value out of range is refused and keeps nothing.
+#include "app/ui/CalibrationDialog.h"
+
+#include "printing/Calibration.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace veltmoor {
+namespace {
+
+PrinterMetrics letterWithMargins() {
+    PrinterMetrics metrics;
+    metrics.PrinterName = QStringLiteral("Office");
+    metrics.PixelsPerInchX = 600;
+    metrics.PixelsPerInchY = 600;
+    metrics.PhysicalOffsetX = 150; // 6.35 mm: the zero line belongs 18.35 mm from the edge
+    metrics.PhysicalOffsetY = 225; // 9.525 mm: 21.525 mm
+    metrics.PageWidth = 4800;
+    metrics.PageHeight = 6075;
+    return metrics;
+}
+
+TEST(CalibrationDialog, WorksOutKeepsAndResetsTheProfileAndRefusesValuesOutOfRange) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    qputenv("VELTMOOR_SETTINGS_FILE", folder.filePath(QStringLiteral("settings.conf")).toUtf8());
+    CalibrationDialog dialog(letterWithMargins());
+    EXPECT_TRUE(dialog.InUseLabel->text().contains(QLatin1String("none")));
+    const auto enter = [&](const char* across, const char* down, const char* left,
+                           const char* top) {
+        dialog.AcrossEdit->setText(QString::fromLatin1(across));
+        dialog.DownEdit->setText(QString::fromLatin1(down));
+        dialog.LeftEdgeEdit->setText(QString::fromLatin1(left));
+        dialog.TopEdgeEdit->setText(QString::fromLatin1(top));
+        dialog.WorkOutButton->click();
+    };
+
+    // 1 % large and 1.0 mm to the right; 0.5 % small and 2.0 mm up (the zero lines read
+    // 1.0 + 12 x 1.01 and -2.0 + 12 x 0.995 mm beyond their corner).
+    enter("151.5", "199.0", "19.47", "19.465");
+    EXPECT_TRUE(dialog.CorrectedLabel->text().contains(QLatin1String("-1.0,2.0,99.01,100.50")))
+        << dialog.CorrectedLabel->text().toStdString();
+    EXPECT_EQ(loadCalibration(QStringLiteral("Office")), std::nullopt) << "kept before Keep";
+    ASSERT_TRUE(dialog.KeepButton->isEnabled());
+    dialog.KeepButton->click();
+    const CalibrationProfile kept{-10, 20, 9901, 10050};
+    EXPECT_EQ(loadCalibration(QStringLiteral("Office")), kept);
+    EXPECT_TRUE(dialog.InUseLabel->text().contains(QLatin1String("-1.0 mm to the right")))
+        << dialog.InUseLabel->text().toStdString();
+
+    const struct {
+        const char* across;
+        const char* left;
+        const char* problem;
+    } refused[] = {
+        {"140", "18.35", "Value must be between 95.00 and 105.00"},
+        {"150", "30", "Value must be between -10.0 and 10.0"},
+        {"15O", "18.35", "\"15O\" is not a number"},
+    };
+    for (const auto& entry : refused) {
+        enter(entry.across, "200", entry.left, "21.525");
+        EXPECT_TRUE(dialog.ProblemLabel->text().contains(QLatin1String(entry.problem)))
+            << dialog.ProblemLabel->text().toStdString();
+        EXPECT_FALSE(dialog.KeepButton->isEnabled());
+        EXPECT_EQ(loadCalibration(QStringLiteral("Office")), kept);
+    }
+
+    dialog.ResetButton->click();
+    EXPECT_EQ(loadCalibration(QStringLiteral("Office")), std::nullopt);
+    EXPECT_TRUE(dialog.InUseLabel->text().contains(QLatin1String("none")));
+    qunsetenv("VELTMOOR_SETTINGS_FILE");
+}
+
+} // namespace
+} // namespace veltmoor
