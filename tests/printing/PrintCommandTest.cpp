@@ -8,6 +8,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace veltmoor {
@@ -124,6 +128,96 @@ TEST_F(PrintCommand, WritesTheBuiltInPrintersPdfWholeOrNotAtAll) {
                                          .arg(unwritable)))
         << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+// Where the cut file puts a mark or a tag's edge, in millimetres from the paper's top-left
+// corner, and where the printed page shows it, rendered at 400 dots per inch.
+struct PrintedPage {
+    QImage page;
+    static constexpr double kDotsPerMm = 400 / 25.4;
+
+    bool dark(int x, int y) const { return qGray(page.pixel(x, y)) < 128; }
+    // The first and last dark dot from one place to another, as millimetres of their edges.
+    std::pair<double, double> darkRun(double fromMm, double toMm, double acrossMm,
+                                      bool horizontal) const {
+        const int across = static_cast<int>(acrossMm * kDotsPerMm);
+        int first = -1;
+        int last = -1;
+        for (int at = static_cast<int>(fromMm * kDotsPerMm); at < toMm * kDotsPerMm; ++at) {
+            if (horizontal ? dark(at, across) : dark(across, at)) {
+                first = first < 0 ? at : first;
+                last = at;
+            }
+        }
+        return {first / kDotsPerMm, (last + 1) / kDotsPerMm};
+    }
+};
+
+std::vector<double> numbersIn(const QString& text) {
+    std::vector<double> numbers;
+    for (const QRegularExpressionMatch& match :
+         QRegularExpression(QStringLiteral("-?[0-9.]+")).globalMatch(text)) {
+        numbers.push_back(match.captured().toDouble());
+    }
+    return numbers;
+}
+
+TEST_F(PrintCommand, MarksAndCutLinesArePrintedWhereTheCutFileSays) {
+    // The test queue's paper, A4 at 300 dots per inch, all of it printable.
+    const QString kQueuePaper = QStringLiteral("2480x3508@300");
+    const QString gift = QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/gift-tags.vmg");
+    const CommandRun printed = run({QStringLiteral("print"), gift, QStringLiteral("--printer"),
+                                    testQueue(), QStringLiteral("--marks"), QStringLiteral("3")});
+    ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
+    const int job =
+        QRegularExpression(QStringLiteral("job (\\d+)")).match(printed.out).captured(1).toInt();
+    const QString pdf = waitForJobPdf(testQueue(), job);
+    ASSERT_FALSE(pdf.isEmpty());
+    const QString svgPath = folder.filePath(QStringLiteral("sheet.svg"));
+    const CommandRun cut = run({QStringLiteral("cutfile"), gift, QStringLiteral("-o"), svgPath,
+                                QStringLiteral("--marks"), QStringLiteral("3"),
+                                QStringLiteral("--printable"), kQueuePaper});
+    ASSERT_EQ(cut.status, 0) << cut.err.toStdString();
+    QFile svgFile(svgPath);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(svgFile.readAll());
+    const PrintedPage printedPage{renderFirstPage(pdf, 400)};
+    ASSERT_FALSE(printedPage.page.isNull());
+
+    int marks = 0;
+    for (const QRegularExpressionMatch& rect :
+         QRegularExpression(QStringLiteral("<rect ([^/]*)/>")).globalMatch(svg)) {
+        const std::vector<double> box = numbersIn(rect.captured(1)); // x, y, width, height
+        ASSERT_EQ(box.size(), 4U);
+        const auto [left, right] =
+            printedPage.darkRun(box[0] - 1, box[0] + box[2] + 1, box[1] + box[3] / 2, true);
+        const auto [top, bottom] =
+            printedPage.darkRun(box[1] - 1, box[1] + box[3] + 1, box[0] + box[2] / 2, false);
+        EXPECT_NEAR(left, box[0], 0.2) << rect.captured().toStdString();
+        EXPECT_NEAR(right, box[0] + box[2], 0.2) << rect.captured().toStdString();
+        EXPECT_NEAR(top, box[1], 0.2) << rect.captured().toStdString();
+        EXPECT_NEAR(bottom, box[1] + box[3], 0.2) << rect.captured().toStdString();
+        ++marks;
+    }
+    EXPECT_EQ(marks, 5);
+
+    // The first tag's left edge, a straight line, half-way down its corners.
+    const QString firstTag =
+        QRegularExpression(QStringLiteral("id=\"cut\"[^<]*<path d=\"([^\"]*)\""))
+            .match(svg)
+            .captured(1);
+    std::vector<double> xs;
+    std::vector<double> ys;
+    for (const QRegularExpressionMatch& point :
+         QRegularExpression(QStringLiteral("[ML] ([-0-9.]+) ([-0-9.]+)")).globalMatch(firstTag)) {
+        xs.push_back(point.captured(1).toDouble());
+        ys.push_back(point.captured(2).toDouble());
+    }
+    ASSERT_FALSE(xs.empty()) << svg.toStdString();
+    const double edge = *std::min_element(xs.begin(), xs.end());
+    const double middle =
+        (*std::min_element(ys.begin(), ys.end()) + *std::max_element(ys.begin(), ys.end())) / 2;
+    EXPECT_NEAR(printedPage.darkRun(edge - 3, edge + 3, middle, true).first, edge, 0.2);
 }
 
 } // namespace

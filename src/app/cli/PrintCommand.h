@@ -6,9 +6,10 @@
 
 namespace veltmoor {
 
-// `veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]`: composes
-// the sheet as "Print Page" does and prints it through the same code, or writes the PDF the
-// built-in PDF printer writes.
+// `veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]
+// [--marks none|3|4]`: composes the sheet as "Print Page" does, with the design's marks for a
+// cutting machine or the ones given, and prints it through the same code, or writes the PDF
+// the built-in PDF printer writes.
 int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace veltmoor

@@ -130,6 +130,7 @@ void TForm1::showDesignInControls() {
     TextBlockHeightOffsetUpDown->setPosition(settings.textBlockHeightOffset);
     PrintImageAdjustUpDown->setPosition(design_.PrintImageAdjustUpDownPosition);
     CopiesUpDown->setPosition(design_.CopiesUpDownPosition);
+    CuttingMarksRadioGroup->setItemIndex(static_cast<int>(design_.cuttingMarks));
     if (ValueEdit->text() != design_.ValueEditText) {
         ValueEdit->setText(design_.ValueEditText);
     }

@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace veltmoor {
 
@@ -71,6 +72,15 @@ std::optional<QString> QtPrompts::saveFile(const QString& title, const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
+    // A name typed without an ending gets the ending of the kind of file chosen in the list.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& kind) {
+            static const QRegularExpression firstEnding(QStringLiteral("\\*\\.(\\w+)"));
+            const QRegularExpressionMatch ending = firstEnding.match(kind);
+            if (ending.hasMatch()) {
+                dialog.setDefaultSuffix(ending.captured(1));
+            }
+        });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -125,6 +125,7 @@ void TForm1::buildMenus() {
     ExitItem = FileMenu->addAction(QStringLiteral("E&xit"));
     ExitItem->setObjectName(QStringLiteral("ExitItem"));
     ExitItem->setShortcut(QKeySequence::Quit);
+    buildCutItems();
     // The designs opened last follow the menu's own items.
     RecentDesignsSeparator = FileMenu->addSeparator();
     MinimizeMenu = menuBar()->addAction(QStringLiteral("&Minimize"));
@@ -168,6 +169,7 @@ void TForm1::connectHandlers() {
     connectColorImageHandlers();
     connectAddressLabelHandlers();
     connectHelpStepRules();
+    connectCutCommands();
 }
 
 } // namespace veltmoor

@@ -241,6 +241,21 @@ public:
     QAction* MinimizeMenu = nullptr;
     QTimer* Timer1 = nullptr;
 
+    // --- Cutting machines: marks on the sheet, cut files and pictures to trace. ---
+    void CuttingMarksRadioGroupClick();
+    void SaveCutFileItemClick();
+    void SaveTagsForCuttingMachineItemClick();
+    RadioGroup* CuttingMarksRadioGroup = nullptr; // on "Control"
+    QAction* SaveCutFileItem = nullptr;
+    QAction* SaveTagsForCuttingMachineItem = nullptr;
+
+private:
+    RadioGroup* buildCuttingMarksChoice(QWidget* page);
+    void buildCutItems();
+    void connectCutCommands();
+    QString cutFolder_; // where the last cut file or picture for cutting went
+
+public:
     // --- The sheet: the "Preview" page, the sheet commands and the picture exports. ---
     void PreviewButtonClick();
     void PreviewTesselButtonClick();

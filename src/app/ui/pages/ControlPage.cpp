@@ -75,8 +75,22 @@ QWidget* TForm1::buildControlPage() {
         button->setEnabled(button == PreviewTesselButton);
         layout->addWidget(button);
     }
+    layout->addWidget(buildCuttingMarksChoice(page));
     layout->addStretch(1);
     return page;
+}
+
+RadioGroup* TForm1::buildCuttingMarksChoice(QWidget* page) {
+    // In the order of CuttingMarks; Alt+K reaches the choice, the arrow keys change it.
+    CuttingMarksRadioGroup = makeRadioGroup(
+        QStringLiteral("CuttingMarksRadioGroup"), QStringLiteral("Mar&ks for cutting machine"),
+        {QStringLiteral("None"), QStringLiteral("3-mark"), QStringLiteral("4-mark")}, 3, page);
+    CuttingMarksRadioGroup->setItemIndex(static_cast<int>(CuttingMarks::None));
+    setHint(CuttingMarksRadioGroup,
+            QStringLiteral("Prints marks in the corners of the sheet for a cutting machine's "
+                           "camera, so that it cuts each tag along its printed line; save the "
+                           "cuts with \"Save Cut File...\" on the File menu."));
+    return CuttingMarksRadioGroup;
 }
 
 } // namespace veltmoor
