@@ -2,7 +2,6 @@
 
 #include "app/ui/BusyCursor.h"
 #include "app/ui/Prompts.h"
-#include "app/ui/RadioGroup.h"
 #include "app/ui/ScopeExit.h"
 #include "design/DesignCutFile.h"
 #include "output/CuttingPicture.h"
@@ -10,6 +9,7 @@
 #include "platform/Errors.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -57,8 +57,8 @@ void TForm1::buildCutItems() {
     FileMenu->insertSeparator(ExitItem);
 }
 
-void TForm1::CuttingMarksRadioGroupClick() {
-    const int choice = CuttingMarksRadioGroup->itemIndex();
+void TForm1::CuttingMarksComboBoxChange() {
+    const int choice = CuttingMarksComboBox->currentIndex();
     if (choice < 0) {
         return;
     }
@@ -117,7 +117,8 @@ void TForm1::SaveTagsForCuttingMachineItemClick() {
 
 // "Marks for cutting machine" on "Control", and the two items of "File".
 void TForm1::connectCutCommands() {
-    on(CuttingMarksRadioGroup, &RadioGroup::clicked, [this] { CuttingMarksRadioGroupClick(); });
+    on(CuttingMarksComboBox, &QComboBox::currentIndexChanged,
+       [this] { CuttingMarksComboBoxChange(); });
     on(SaveCutFileItem, &QAction::triggered, [this] { SaveCutFileItemClick(); });
     on(SaveTagsForCuttingMachineItem, &QAction::triggered,
        [this] { SaveTagsForCuttingMachineItemClick(); });

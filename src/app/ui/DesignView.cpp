@@ -9,6 +9,7 @@
 #include "design/MemoLines.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,7 +131,7 @@ void TForm1::showDesignInControls() {
     TextBlockHeightOffsetUpDown->setPosition(settings.textBlockHeightOffset);
     PrintImageAdjustUpDown->setPosition(design_.PrintImageAdjustUpDownPosition);
     CopiesUpDown->setPosition(design_.CopiesUpDownPosition);
-    CuttingMarksRadioGroup->setItemIndex(static_cast<int>(design_.cuttingMarks));
+    CuttingMarksComboBox->setCurrentIndex(static_cast<int>(design_.cuttingMarks));
     if (ValueEdit->text() != design_.ValueEditText) {
         ValueEdit->setText(design_.ValueEditText);
     }

@@ -17,10 +17,12 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -242,15 +244,16 @@ public:
     QTimer* Timer1 = nullptr;
 
     // --- Cutting machines: marks on the sheet, cut files and pictures to trace. ---
-    void CuttingMarksRadioGroupClick();
+    void CuttingMarksComboBoxChange();
     void SaveCutFileItemClick();
     void SaveTagsForCuttingMachineItemClick();
-    RadioGroup* CuttingMarksRadioGroup = nullptr; // on "Control"
+    QLabel* CuttingMarksLabel = nullptr; // on "Control"
+    QComboBox* CuttingMarksComboBox = nullptr;
     QAction* SaveCutFileItem = nullptr;
     QAction* SaveTagsForCuttingMachineItem = nullptr;
 
 private:
-    RadioGroup* buildCuttingMarksChoice(QWidget* page);
+    QLayout* buildCuttingMarksChoice(QWidget* page);
     void buildCutItems();
     void connectCutCommands();
     QString cutFolder_; // where the last cut file or picture for cutting went

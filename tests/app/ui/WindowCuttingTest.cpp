@@ -3,10 +3,10 @@
 #include "support/widgets/WindowHarness.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ struct Cutting : WindowHarness {
         settle();
     }
     void chooseMarks(CuttingMarks marks) {
-        w().CuttingMarksRadioGroup->button(static_cast<int>(marks))->click();
+        w().CuttingMarksComboBox->setCurrentIndex(static_cast<int>(marks));
         settle();
     }
     QString sizeLabel() { return w().TesselSizeLabel->text(); }
@@ -53,7 +53,7 @@ TEST(WindowCuttingTest, TheMarksChoiceIsSavedWithTheDesignAndComesBack) {
     h.w().OpenItem->trigger();
     h.settle();
     EXPECT_EQ(h.design().cuttingMarks, CuttingMarks::FourMark);
-    EXPECT_TRUE(h.w().CuttingMarksRadioGroup->button(2)->isChecked());
+    EXPECT_EQ(h.w().CuttingMarksComboBox->currentText(), QStringLiteral("4-mark"));
     EXPECT_EQ(h.prompts.messages, QStringList());
 }
 

@@ -9,6 +9,7 @@
 #include "design/NumericFields.h"
 #include "render/TagSettings.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,22 +76,33 @@ QWidget* TForm1::buildControlPage() {
         button->setEnabled(button == PreviewTesselButton);
         layout->addWidget(button);
     }
-    layout->addWidget(buildCuttingMarksChoice(page));
+    layout->addLayout(buildCuttingMarksChoice(page));
     layout->addStretch(1);
     return page;
 }
 
-RadioGroup* TForm1::buildCuttingMarksChoice(QWidget* page) {
-    // In the order of CuttingMarks; Alt+K reaches the choice, the arrow keys change it.
-    CuttingMarksRadioGroup = makeRadioGroup(
-        QStringLiteral("CuttingMarksRadioGroup"), QStringLiteral("Mar&ks for cutting machine"),
-        {QStringLiteral("None"), QStringLiteral("3-mark"), QStringLiteral("4-mark")}, 3, page);
-    CuttingMarksRadioGroup->setItemIndex(static_cast<int>(CuttingMarks::None));
-    setHint(CuttingMarksRadioGroup,
-            QStringLiteral("Prints marks in the corners of the sheet for a cutting machine's "
-                           "camera, so that it cuts each tag along its printed line; save the "
-                           "cuts with \"Save Cut File...\" on the File menu."));
-    return CuttingMarksRadioGroup;
+// A caption over two lines beside a drop-down: the page has little room left.
+QLayout* TForm1::buildCuttingMarksChoice(QWidget* page) {
+    CuttingMarksLabel = new QLabel(QStringLiteral("Mar&ks for cutting machine"), page);
+    CuttingMarksLabel->setObjectName(QStringLiteral("CuttingMarksLabel"));
+    CuttingMarksLabel->setWordWrap(true);
+    CuttingMarksComboBox = new QComboBox(page);
+    CuttingMarksComboBox->setObjectName(QStringLiteral("CuttingMarksComboBox"));
+    // In the order of CuttingMarks.
+    CuttingMarksComboBox->addItems(
+        {QStringLiteral("None"), QStringLiteral("3-mark"), QStringLiteral("4-mark")});
+    CuttingMarksLabel->setBuddy(CuttingMarksComboBox);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(CuttingMarksLabel), static_cast<QWidget*>(CuttingMarksComboBox)}) {
+        setHint(widget,
+                QStringLiteral("Prints marks in the corners of the sheet for a cutting machine's "
+                               "camera, so that it cuts each tag along its printed line; save the "
+                               "cuts with \"Save Cut File...\" on the File menu."));
+    }
+    auto* row = new QHBoxLayout;
+    row->addWidget(CuttingMarksLabel, 1);
+    row->addWidget(CuttingMarksComboBox);
+    return row;
 }
 
 } // namespace veltmoor
