@@ -2,6 +2,7 @@
 
 #include "design/DesignComposition.h"
 #include "output/CuttingPicture.h"
+#include "platform/Errors.h"
 
 namespace veltmoor {
 
@@ -34,6 +35,18 @@ QImage designCuttingSheetPicture(const TagDesign& design, const Bitmap& sheet) {
 
 QImage designCuttingTagPicture(const TagDesign& design, const Bitmap& tag) {
     return transparentTag(tag, design.settings.shapeIndex, design.settings.hole);
+}
+
+void writeDesignCutFile(const TagDesign& design, const PageMetrics& page,
+                        const QString& outputPath) {
+    const CutSheet sheet = designCutSheet(design, page);
+    if (sheet.tags.empty()) {
+        throw UserError(QStringLiteral("Nothing was written to %1: no tag lies on the sheet (no "
+                                       "slot holds a picture, or the tag is larger than the "
+                                       "page), so there is nothing to cut.")
+                            .arg(outputPath));
+    }
+    writeCutFile(outputPath, sheet);
 }
 
 } // namespace veltmoor

@@ -17,4 +17,10 @@ QImage designCuttingSheetPicture(const TagDesign& design, const Bitmap& sheet);
 // One composed tag of the design with its outside transparent.
 QImage designCuttingTagPicture(const TagDesign& design, const Bitmap& tag);
 
+// Writes the cut file (.svg or .dxf, by the name's ending) of the sheet the design prints on
+// the page. Throws UserError naming the file when the sheet holds no tag to cut (no slot
+// holds a picture, or the tag is larger than the page) and when the file cannot be written.
+void writeDesignCutFile(const TagDesign& design, const PageMetrics& page,
+                        const QString& outputPath);
+
 } // namespace veltmoor

@@ -11,7 +11,8 @@
 
 namespace veltmoor {
 
-// The marks a cutting machine's camera finds the printed sheet by.
+// The marks a cutting machine's camera finds the printed sheet by, in the order the window
+// offers them.
 enum class CuttingMarks {
     None,
     ThreeMark, // a filled square at the top-left, L-brackets at the top-right and bottom-left

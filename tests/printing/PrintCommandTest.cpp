@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace veltmoor {
@@ -124,6 +126,71 @@ TEST_F(PrintCommand, WritesTheBuiltInPrintersPdfWholeOrNotAtAll) {
                                          .arg(unwritable)))
         << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+// The first dark dot of the page (rendered at 400 dpi) along a row or a column from a place
+// on, in millimetres from the paper's edge.
+double firstDark(const QImage& page, double fromMm, double acrossMm, bool alongRow) {
+    constexpr double kDotsPerMm = 400 / 25.4;
+    const int across = static_cast<int>(acrossMm * kDotsPerMm);
+    for (int at = static_cast<int>(fromMm * kDotsPerMm); at < (fromMm + 5) * kDotsPerMm; ++at) {
+        if (qGray(alongRow ? page.pixel(at, across) : page.pixel(across, at)) < 128) {
+            return at / kDotsPerMm;
+        }
+    }
+    return -1;
+}
+
+TEST_F(PrintCommand, MarksAndCutLinesArePrintedWhereTheCutFileSays) {
+    const QString gift = QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/gift-tags.vmg");
+    const CommandRun printed = run({QStringLiteral("print"), gift, QStringLiteral("--printer"),
+                                    testQueue(), QStringLiteral("--marks"), QStringLiteral("3")});
+    ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
+    const QImage page = renderFirstPage(
+        waitForJobPdf(
+            testQueue(),
+            printed.out.section(QStringLiteral("job "), 1).section(QLatin1Char('.'), 0, 0).toInt()),
+        400);
+    ASSERT_FALSE(page.isNull());
+    // The cut file for the test queue's paper: A4 at 300 dpi, all of it printable.
+    const QString svgPath = folder.filePath(QStringLiteral("sheet.svg"));
+    ASSERT_EQ(run({QStringLiteral("cutfile"), gift, QStringLiteral("-o"), svgPath,
+                   QStringLiteral("--marks"), QStringLiteral("3"), QStringLiteral("--printable"),
+                   QStringLiteral("2480x3508@300")})
+                  .status,
+              0);
+    QFile svgFile(svgPath);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(svgFile.readAll());
+
+    // Each mark's left and top edges, entered from outside half-way along the other side.
+    int marks = 0;
+    for (const QRegularExpressionMatch& mark :
+         QRegularExpression(QStringLiteral("<rect x=\"([0-9.]+)\" y=\"([0-9.]+)\" "
+                                           "width=\"([0-9.]+)\" height=\"([0-9.]+)\""))
+             .globalMatch(svg)) {
+        const double x = mark.captured(1).toDouble(), y = mark.captured(2).toDouble();
+        const double width = mark.captured(3).toDouble(), height = mark.captured(4).toDouble();
+        EXPECT_NEAR(firstDark(page, x - 1, y + height / 2, true), x, 0.2);
+        EXPECT_NEAR(firstDark(page, y - 1, x + width / 2, false), y, 0.2);
+        ++marks;
+    }
+    EXPECT_EQ(marks, 5);
+
+    // The first tag's left edge, a straight line, entered from the margin half-way down.
+    const QString firstTag =
+        QRegularExpression(QStringLiteral("id=\"cut\"[^<]*<path d=\"([^\"]*)\""))
+            .match(svg)
+            .captured(1);
+    double left = 1e9, top = 1e9, bottom = 0;
+    for (const QRegularExpressionMatch& point :
+         QRegularExpression(QStringLiteral("[ML] ([0-9.]+) ([0-9.]+)")).globalMatch(firstTag)) {
+        left = std::min(left, point.captured(1).toDouble());
+        top = std::min(top, point.captured(2).toDouble());
+        bottom = std::max(bottom, point.captured(2).toDouble());
+    }
+    ASSERT_LT(left, 1e9) << svg.toStdString();
+    EXPECT_NEAR(firstDark(page, left - 3, (top + bottom) / 2, true), left, 0.2);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "ProgramVersion.h"
 #include "app/cli/CalibrateCommand.h"
-#include "app/cli/CutFileCommand.h"
 #include "app/cli/DesignDescription.h"
 #include "app/cli/PrintCommand.h"
 #include "app/cli/PrintersCommand.h"
@@ -41,7 +40,7 @@ constexpr const char* kUsage =
     "       veltmoor-tags tint PICTURE --type N -o OUT.bmp | tint --list\n"
     "       veltmoor-tags printers\n"
     "       veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]\n"
-    "                           [--no-calibration]\n"
+    "                           [--marks none|3|4] [--no-calibration]\n"
     "       veltmoor-tags calibrate --printer NAME [--pdf OUT.pdf]\n"
     "       veltmoor-tags calibrate --printer NAME --set dx,dy,sx,sy | --show\n"
     "       veltmoor-tags --help | --version\n"
@@ -125,37 +124,34 @@ int parseTag(const QString& text) {
     return tag;
 }
 
+// Reads one option of render, cutfile, layout or info; false for an option none of them has.
+bool takeOption(const QStringList& arguments, const QString& option, int& index, Options& options) {
+    if (option == QLatin1String("-o")) {
+        options.outputPath = optionValue(arguments, index);
+    } else if (option == QLatin1String("--tag")) {
+        options.tag = parseTag(optionValue(arguments, index));
+    } else if (option == QLatin1String("--mode")) {
+        parseMode(optionValue(arguments, index), options);
+    } else if (option == QLatin1String("--email")) {
+        options.email = true;
+    } else if (option == QLatin1String("--transparent")) {
+        options.transparent = true;
+    } else if (option == QLatin1String("--marks")) {
+        options.marks = marksOptionValue(arguments, index);
+    } else if (option == QLatin1String("--printable")) {
+        options.printable = parsePrintable(optionValue(arguments, index));
+    } else {
+        return false;
+    }
+    return true;
+}
+
 Options parseOptions(const QStringList& arguments) {
     Options options;
     options.verb = arguments.value(1);
-    for (int index = 2; index < arguments.size(); ++index) {
-        const QString& argument = arguments.at(index);
-        if (argument == QLatin1String("-o")) {
-            options.outputPath = optionValue(arguments, index);
-        } else if (argument == QLatin1String("--tag")) {
-            options.tag = parseTag(optionValue(arguments, index));
-        } else if (argument == QLatin1String("--mode")) {
-            parseMode(optionValue(arguments, index), options);
-        } else if (argument == QLatin1String("--email")) {
-            options.email = true;
-        } else if (argument == QLatin1String("--transparent")) {
-            options.transparent = true;
-        } else if (argument == QLatin1String("--marks")) {
-            options.marks = cuttingMarksFromName(optionValue(arguments, index));
-            if (!options.marks) {
-                throw UsageError{"--marks takes none, 3 or 4."};
-            }
-        } else if (argument == QLatin1String("--printable")) {
-            options.printable = parsePrintable(optionValue(arguments, index));
-        } else if (argument.startsWith(QLatin1Char('-')) || !options.designPath.isEmpty()) {
-            throw UsageError{"unexpected argument \"" + argument.toStdString() + "\"."};
-        } else {
-            options.designPath = argument;
-        }
-    }
-    if (options.designPath.isEmpty()) {
-        throw UsageError{options.verb.toStdString() + " needs a design file."};
-    }
+    options.designPath = designFileAmong(arguments, [&](const QString& option, int& index) {
+        return takeOption(arguments, option, index, options);
+    });
     const bool renders = options.verb == QLatin1String("render");
     const bool cuts = options.verb == QLatin1String("cutfile");
     if ((renders || cuts) && options.outputPath.isEmpty()) {
@@ -173,7 +169,7 @@ Options parseOptions(const QStringList& arguments) {
         throw UsageError{"-o belongs to render and cutfile."};
     }
     if (options.verb == QLatin1String("info") && options.marks) {
-        throw UsageError{"--marks belongs to render, cutfile and layout."};
+        throw UsageError{"--marks belongs to render, cutfile, layout and print."};
     }
     if (options.verb == QLatin1String("info") && options.printable) {
         throw UsageError{"--printable belongs to render and layout."};
@@ -262,7 +258,7 @@ int render(const Options& options, std::ostream& err) {
 int cutfile(const Options& options, std::ostream& err) {
     TagDesign design = openDesign(options.designPath, err);
     applyMarks(options, design);
-    writeDesignCutFile(design, pageFor(options, design), options.designPath, options.outputPath);
+    writeDesignCutFile(design, pageFor(options, design), options.outputPath);
     return kExitOk;
 }
 

@@ -23,6 +23,7 @@ struct PrintOptions {
     std::optional<int> copies;
     QString pdfPath;
     bool useCalibration = true;
+    std::optional<CuttingMarks> marks;
 };
 
 int parseCopies(const QString& text) {
@@ -36,31 +37,22 @@ int parseCopies(const QString& text) {
 
 PrintOptions parsePrintOptions(const QStringList& arguments) {
     PrintOptions options;
-    const auto valueAfter = [&](int& index) {
-        if (index + 1 >= arguments.size()) {
-            throw UsageError{arguments.at(index).toStdString() + " needs a value."};
-        }
-        return arguments.at(++index);
-    };
-    for (int index = 2; index < arguments.size(); ++index) {
-        const QString& argument = arguments.at(index);
-        if (argument == QLatin1String("--printer")) {
-            options.printer = valueAfter(index);
-        } else if (argument == QLatin1String("--copies")) {
-            options.copies = parseCopies(valueAfter(index));
-        } else if (argument == QLatin1String("--pdf")) {
-            options.pdfPath = valueAfter(index);
-        } else if (argument == QLatin1String("--no-calibration")) {
+    options.designPath = designFileAmong(arguments, [&](const QString& option, int& index) {
+        if (option == QLatin1String("--printer")) {
+            options.printer = optionValue(arguments, index);
+        } else if (option == QLatin1String("--copies")) {
+            options.copies = parseCopies(optionValue(arguments, index));
+        } else if (option == QLatin1String("--pdf")) {
+            options.pdfPath = optionValue(arguments, index);
+        } else if (option == QLatin1String("--marks")) {
+            options.marks = marksOptionValue(arguments, index);
+        } else if (option == QLatin1String("--no-calibration")) {
             options.useCalibration = false;
-        } else if (argument.startsWith(QLatin1Char('-')) || !options.designPath.isEmpty()) {
-            throw UsageError{"unexpected argument \"" + argument.toStdString() + "\"."};
         } else {
-            options.designPath = argument;
+            return false;
         }
-    }
-    if (options.designPath.isEmpty()) {
-        throw UsageError{"print needs a design file."};
-    }
+        return true;
+    });
     if (options.printer && !options.pdfPath.isEmpty()) {
         throw UsageError{"--printer and --pdf exclude each other: --pdf prints on the built-in "
                          "PDF printer."};
@@ -104,13 +96,16 @@ int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostrea
         err << "veltmoor-tags: " << problems.toStdString() << "\n";
     }
 
+    if (options.marks) {
+        design.cuttingMarks = *options.marks;
+    }
     const PrinterSelection selection = selectionFor(options, design);
     const PrinterMetrics metrics = ReadPrinterMetrics(selection);
     design.renderMode = RenderMode::Print;
     design.Printing = true;
     RefreshTessels(design, metrics.pageMetrics(), pictures);
-    Bitmap sheet =
-        composeSheet(design.Slots, design.pageGrid, design.TagWidthDots, design.TagHeightDots);
+    Bitmap sheet = composeSheet(design.Slots, sheetPlanFor(design, metrics.pageMetrics()),
+                                design.TagWidthDots, design.TagHeightDots);
 
     PrintRequest request;
     request.printer = selection;

@@ -7,8 +7,9 @@
 namespace veltmoor {
 
 // `veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]
-// [--no-calibration]`: composes the sheet as "Print Page" does and prints it through the
-// same code (corrected by the printer's calibration unless told not to), or writes the PDF
+// [--marks none|3|4] [--no-calibration]`: composes the sheet as "Print Page" does, with the
+// design's marks for a cutting machine or the ones given, and prints it through the same code
+// (corrected by the printer's calibration unless told not to), or writes the PDF
 // the built-in PDF printer writes.
 int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
 

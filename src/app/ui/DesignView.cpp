@@ -10,6 +10,7 @@
 #include "design/SlotPicture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -133,6 +134,7 @@ void TForm1::showDesignInControls() {
     TextBlockHeightOffsetUpDown->setPosition(settings.textBlockHeightOffset);
     PrintImageAdjustUpDown->setPosition(design_.PrintImageAdjustUpDownPosition);
     CopiesUpDown->setPosition(design_.CopiesUpDownPosition);
+    CuttingMarksComboBox->setCurrentIndex(static_cast<int>(design_.cuttingMarks));
     if (ValueEdit->text() != design_.ValueEditText) {
         ValueEdit->setText(design_.ValueEditText);
     }

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -129,6 +130,15 @@ std::optional<QString> QtPrompts::saveFile(const QString& title, const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
+    // A name typed without an ending gets the ending of the kind of file chosen in the list.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& kind) {
+            static const QRegularExpression firstEnding(QStringLiteral("\\*\\.(\\w+)"));
+            const QRegularExpressionMatch ending = firstEnding.match(kind);
+            if (ending.hasMatch()) {
+                dialog.setDefaultSuffix(ending.captured(1));
+            }
+        });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

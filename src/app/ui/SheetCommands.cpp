@@ -47,9 +47,11 @@ void TForm1::PrintPreview() {
     const ScopeExit unlock([this] { EnableControls(); });
     PreviewImage->clearPicture(clAqua);
     forgetSheet();
-    RefreshTessels(design_, printerMetrics_.pageMetrics(), pictures_);
-    SheetBitmap_ =
-        composeSheet(design_.Slots, design_.pageGrid, design_.TagWidthDots, design_.TagHeightDots);
+    const PageMetrics page = printerMetrics_.pageMetrics();
+    RefreshTessels(design_, page, pictures_);
+    // The marks for a cutting machine, when chosen, are part of the sheet as printed.
+    SheetBitmap_ = composeSheet(design_.Slots, sheetPlanFor(design_, page), design_.TagWidthDots,
+                                design_.TagHeightDots);
     PreviewImage->showBitmap(
         renderSheetPreview(SheetBitmap_, PreviewImage->width(), PreviewImage->height()));
 }

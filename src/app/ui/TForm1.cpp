@@ -161,6 +161,7 @@ void TForm1::buildMenus() {
     ExitItem = FileMenu->addAction(QStringLiteral("E&xit"));
     ExitItem->setObjectName(QStringLiteral("ExitItem"));
     ExitItem->setShortcut(QKeySequence::Quit);
+    buildCutItems();
     // The designs opened last follow the menu's own items.
     RecentDesignsSeparator = FileMenu->addSeparator();
     MinimizeMenu = menuBar()->addAction(QStringLiteral("&Minimize"));
@@ -205,6 +206,7 @@ void TForm1::connectHandlers() {
     connectAddressLabelHandlers();
     connectHelpStepRules();
     connectCalibrationCommands();
+    connectCutCommands();
 }
 
 } // namespace veltmoor

@@ -20,10 +20,12 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -245,6 +247,22 @@ public:
     QAction* MinimizeMenu = nullptr;
     QTimer* Timer1 = nullptr;
 
+    // --- Cutting machines: marks on the sheet, cut files and pictures to trace. ---
+    void CuttingMarksComboBoxChange();
+    void SaveCutFileItemClick();
+    void SaveTagsForCuttingMachineItemClick();
+    QLabel* CuttingMarksLabel = nullptr; // on "Control"
+    QComboBox* CuttingMarksComboBox = nullptr;
+    QAction* SaveCutFileItem = nullptr;
+    QAction* SaveTagsForCuttingMachineItem = nullptr;
+
+private:
+    QLayout* buildCuttingMarksChoice(QWidget* page);
+    void buildCutItems();
+    void connectCutCommands();
+    QString cutFolder_; // where the last cut file or picture for cutting went
+
+public:
     // --- The sheet: the "Preview" page, the sheet commands and the picture exports. ---
     void PreviewButtonClick();
     void PreviewTesselButtonClick();

@@ -62,6 +62,8 @@ TEST_F(CutFileCommand, LayoutCountsFollowTheMarks) {
 
 TEST_F(CutFileCommand, MistakesAndBadFiles) {
     EXPECT_EQ(run({"cutfile", kDesign, "-o", output("a.svg"), "--marks", "5"}), kExitBadUsage);
+    EXPECT_EQ(run({"print", kDesign, "--marks", "5"}), kExitBadUsage);
+    EXPECT_NE(err_.str().find("--marks takes none, 3 or 4."), std::string::npos) << err_.str();
     EXPECT_EQ(run({"cutfile", kDesign}), kExitBadUsage);
     EXPECT_EQ(run({"cutfile", kDesign, "-o", output("a.svg"), "--tag", "1"}), kExitBadUsage);
     EXPECT_EQ(run({"info", kDesign, "--marks", "3"}), kExitBadUsage);

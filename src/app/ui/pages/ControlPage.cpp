@@ -9,6 +9,7 @@
 #include "design/NumericFields.h"
 #include "render/TagSettings.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,7 @@ QWidget* TForm1::buildControlPage() {
         button->setEnabled(button == PreviewTesselButton);
         layout->addWidget(button);
     }
+    layout->addLayout(buildCuttingMarksChoice(page));
 
     // Printer calibration.
     CalibratePrinterButton = makeButton(QStringLiteral("CalibratePrinterButton"),
@@ -86,6 +88,30 @@ QWidget* TForm1::buildControlPage() {
 
     layout->addStretch(1);
     return page;
+}
+
+// A caption over two lines beside a drop-down: the page has little room left.
+QLayout* TForm1::buildCuttingMarksChoice(QWidget* page) {
+    CuttingMarksLabel = new QLabel(QStringLiteral("Mar&ks for cutting machine"), page);
+    CuttingMarksLabel->setObjectName(QStringLiteral("CuttingMarksLabel"));
+    CuttingMarksLabel->setWordWrap(true);
+    CuttingMarksComboBox = new QComboBox(page);
+    CuttingMarksComboBox->setObjectName(QStringLiteral("CuttingMarksComboBox"));
+    // In the order of CuttingMarks.
+    CuttingMarksComboBox->addItems(
+        {QStringLiteral("None"), QStringLiteral("3-mark"), QStringLiteral("4-mark")});
+    CuttingMarksLabel->setBuddy(CuttingMarksComboBox);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(CuttingMarksLabel), static_cast<QWidget*>(CuttingMarksComboBox)}) {
+        setHint(widget,
+                QStringLiteral("Prints marks in the corners of the sheet for a cutting machine's "
+                               "camera, so that it cuts each tag along its printed line; save the "
+                               "cuts with \"Save Cut File...\" on the File menu."));
+    }
+    auto* row = new QHBoxLayout;
+    row->addWidget(CuttingMarksLabel, 1);
+    row->addWidget(CuttingMarksComboBox);
+    return row;
 }
 
 } // namespace veltmoor
