@@ -38,7 +38,7 @@ QWidget* TForm1::buildControlPage() {
     setHint(TypeOfPageRadioGroup, kShapeHint);
     layout->addWidget(TypeOfPageRadioGroup);
 
-    Label2 = new QLabel(QStringLiteral("Co&pies"), page);
+    Label2 = new QLabel(QStringLiteral("Number of Co&pies"), page);
     Label2->setObjectName(QStringLiteral("Label2"));
     CopiesEdit = makeEdit(QStringLiteral("CopiesEdit"), page, 30);
     CopiesEdit->setReadOnly(true);
