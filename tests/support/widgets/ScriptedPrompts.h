@@ -16,7 +16,7 @@ namespace veltmoor::testing {
 class ScriptedPrompts : public Prompts {
 public:
     struct Cancel {};
-    using Answer = std::variant<Cancel, QString, TColor, Font, bool>;
+    using Answer = std::variant<Cancel, QString, TColor, Font, bool, PrinterSelection>;
 
     void answer(Answer next) { answers_.push_back(std::move(next)); }
     void answerPath(const QString& path) { answer(path); }
@@ -24,6 +24,7 @@ public:
     void answerYes() { answer(true); }
     void answerNo() { answer(false); }
     void cancelNext() { answer(Cancel{}); }
+    void answerPrinter(const PrinterSelection& printer) { answer(printer); }
 
     std::optional<QString> openPicture(const QString& title, const QString&) override {
         asked << QStringLiteral("openPicture: ") + title;
@@ -61,6 +62,16 @@ public:
     bool askOkCancel(const QString& text, const QString& caption) override {
         asked << QStringLiteral("askOkCancel: ") + caption + QStringLiteral(": ") + text;
         return take<bool>().value_or(false);
+    }
+
+    std::optional<PrinterSelection> choosePrinter(const std::vector<PrinterDescription>& printers,
+                                                  const PrinterSelection&) override {
+        QStringList names;
+        for (const PrinterDescription& printer : printers) {
+            names << printer.name;
+        }
+        asked << QStringLiteral("choosePrinter: ") + names.join(QStringLiteral(", "));
+        return take<PrinterSelection>();
     }
 
     bool scriptUsedUp() const { return answers_.empty(); }
