@@ -150,8 +150,7 @@ TEST_P(WindowPrintFailureTest, SaysWhatWentWrongOnceAndKeepsTheSheetAndTheDesign
         << h.prompts.messages[0].toStdString();
     EXPECT_TRUE(h.prompts.messages[0].contains(QLatin1String(failure.reason)))
         << h.prompts.messages[0].toStdString();
-    EXPECT_FALSE(h.w().SheetBitmap().isEmpty());
-    EXPECT_FALSE(allWhite(h.w().SheetBitmap()));
+    EXPECT_FALSE(h.w().SheetBitmap().isEmpty() || allWhite(h.w().SheetBitmap()));
     EXPECT_TRUE(h.unlocked());
     EXPECT_EQ(h.design().PrinterName, before.PrinterName);
     EXPECT_EQ(h.design().CopiesUpDownPosition, before.CopiesUpDownPosition);
@@ -165,6 +164,14 @@ INSTANTIATE_TEST_SUITE_P(Failures, WindowPrintFailureTest, ::testing::ValuesIn(k
 TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesign) {
     PrintingWindow h(pageReads);
     EXPECT_TRUE(h.w().TesselSizeLabel->text().endsWith(QLatin1String("Down = 2 Across = 4")));
+    // Cancelled, the dialog changes nothing, but the page is read again and the tag redrawn.
+    const int readsBefore = pageReads;
+    h.prompts.cancelNext();
+    h.w().PrinterSetupButton->click();
+    EXPECT_EQ(pageReads, readsBefore + 1);
+    EXPECT_TRUE(h.w().DrawTimer().isPending());
+    EXPECT_TRUE(h.design().PrinterName.isEmpty());
+
     h.prompts.answerPrinter(PrinterSelection{marginsQueue(), QString(), true});
     h.w().PrinterSetupButton->click();
     ASSERT_TRUE(h.prompts.messages.isEmpty()) << h.prompts.messages.join('\n').toStdString();
@@ -187,20 +194,6 @@ TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesig
     EXPECT_TRUE(reopened.design().landscape);
     EXPECT_TRUE(reopened.w().TesselSizeLabel->text().endsWith(QLatin1String("Down = 2 Across = 5")))
         << reopened.w().TesselSizeLabel->text().toStdString();
-}
-
-TEST_F(WindowPrintingTest, CancelledPrinterSetupStillReadsThePageAgain) {
-    PrintingWindow h(pageReads);
-    const int readsBefore = pageReads;
-    const TagDesign before = h.design();
-    h.prompts.cancelNext();
-    h.w().PrinterSetupButton->click();
-    EXPECT_EQ(pageReads, readsBefore + 1);
-    EXPECT_TRUE(h.w().DrawTimer().isPending());
-    EXPECT_EQ(h.design().PrinterName, before.PrinterName);
-    EXPECT_EQ(h.design().landscape, before.landscape);
-    EXPECT_EQ(h.w().PageControl1->currentWidget(), h.w().StandardTabSheet);
-    EXPECT_TRUE(h.prompts.messages.isEmpty());
 }
 
 } // namespace
