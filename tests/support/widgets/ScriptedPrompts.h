@@ -16,7 +16,7 @@ namespace veltmoor::testing {
 class ScriptedPrompts : public Prompts {
 public:
     struct Cancel {};
-    using Answer = std::variant<Cancel, QString, TColor, Font, bool, PrinterSelection>;
+    using Answer = std::variant<Cancel, QString, TColor, Font, bool>;
 
     void answer(Answer next) { answers_.push_back(std::move(next)); }
     void answerPath(const QString& path) { answer(path); }
@@ -24,7 +24,10 @@ public:
     void answerYes() { answer(true); }
     void answerNo() { answer(false); }
     void cancelNext() { answer(Cancel{}); }
-    void answerPrinter(const PrinterSelection& printer) { answer(printer); }
+    // The printer set-up's answers come in their own line; nullopt cancels.
+    void answerPrinter(std::optional<PrinterSelection> printer) {
+        printerAnswers_.push_back({printer.has_value(), printer.value_or(PrinterSelection{})});
+    }
 
     std::optional<QString> openPicture(const QString& title, const QString&) override {
         asked << QStringLiteral("openPicture: ") + title;
@@ -71,7 +74,16 @@ public:
             names << printer.name;
         }
         asked << QStringLiteral("choosePrinter: ") + names.join(QStringLiteral(", "));
-        return take<PrinterSelection>();
+        if (printerAnswers_.empty()) {
+            unanswered << asked.constLast();
+            return std::nullopt;
+        }
+        const PrinterAnswer next = printerAnswers_.front();
+        printerAnswers_.pop_front();
+        if (!next.confirmed) {
+            return std::nullopt;
+        }
+        return next.selection;
     }
 
     bool scriptUsedUp() const { return answers_.empty(); }
@@ -102,6 +114,11 @@ private:
     }
 
     std::deque<Answer> answers_;
+    struct PrinterAnswer {
+        bool confirmed = false;
+        PrinterSelection selection;
+    };
+    std::deque<PrinterAnswer> printerAnswers_;
 };
 
 } // namespace veltmoor::testing

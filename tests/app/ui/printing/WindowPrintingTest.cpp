@@ -166,7 +166,7 @@ TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesig
     EXPECT_TRUE(h.w().TesselSizeLabel->text().endsWith(QLatin1String("Down = 2 Across = 4")));
     // Cancelled, the dialog changes nothing, but the page is read again and the tag redrawn.
     const int readsBefore = pageReads;
-    h.prompts.cancelNext();
+    h.prompts.answerPrinter(std::nullopt);
     h.w().PrinterSetupButton->click();
     EXPECT_EQ(pageReads, readsBefore + 1);
     EXPECT_TRUE(h.w().DrawTimer().isPending());
