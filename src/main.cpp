@@ -119,6 +119,7 @@ int runWindow(int argc, char* argv[]) {
     }
     veltmoor::WindowServices services;
     services.prompts = &prompts;
+    veltmoor::attachSystemPrinting(services);
     CompanionWindows companions;
     companions.attachTo(services);
     veltmoor::TForm1 window(services);

@@ -421,8 +421,12 @@ void TagDesign::selectPrinter(const PrinterList& printers, int index) {
         index = printers.defaultIndex >= 0 && printers.defaultIndex < count ? printers.defaultIndex
                                                                             : -1;
     }
+    const QString name = index >= 0 ? printers.names.at(index) : QString();
+    if (name != PrinterName) {
+        PrinterPaper.clear();
+    }
     PrinterIndex = index;
-    PrinterName = index >= 0 ? printers.names.at(index) : QString();
+    PrinterName = name;
 }
 
 Redraw TagDesign::recordSlotPicture(int slot, int pictureWidth, int pictureHeight) {

@@ -118,6 +118,9 @@ struct TagDesign {
     int CopiesUpDownPosition = 1;
     int PrinterIndex = -1; // -1: the default printer
     QString PrinterName;
+    // The driver's name for the paper chosen in the printer set-up; empty: the printer's
+    // default paper. Not kept in the design file, and reset when the printer changes.
+    QString PrinterPaper;
     bool landscape = false;
     CuttingMarks cuttingMarks = CuttingMarks::None; // printed on the sheet for a cutting machine
 
@@ -218,6 +221,7 @@ struct TagDesign {
     Redraw SetValues();
 
     // Chooses a printer by its index; an index naming no printer selects the default one.
+    // Another printer starts on its own default paper.
     void selectPrinter(const PrinterList& printers, int index);
 
     // A typed width or height: the edit keeps what was typed, the up-down the parsed size.

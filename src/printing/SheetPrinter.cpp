@@ -17,6 +17,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
 
 namespace veltmoor {
@@ -244,6 +245,9 @@ std::vector<PrinterDescription> listPrinters() {
         PrinterDescription printer;
         printer.name = info.printerName();
         printer.paper = info.defaultPageSize().key();
+        for (const QPageSize& size : info.supportedPageSizes()) {
+            printer.papers << size.key();
+        }
         const int resolution = driverDefaultResolution(printer.name);
         printer.resolution = resolution > 0 ? resolution : kFallbackPrinterResolution;
         printer.isDefault = printer.name == defaultName;
@@ -253,6 +257,7 @@ std::vector<PrinterDescription> listPrinters() {
         PrinterDescription builtIn;
         builtIn.name = builtInPdfPrinterName();
         builtIn.paper = builtInPdfPageSize(builtInPaper()).key();
+        builtIn.papers << builtIn.paper;
         builtIn.resolution = kBuiltInPdfResolution;
         builtIn.isDefault = true;
         builtIn.builtIn = true;
@@ -278,12 +283,22 @@ PrinterList printerListFor(const std::vector<PrinterDescription>& printers) {
 PrinterSelection PrinterSelection::of(const TagDesign& design) {
     PrinterSelection selection;
     selection.printerName = design.PrinterName;
+    selection.paper = design.PrinterPaper;
     selection.landscape = design.landscape;
     return selection;
 }
 
 bool printsToPdfFile(const PrinterSelection& selection) {
     return resolvedPrinterName(selection) == builtInPdfPrinterName();
+}
+
+bool printsToPdfFile(const PrinterSelection& selection,
+                     const std::vector<PrinterDescription>& printers) {
+    if (!selection.printerName.isEmpty()) {
+        return selection.printerName == builtInPdfPrinterName();
+    }
+    return std::none_of(printers.begin(), printers.end(),
+                        [](const PrinterDescription& printer) { return !printer.builtIn; });
 }
 
 PrinterMetrics ReadPrinterMetrics(const PrinterSelection& selection) {

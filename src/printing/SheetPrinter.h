@@ -5,6 +5,7 @@
 #include "platform/Bitmap.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -14,6 +15,7 @@ namespace veltmoor {
 struct PrinterDescription {
     QString name;
     QString paper;      // the driver's default paper, by the driver's own name ("Letter")
+    QStringList papers; // every paper the driver offers, by the same names
     int resolution = 0; // dots per inch it prints at
     bool isDefault = false;
     bool builtIn = false; // the built-in PDF printer, which writes a PDF file
@@ -41,6 +43,9 @@ struct PrinterSelection {
 
 // Whether the selection prints on the built-in PDF printer, which needs a file name.
 bool printsToPdfFile(const PrinterSelection& selection);
+// The same, told the printers listPrinters() gave.
+bool printsToPdfFile(const PrinterSelection& selection,
+                     const std::vector<PrinterDescription>& printers);
 
 // The geometry of the selected printer's page in device dots at the driver's default
 // resolution (600 when it lists none). Throws UserError naming the printer when it cannot

@@ -54,9 +54,13 @@ bool TForm1::SaveAsItemClick() {
         prompts_.message(QStringLiteral("File not Saved"));
         return false;
     }
-    const BusyCursor busy;
-    saveSetupFile(*path, design_);
-    rememberRecentDesign(*path);
+    {
+        const BusyCursor busy;
+        saveSetupFile(*path, design_);
+        rememberRecentDesign(*path);
+    }
+    // The page is read again on saving, as it always has been; the file does not change.
+    refreshPrinterMetrics();
     return true;
 }
 
@@ -76,6 +80,10 @@ void TForm1::OpenDesignFile(const QString& path) {
     // leaves the window exactly as it was.
     std::array<std::optional<Bitmap>, 10> thumbnails;
     OpenSetupFileOptions options;
+    // The design names its printer by its place among the printers installed now.
+    if (services_.listPrinters) {
+        options.printers = printerListFor(services_.listPrinters());
+    }
     options.pictureLoaded = [&thumbnails](int slot, const DecodedPicture& picture) {
         thumbnails.at(static_cast<std::size_t>(slot)) =
             letterboxThumbnail(picture.bitmap, picture.width, picture.height);
@@ -98,9 +106,8 @@ void TForm1::OpenDesignFile(const QString& path) {
         }
         showSlotThumbnail(slot);
     }
-    if (services_.readPrinterMetrics) {
-        printerMetrics_ = services_.readPrinterMetrics();
-    }
+    // The design's printer and orientation are in place now.
+    refreshPrinterMetrics();
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     rememberRecentDesign(path);

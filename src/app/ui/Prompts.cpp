@@ -1,5 +1,7 @@
 #include "app/ui/Prompts.h"
 
+#include "app/ui/PrinterSetupDialog.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -189,6 +191,16 @@ bool QtPrompts::askYesNo(const QString& text, const QString& caption) {
 bool QtPrompts::askOkCancel(const QString& text, const QString& caption) {
     return QMessageBox::warning(parent_, applicationCaption(caption), text,
                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+std::optional<PrinterSelection>
+QtPrompts::choosePrinter(const std::vector<PrinterDescription>& printers,
+                         const PrinterSelection& current) {
+    PrinterSetupDialog dialog(printers, current, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.selection();
 }
 
 } // namespace veltmoor

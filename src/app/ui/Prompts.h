@@ -2,6 +2,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/TColor.h"
+#include "printing/SheetPrinter.h"
 
 #include <QFont>
 #include <QMessageBox>
@@ -45,6 +46,11 @@ public:
     virtual bool askYesNo(const QString& text, const QString& caption) = 0;
     // A warning with OK and Cancel; true for OK.
     virtual bool askOkCancel(const QString& text, const QString& caption) = 0;
+    // The printer set-up: one of the printers, its paper and the orientation, starting
+    // from the current choice.
+    virtual std::optional<PrinterSelection>
+    choosePrinter(const std::vector<PrinterDescription>& printers,
+                  const PrinterSelection& current) = 0;
 };
 
 // The real dialogs, parented to the given window.
@@ -64,6 +70,8 @@ public:
     void notice(const QString& text) override;
     bool askYesNo(const QString& text, const QString& caption) override;
     bool askOkCancel(const QString& text, const QString& caption) override;
+    std::optional<PrinterSelection> choosePrinter(const std::vector<PrinterDescription>& printers,
+                                                  const PrinterSelection& current) override;
 
 private:
     QWidget* parent_;

@@ -39,9 +39,7 @@ void TForm1::TypeOfPageRadioGroupClick() {
 }
 
 void TForm1::BorderRadioGroupClick() {
-    if (services_.readPrinterMetrics) {
-        printerMetrics_ = services_.readPrinterMetrics();
-    }
+    refreshPrinterMetrics();
     follow(design_.setCutLineType(BorderRadioGroup->itemIndex()));
     advanceHelp(kHelpCutLine, kHelpColors);
 }

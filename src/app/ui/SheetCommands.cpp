@@ -127,6 +127,7 @@ void TForm1::EnableControls() {
 
 void TForm1::connectSheetOutputHandlers() {
     connectSheetCommands();
+    connectPrintCommands();
     connectExportCommands();
 }
 

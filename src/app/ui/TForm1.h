@@ -5,6 +5,7 @@
 #include "guidance/WindowPlacement.h"
 #include "output/PrinterMetrics.h"
 #include "platform/Bitmap.h"
+#include "printing/SheetPrinter.h"
 #include "render/PictureCache.h"
 
 #include <QMainWindow>
@@ -48,7 +49,12 @@ class ValueOutOfRange;
 // the help window, the floating tag window and saving a design attach here.
 struct WindowServices {
     Prompts* prompts = nullptr; // required
-    std::function<PrinterMetrics()> readPrinterMetrics;
+    // The printing system. Without readPrinterMetrics the sheet is laid out on the built-in
+    // PDF printer's page; without listPrinters and printSheet nothing is offered for
+    // printing. attachSystemPrinting() connects this computer's printers.
+    std::function<PrinterMetrics(const PrinterSelection&)> readPrinterMetrics;
+    std::function<std::vector<PrinterDescription>()> listPrinters;
+    std::function<PrintResult(Bitmap& sheet, const PrintRequest&)> printSheet;
     // The step-by-step help: the current step (-1 without a help window) and moving on.
     std::function<int()> currentHelpItem;
     std::function<void(int done, int next)> advanceHelp;
@@ -62,6 +68,9 @@ struct WindowServices {
     // The redraw timer; a real 400 ms timer when empty. Tests give one on their own clock.
     std::function<std::unique_ptr<SchedulerTimer>()> makeRedrawTimer;
 };
+
+// The printers of this computer through CUPS, for the window's services.
+void attachSystemPrinting(WindowServices& services);
 
 // The main window. Its controls carry the names the program has always used for them
 // (the C++ name is the objectName); they show the design held in `design()` and their
@@ -312,8 +321,22 @@ private:
     // A pending redraw runs now, so that it cannot hide a preview composed after it.
     void redrawIfPending();
 
+    // --- Printing: "Print Page", "Printer Setup" and the page of the selected printer. ---
+public:
+    void PrintButtonClick();
+    void PrinterSetupButtonClick();
+
+private:
+    void connectPrintCommands();
+    // Reads the page of the design's printer again; a printer that cannot be read is
+    // reported and the window goes on with the page it had.
+    void refreshPrinterMetrics();
+    // The file the built-in PDF printer is to write, asked before anything is composed; the
+    // printer's own name (no question) for a real printer; empty when the user cancelled.
+    std::optional<PrintRequest> askPrintRequest();
     // "Print Page" and "Printer Setup" are offered once printing is connected to them.
     bool printCommandsConnected_ = false;
+    QString printFolder_; // where the last PDF was printed
     Bitmap SheetBitmap_;
     QString exportFolder_; // where the last picture was exported
 

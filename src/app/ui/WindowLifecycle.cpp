@@ -46,8 +46,9 @@ void TForm1::FormCreate() {
     LastTagBitmap_ = Bitmap();
     design_.TagWidthDots = 350;
     design_.TagHeightDots = 350;
-    printerMetrics_ = services_.readPrinterMetrics ? services_.readPrinterMetrics()
-                                                   : builtInPdfPrinterMetricsForSystemLocale();
+    // Until a printer answers, the built-in PDF printer's page.
+    printerMetrics_ = builtInPdfPrinterMetricsForSystemLocale();
+    refreshPrinterMetrics();
     design_.Activated = false;
     // The text fields start empty, and so do the checked slots' texts.
     design_.TextBlockMemoText.clear();

@@ -21,7 +21,7 @@ struct Cutting : testing::WindowHarness {
     }
     static WindowServices onLetterPage() {
         WindowServices services;
-        services.readPrinterMetrics = [] {
+        services.readPrinterMetrics = [](const PrinterSelection&) {
             PrinterMetrics metrics = testing::eightByTenPage();
             metrics.PageHeight = 6300;
             return metrics;

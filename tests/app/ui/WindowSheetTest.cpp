@@ -33,7 +33,7 @@ PrinterMetrics letterPage() {
 }
 
 WindowServices onLetterPage(WindowServices services = {}) {
-    services.readPrinterMetrics = letterPage;
+    services.readPrinterMetrics = [](const PrinterSelection&) { return letterPage(); };
     return services;
 }
 

@@ -77,7 +77,7 @@ TEST(WindowStartTest, AWorkingFolderThatCannotBeMadeIsSaidPlainly) {
     testing::ScriptedPrompts prompts;
     WindowServices services;
     services.prompts = &prompts;
-    services.readPrinterMetrics = [] { return testing::eightByTenPage(); };
+    services.readPrinterMetrics = [](const PrinterSelection&) { return testing::eightByTenPage(); };
     TForm1 window(services);
     qunsetenv("VELTMOOR_WORKING_FOLDER");
     ASSERT_EQ(prompts.messages.size(), 1);

@@ -24,6 +24,10 @@ public:
     void answerYes() { answer(true); }
     void answerNo() { answer(false); }
     void cancelNext() { answer(Cancel{}); }
+    // The printer set-up's answers come in their own line; nullopt cancels.
+    void answerPrinter(std::optional<PrinterSelection> printer) {
+        printerAnswers_.push_back({printer.has_value(), printer.value_or(PrinterSelection{})});
+    }
 
     std::optional<QString> openPicture(const QString& title, const QString&) override {
         asked << QStringLiteral("openPicture: ") + title;
@@ -63,6 +67,25 @@ public:
         return take<bool>().value_or(false);
     }
 
+    std::optional<PrinterSelection> choosePrinter(const std::vector<PrinterDescription>& printers,
+                                                  const PrinterSelection&) override {
+        QStringList names;
+        for (const PrinterDescription& printer : printers) {
+            names << printer.name;
+        }
+        asked << QStringLiteral("choosePrinter: ") + names.join(QStringLiteral(", "));
+        if (printerAnswers_.empty()) {
+            unanswered << asked.constLast();
+            return std::nullopt;
+        }
+        const PrinterAnswer next = printerAnswers_.front();
+        printerAnswers_.pop_front();
+        if (!next.confirmed) {
+            return std::nullopt;
+        }
+        return next.selection;
+    }
+
     bool scriptUsedUp() const { return answers_.empty(); }
 
     QStringList asked;
@@ -91,6 +114,11 @@ private:
     }
 
     std::deque<Answer> answers_;
+    struct PrinterAnswer {
+        bool confirmed = false;
+        PrinterSelection selection;
+    };
+    std::deque<PrinterAnswer> printerAnswers_;
 };
 
 } // namespace veltmoor::testing

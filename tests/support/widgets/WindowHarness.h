@@ -52,7 +52,7 @@ struct WindowHarness {
             return timer;
         };
         if (!services.readPrinterMetrics) {
-            services.readPrinterMetrics = [] { return eightByTenPage(); };
+            services.readPrinterMetrics = [](const PrinterSelection&) { return eightByTenPage(); };
         }
         window = std::make_unique<TForm1>(std::move(services));
     }

@@ -1,0 +1,76 @@
+// Where the time of "Print Page" goes once the sheet is composed: the sheet of a Letter page
+// at 600 dpi with quarter-inch margins (1600 x 2025 tag dots of photograph-like pixels)
+// drawn in strips into a PDF as the printer's spool file is, the kept "~~page.bmp", and the
+// same sheet written as PNG for comparison. In process, without the printing system.
+#include "SyntheticPhoto.h"
+
+#include "output/BandedPrinting.h"
+#include "output/PrinterMetrics.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace veltmoor;
+
+PrinterMetrics letterAt600() {
+    PrinterMetrics metrics = builtInPdfPrinterMetrics(PaperChoice::Letter);
+    metrics.PageHeight = 6075;
+    return metrics;
+}
+
+const Bitmap& photoSheet() {
+    static const Bitmap sheet = bench::syntheticPhoto(1600, 2025, 3);
+    return sheet;
+}
+
+void BandedSheetIntoPdf(benchmark::State& state) {
+    const PrinterMetrics metrics = letterAt600();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(metrics.PixelsPerInchX);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&writer);
+        painter.setRenderHint(QPainter::LosslessImageRendering);
+        PrintBitmapBanded(painter, photoSheet(), metrics);
+        painter.end();
+        bytes = buffer.size();
+    }
+    state.counters["pdf_kB"] = static_cast<double>(bytes) / 1024;
+}
+BENCHMARK(BandedSheetIntoPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void KeptSheetAsBmp(benchmark::State& state) {
+    const QTemporaryDir folder;
+    for (auto _ : state) {
+        writeBmp24(folder.filePath(QStringLiteral("~~page.bmp")), photoSheet());
+    }
+}
+BENCHMARK(KeptSheetAsBmp)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void SheetAsPng(benchmark::State& state) {
+    const QImage image = photoSheet().toQImage();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        bytes = buffer.size();
+    }
+    state.counters["png_kB"] = static_cast<double>(bytes) / 1024;
+}
+BENCHMARK(SheetAsPng)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

@@ -1,0 +1,135 @@
+#include "app/ui/TForm1.h"
+
+#include "app/ui/BusyCursor.h"
+#include "app/ui/Prompts.h"
+#include "app/ui/ScopeExit.h"
+#include "app/ui/UpDown.h"
+#include "platform/Errors.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace veltmoor {
+
+namespace {
+
+const QString kPrintDocumentName = QStringLiteral("Veltmoor tags");
+
+// The design keeps its printer by index among the installed printers, as its file does.
+int indexAmong(const PrinterList& installed, const QString& printerName) {
+    return static_cast<int>(installed.names.indexOf(printerName));
+}
+
+QString printedOutcome(const PrintResult& printed, const PrintRequest& request) {
+    if (printed.jobNumber > 0) {
+        return QStringLiteral("Sent to %1 as job %2")
+            .arg(printed.printerName)
+            .arg(printed.jobNumber);
+    }
+    return QStringLiteral("Wrote %1").arg(QFileInfo(request.pdfPath).fileName());
+}
+
+} // namespace
+
+void attachSystemPrinting(WindowServices& services) {
+    services.readPrinterMetrics = [](const PrinterSelection& selection) {
+        return ReadPrinterMetrics(selection);
+    };
+    services.listPrinters = [] { return listPrinters(); };
+    services.printSheet = [](Bitmap& sheet, const PrintRequest& request) {
+        return PrintSheet(sheet, request);
+    };
+}
+
+void TForm1::refreshPrinterMetrics() {
+    if (!services_.readPrinterMetrics) {
+        return;
+    }
+    QString problem;
+    {
+        const BusyCursor busy;
+        try {
+            printerMetrics_ = services_.readPrinterMetrics(PrinterSelection::of(design_));
+            statusPanels[0]->setText(
+                QStringLiteral("Printer: %1").arg(printerMetrics_.PrinterName));
+        } catch (const UserError& error) {
+            problem = error.message();
+        }
+    }
+    if (!problem.isEmpty()) {
+        prompts_.message(problem);
+    }
+}
+
+std::optional<PrintRequest> TForm1::askPrintRequest() {
+    PrintRequest request;
+    request.printer = PrinterSelection::of(design_);
+    request.copies = CopiesUpDown->position();
+    request.documentName = kPrintDocumentName;
+    if (!printsToPdfFile(request.printer, services_.listPrinters())) {
+        return request;
+    }
+    const std::optional<QString> path =
+        prompts_.saveFile(QStringLiteral("Print the sheet of tags to a PDF file"),
+                          QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"), printFolder_);
+    if (!path) {
+        return std::nullopt;
+    }
+    printFolder_ = QFileInfo(*path).absolutePath();
+    request.pdfPath = *path;
+    return request;
+}
+
+void TForm1::PrintButtonClick() {
+    // The file name comes first: while its dialog is up the redraw timer may run, and a
+    // tag render drops the composed sheet.
+    const std::optional<PrintRequest> request = askPrintRequest();
+    if (!request) {
+        prompts_.message(QStringLiteral("Sheet not printed. No name entered for the PDF file."));
+        return;
+    }
+    DisableControls();
+    design_.Printing = true;
+    const ScopeExit done([this] {
+        design_.Printing = false;
+        design_.renderMode = RenderMode::Single;
+        EnableControls();
+    });
+    const BusyCursor busy;
+    design_.renderMode = RenderMode::Print;
+    PrintPreview();
+    const PrintResult printed = services_.printSheet(SheetBitmap_, *request);
+    statusPanels[0]->setText(printedOutcome(printed, *request));
+}
+
+void TForm1::PrinterSetupButtonClick() {
+    const std::vector<PrinterDescription> printers = services_.listPrinters();
+    if (const auto chosen = prompts_.choosePrinter(printers, PrinterSelection::of(design_))) {
+        const PrinterList installed = printerListFor(printers);
+        design_.selectPrinter(installed, indexAmong(installed, chosen->printerName));
+        design_.PrinterPaper = chosen->paper;
+        design_.landscape = chosen->landscape;
+    }
+    // Confirmed or not, the page is read again: the printer may have changed behind the
+    // program's back.
+    refreshPrinterMetrics();
+    if (!floatingTagShowsTheTag()) {
+        setActivePage(PageControl1, StandardTabSheet);
+    }
+    DrawTag(design_.CurrentSlot);
+}
+
+void TForm1::connectPrintCommands() {
+    printCommandsConnected_ = services_.listPrinters && services_.printSheet;
+    if (!printCommandsConnected_) {
+        return;
+    }
+    on(PrintButton, &QPushButton::clicked, [this] { PrintButtonClick(); });
+    on(PrinterSetupButton, &QPushButton::clicked, [this] { PrinterSetupButtonClick(); });
+    PrinterSetupButton->setEnabled(true);
+    PrintButton->setEnabled(sheetCommandsWanted_);
+}
+
+} // namespace veltmoor
