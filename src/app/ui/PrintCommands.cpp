@@ -23,12 +23,15 @@ int indexAmong(const PrinterList& installed, const QString& printerName) {
 }
 
 QString printedOutcome(const PrintResult& printed, const PrintRequest& request) {
-    if (printed.jobNumber > 0) {
-        return QStringLiteral("Sent to %1 as job %2")
-            .arg(printed.printerName)
-            .arg(printed.jobNumber);
+    if (printed.jobNumber <= 0) {
+        return QStringLiteral("Wrote %1").arg(QFileInfo(request.pdfPath).fileName());
     }
-    return QStringLiteral("Wrote %1").arg(QFileInfo(request.pdfPath).fileName());
+    const QString sent =
+        QStringLiteral("Sent to %1 as job %2").arg(printed.printerName).arg(printed.jobNumber);
+    // A corrected page is no surprise to someone who forgot the printer was calibrated.
+    return printed.calibrationApplied
+               ? sent + QStringLiteral(", placed by the printer's calibration profile")
+               : sent;
 }
 
 } // namespace

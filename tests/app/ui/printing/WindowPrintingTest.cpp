@@ -1,6 +1,7 @@
 // "Print Page" and "Printer Setup" in the window, through the private test printing system
 // (CUPS_SERVER) and its cups-pdf queues, checked on the paper and the files that come out.
 #include "platform/Errors.h"
+#include "printing/Calibration.h"
 #include "printing/PrintedPaper.h"
 #include "support/widgets/WindowHarness.h"
 
@@ -89,6 +90,13 @@ TEST_F(WindowPrintingTest, PrintPageSendsOneJobOfTheChosenCopiesOnThePrintersPap
     EXPECT_EQ(h.w().SheetBitmap().width(), 1652);
     EXPECT_TRUE(allWhite(h.w().SheetBitmap()));
     EXPECT_TRUE(h.unlocked());
+
+    // A calibrated printer says so where the job is reported.
+    saveCalibration(testQueue(), CalibrationProfile{15, -20, 10100, 9950});
+    h.w().PrintButton->click();
+    EXPECT_TRUE(
+        h.statusText().endsWith(QLatin1String(", placed by the printer's calibration profile")))
+        << h.statusText().toStdString();
 }
 
 TEST_F(WindowPrintingTest, WithoutAPrinterPrintPageWritesThePdfAskedFor) {
