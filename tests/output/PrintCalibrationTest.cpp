@@ -3,24 +3,14 @@
 #include "output/PrintCalibration.h"
 
 #include "platform/Errors.h"
+#include "support/LetterWithMargins.h"
 
 #include <gtest/gtest.h>
 
 namespace veltmoor {
 namespace {
 
-// Letter at 600 dpi with margins of 0.25 in left and 0.375 in top.
-PrinterMetrics letterWithMargins() {
-    PrinterMetrics metrics;
-    metrics.PrinterName = QStringLiteral("Office");
-    metrics.PixelsPerInchX = 600;
-    metrics.PixelsPerInchY = 600;
-    metrics.PhysicalOffsetX = 150;
-    metrics.PhysicalOffsetY = 225;
-    metrics.PageWidth = 4800;
-    metrics.PageHeight = 6075;
-    return metrics;
-}
+using test::letterWithMargins;
 
 // A printer that misplaces the page: a point meant for p millimetres from the printable
 // area's corner lands at corner + shift + scale * p.

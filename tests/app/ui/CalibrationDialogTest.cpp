@@ -3,6 +3,7 @@
 #include "app/ui/CalibrationDialog.h"
 
 #include "printing/Calibration.h"
+#include "support/LetterWithMargins.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,17 +15,7 @@
 namespace veltmoor {
 namespace {
 
-PrinterMetrics letterWithMargins() {
-    PrinterMetrics metrics;
-    metrics.PrinterName = QStringLiteral("Office");
-    metrics.PixelsPerInchX = 600;
-    metrics.PixelsPerInchY = 600;
-    metrics.PhysicalOffsetX = 150; // 6.35 mm: the zero line belongs 18.35 mm from the edge
-    metrics.PhysicalOffsetY = 225; // 9.525 mm: 21.525 mm
-    metrics.PageWidth = 4800;
-    metrics.PageHeight = 6075;
-    return metrics;
-}
+using test::letterWithMargins;
 
 TEST(CalibrationDialog, WorksOutKeepsAndResetsTheProfileAndRefusesValuesOutOfRange) {
     QTemporaryDir folder;
