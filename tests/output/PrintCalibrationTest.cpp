@@ -3,7 +3,7 @@
 #include "output/PrintCalibration.h"
 
 #include "platform/Errors.h"
-#include "support/LetterWithMargins.h"
+#include "support/TestPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "output/PrinterPage.h"
+#include "support/TestPrinters.h"
 
 #include <QSizeF>
 
@@ -47,14 +48,8 @@ TEST_P(PrinterPageMetrics, MatchThePaperAndMarginsInDeviceDots) {
     page.resolution = c.resolution;
     const PrinterMetrics m = printerMetricsFor(page);
     EXPECT_EQ(m.PrinterName, QStringLiteral("Office"));
-    EXPECT_EQ(m.PixelsPerInchX, c.expectedResolution);
-    EXPECT_EQ(m.PixelsPerInchY, c.expectedResolution);
-    EXPECT_EQ(m.PhysicalWidth, c.physicalWidth);
-    EXPECT_EQ(m.PhysicalHeight, c.physicalHeight);
-    EXPECT_EQ(m.PhysicalOffsetX, c.offsetX);
-    EXPECT_EQ(m.PhysicalOffsetY, c.offsetY);
-    EXPECT_EQ(m.PageWidth, c.pageWidth);
-    EXPECT_EQ(m.PageHeight, c.pageHeight);
+    test::expectPage(m, {c.expectedResolution, c.physicalWidth, c.physicalHeight, c.offsetX,
+                         c.offsetY, c.pageWidth, c.pageHeight});
     // The margins left over on the far sides close the paper exactly.
     EXPECT_EQ(m.PhysicalOffsetX + m.PageWidth + m.RightMargin, m.PhysicalWidth);
     EXPECT_EQ(m.PhysicalOffsetY + m.PageHeight + m.BottomMargin, m.PhysicalHeight);

@@ -6,6 +6,7 @@
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"
 #include "printing/PrintedPaper.h"
+#include "support/TestPrinters.h"
 
 #include <QDir>
 #include <QFile>
@@ -130,14 +131,8 @@ TEST_P(PrintedPaper, TagsLieAtTheirTrueSizeFromThePrintableCorner) {
     const PrinterSelection selection{c.queue(), QString::fromLatin1(c.paper), c.landscape};
     const PrinterMetrics m = ReadPrinterMetrics(selection);
     EXPECT_EQ(m.PrinterName, c.queue());
-    EXPECT_EQ(m.PixelsPerInchX, c.dpi);
-    EXPECT_EQ(m.PixelsPerInchY, c.dpi);
-    EXPECT_EQ(m.PhysicalWidth, c.physicalWidth);
-    EXPECT_EQ(m.PhysicalHeight, c.physicalHeight);
-    EXPECT_EQ(m.PhysicalOffsetX, c.offsetX);
-    EXPECT_EQ(m.PhysicalOffsetY, c.offsetY);
-    EXPECT_EQ(m.PageWidth, c.pageWidth);
-    EXPECT_EQ(m.PageHeight, c.pageHeight);
+    test::expectPage(m, {c.dpi, c.physicalWidth, c.physicalHeight, c.offsetX, c.offsetY,
+                         c.pageWidth, c.pageHeight});
 
     int across = 0;
     int down = 0;

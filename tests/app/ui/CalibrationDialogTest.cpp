@@ -3,7 +3,7 @@
 #include "app/ui/CalibrationDialog.h"
 
 #include "printing/Calibration.h"
-#include "support/LetterWithMargins.h"
+#include "support/TestPrinters.h"
 
 #include <QLabel>
 #include <QLineEdit>
