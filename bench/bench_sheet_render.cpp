@@ -2,14 +2,16 @@
 // 600 dpi, from the start of `veltmoor-tags render` to the written BMP, against (a) djpeg
 // decoding the nine photos at full size, (b) ImageMagick's montage laying them on a page
 // of the same pixel size and (c) `veltmoor-tags print` of the same sheet ("Print Page") to
-// a cups-pdf printer, from the start to the job accepted by CUPS. Each runs as its own
-// process; the peak memory of the render is reported as a counter (kilobytes), and the
-// printed PDF's size against the sheet written as PNG.
+// a cups-pdf printer, from the start to the job accepted by CUPS, each print started once
+// the printer has finished the one before. Each runs as its own process; the peak memory
+// of the render is reported as a counter (kilobytes), and the printed PDF's size against
+// the sheet written as PNG.
 #include "SyntheticPhoto.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -191,6 +193,20 @@ struct BenchPrinter {
                   "VeltmoorBench"});
     }
 
+    // Waits until the queue has finished its jobs: the printing system's conversion of the
+    // last job would otherwise compete with the next one for the cores. A person clicks
+    // "Print Page" once, not in a loop.
+    void waitUntilIdle() const {
+        for (int wait = 0; wait < 300; ++wait) {
+            QProcess jobs;
+            jobs.start(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue});
+            if (!jobs.waitForFinished() || jobs.readAllStandardOutput().trimmed().isEmpty()) {
+                return;
+            }
+            usleep(100000);
+        }
+    }
+
     // The newest PDF cups-pdf wrote, once it is whole; its size in bytes.
     qint64 lastPdfSize() const {
         const QDir out(folder + QStringLiteral("/out/") + queue);
@@ -215,6 +231,9 @@ void PrintSheetOfNinePhotos(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
+        state.PauseTiming();
+        printer.waitUntilIdle();
+        state.ResumeTiming();
         if (runChild({VELTMOOR_CLI_PATH, "print", folder.design.toStdString(), "--printer",
                       printer.queue.toStdString()})
                 .status != 0) {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libgl-dev
-    libjpeg-dev libjpeg-turbo-progs
+    libjpeg-dev libjpeg-turbo-progs libdeflate-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fontconfig fonts-liberation

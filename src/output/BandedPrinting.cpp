@@ -5,9 +5,8 @@
 #include "platform/Errors.h"
 
 #include <QDir>
-#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 #include <cstdint>
@@ -52,53 +51,53 @@ void PrintBitmapRect(QPainter& painter, const QRectF& rect, const Bitmap& bitmap
     painter.drawImage(rect, bitmap.toQImage());
 }
 
+std::vector<StripOnPaper> stripsOnPaper(int bitmapWidth, int bitmapHeight,
+                                        const PrinterMetrics& metrics,
+                                        const PageCalibration& calibration) {
+    const StripPlan plan = planPrintStrips(bitmapWidth, bitmapHeight, metrics.pageMetrics());
+    const std::vector<Rect> destinations = stripDestinationsOnPaper(plan, metrics);
+    std::vector<StripOnPaper> strips;
+    strips.reserve(plan.strips.size());
+    for (std::size_t index = 0; index < plan.strips.size(); ++index) {
+        // Without a profile every edge stays on its whole dot, exactly as computed.
+        strips.push_back({plan.strips[index].firstRow, plan.strips[index].rowCount,
+                          calibratedOnPaper(destinations[index], metrics, calibration)});
+    }
+    return strips;
+}
+
 void PrintBitmapBanded(QPainter& painter, const Bitmap& bitmap, const PrinterMetrics& metrics,
                        const PageCalibration& calibration) {
-    const StripPlan plan = planPrintStrips(bitmap.width(), bitmap.height(), metrics.pageMetrics());
-    const std::vector<Rect> destinations = stripDestinationsOnPaper(plan, metrics);
     Bitmap strip;
-    for (std::size_t index = 0; index < plan.strips.size(); ++index) {
-        copyStripRows(bitmap, plan.strips[index], strip);
-        // Without a profile every edge stays on its whole dot, exactly as computed.
-        PrintBitmapRect(painter, calibratedOnPaper(destinations[index], metrics, calibration),
-                        strip);
+    for (const StripOnPaper& placed :
+         stripsOnPaper(bitmap.width(), bitmap.height(), metrics, calibration)) {
+        copyStripRows(bitmap, PrintStrip{placed.firstRow, placed.rowCount, {}}, strip);
+        PrintBitmapRect(painter, placed.onPaper, strip);
     }
 }
 
-void writeBuiltInPdf(const QString& path, const Bitmap& sheet, const PrinterMetrics& metrics,
-                     PaperChoice paper, bool landscape, int copies, const QString& title) {
-    const QString shown = QDir::toNativeSeparators(path);
+QByteArray bandedSheetPdf(const Bitmap& sheet, const PrinterMetrics& metrics,
+                          const PaperOnPdf& paper, const PageCalibration& calibration) {
+    const SheetPdfPage page{paper.points, metrics.PixelsPerInchX, metrics.PixelsPerInchY,
+                            paper.title, QStringLiteral("Veltmoor Tags Print")};
+    return sheetPdf(sheet, stripsOnPaper(sheet.width(), sheet.height(), metrics, calibration), page,
+                    paper.copies);
+}
+
+QByteArray builtInPdf(const Bitmap& sheet, const PrinterMetrics& metrics, PaperChoice paper,
+                      bool landscape, int copies, const QString& title) {
+    QSizeF points = builtInPdfPageSize(paper).sizePoints();
+    if (landscape) {
+        points.transpose();
+    }
+    return bandedSheetPdf(sheet, metrics, PaperOnPdf{points, copies, title});
+}
+
+void savePdfFile(const QString& path, const QByteArray& pdf) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
         throw UserError(QStringLiteral("The PDF file %1 cannot be written: %2.")
-                            .arg(shown, file.errorString()));
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(metrics.PixelsPerInchX);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Veltmoor Tags Print"));
-        writer.setPageLayout(QPageLayout(builtInPdfPageSize(paper),
-                                         landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                         QMarginsF(), QPageLayout::Point, QMarginsF()));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            throw UserError(QStringLiteral("The PDF file %1 cannot be written.").arg(shown));
-        }
-        // Without this the tags would reach the file JPEG-compressed.
-        painter.setRenderHint(QPainter::LosslessImageRendering);
-        for (int copy = 0; copy < copies; ++copy) {
-            if (copy > 0) {
-                writer.newPage();
-            }
-            PrintBitmapBanded(painter, sheet, metrics);
-        }
-        painter.end();
-    }
-    if (!file.commit()) {
-        throw UserError(QStringLiteral("The PDF file %1 cannot be written: %2.")
-                            .arg(shown, file.errorString()));
+                            .arg(QDir::toNativeSeparators(path), file.errorString()));
     }
 }
 

@@ -85,22 +85,38 @@ void requirePrinterReachable(const QString& printerName) {
         QStringLiteral("The printer \"%1\" is not installed on this computer.").arg(printerName));
 }
 
-int submitPrintJob(const QString& printerName, const QString& pdfPath, const QString& title,
+int submitPrintJob(const QString& printerName, const QByteArray& pdf, const QString& title,
                    const JobOptions& options) {
     cups_option_t* cupsOptions = nullptr;
     int optionCount = 0;
     for (const auto& [name, value] : options) {
         optionCount = cupsAddOption(name.constData(), value.constData(), optionCount, &cupsOptions);
     }
-    const QByteArray file = pdfPath.toLocal8Bit();
+    const QByteArray queue = queueName(printerName);
     const QByteArray jobTitle = title.toUtf8();
-    const int job =
-        cupsPrintFile2(CUPS_HTTP_DEFAULT, queueName(printerName).constData(), file.constData(),
-                       jobTitle.constData(), optionCount, cupsOptions);
+    const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, queue.constData(), jobTitle.constData(),
+                                  optionCount, cupsOptions);
     cupsFreeOptions(optionCount, cupsOptions);
+    const auto refused = [&] {
+        return UserError(QStringLiteral("The printer \"%1\" did not accept the job: %2.")
+                             .arg(printerName, lastCupsError()));
+    };
     if (job <= 0) {
-        throw UserError(QStringLiteral("The printer \"%1\" did not accept the job: %2.")
-                            .arg(printerName, lastCupsError()));
+        throw refused();
+    }
+    // The document goes as it is: the printing system need not guess what it is, and no
+    // copy of it waits on the disk.
+    const bool sent =
+        cupsStartDocument(CUPS_HTTP_DEFAULT, queue.constData(), job, jobTitle.constData(),
+                          CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
+        cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
+                             static_cast<std::size_t>(pdf.size())) == HTTP_STATUS_CONTINUE;
+    if (cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.constData()) > IPP_STATUS_OK_CONFLICTING ||
+        !sent) {
+        const UserError error = refused();
+        // A job left without its document would wait in the queue for ever.
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.constData(), job, 0);
+        throw error;
     }
     return job;
 }

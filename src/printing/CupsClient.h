@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <utility>
@@ -20,9 +21,10 @@ void requirePrinterReachable(const QString& printerName);
 
 using JobOptions = std::vector<std::pair<QByteArray, QByteArray>>;
 
-// Hands the PDF file to the printer as one job; returns the job's number. Throws UserError
-// naming the printer and the printing system's reason when the job is refused.
-int submitPrintJob(const QString& printerName, const QString& pdfPath, const QString& title,
+// Hands the PDF to the printer as one job; returns the job's number. Throws UserError naming
+// the printer and the printing system's reason when the job is refused; a job the printing
+// system took but whose document did not arrive whole is cancelled.
+int submitPrintJob(const QString& printerName, const QByteArray& pdf, const QString& title,
                    const JobOptions& options);
 
 } // namespace veltmoor

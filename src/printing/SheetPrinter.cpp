@@ -14,11 +14,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <functional>
+#include <future>
 
 namespace veltmoor {
 
@@ -107,29 +107,39 @@ PrinterMetrics builtInPrinterMetrics(bool landscape) {
     return landscape ? turnedToLandscape(upright) : upright;
 }
 
-bool endsAsWholePdf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 16) {
-        return false;
-    }
-    file.seek(file.size() - 16);
-    return file.readAll().contains("%%EOF");
+// Whether the spool file ends as a finished PDF does.
+bool isWholePdf(const QByteArray& pdf) {
+    return pdf.startsWith("%PDF-") && pdf.right(16).contains("%%EOF");
 }
 
 // What goes on the page, drawn on the whole paper in device dots.
 using PageDrawing = std::function<void(QPainter&, const PrinterMetrics&)>;
 
-// Draws the page into the printer's spool file. A document that fails part-way is
-// abandoned: the file is never handed to the printing system.
-void drawPageForPrinter(QPrinter& printer, const PageDrawing& draw, const PrinterMetrics& metrics,
-                        const QString& spoolFile) {
+// The page drawn by Qt's engine for the printer, as the PDF it writes. A document that
+// fails part-way is abandoned and never handed to the printing system.
+QByteArray drawnPdf(QPrinter& printer, const PageDrawing& draw, const PrinterMetrics& metrics,
+                    const QString& title) {
+    const QTemporaryDir spool;
+    if (!spool.isValid()) {
+        throw UserError(QStringLiteral("The sheet cannot be prepared for the printer \"%1\": no "
+                                       "temporary folder can be made (%2).")
+                            .arg(metrics.PrinterName, spool.errorString()));
+    }
+    // No ".pdf" ending: that would swap the printer's own engine for Qt's plain PDF one.
+    const QString spoolFile = spool.filePath(QStringLiteral("sheet"));
+    printer.setOutputFileName(spoolFile);
+    printer.setDocName(title);
+    printer.setCreator(kCreator);
+    const auto cannotWrite = [&] {
+        return UserError(QStringLiteral("The sheet cannot be prepared for the printer \"%1\": the "
+                                        "temporary file %2 could not be written whole.")
+                             .arg(metrics.PrinterName, QDir::toNativeSeparators(spoolFile)));
+    };
     QPainter painter;
     if (!painter.begin(&printer)) {
-        throw UserError(QStringLiteral("The sheet cannot be prepared for the printer \"%1\": the "
-                                       "temporary file %2 cannot be written.")
-                            .arg(metrics.PrinterName, QDir::toNativeSeparators(spoolFile)));
+        throw cannotWrite();
     }
-    // Without this the tags would reach the printer JPEG-compressed.
+    // Without this the images would reach the printer JPEG-compressed.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     try {
         draw(painter, metrics);
@@ -139,11 +149,12 @@ void drawPageForPrinter(QPrinter& printer, const PageDrawing& draw, const Printe
         throw;
     }
     painter.end();
-    if (!endsAsWholePdf(spoolFile)) {
-        throw UserError(QStringLiteral("The sheet cannot be prepared for the printer \"%1\": the "
-                                       "temporary file %2 could not be written whole.")
-                            .arg(metrics.PrinterName, QDir::toNativeSeparators(spoolFile)));
+    QFile spooled(spoolFile);
+    const QByteArray pdf = spooled.open(QIODevice::ReadOnly) ? spooled.readAll() : QByteArray();
+    if (!isWholePdf(pdf)) {
+        throw cannotWrite();
     }
+    return pdf;
 }
 
 JobOptions jobOptions(const DriverPage& page, int copies) {
@@ -161,78 +172,60 @@ JobOptions jobOptions(const DriverPage& page, int copies) {
     return options;
 }
 
-// Keeps the printer's spool file, a finished PDF of the page, as the named file.
-void keepSpoolAs(const QString& spoolFile, const QString& path) {
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile spooled(spoolFile);
-    QSaveFile file(path);
-    if (!spooled.open(QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly) ||
-        file.write(spooled.readAll()) != spooled.size() || !file.commit()) {
-        throw UserError(QStringLiteral("The PDF file %1 cannot be written: %2.")
-                            .arg(shown, file.errorString()));
+// A page ready for its printer: the PDF the printer is handed, and how.
+struct PreparedPage {
+    QString printerName;
+    QByteArray pdf;
+    JobOptions options;
+};
+
+// Hands the page to its printer as one job, or writes it to keptPdfPath, when one is given,
+// as the printer would have received it.
+PrintResult handOver(const PreparedPage& page, const QString& title,
+                     const QString& keptPdfPath = {}) {
+    PrintResult result;
+    result.printerName = page.printerName;
+    if (keptPdfPath.isEmpty()) {
+        result.jobNumber = submitPrintJob(page.printerName, page.pdf, title, page.options);
+    } else {
+        savePdfFile(keptPdfPath, page.pdf);
     }
+    return result;
 }
 
-// Prints one page on the printer as one job of the request's copy count, or, given a PDF
-// file to keep, writes the page as the printer would receive it to that file instead.
-PrintResult printOnPrinter(const QString& printerName, const PageDrawing& draw,
-                           const PrintRequest& request, const QString& keptPdfPath = {}) {
+// The paper in points as the printer is told it: the driver's whole points, as its own
+// description gives them, turned for landscape.
+QSizeF paperPoints(const DriverPage& page) {
+    QSizeF points = page.pageSize.sizePoints();
+    if (page.landscape) {
+        points.transpose();
+    }
+    return points;
+}
+
+// The sheet for an installed printer, placed as its calibration profile (if any) says.
+PreparedPage preparedSheet(const QString& printerName, const Bitmap& sheet,
+                           const PrintRequest& request, const CalibrationProfile& calibration) {
     const QPrinterInfo info = installedPrinter(printerName);
     QPrinter printer(info, QPrinter::HighResolution);
     const DriverPage page = setUpPrinter(printer, info, request.printer);
-    const PrinterMetrics metrics = printerMetricsFor(page);
-
-    const QTemporaryDir spool;
-    if (!spool.isValid()) {
-        throw UserError(QStringLiteral("The sheet cannot be prepared for the printer \"%1\": no "
-                                       "temporary folder can be made (%2).")
-                            .arg(printerName, spool.errorString()));
-    }
-    // No ".pdf" ending: that would swap the printer's own engine for Qt's plain PDF one.
-    const QString spoolFile = spool.filePath(QStringLiteral("sheet"));
-    printer.setOutputFileName(spoolFile);
-    printer.setDocName(request.documentName);
-    printer.setCreator(kCreator);
-    drawPageForPrinter(printer, draw, metrics, spoolFile);
-
-    PrintResult result;
-    result.printerName = printerName;
-    if (!keptPdfPath.isEmpty()) {
-        keepSpoolAs(spoolFile, keptPdfPath);
-        return result;
-    }
-    result.jobNumber = submitPrintJob(printerName, spoolFile, request.documentName,
-                                      jobOptions(page, request.copies));
-    return result;
+    const PaperOnPdf paper{paperPoints(page), 1, request.documentName};
+    return {printerName,
+            bandedSheetPdf(sheet, printerMetricsFor(page), paper,
+                           PageCalibration{calibration, request.printer.landscape}),
+            jobOptions(page, request.copies)};
 }
 
-PrintResult printSheetOnPrinter(const QString& printerName, const Bitmap& sheet,
-                                const PrintRequest& request) {
-    const CalibrationProfile calibration =
-        request.useCalibration ? loadCalibration(printerName).value_or(CalibrationProfile{})
-                               : CalibrationProfile{};
-    const PageCalibration page{calibration, request.printer.landscape};
-    PrintResult result = printOnPrinter(
-        printerName,
-        [&](QPainter& painter, const PrinterMetrics& metrics) {
-            PrintBitmapBanded(painter, sheet, metrics, page);
-        },
-        request);
-    result.calibrationApplied = !calibration.isIdentity();
-    return result;
-}
-
-PrintResult printToPdfFile(const Bitmap& sheet, const PrintRequest& request) {
+// The sheet as the built-in PDF printer writes it: a page per copy.
+PreparedPage preparedBuiltInSheet(const Bitmap& sheet, const PrintRequest& request) {
     if (request.pdfPath.isEmpty()) {
         throw UserError(QStringLiteral("No printer is installed, and no PDF file was named for the "
                                        "built-in PDF printer to write."));
     }
-    writeBuiltInPdf(request.pdfPath, sheet, builtInPrinterMetrics(request.printer.landscape),
-                    builtInPaper(), request.printer.landscape, request.copies,
-                    request.documentName);
-    PrintResult result;
-    result.printerName = builtInPdfPrinterName();
-    return result;
+    return {builtInPdfPrinterName(),
+            builtInPdf(sheet, builtInPrinterMetrics(request.printer.landscape), builtInPaper(),
+                       request.printer.landscape, request.copies, request.documentName),
+            {}};
 }
 
 } // namespace
@@ -266,6 +259,13 @@ std::vector<PrinterDescription> listPrinters() {
     return printers;
 }
 
+PrinterList installedPrinters() {
+    PrinterList list;
+    list.names = QPrinterInfo::availablePrinterNames();
+    list.defaultIndex = static_cast<int>(list.names.indexOf(defaultPrinterName(list.names)));
+    return list;
+}
+
 PrinterList printerListFor(const std::vector<PrinterDescription>& printers) {
     PrinterList list;
     for (const PrinterDescription& printer : printers) {
@@ -292,13 +292,11 @@ bool printsToPdfFile(const PrinterSelection& selection) {
     return resolvedPrinterName(selection) == builtInPdfPrinterName();
 }
 
-bool printsToPdfFile(const PrinterSelection& selection,
-                     const std::vector<PrinterDescription>& printers) {
+bool printsToPdfFile(const PrinterSelection& selection, const PrinterList& installed) {
     if (!selection.printerName.isEmpty()) {
         return selection.printerName == builtInPdfPrinterName();
     }
-    return std::none_of(printers.begin(), printers.end(),
-                        [](const PrinterDescription& printer) { return !printer.builtIn; });
+    return installed.names.isEmpty();
 }
 
 PrinterMetrics ReadPrinterMetrics(const PrinterSelection& selection) {
@@ -318,13 +316,26 @@ PrintResult PrintSheet(Bitmap& SheetBitmap, const PrintRequest& request) {
                             .arg(kMostCopies)
                             .arg(request.copies));
     }
-    // The last sheet sent is kept; when it cannot be kept, nothing is printed.
-    writeBmp24(QDir(ensureWorkingFolder()).filePath(kLastSheetName), SheetBitmap);
     const QString printerName = resolvedPrinterName(request.printer);
-    const PrintResult result = printerName == builtInPdfPrinterName()
-                                   ? printToPdfFile(SheetBitmap, request)
-                                   : printSheetOnPrinter(printerName, SheetBitmap, request);
-    SheetBitmap = Bitmap(SheetBitmap.width(), SheetBitmap.height(), clWhite);
+    const bool builtIn = printerName == builtInPdfPrinterName();
+    const CalibrationProfile calibration =
+        request.useCalibration && !builtIn
+            ? loadCalibration(printerName).value_or(CalibrationProfile{})
+            : CalibrationProfile{};
+    // The last sheet sent is kept, written while the page is prepared; when it cannot be
+    // kept, nothing is printed.
+    const Bitmap& sheet = SheetBitmap;
+    std::future<void> keptSheet = std::async(std::launch::async | std::launch::deferred, [&sheet] {
+        writeBmp24(QDir(ensureWorkingFolder()).filePath(kLastSheetName), sheet);
+    });
+    const PreparedPage page = builtIn ? preparedBuiltInSheet(sheet, request)
+                                      : preparedSheet(printerName, sheet, request, calibration);
+    keptSheet.get();
+    PrintResult result =
+        handOver(page, request.documentName, builtIn ? request.pdfPath : QString());
+    result.calibrationApplied = !calibration.isIdentity();
+    // Blanked in place: the sheet's memory is reused, not given back and taken again.
+    SheetBitmap.resize(SheetBitmap.width(), SheetBitmap.height(), clWhite);
     return result;
 }
 
@@ -336,7 +347,14 @@ PrintResult PrintCalibrationSheet(const QString& printerName, const QString& pdf
     PrintRequest request;
     request.printer.printerName = printerName;
     request.documentName = QStringLiteral("Calibration sheet");
-    return printOnPrinter(printerName, drawCalibrationSheet, request, pdfPath);
+    const QPrinterInfo info = installedPrinter(printerName);
+    QPrinter printer(info, QPrinter::HighResolution);
+    const DriverPage page = setUpPrinter(printer, info, request.printer);
+    const PreparedPage prepared{
+        printerName,
+        drawnPdf(printer, drawCalibrationSheet, printerMetricsFor(page), request.documentName),
+        jobOptions(page, request.copies)};
+    return handOver(prepared, request.documentName, pdfPath);
 }
 
 } // namespace veltmoor

@@ -26,6 +26,11 @@ struct PrinterDescription {
 // default.
 std::vector<PrinterDescription> listPrinters();
 
+// The installed printers' names, in the same order and with the same default as
+// listPrinters(), without asking each printer for its paper: what a design's printer index
+// chooses from.
+PrinterList installedPrinters();
+
 // The list a design chooses its printer from: the installed printers and the default one
 // (no names and index -1 when only the built-in PDF printer is there).
 PrinterList printerListFor(const std::vector<PrinterDescription>& printers);
@@ -43,9 +48,8 @@ struct PrinterSelection {
 
 // Whether the selection prints on the built-in PDF printer, which needs a file name.
 bool printsToPdfFile(const PrinterSelection& selection);
-// The same, told the printers listPrinters() gave.
-bool printsToPdfFile(const PrinterSelection& selection,
-                     const std::vector<PrinterDescription>& printers);
+// The same, told the printers installedPrinters() gave.
+bool printsToPdfFile(const PrinterSelection& selection, const PrinterList& installed);
 
 // The geometry of the selected printer's page in device dots at the driver's default
 // resolution (600 when it lists none). Throws UserError naming the printer when it cannot

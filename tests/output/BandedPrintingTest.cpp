@@ -1,7 +1,14 @@
 #include "output/BandedPrinting.h"
 
+#include "output/PrinterPage.h"
+
+#include "support/ExternalTool.h"
+
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,42 +26,84 @@ Bitmap numberedSheet(int width, int height) {
     return sheet;
 }
 
-// A 600 dpi printer with margins of 30 dots left and 45 top. A sheet of 20 x 130 pixels is
-// a tenth by 0.65 inch: 60 x 390 dots, in strips of 50, 50 and 30 rows. On a printable
-// area 400 dots high it is centred 5 dots down; each pixel becomes 3 x 3 dots.
-TEST(BandedPrinting, EveryRowLandsAtItsTrueSizeWithoutSeams) {
+// An 800 dpi printer with margins of 40 dots left and 60 top, on paper of 280 x 640 dots
+// (25.2 x 57.6 points).
+PrinterMetrics smallPrinter() {
     PrinterMetrics metrics;
-    metrics.PixelsPerInchX = 600;
-    metrics.PixelsPerInchY = 600;
-    metrics.PageWidth = 150;
-    metrics.PageHeight = 400;
-    metrics.PhysicalWidth = 200;
-    metrics.PhysicalHeight = 500;
-    metrics.PhysicalOffsetX = 30;
-    metrics.PhysicalOffsetY = 45;
+    metrics.PixelsPerInchX = 800;
+    metrics.PixelsPerInchY = 800;
+    metrics.PageWidth = 200;
+    metrics.PageHeight = 540;
+    metrics.PhysicalWidth = 280;
+    metrics.PhysicalHeight = 640;
+    metrics.PhysicalOffsetX = 40;
+    metrics.PhysicalOffsetY = 60;
     metrics.computeDerivedValues();
+    return metrics;
+}
 
-    const Bitmap sheet = numberedSheet(20, 130);
-    QImage paper(200, 500, QImage::Format_RGB32);
+// The paper as the painter of a print job leaves it, on a background of its own colour.
+Bitmap paintedPaper(const Bitmap& sheet) {
+    QImage paper(280, 640, QImage::Format_RGB32);
     paper.fill(qRgb(1, 2, 3));
     {
         QPainter painter(&paper);
-        PrintBitmapBanded(painter, sheet, metrics);
+        PrintBitmapBanded(painter, sheet, smallPrinter());
     }
-    const Bitmap printed = Bitmap::fromQImage(paper);
-    int mismatches = 0;
-    for (int y = 0; y < 500; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            const int sheetX = (x - 30) / 3;
-            const int sheetY = (y - 50) / 3;
-            const bool onSheet = x >= 30 && x < 90 && y >= 50 && y < 440;
-            const Pixel expected = onSheet ? sheet.pixel(sheetX, sheetY) : pixelFromRgb(1, 2, 3);
-            if (printed.pixel(x, y) != expected) {
-                ++mismatches;
+    return Bitmap::fromQImage(paper);
+}
+
+// The PDF in a file of the folder, for poppler's tools to read.
+QString writtenPdf(const QTemporaryDir& folder, const QByteArray& pdf) {
+    const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) {
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    }
+    return path;
+}
+
+// The paper as the printer's PDF shows it, drawn by poppler's cairo backend at the
+// printer's resolution without smoothing. (Its own rasterizer widens every image by a dot
+// to the right and below.)
+Bitmap pdfPaper(const Bitmap& sheet) {
+    const QTemporaryDir folder;
+    const QString pdf = writtenPdf(
+        folder, bandedSheetPdf(sheet, smallPrinter(), PaperOnPdf{QSizeF(25.2, 57.6), 1, {}}));
+    const QString page = folder.filePath(QStringLiteral("page"));
+    test::runTool(QStringLiteral("pdftocairo"),
+                  {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("800"),
+                   QStringLiteral("-antialias"), QStringLiteral("none"),
+                   QStringLiteral("-singlefile"), pdf, page});
+    return Bitmap::fromQImage(QImage(page + QStringLiteral(".png")));
+}
+
+// A sheet of 20 x 130 pixels is a tenth by 0.65 inch: 80 x 520 dots, in strips of 50, 50
+// and 30 rows. On a printable area 540 dots high it is centred 10 dots down; each pixel
+// becomes 4 x 4 dots. Drawn by a painter or handed to the printer as PDF, every pixel lands
+// there and nothing else is drawn.
+TEST(BandedPrinting, EveryRowLandsAtItsTrueSizeWithoutSeams) {
+    const Bitmap sheet = numberedSheet(20, 130);
+    const struct {
+        const char* made;
+        Bitmap printed;
+        Pixel background;
+    } papers[] = {{"by a painter", paintedPaper(sheet), pixelFromRgb(1, 2, 3)},
+                  {"as PDF", pdfPaper(sheet), pixelFromRgb(255, 255, 255)}};
+    for (const auto& paper : papers) {
+        ASSERT_EQ(paper.printed.width(), 280) << paper.made;
+        ASSERT_EQ(paper.printed.height(), 640) << paper.made;
+        int mismatches = 0;
+        for (int y = 0; y < 640; ++y) {
+            for (int x = 0; x < 280; ++x) {
+                const bool onSheet = x >= 40 && x < 120 && y >= 70 && y < 590;
+                const Pixel expected =
+                    onSheet ? sheet.pixel((x - 40) / 4, (y - 70) / 4) : paper.background;
+                mismatches += paper.printed.pixel(x, y) != expected ? 1 : 0;
             }
         }
+        EXPECT_EQ(mismatches, 0) << paper.made;
     }
-    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(BandedPrinting, StripDestinationsStartAtThePrintableAreaAndAbut) {
@@ -75,6 +124,60 @@ TEST(BandedPrinting, StripDestinationsStartAtThePrintableAreaAndAbut) {
     for (std::size_t k = 1; k < destinations.size(); ++k) {
         EXPECT_EQ(destinations[k].top, destinations[k - 1].bottom) << "strip " << k;
     }
+}
+
+// The images of a PDF as pdfimages lists them, one line each: "page object width height".
+QStringList imagesOf(const QString& pdf) {
+    QStringList images;
+    const QStringList lines =
+        test::runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+            .value_or(QString())
+            .split(QLatin1Char('\n'));
+    for (const QString& line : lines.mid(2)) {
+        const QStringList fields = line.simplified().split(QLatin1Char(' '));
+        if (fields.size() > 10) {
+            images << QStringList{fields[0], fields[10], fields[3], fields[4]}.join(' ');
+        }
+    }
+    return images;
+}
+
+TEST(BandedPrinting, BuiltInPdfHasAPagePerCopyAllShowingTheSameStrips) {
+    const QTemporaryDir folder;
+    const QString pdf = writtenPdf(
+        folder, builtInPdf(numberedSheet(20, 130),
+                           turnedToLandscape(builtInPdfPrinterMetrics(PaperChoice::Letter)),
+                           PaperChoice::Letter, true, 3, QStringLiteral("Tags (50%) \\ Zoë's")));
+    const QString info = test::runTool(QStringLiteral("pdfinfo"),
+                                       {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf})
+                             .value_or(QString());
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +3\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Page size:       792 x 612 pts (letter)")))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Title:           Tags (50%) \\ Zoë's\n")))
+        << info.toStdString();
+    // Three strips of 50, 50 and 30 rows, drawn on every page from the same three images.
+    const QStringList strips{"6 20 50", "7 20 50", "8 20 30"};
+    QStringList expected;
+    for (const char* page : {"1", "2", "3"}) {
+        for (const QString& strip : strips) {
+            expected << QLatin1String(page) + ' ' + strip;
+        }
+    }
+    EXPECT_EQ(imagesOf(pdf), expected);
+}
+
+// Strips asking for rows the sheet does not have are cut to the rows it has.
+TEST(BandedPrinting, StripsPastTheSheetAreCutToItsRows) {
+    const QTemporaryDir folder;
+    const std::vector<StripOnPaper> strips{{120, 50, QRectF(0, 0, 10, 10)},
+                                           {130, 10, QRectF(0, 10, 10, 10)},
+                                           {-5, 3, QRectF(0, 20, 10, 10)},
+                                           {0, 1000000, QRectF(0, 30, 10, 10)}};
+    const QString pdf = writtenPdf(folder, sheetPdf(numberedSheet(20, 130), strips,
+                                                    SheetPdfPage{QSizeF(72, 72), 72, 72, {}, {}}));
+    EXPECT_EQ(imagesOf(pdf), (QStringList{"1 6 20 10", "1 7 20 3", "1 8 20 130"}));
 }
 
 } // namespace

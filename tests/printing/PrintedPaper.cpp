@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
-#include <QProcess>
 #include <QThread>
 
 #include <cups/cups.h>
@@ -35,16 +34,6 @@ QString marginsQueue() {
 
 QString closedQueue() {
     return testQueue() + QStringLiteral("_closed");
-}
-
-std::optional<QString> runTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        return std::nullopt;
-    }
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
 QString waitForJobPdf(const QString& queue, int jobNumber) {

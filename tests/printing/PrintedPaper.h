@@ -1,10 +1,9 @@
 #pragma once
 
+#include "support/ExternalTool.h"
+
 #include <QImage>
 #include <QString>
-#include <QStringList>
-
-#include <optional>
 
 namespace veltmoor::test {
 
@@ -19,9 +18,6 @@ QString closedQueue();  // refusing jobs
 // The PDF that cups-pdf writes for a job of the queue; waits for it to be complete. Empty
 // when it does not appear within half a minute.
 QString waitForJobPdf(const QString& queue, int jobNumber);
-
-// Runs a program to its end; its standard output, or nothing when it fails.
-std::optional<QString> runTool(const QString& program, const QStringList& arguments);
 
 // The PDF's first page as pdftoppm renders it in grey at the resolution.
 QImage renderFirstPage(const QString& pdfPath, int dpi);

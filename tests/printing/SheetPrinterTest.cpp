@@ -3,6 +3,7 @@
 // are, and whether the pixels arrive unchanged.
 #include "printing/SheetPrinter.h"
 
+#include "output/PrinterMetrics.h"
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"
 #include "printing/PrintedPaper.h"
@@ -13,6 +14,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTransform>
+
+#include <cups/cups.h>
 
 #include <gtest/gtest.h>
 
@@ -263,6 +266,40 @@ TEST_F(PrintTest, RefusedOrMissingPrintersAreNamedAndTheSheetKept) {
     }
 }
 
+bool queueHasJobTitled(const QString& queue, const QString& title) {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toLocal8Bit().constData(), 0,
+                                   CUPS_WHICHJOBS_ALL);
+    bool found = false;
+    for (int index = 0; index < count; ++index) {
+        found = found || title == QString::fromUtf8(jobs[index].title);
+    }
+    cupsFreeJobs(count, jobs);
+    return found;
+}
+
+// The last sheet is kept while the page is being prepared; when it cannot be kept the page
+// never reaches the printer, nor the built-in printer's file.
+TEST_F(PrintTest, NothingIsPrintedWhenTheLastSheetCannotBeKept) {
+    QFile inTheWay(working.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
+    qputenv("VELTMOOR_WORKING_FOLDER", working.filePath(QStringLiteral("file/work")).toLocal8Bit());
+    const QString pdf = working.filePath(QStringLiteral("sheet.pdf"));
+    for (const QString& printer : {testQueue(), builtInPdfPrinterName()}) {
+        const Bitmap original(200, 60, clBlack);
+        Bitmap sheet = original;
+        PrintRequest request;
+        request.printer.printerName = printer;
+        request.pdfPath = pdf;
+        request.documentName =
+            QStringLiteral("unkept sheet %1").arg(QRandomGenerator::global()->generate());
+        EXPECT_THROW(PrintSheet(sheet, request), UserError) << printer.toStdString();
+        EXPECT_EQ(sheet, original);
+        EXPECT_FALSE(queueHasJobTitled(testQueue(), request.documentName));
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
 TEST_F(PrintTest, ListsTheQueuesWithTheirPaperAndResolution) {
     const std::vector<PrinterDescription> printers = listPrinters();
     const auto find = [&](const QString& name) {
@@ -282,6 +319,9 @@ TEST_F(PrintTest, ListsTheQueuesWithTheirPaperAndResolution) {
     const PrinterList list = printerListFor(printers);
     ASSERT_GE(list.defaultIndex, 0);
     EXPECT_EQ(list.names.at(list.defaultIndex), testQueue());
+    // The quick list, without the papers, chooses the same printer by the same index.
+    EXPECT_EQ(installedPrinters().names, list.names);
+    EXPECT_EQ(installedPrinters().defaultIndex, list.defaultIndex);
 }
 
 } // namespace

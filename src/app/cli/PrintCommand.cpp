@@ -87,7 +87,7 @@ int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostrea
     PictureCache pictures;
     TagDesign design = TagDesign::atFirstActivation();
     OpenSetupFileOptions openOptions;
-    openOptions.printers = printerListFor(listPrinters());
+    openOptions.printers = installedPrinters();
     openOptions.pictureOptions = PictureReadOptions{1, 1};
     openOptions.pictures = &pictures;
     const QString problems =

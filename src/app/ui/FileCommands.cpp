@@ -81,8 +81,8 @@ void TForm1::OpenDesignFile(const QString& path) {
     std::array<std::optional<Bitmap>, 10> thumbnails;
     OpenSetupFileOptions options;
     // The design names its printer by its place among the printers installed now.
-    if (services_.listPrinters) {
-        options.printers = printerListFor(services_.listPrinters());
+    if (services_.installedPrinters) {
+        options.printers = services_.installedPrinters();
     }
     options.pictureLoaded = [&thumbnails](int slot, const DecodedPicture& picture) {
         thumbnails.at(static_cast<std::size_t>(slot)) =

@@ -41,6 +41,7 @@ void attachSystemPrinting(WindowServices& services) {
         return ReadPrinterMetrics(selection);
     };
     services.listPrinters = [] { return listPrinters(); };
+    services.installedPrinters = [] { return installedPrinters(); };
     services.printSheet = [](Bitmap& sheet, const PrintRequest& request) {
         return PrintSheet(sheet, request);
     };
@@ -71,7 +72,7 @@ std::optional<PrintRequest> TForm1::askPrintRequest() {
     request.printer = PrinterSelection::of(design_);
     request.copies = CopiesUpDown->position();
     request.documentName = kPrintDocumentName;
-    if (!printsToPdfFile(request.printer, services_.listPrinters())) {
+    if (!printsToPdfFile(request.printer, services_.installedPrinters())) {
         return request;
     }
     const std::optional<QString> path =
@@ -125,7 +126,8 @@ void TForm1::PrinterSetupButtonClick() {
 }
 
 void TForm1::connectPrintCommands() {
-    printCommandsConnected_ = services_.listPrinters && services_.printSheet;
+    printCommandsConnected_ =
+        services_.listPrinters && services_.installedPrinters && services_.printSheet;
     if (!printCommandsConnected_) {
         return;
     }

@@ -50,10 +50,11 @@ class ValueOutOfRange;
 struct WindowServices {
     Prompts* prompts = nullptr; // required
     // The printing system. Without readPrinterMetrics the sheet is laid out on the built-in
-    // PDF printer's page; without listPrinters and printSheet nothing is offered for
+    // PDF printer's page; without the printer lists and printSheet nothing is offered for
     // printing. attachSystemPrinting() connects this computer's printers.
     std::function<PrinterMetrics(const PrinterSelection&)> readPrinterMetrics;
-    std::function<std::vector<PrinterDescription>()> listPrinters;
+    std::function<std::vector<PrinterDescription>()> listPrinters; // with their papers
+    std::function<PrinterList()> installedPrinters;                // names only, quick
     std::function<PrintResult(Bitmap& sheet, const PrintRequest&)> printSheet;
     // The step-by-step help: the current step (-1 without a help window) and moving on.
     std::function<int()> currentHelpItem;
