@@ -1,5 +1,7 @@
 #include "output/SheetPdf.h"
 
+#include "platform/OnAllCores.h"
+
 #include <libdeflate.h>
 
 #include <algorithm>
@@ -11,7 +13,6 @@
 #include <memory>
 #include <mutex>
 #include <new>
-#include <thread>
 
 namespace veltmoor {
 
@@ -95,19 +96,7 @@ std::vector<QByteArray> compressStrips(const Bitmap& sheet,
             next = strips.size();
         }
     };
-    {
-        const std::size_t workers =
-            std::min<std::size_t>(strips.size(), std::max(1u, std::thread::hardware_concurrency()));
-        std::vector<std::jthread> threads;
-        try {
-            for (std::size_t index = 1; index < workers; ++index) {
-                threads.emplace_back(work);
-            }
-        } catch (const std::system_error&) {
-            // Fewer threads than asked for: the ones running share the work.
-        }
-        work();
-    }
+    runOnAllCores(strips.size(), work);
     if (failure) {
         std::rethrow_exception(failure);
     }

@@ -1,14 +1,13 @@
 #include "render/PictureCache.h"
 
 #include "platform/Errors.h"
+#include "platform/OnAllCores.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 #include <exception>
 #include <optional>
-#include <system_error>
-#include <thread>
 
 namespace veltmoor {
 
@@ -54,21 +53,7 @@ void PictureCache::prefetch(const std::vector<Request>& requests) {
     }
     refuseWhatCannotFit(jobs);
     DecodeQueue queue{jobs};
-    const auto work = [&] { decodeQueued(queue); };
-    {
-        const std::size_t workers =
-            std::min<std::size_t>(jobs.size(), std::max(1u, std::thread::hardware_concurrency()));
-        // jthreads join however this scope is left, so none is left running behind.
-        std::vector<std::jthread> threads;
-        try {
-            for (std::size_t index = 1; index < workers; ++index) {
-                threads.emplace_back(work);
-            }
-        } catch (const std::system_error&) {
-            // Fewer threads than asked for: the ones running share the work.
-        }
-        work();
-    }
+    runOnAllCores(jobs.size(), [&] { decodeQueued(queue); });
     if (queue.failure) {
         std::rethrow_exception(queue.failure);
     }

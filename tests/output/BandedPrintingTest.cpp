@@ -3,6 +3,7 @@
 #include "output/PrinterPage.h"
 
 #include "support/ExternalTool.h"
+#include "support/TestPrinters.h"
 
 #include <QFile>
 #include <QImage>
@@ -29,17 +30,7 @@ Bitmap numberedSheet(int width, int height) {
 // An 800 dpi printer with margins of 40 dots left and 60 top, on paper of 280 x 640 dots
 // (25.2 x 57.6 points).
 PrinterMetrics smallPrinter() {
-    PrinterMetrics metrics;
-    metrics.PixelsPerInchX = 800;
-    metrics.PixelsPerInchY = 800;
-    metrics.PageWidth = 200;
-    metrics.PageHeight = 540;
-    metrics.PhysicalWidth = 280;
-    metrics.PhysicalHeight = 640;
-    metrics.PhysicalOffsetX = 40;
-    metrics.PhysicalOffsetY = 60;
-    metrics.computeDerivedValues();
-    return metrics;
+    return test::printerWith({800, 280, 640, 40, 60, 200, 540});
 }
 
 // The paper as the painter of a print job leaves it, on a background of its own colour.
@@ -107,13 +98,7 @@ TEST(BandedPrinting, EveryRowLandsAtItsTrueSizeWithoutSeams) {
 }
 
 TEST(BandedPrinting, StripDestinationsStartAtThePrintableAreaAndAbut) {
-    PrinterMetrics metrics;
-    metrics.PixelsPerInchX = 300;
-    metrics.PixelsPerInchY = 300;
-    metrics.PageWidth = 2400;
-    metrics.PageHeight = 3150;
-    metrics.PhysicalOffsetX = 75;
-    metrics.PhysicalOffsetY = 60;
+    const PrinterMetrics metrics = test::printerWith({300, 2550, 3300, 75, 60, 2400, 3150});
     // 1600 x 2110 pixels at 300 dpi: 2400 x 3165 dots, so the sheet starts 7 dots above
     // the printable area; 43 strips of 75 dots, the last of 10 rows 15 dots high.
     const StripPlan plan = planPrintStrips(1600, 2110, metrics.pageMetrics());

@@ -6,24 +6,33 @@
 
 namespace veltmoor::test {
 
-// A printer named "Office" printing Letter at 600 dpi with hardware margins of 0.25 in left
-// (6.35 mm) and 0.375 in top (9.525 mm).
-inline PrinterMetrics letterWithMargins() {
-    PrinterMetrics metrics;
-    metrics.PrinterName = QStringLiteral("Office");
-    metrics.PixelsPerInchX = 600;
-    metrics.PixelsPerInchY = 600;
-    metrics.PhysicalOffsetX = 150;
-    metrics.PhysicalOffsetY = 225;
-    metrics.PageWidth = 4800;
-    metrics.PageHeight = 6075;
-    return metrics;
-}
-
-// The page a printer's metrics should describe, in device dots.
+// A printer's page, in device dots.
 struct ExpectedPage {
     int dpi, physicalWidth, physicalHeight, offsetX, offsetY, pageWidth, pageHeight;
 };
+
+// A printer with that page.
+inline PrinterMetrics printerWith(const ExpectedPage& page) {
+    PrinterMetrics metrics;
+    metrics.PixelsPerInchX = page.dpi;
+    metrics.PixelsPerInchY = page.dpi;
+    metrics.PhysicalWidth = page.physicalWidth;
+    metrics.PhysicalHeight = page.physicalHeight;
+    metrics.PhysicalOffsetX = page.offsetX;
+    metrics.PhysicalOffsetY = page.offsetY;
+    metrics.PageWidth = page.pageWidth;
+    metrics.PageHeight = page.pageHeight;
+    metrics.computeDerivedValues();
+    return metrics;
+}
+
+// A printer named "Office" printing Letter at 600 dpi with hardware margins of 0.25 in left
+// (6.35 mm) and 0.375 in top (9.525 mm).
+inline PrinterMetrics letterWithMargins() {
+    PrinterMetrics metrics = printerWith({600, 5100, 6600, 150, 225, 4800, 6075});
+    metrics.PrinterName = QStringLiteral("Office");
+    return metrics;
+}
 
 inline void expectPage(const PrinterMetrics& m, const ExpectedPage& page) {
     EXPECT_EQ(m.PixelsPerInchX, page.dpi);
