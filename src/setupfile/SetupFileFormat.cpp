@@ -504,7 +504,8 @@ SetupFileContents parseSetupFileLines(const QStringList& lines, const QString& f
     s.textBlockAlignment = setting.index(19, 3, "text block alignment");
     s.copies = kCopiesRange.limit(setting.number(20, "number of copies"));
     s.printerIndex = setting.number(21, "printer number");
-    s.landscape = setting.value(22) == QLatin1String("Landscape");
+    // Anywhere on the line, as other writers of the file may quote the word or put it last.
+    s.landscape = setting.line(22).contains(QLatin1String("Landscape"));
     s.noHole = setting.onOff(23, "NoHole");
     s.blankSheet = setting.onOff(24, "BlankSheet");
     s.floatingTag = setting.onOff(25, "FloatingTag");

@@ -330,6 +330,22 @@ TEST_F(SetupFileRead, KeyWordsAreIgnoredLineEndsMayBeLfAndTheLastMayBeMissing) {
     EXPECT_EQ(fromRenamed.TagWidthDots, 500);
 }
 
+TEST_F(SetupFileRead, AnOrientationLineContainingLandscapeIsLandscape) {
+    const struct {
+        const char* line;
+        bool landscape;
+    } orientations[] = {{"Landscape PrinterOrientation", true},
+                        {"\"Landscape\" PrinterOrientation", true},
+                        {"PrinterOrientation Landscape", true},
+                        {"Portrait PrinterOrientation", false},
+                        {"landscape PrinterOrientation", false}};
+    for (const auto& orientation : orientations) {
+        TagDesign design = TagDesign::atFirstActivation();
+        openSetupFile(write(settingsWith({{22, orientation.line}})), design, withPrinters());
+        EXPECT_EQ(design.landscape, orientation.landscape) << orientation.line;
+    }
+}
+
 TEST_F(SetupFileRead, SizesAreReadAsInchTextsAndLimitedToTheFieldsRange) {
     TagDesign design = TagDesign::atFirstActivation();
     // "2.5" is what an older save wrote while the user was typing: it meant 2.50 inches.
