@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QPageSize>
-#include <QPainter>
 #include <QSaveFile>
 
 #include <cstdint>
@@ -37,20 +36,6 @@ std::vector<Rect> stripDestinationsOnPaper(const StripPlan& plan, const PrinterM
     return destinations;
 }
 
-void PrintBitmapRect(QPainter& painter, const Rect& rect, const Bitmap& bitmap) {
-    if (rect.isEmpty()) {
-        return;
-    }
-    PrintBitmapRect(painter, QRectF(rect.left, rect.top, rect.width(), rect.height()), bitmap);
-}
-
-void PrintBitmapRect(QPainter& painter, const QRectF& rect, const Bitmap& bitmap) {
-    if (rect.isEmpty() || bitmap.isEmpty()) {
-        return;
-    }
-    painter.drawImage(rect, bitmap.toQImage());
-}
-
 std::vector<StripOnPaper> stripsOnPaper(int bitmapWidth, int bitmapHeight,
                                         const PrinterMetrics& metrics,
                                         const PageCalibration& calibration) {
@@ -66,22 +51,12 @@ std::vector<StripOnPaper> stripsOnPaper(int bitmapWidth, int bitmapHeight,
     return strips;
 }
 
-void PrintBitmapBanded(QPainter& painter, const Bitmap& bitmap, const PrinterMetrics& metrics,
-                       const PageCalibration& calibration) {
-    Bitmap strip;
-    for (const StripOnPaper& placed :
-         stripsOnPaper(bitmap.width(), bitmap.height(), metrics, calibration)) {
-        copyStripRows(bitmap, PrintStrip{placed.firstRow, placed.rowCount, {}}, strip);
-        PrintBitmapRect(painter, placed.onPaper, strip);
-    }
-}
-
-QByteArray bandedSheetPdf(const Bitmap& sheet, const PrinterMetrics& metrics,
-                          const PaperOnPdf& paper, const PageCalibration& calibration) {
+QByteArray PrintBitmapBanded(const Bitmap& bitmap, const PrinterMetrics& metrics,
+                             const PaperOnPdf& paper, const PageCalibration& calibration) {
     const SheetPdfPage page{paper.points, metrics.PixelsPerInchX, metrics.PixelsPerInchY,
                             paper.title, QStringLiteral("Veltmoor Tags Print")};
-    return sheetPdf(sheet, stripsOnPaper(sheet.width(), sheet.height(), metrics, calibration), page,
-                    paper.copies);
+    return sheetPdf(bitmap, stripsOnPaper(bitmap.width(), bitmap.height(), metrics, calibration),
+                    page, paper.copies);
 }
 
 QByteArray builtInPdf(const Bitmap& sheet, const PrinterMetrics& metrics, PaperChoice paper,
@@ -90,7 +65,7 @@ QByteArray builtInPdf(const Bitmap& sheet, const PrinterMetrics& metrics, PaperC
     if (landscape) {
         points.transpose();
     }
-    return bandedSheetPdf(sheet, metrics, PaperOnPdf{points, copies, title});
+    return PrintBitmapBanded(sheet, metrics, PaperOnPdf{points, copies, title});
 }
 
 void savePdfFile(const QString& path, const QByteArray& pdf) {

@@ -56,20 +56,24 @@ void predictRows(const Bitmap& sheet, const StripOnPaper& strip, std::vector<std
     }
 }
 
+// Each worker's buffers, reused from strip to strip.
+struct StripScratch {
+    std::vector<std::uint8_t> predicted;
+    std::vector<char> compressed;
+};
+
 QByteArray compressStrip(libdeflate_compressor* compressor, const Bitmap& sheet,
-                         const StripOnPaper& strip, std::vector<std::uint8_t>& predicted) {
-    predictRows(sheet, strip, predicted);
-    QByteArray compressed;
-    compressed.resize(
-        static_cast<qsizetype>(libdeflate_zlib_compress_bound(compressor, predicted.size())));
+                         const StripOnPaper& strip, StripScratch& scratch) {
+    predictRows(sheet, strip, scratch.predicted);
+    scratch.compressed.resize(libdeflate_zlib_compress_bound(compressor, scratch.predicted.size()));
     const std::size_t size =
-        libdeflate_zlib_compress(compressor, predicted.data(), predicted.size(), compressed.data(),
-                                 static_cast<std::size_t>(compressed.size()));
+        libdeflate_zlib_compress(compressor, scratch.predicted.data(), scratch.predicted.size(),
+                                 scratch.compressed.data(), scratch.compressed.size());
     if (size == 0) {
         throw std::bad_alloc(); // the bound is a guarantee; this never happens
     }
-    compressed.resize(static_cast<qsizetype>(size));
-    return compressed;
+    // Only the compressed bytes are kept: a strip's worst case is its whole size.
+    return QByteArray(scratch.compressed.data(), static_cast<qsizetype>(size));
 }
 
 // Every strip compressed, in the strips' order, with the work shared by the cores.
@@ -85,10 +89,9 @@ std::vector<QByteArray> compressStrips(const Bitmap& sheet,
             if (!compressor) {
                 throw std::bad_alloc();
             }
-            std::vector<std::uint8_t> predicted;
+            StripScratch scratch;
             for (std::size_t index = next++; index < strips.size(); index = next++) {
-                compressed[index] =
-                    compressStrip(compressor.get(), sheet, strips[index], predicted);
+                compressed[index] = compressStrip(compressor.get(), sheet, strips[index], scratch);
             }
         } catch (...) {
             const std::lock_guard lock(failureLock);
@@ -161,17 +164,21 @@ class PdfFile {
 public:
     PdfFile() { bytes_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"; }
 
+    // Room for this many bytes more, so that the images are copied in once.
+    void reserve(qsizetype bytes) { bytes_.reserve(bytes_.size() + bytes); }
+
     void object(int number, const QByteArray& body) {
-        if (offsets_.size() < static_cast<std::size_t>(number)) {
-            offsets_.resize(static_cast<std::size_t>(number), 0);
-        }
-        offsets_[static_cast<std::size_t>(number) - 1] = bytes_.size();
-        bytes_ += QByteArray::number(number) + " 0 obj\n" + body + "\nendobj\n";
+        begin(number);
+        bytes_ += body;
+        bytes_ += "\nendobj\n";
     }
 
     void stream(int number, const QByteArray& dictionary, const QByteArray& data) {
-        object(number, "<< " + dictionary + " /Length " + QByteArray::number(data.size()) +
-                           " >>\nstream\n" + data + "\nendstream");
+        begin(number);
+        bytes_ +=
+            "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n";
+        bytes_ += data;
+        bytes_ += "\nendstream\nendobj\n";
     }
 
     QByteArray finish(int catalog, int info) {
@@ -189,18 +196,28 @@ public:
     static QByteArray reference(int number) { return QByteArray::number(number) + " 0 R"; }
 
 private:
+    void begin(int number) {
+        if (offsets_.size() < static_cast<std::size_t>(number)) {
+            offsets_.resize(static_cast<std::size_t>(number), 0);
+        }
+        offsets_[static_cast<std::size_t>(number) - 1] = bytes_.size();
+        bytes_ += QByteArray::number(number) + " 0 obj\n";
+    }
+
     QByteArray bytes_;
     std::vector<qsizetype> offsets_;
 };
 
-// The strips cut to the sheet's rows; a strip with none left is not drawn.
+// The strips cut to the sheet's rows; a strip with no rows or no area is not drawn.
 std::vector<StripOnPaper> withinSheet(const Bitmap& sheet,
                                       const std::vector<StripOnPaper>& strips) {
     std::vector<StripOnPaper> within;
     for (StripOnPaper strip : strips) {
         strip.firstRow = std::clamp(strip.firstRow, 0, sheet.height());
         strip.rowCount = std::clamp(strip.rowCount, 0, sheet.height() - strip.firstRow);
-        if (strip.rowCount > 0 && sheet.width() > 0) {
+        // A strip of no area would be an image squeezed to nothing, which some printers'
+        // software refuses.
+        if (strip.rowCount > 0 && sheet.width() > 0 && !strip.onPaper.isEmpty()) {
             within.push_back(strip);
         }
     }
@@ -214,6 +231,12 @@ QByteArray sheetPdf(const Bitmap& sheet, const std::vector<StripOnPaper>& reques
     const std::vector<StripOnPaper> strips = withinSheet(sheet, requestedStrips);
     const std::vector<QByteArray> images = compressStrips(sheet, strips);
     PdfFile pdf;
+    // The images, and for every strip and page a line or two.
+    qsizetype imageBytes = 0;
+    for (const QByteArray& image : images) {
+        imageBytes += image.size();
+    }
+    pdf.reserve(imageBytes + 400 * static_cast<qsizetype>(images.size()) + 100 * pages + 4096);
     const int catalog = 1;
     const int pageTree = 2;
     const int info = 3;

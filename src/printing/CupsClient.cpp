@@ -105,14 +105,17 @@ int submitPrintJob(const QString& printerName, const QByteArray& pdf, const QStr
         throw refused();
     }
     // The document goes as it is: the printing system need not guess what it is, and no
-    // copy of it waits on the disk.
-    const bool sent =
+    // copy of it waits on the disk. The answer is read only for a document that went out;
+    // otherwise reading it would put its own complaint in place of the reason.
+    const bool started =
         cupsStartDocument(CUPS_HTTP_DEFAULT, queue.constData(), job, jobTitle.constData(),
-                          CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
-        cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
-                             static_cast<std::size_t>(pdf.size())) == HTTP_STATUS_CONTINUE;
-    if (cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.constData()) > IPP_STATUS_OK_CONFLICTING ||
-        !sent) {
+                          CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE;
+    const bool written = started && cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
+                                                         static_cast<std::size_t>(pdf.size())) ==
+                                        HTTP_STATUS_CONTINUE;
+    const bool accepted = written && cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.constData()) <=
+                                         IPP_STATUS_OK_CONFLICTING;
+    if (!accepted) {
         const UserError error = refused();
         // A job left without its document would wait in the queue for ever.
         cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.constData(), job, 0);

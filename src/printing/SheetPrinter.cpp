@@ -211,8 +211,8 @@ PreparedPage preparedSheet(const QString& printerName, const Bitmap& sheet,
     const DriverPage page = setUpPrinter(printer, info, request.printer);
     const PaperOnPdf paper{paperPoints(page), 1, request.documentName};
     return {printerName,
-            bandedSheetPdf(sheet, printerMetricsFor(page), paper,
-                           PageCalibration{calibration, request.printer.landscape}),
+            PrintBitmapBanded(sheet, printerMetricsFor(page), paper,
+                              PageCalibration{calibration, request.printer.landscape}),
             jobOptions(page, request.copies)};
 }
 
