@@ -16,7 +16,6 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <functional>
 #include <future>
 
