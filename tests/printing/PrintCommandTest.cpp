@@ -49,6 +49,10 @@ protected:
 
     QString design() const { return QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/two-tags.vmg"); }
 
+    // Prints the gift tags with three marks on the queue and checks that the marks and the
+    // first tag's cut line lie where the cut file for the same printer says.
+    void expectCutWherePrinted(const QString& queue, int expectedMarks);
+
     // A server socket nobody listens on: the printing system is stopped.
     QString stoppedServer() const { return folder.filePath(QStringLiteral("stopped.sock")); }
 
@@ -141,24 +145,23 @@ double firstDark(const QImage& page, double fromMm, double acrossMm, bool alongR
     return -1;
 }
 
-TEST_F(PrintCommand, MarksAndCutLinesArePrintedWhereTheCutFileSays) {
+void PrintCommand::expectCutWherePrinted(const QString& queue, int expectedMarks) {
     const QString gift = QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/gift-tags.vmg");
     const CommandRun printed = run({QStringLiteral("print"), gift, QStringLiteral("--printer"),
-                                    testQueue(), QStringLiteral("--marks"), QStringLiteral("3")});
+                                    queue, QStringLiteral("--marks"), QStringLiteral("3")});
     ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
     const QImage page = renderFirstPage(
         waitForJobPdf(
-            testQueue(),
+            queue,
             printed.out.section(QStringLiteral("job "), 1).section(QLatin1Char('.'), 0, 0).toInt()),
         400);
     ASSERT_FALSE(page.isNull());
-    // The cut file for the test queue's paper: A4 at 300 dpi, all of it printable.
     const QString svgPath = folder.filePath(QStringLiteral("sheet.svg"));
-    ASSERT_EQ(run({QStringLiteral("cutfile"), gift, QStringLiteral("-o"), svgPath,
-                   QStringLiteral("--marks"), QStringLiteral("3"), QStringLiteral("--printable"),
-                   QStringLiteral("2480x3508@300")})
-                  .status,
-              0);
+    ASSERT_EQ(
+        run({QStringLiteral("cutfile"), gift, QStringLiteral("-o"), svgPath,
+             QStringLiteral("--marks"), QStringLiteral("3"), QStringLiteral("--printer"), queue})
+            .status,
+        0);
     QFile svgFile(svgPath);
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(svgFile.readAll());
@@ -175,7 +178,7 @@ TEST_F(PrintCommand, MarksAndCutLinesArePrintedWhereTheCutFileSays) {
         EXPECT_NEAR(firstDark(page, y - 1, x + width / 2, false), y, 0.2);
         ++marks;
     }
-    EXPECT_EQ(marks, 5);
+    EXPECT_EQ(marks, expectedMarks);
 
     // The first tag's left edge, a straight line, entered from the margin half-way down.
     const QString firstTag =
@@ -191,6 +194,20 @@ TEST_F(PrintCommand, MarksAndCutLinesArePrintedWhereTheCutFileSays) {
     }
     ASSERT_LT(left, 1e9) << svg.toStdString();
     EXPECT_NEAR(firstDark(page, left - 3, (top + bottom) / 2, true), left, 0.2);
+}
+
+// The cut file for a printer's page, without and with unprintable margins: the machine cuts
+// where the printer printed. The margins leave no room for the marks: neither the page nor
+// the cut file has them.
+TEST_F(PrintCommand, MarksAndCutLinesArePrintedWhereTheCutFileSays) {
+    const struct {
+        QString queue;
+        int marks;
+    } printers[] = {{testQueue(), 5}, {marginsQueue(), 0}};
+    for (const auto& printer : printers) {
+        SCOPED_TRACE(printer.queue.toStdString());
+        expectCutWherePrinted(printer.queue, printer.marks);
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "output/PrinterMetrics.h"
 #include "output/SheetLayout.h"
 #include "platform/Errors.h"
+#include "printing/SheetPrinter.h"
 #include "render/PageGrid.h"
 #include "setupfile/SetupFile.h"
 
@@ -32,10 +33,11 @@ constexpr const char* kUsage =
     "Usage: veltmoor-tags [DESIGN.vmg]\n"
     "       veltmoor-tags render DESIGN.vmg -o OUT [--tag N] [--mode single|preview|print]\n"
     "                            [--email] [--transparent] [--marks none|3|4]\n"
-    "                            [--printable WxH@DPI]\n"
+    "                            [--printable WxH@DPI | --printer NAME]\n"
     "       veltmoor-tags cutfile DESIGN.vmg -o OUT.svg|OUT.dxf [--marks none|3|4]\n"
-    "                             [--printable WxH@DPI]\n"
-    "       veltmoor-tags layout DESIGN.vmg [--marks none|3|4] [--printable WxH@DPI]\n"
+    "                             [--printable WxH@DPI | --printer NAME]\n"
+    "       veltmoor-tags layout DESIGN.vmg [--marks none|3|4]\n"
+    "                            [--printable WxH@DPI | --printer NAME]\n"
     "       veltmoor-tags info DESIGN.vmg\n"
     "       veltmoor-tags tint PICTURE --type N -o OUT.bmp | tint --list\n"
     "       veltmoor-tags printers\n"
@@ -73,7 +75,9 @@ constexpr const char* kUsage =
     "                     (overrides the design's choice)\n"
     "  --printable WxH@DPI  the printable page in printer dots, e.g. 4800x6300@600,\n"
     "                     taken as the whole paper; without it the built-in PDF\n"
-    "                     printer's page is used\n";
+    "                     printer's page is used\n"
+    "  --printer NAME     the page of printer NAME, as print prints on it: its paper,\n"
+    "                     margins and resolution, turned for a landscape design\n";
 
 struct Options {
     QString verb;
@@ -84,6 +88,7 @@ struct Options {
     bool printing = false;
     bool email = false;
     std::optional<PageMetrics> printable;
+    std::optional<QString> printer;
     bool transparent = false;
     std::optional<CuttingMarks> marks;
 };
@@ -140,6 +145,8 @@ bool takeOption(const QStringList& arguments, const QString& option, int& index,
         options.marks = marksOptionValue(arguments, index);
     } else if (option == QLatin1String("--printable")) {
         options.printable = parsePrintable(optionValue(arguments, index));
+    } else if (option == QLatin1String("--printer")) {
+        options.printer = optionValue(arguments, index);
     } else {
         return false;
     }
@@ -171,17 +178,25 @@ Options parseOptions(const QStringList& arguments) {
     if (options.verb == QLatin1String("info") && options.marks) {
         throw UsageError{"--marks belongs to render, cutfile, layout and print."};
     }
-    if (options.verb == QLatin1String("info") && options.printable) {
-        throw UsageError{"--printable belongs to render and layout."};
+    if (options.verb == QLatin1String("info") && (options.printable || options.printer)) {
+        throw UsageError{"--printable and --printer belong to render, cutfile and layout."};
+    }
+    if (options.printable && options.printer) {
+        throw UsageError{"--printable and --printer exclude each other: each gives the page."};
     }
     return options;
 }
 
-// The page the design prints on: the one given, else the built-in PDF printer's, turned
-// when the design asks for landscape.
+// The page the design prints on: the one given, or the named printer's as print sets it up,
+// else the built-in PDF printer's, turned when the design asks for landscape.
 PageMetrics pageFor(const Options& options, const TagDesign& design) {
     if (options.printable) {
         return *options.printable;
+    }
+    if (options.printer) {
+        PrinterSelection selection = PrinterSelection::of(design);
+        selection.printerName = *options.printer;
+        return ReadPrinterMetrics(selection).pageMetrics();
     }
     PageMetrics page = builtInPdfPrinterMetricsForSystemLocale().pageMetrics();
     if (design.landscape) {
