@@ -2,9 +2,11 @@
 
 #include "ProgramVersion.h"
 #include "app/cli/CalibrateCommand.h"
+#include "app/cli/DesignChecks.h"
 #include "app/cli/DesignDescription.h"
 #include "app/cli/PrintCommand.h"
 #include "app/cli/PrintersCommand.h"
+#include "app/cli/SaveCommand.h"
 #include "app/cli/TintCommand.h"
 #include "app/cli/UsageError.h"
 #include "design/DesignComposition.h"
@@ -33,16 +35,17 @@ constexpr const char* kUsage =
     "Usage: veltmoor-tags [DESIGN.vmg]\n"
     "       veltmoor-tags render DESIGN.vmg -o OUT [--tag N] [--mode single|preview|print]\n"
     "                            [--email] [--transparent] [--marks none|3|4]\n"
-    "                            [--printable WxH@DPI | --printer NAME]\n"
+    "                            [--printable WxH@DPI | --printer NAME] [--allow-missing]\n"
     "       veltmoor-tags cutfile DESIGN.vmg -o OUT.svg|OUT.dxf [--marks none|3|4]\n"
     "                             [--printable WxH@DPI | --printer NAME]\n"
     "       veltmoor-tags layout DESIGN.vmg [--marks none|3|4]\n"
     "                            [--printable WxH@DPI | --printer NAME]\n"
     "       veltmoor-tags info DESIGN.vmg\n"
+    "       veltmoor-tags save DESIGN.vmg -o OUT.vmg\n"
     "       veltmoor-tags tint PICTURE --type N -o OUT.bmp | tint --list\n"
     "       veltmoor-tags printers\n"
     "       veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]\n"
-    "                           [--marks none|3|4] [--no-calibration]\n"
+    "                           [--marks none|3|4] [--no-calibration] [--allow-missing]\n"
     "       veltmoor-tags calibrate --printer NAME [--pdf OUT.pdf]\n"
     "       veltmoor-tags calibrate --printer NAME --set dx,dy,sx,sy | --show\n"
     "       veltmoor-tags --help | --version\n"
@@ -54,6 +57,7 @@ constexpr const char* kUsage =
     "           at true size on the paper (SVG or DXF, millimetres)\n"
     "  layout   prints the size label and the page grid in tag dots (1/200 inch)\n"
     "  info     prints the design as JSON\n"
+    "  save     opens the design and writes it to OUT.vmg as \"Save Tag...\" does\n"
     "  tint     writes the picture tinted with colouring N (0 to 19) as an 8-bit bitmap;\n"
     "           --list prints the colourings\n"
     "  printers lists the printers, the default one marked, with paper and resolution\n"
@@ -77,7 +81,10 @@ constexpr const char* kUsage =
     "                     taken as the whole paper; without it the built-in PDF\n"
     "                     printer's page is used\n"
     "  --printer NAME     the page of printer NAME, as print prints on it: its paper,\n"
-    "                     margins and resolution, turned for a landscape design\n";
+    "                     margins and resolution, turned for a landscape design\n"
+    "  --allow-missing    render or print even when pictures of the design cannot be\n"
+    "                     loaded (their tags come out without them); otherwise nothing\n"
+    "                     is written or printed and the pictures are listed\n";
 
 struct Options {
     QString verb;
@@ -91,6 +98,7 @@ struct Options {
     std::optional<QString> printer;
     bool transparent = false;
     std::optional<CuttingMarks> marks;
+    bool allowMissing = false;
 };
 
 PageMetrics parsePrintable(const QString& text) {
@@ -141,6 +149,8 @@ bool takeOption(const QStringList& arguments, const QString& option, int& index,
         options.email = true;
     } else if (option == QLatin1String("--transparent")) {
         options.transparent = true;
+    } else if (option == QLatin1String("--allow-missing")) {
+        options.allowMissing = true;
     } else if (option == QLatin1String("--marks")) {
         options.marks = marksOptionValue(arguments, index);
     } else if (option == QLatin1String("--printable")) {
@@ -164,9 +174,10 @@ Options parseOptions(const QStringList& arguments) {
     if ((renders || cuts) && options.outputPath.isEmpty()) {
         throw UsageError{options.verb.toStdString() + " needs -o OUT."};
     }
-    if (!renders && (options.tag || options.email || options.transparent ||
+    if (!renders && (options.tag || options.email || options.transparent || options.allowMissing ||
                      options.mode != RenderMode::Single)) {
-        throw UsageError{"--tag, --mode, --email and --transparent belong to render."};
+        throw UsageError{"--tag, --mode, --email, --transparent and --allow-missing belong to "
+                         "render (--allow-missing to print too)."};
     }
     if (options.transparent && options.email) {
         throw UsageError{"--transparent writes the full 200 dpi size, so it does not go with "
@@ -189,13 +200,14 @@ Options parseOptions(const QStringList& arguments) {
 
 // The page the design prints on: the one given, or the named printer's as print sets it up,
 // else the built-in PDF printer's, turned when the design asks for landscape.
-PageMetrics pageFor(const Options& options, const TagDesign& design) {
+PageMetrics pageFor(const Options& options, const TagDesign& design, std::ostream& err) {
     if (options.printable) {
         return *options.printable;
     }
     if (options.printer) {
         PrinterSelection selection = PrinterSelection::of(design);
         selection.printerName = *options.printer;
+        useOfferedPaper(selection, err);
         return ReadPrinterMetrics(selection).pageMetrics();
     }
     PageMetrics page = builtInPdfPrinterMetricsForSystemLocale().pageMetrics();
@@ -209,17 +221,13 @@ PageMetrics pageFor(const Options& options, const TagDesign& design) {
 }
 
 // The design as the window has it right after opening the file from the welcome page.
-TagDesign openDesign(const QString& path, std::ostream& err) {
+TagDesign openDesign(const QString& path, std::ostream& err, const NeededPictures& needed = {}) {
     TagDesign design = TagDesign::atFirstActivation();
     OpenSetupFileOptions openOptions;
     // No thumbnails here: the headers give the sizes, and each picture is decoded once, at
     // the size its tag needs, when the tags are composed.
     openOptions.decodePictures = false;
-    const OpenSetupFileResult opened = openSetupFile(path, design, openOptions);
-    const QString problems = opened.pictureProblemMessage();
-    if (!problems.isEmpty()) {
-        err << "veltmoor-tags: " << problems.toStdString() << "\n";
-    }
+    checkNeededPictures(openSetupFile(path, design, openOptions), needed, err);
     return design;
 }
 
@@ -232,11 +240,13 @@ void applyMarks(const Options& options, TagDesign& design) {
 
 int render(const Options& options, std::ostream& err) {
     PictureCache pictures;
-    TagDesign design = openDesign(options.designPath, err);
+    TagDesign design = openDesign(options.designPath, err,
+                                  {options.allowMissing, options.tag.value_or(kFirstSheetSlot),
+                                   options.tag.value_or(kLastSheetSlot), "render", "rendered"});
     applyMarks(options, design);
     design.renderMode = options.mode;
     design.Printing = options.printing;
-    const PageMetrics page = pageFor(options, design);
+    const PageMetrics page = pageFor(options, design, err);
     if (options.tag) {
         design.CurrentSlot = *options.tag;
         prefetchSlotPictures(design, page, pictures, *options.tag, *options.tag);
@@ -273,14 +283,14 @@ int render(const Options& options, std::ostream& err) {
 int cutfile(const Options& options, std::ostream& err) {
     TagDesign design = openDesign(options.designPath, err);
     applyMarks(options, design);
-    writeDesignCutFile(design, pageFor(options, design), options.outputPath);
+    writeDesignCutFile(design, pageFor(options, design, err), options.outputPath);
     return kExitOk;
 }
 
 int layout(const Options& options, std::ostream& out, std::ostream& err) {
     TagDesign design = openDesign(options.designPath, err);
     applyMarks(options, design);
-    const SheetPlan plan = sheetPlanFor(design, pageFor(options, design));
+    const SheetPlan plan = sheetPlanFor(design, pageFor(options, design, err));
     const PageGrid& grid = plan.grid;
     out << plan.sizeLabel.toStdString() << "\n"
         << "TagsAcross=" << grid.TagsAcross << "\n"
@@ -311,6 +321,9 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
     if (arguments.value(1) == QLatin1String("print")) {
         return runPrintCommand(arguments, out, err);
     }
+    if (arguments.value(1) == QLatin1String("save")) {
+        return runSaveCommand(arguments, err);
+    }
     const Options options = parseOptions(arguments);
     if (options.verb == QLatin1String("render")) {
         return render(options, err);
@@ -328,7 +341,8 @@ bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
            word == QLatin1String("info") || word == QLatin1String("tint") ||
            word == QLatin1String("cutfile") || word == QLatin1String("printers") ||
-           word == QLatin1String("print") || word == QLatin1String("calibrate");
+           word == QLatin1String("print") || word == QLatin1String("calibrate") ||
+           word == QLatin1String("save");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/cli/PrintCommand.h"
 
 #include "app/cli/CommandLine.h"
+#include "app/cli/DesignChecks.h"
 #include "design/DesignComposition.h"
 #include "output/SheetLayout.h"
 #include "platform/Errors.h"
@@ -24,6 +25,7 @@ struct PrintOptions {
     QString pdfPath;
     bool useCalibration = true;
     std::optional<CuttingMarks> marks;
+    bool allowMissing = false;
 };
 
 int parseCopies(const QString& text) {
@@ -48,6 +50,8 @@ PrintOptions parsePrintOptions(const QStringList& arguments) {
             options.marks = marksOptionValue(arguments, index);
         } else if (option == QLatin1String("--no-calibration")) {
             options.useCalibration = false;
+        } else if (option == QLatin1String("--allow-missing")) {
+            options.allowMissing = true;
         } else {
             return false;
         }
@@ -60,7 +64,8 @@ PrintOptions parsePrintOptions(const QStringList& arguments) {
     return options;
 }
 
-PrinterSelection selectionFor(const PrintOptions& options, const TagDesign& design) {
+PrinterSelection selectionFor(const PrintOptions& options, const TagDesign& design,
+                              std::ostream& err) {
     PrinterSelection selection = PrinterSelection::of(design);
     if (options.printer) {
         selection.printerName = *options.printer;
@@ -74,6 +79,7 @@ PrinterSelection selectionFor(const PrintOptions& options, const TagDesign& desi
                                        "PDF file: name it with --pdf OUT.pdf.")
                             .arg(options.designPath));
     }
+    useOfferedPaper(selection, err);
     return selection;
 }
 
@@ -90,16 +96,14 @@ int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostrea
     openOptions.printers = installedPrinters();
     openOptions.pictureOptions = PictureReadOptions{1, 1};
     openOptions.pictures = &pictures;
-    const QString problems =
-        openSetupFile(options.designPath, design, openOptions).pictureProblemMessage();
-    if (!problems.isEmpty()) {
-        err << "veltmoor-tags: " << problems.toStdString() << "\n";
-    }
+    checkNeededPictures(
+        openSetupFile(options.designPath, design, openOptions),
+        {.allowMissing = options.allowMissing, .verb = "print", .refusal = "printed"}, err);
 
     if (options.marks) {
         design.cuttingMarks = *options.marks;
     }
-    const PrinterSelection selection = selectionFor(options, design);
+    const PrinterSelection selection = selectionFor(options, design, err);
     const PrinterMetrics metrics = ReadPrinterMetrics(selection);
     design.renderMode = RenderMode::Print;
     design.Printing = true;
