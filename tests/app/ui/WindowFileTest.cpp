@@ -142,10 +142,11 @@ TEST(WindowFileTest, ThePaperComesBackUnlessThePrinterNoLongerOffersIt) {
         WindowServices services;
         bool offersA5 = true;
         services.listPrinters = [&offersA5] {
-            PrinterDescription office{QStringLiteral("Office"), QStringLiteral("Letter")};
-            office.papers = offersA5 ? QStringList{"Letter", "A5"} : QStringList{"Letter"};
-            office.isDefault = true;
-            return std::vector<PrinterDescription>{office};
+            return std::vector<PrinterDescription>{
+                {.name = QStringLiteral("Office"),
+                 .paper = QStringLiteral("Letter"),
+                 .papers = offersA5 ? QStringList{"Letter", "A5"} : QStringList{"Letter"},
+                 .isDefault = true}};
         };
         WindowHarness h(std::move(services));
         h.startDesigning(h.picture(QStringLiteral("red.bmp"), 40, 80, clRed));
