@@ -6,27 +6,19 @@
 
 namespace veltmoor {
 
-int runSaveCommand(const QStringList& arguments, std::ostream& err) {
-    QString outputPath;
-    const QString designPath = designFileAmong(arguments, [&](const QString& option, int& index) {
-        if (option != QLatin1String("-o")) {
-            return false;
-        }
-        outputPath = optionValue(arguments, index);
-        return true;
-    });
-    if (outputPath.isEmpty()) {
+int runSaveCommand(const CommandOptions& options, std::ostream&, std::ostream& err) {
+    if (options.outputPath.isEmpty()) {
         throw UsageError{"save needs -o OUT.vmg."};
     }
     TagDesign design = TagDesign::atFirstActivation();
-    OpenSetupFileOptions options;
+    OpenSetupFileOptions opening;
     // The design names its printer by its place among the printers installed now.
-    options.printers = installedPrinters();
+    opening.printers = installedPrinters();
     // Only the pictures' sizes go into the file.
-    options.decodePictures = false;
+    opening.decodePictures = false;
     // A picture that is missing keeps its path in the file, as written.
-    checkNeededPictures(openSetupFile(designPath, design, options), {}, err);
-    saveSetupFile(outputPath, design);
+    checkNeededPictures(openSetupFile(options.operand, design, opening), {}, err);
+    saveSetupFile(options.outputPath, design);
     return kExitOk;
 }
 
