@@ -3,14 +3,21 @@
 # The desktop database, the MIME database and the icon cache are refreshed by the dpkg
 # triggers of desktop-file-utils, shared-mime-info and the icon theme, which watch the
 # folders the package installs into.
+include(GNUInstallDirs)
+
 set(CPACK_PACKAGE_NAME veltmoor-tags)
 set(CPACK_PACKAGE_VENDOR "Veltmoor Inc")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Designs and prints sheets of hanging tags")
+# Lines of at most 80 characters, as Debian's tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Veltmoor Tags Print designs gift, price and hang tags with a punched hole: up to nine \
-pictures, fifteen shapes, texts, colours and a cut line on a sheet, printed on any printer \
-of the system. The same engine runs from the command line.")
-set(CPACK_PACKAGE_CONTACT "Veltmoor Tags Print developers <veltmoor-tags@localhost>")
+    "Veltmoor Tags Print designs gift, price and hang tags with a punched hole:
+up to nine pictures, fifteen shapes, texts, colours and a cut line on a sheet,
+printed on any printer of the system. The same engine runs from the command
+line.")
+# A host name of our own under the domain reserved for examples: "localhost" is refused by
+# Debian's checker as no mail host at all.
+set(CPACK_PACKAGE_CONTACT "Veltmoor Inc <packaging@veltmoor.example>")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
@@ -22,3 +29,31 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "desktop-file-utils, hicolor-icon-theme, qt6-image-formats-plugins, qt6-wayland")
 set(CPACK_GENERATOR DEB)
 include(CPack)
+
+# Debian's own files beside the program: the machine-readable licence statement and the
+# package's history, compressed as Debian keeps it.
+set(_debian ${PROJECT_SOURCE_DIR}/packaging/debian)
+set(_doc ${CMAKE_INSTALL_DATADIR}/doc/veltmoor-tags)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.Debian.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${_debian}/changelog ${PROJECT_BINARY_DIR}/changelog.Debian
+    COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/changelog.Debian
+    DEPENDS ${_debian}/changelog VERBATIM)
+# The manual page is the program's own --help, laid out by help2man.
+find_program(VELTMOOR_HELP2MAN help2man)
+set(_manual_outputs ${PROJECT_BINARY_DIR}/changelog.Debian.gz)
+if(VELTMOOR_HELP2MAN)
+    set(_manual ${PROJECT_BINARY_DIR}/veltmoor-tags.1)
+    add_custom_command(OUTPUT ${_manual}.gz
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+                ${VELTMOOR_HELP2MAN} --no-info --no-discard-stderr --section=1
+                "--name=designs and prints sheets of hanging tags" --output=${_manual}
+                $<TARGET_FILE:veltmoor-tags>
+        COMMAND gzip -9nf ${_manual}
+        DEPENDS veltmoor-tags VERBATIM)
+    list(APPEND _manual_outputs ${_manual}.gz)
+    install(FILES ${_manual}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+    message(STATUS "help2man not found: the program is installed without its manual page")
+endif()
+add_custom_target(veltmoor_package_documents ALL DEPENDS ${_manual_outputs})
+install(FILES ${_debian}/copyright ${PROJECT_BINARY_DIR}/changelog.Debian.gz DESTINATION ${_doc})

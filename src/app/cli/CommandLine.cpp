@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <exception>
 #include <optional>
 #include <ostream>
 
@@ -367,6 +368,15 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         return kExitBadInput;
     } catch (const std::bad_alloc&) {
         err << "veltmoor-tags: there is not enough memory for this design.\n";
+        return kExitBadInput;
+    } catch (const std::exception& error) {
+        // Whatever else goes wrong (the system refusing a resource, say) ends the command
+        // with one sentence, never with an abort.
+        err << "veltmoor-tags: the command stopped on an unexpected error (" << error.what()
+            << ").\n";
+        return kExitBadInput;
+    } catch (...) {
+        err << "veltmoor-tags: the command stopped on an unexpected error.\n";
         return kExitBadInput;
     }
 }
