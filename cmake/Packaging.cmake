@@ -31,29 +31,35 @@ set(CPACK_GENERATOR DEB)
 include(CPack)
 
 # Debian's own files beside the program: the machine-readable licence statement and the
-# package's history, compressed as Debian keeps it.
+# package's history, compressed as Debian keeps it. The package is made where the program
+# is (a native package in Debian's words), so its history is changelog.gz, and the version
+# of its top entry is the project's.
 set(_debian ${PROJECT_SOURCE_DIR}/packaging/debian)
 set(_doc ${CMAKE_INSTALL_DATADIR}/doc/veltmoor-tags)
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.Debian.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${_debian}/changelog ${PROJECT_BINARY_DIR}/changelog.Debian
-    COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/changelog.Debian
+file(STRINGS ${_debian}/changelog _latest LIMIT_COUNT 1)
+if(NOT _latest MATCHES "^veltmoor-tags \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/debian/changelog has no entry for version ${PROJECT_VERSION}")
+endif()
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${_debian}/changelog ${PROJECT_BINARY_DIR}/changelog
+    COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/changelog
     DEPENDS ${_debian}/changelog VERBATIM)
 # The manual page is the program's own --help, laid out by help2man.
 find_program(VELTMOOR_HELP2MAN help2man)
-set(_manual_outputs ${PROJECT_BINARY_DIR}/changelog.Debian.gz)
+set(_documents ${PROJECT_BINARY_DIR}/changelog.gz)
 if(VELTMOOR_HELP2MAN)
     set(_manual ${PROJECT_BINARY_DIR}/veltmoor-tags.1)
     add_custom_command(OUTPUT ${_manual}.gz
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-                ${VELTMOOR_HELP2MAN} --no-info --no-discard-stderr --section=1
+                ${VELTMOOR_HELP2MAN} --no-info --section=1
                 "--name=designs and prints sheets of hanging tags" --output=${_manual}
                 $<TARGET_FILE:veltmoor-tags>
         COMMAND gzip -9nf ${_manual}
         DEPENDS veltmoor-tags VERBATIM)
-    list(APPEND _manual_outputs ${_manual}.gz)
+    list(APPEND _documents ${_manual}.gz)
     install(FILES ${_manual}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 else()
     message(STATUS "help2man not found: the program is installed without its manual page")
 endif()
-add_custom_target(veltmoor_package_documents ALL DEPENDS ${_manual_outputs})
-install(FILES ${_debian}/copyright ${PROJECT_BINARY_DIR}/changelog.Debian.gz DESTINATION ${_doc})
+add_custom_target(veltmoor_package_documents ALL DEPENDS ${_documents})
+install(FILES ${_debian}/copyright ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${_doc})

@@ -101,9 +101,9 @@ IndexedBitmap writeTintedCopy(const QString& sourcePath, int type, const QString
     return tinted;
 }
 
-QStringList pictureFilesOf(std::span<const img> slots) {
+QStringList pictureFilesOf(std::span<const img> records) {
     QStringList files;
-    for (const img& slot : slots) {
+    for (const img& slot : records) {
         if (!slot.FileName.isEmpty()) {
             files << slot.FileName;
         }

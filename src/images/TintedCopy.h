@@ -39,7 +39,7 @@ IndexedBitmap writeTintedCopy(const QString& sourcePath, int type, const QString
                               PictureCache* pictures = nullptr);
 
 // The picture files the slots use now, tinted copies among them.
-QStringList pictureFilesOf(std::span<const img> slots);
+QStringList pictureFilesOf(std::span<const img> records);
 
 // Whether path names one of the tinted copies in the working folder.
 bool isTintedCopy(const QString& path);

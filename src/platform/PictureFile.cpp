@@ -215,18 +215,19 @@ QByteArray readWholeFile(const QString& path, std::int64_t maxPixels) {
     if (descriptor < 0) {
         picture_errors::cannotOpen(path, QString::fromLocal8Bit(std::strerror(errno)));
     }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        picture_errors::notAPictureFile(path, kindOfSpecialFile(status.st_mode));
+    }
+    if (status.st_size > maxPictureFileBytes(maxPixels)) {
+        ::close(descriptor);
+        picture_errors::fileTooLarge(path, status.st_size);
+    }
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
         picture_errors::cannotOpen(path, file.errorString());
-    }
-    struct stat status {};
-    ::fstat(descriptor, &status); // cannot fail on a descriptor just opened
-    if (!S_ISREG(status.st_mode)) {
-        picture_errors::notAPictureFile(path, kindOfSpecialFile(status.st_mode));
-    }
-    if (status.st_size > maxPictureFileBytes(maxPixels)) {
-        picture_errors::fileTooLarge(path, status.st_size);
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
