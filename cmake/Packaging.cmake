@@ -44,22 +44,14 @@ add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
     COMMAND ${CMAKE_COMMAND} -E copy ${_debian}/changelog ${PROJECT_BINARY_DIR}/changelog
     COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/changelog
     DEPENDS ${_debian}/changelog VERBATIM)
-# The manual page is the program's own --help, laid out by help2man.
-find_program(VELTMOOR_HELP2MAN help2man)
-set(_documents ${PROJECT_BINARY_DIR}/changelog.gz)
-if(VELTMOOR_HELP2MAN)
-    set(_manual ${PROJECT_BINARY_DIR}/veltmoor-tags.1)
-    add_custom_command(OUTPUT ${_manual}.gz
-        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-                ${VELTMOOR_HELP2MAN} --no-info --section=1
-                "--name=designs and prints sheets of hanging tags" --output=${_manual}
-                $<TARGET_FILE:veltmoor-tags>
-        COMMAND gzip -9nf ${_manual}
-        DEPENDS veltmoor-tags VERBATIM)
-    list(APPEND _documents ${_manual}.gz)
-    install(FILES ${_manual}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-else()
-    message(STATUS "help2man not found: the program is installed without its manual page")
-endif()
-add_custom_target(veltmoor_package_documents ALL DEPENDS ${_documents})
+# The manual page is the program's own --help.
+set(_manual ${PROJECT_BINARY_DIR}/veltmoor-tags.1)
+add_custom_command(OUTPUT ${_manual}.gz
+    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:veltmoor-tags> -DVERSION=${PROJECT_VERSION}
+            -DOUTPUT=${_manual} -P ${PROJECT_SOURCE_DIR}/cmake/ManualPage.cmake
+    COMMAND gzip -9nf ${_manual}
+    DEPENDS veltmoor-tags ${PROJECT_SOURCE_DIR}/cmake/ManualPage.cmake VERBATIM)
+install(FILES ${_manual}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+add_custom_target(veltmoor_package_documents ALL
+    DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz ${_manual}.gz)
 install(FILES ${_debian}/copyright ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${_doc})

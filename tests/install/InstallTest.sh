@@ -57,10 +57,11 @@ for size in 16 24 32 48 64 128 256; do
     [ "$(od -An -j16 -N8 -tu1 "$png" | awk '{print $3 * 256 + $4, $7 * 256 + $8}')" = "$size $size" ] ||
         fail "$png is not ${size}x${size}"
 done
-# What software centres list, and the manual page (help2man's, from --help).
+# What software centres list, and the manual page (made from --help).
 appstreamcli validate --no-net "$share/metainfo/example.veltmoor.tags.metainfo.xml" >/dev/null ||
     fail "appstreamcli finds the metainfo invalid"
-zcat "$share/man/man1/veltmoor-tags.1.gz" | grep -q '^\.TH VELTMOOR-TAGS "1"' || fail "no manual page"
+page=$(MANWIDTH=80 man -l "$share/man/man1/veltmoor-tags.1.gz" 2>/dev/null)
+grep -q 'veltmoor-tags render DESIGN.vmg' <<<"$page" || fail "the manual page lacks the usage"
 
 # The Debian package as Debian's own checker sees it: no error and no warning.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$prefix/package" >/dev/null

@@ -289,9 +289,9 @@ TEST_F(CommandLineRender, MissingPictureIsReportedAndTheRestRenders) {
     EXPECT_EQ(tag.status, kExitBadInput) << "slot 2 has no picture to render";
 }
 
-// Two 1,080-byte bitmaps that claim 14000 x 14000 pixels each: the real program, under a
-// 1.5 GB address-space limit, refuses the design with a sentence naming the picture rather
-// than aborting or taking the memory.
+// Two 1,080-byte bitmaps that claim 14000 x 14000 pixels each (784 MB decoded, each alone):
+// the real program, under a 768 MB address-space limit, refuses the design with a sentence
+// naming the picture rather than aborting or taking the memory.
 TEST_F(CommandLineRender, PicturesTooLargeForMemoryGiveStatusOneNamingTheLargest) {
     if (testing::kAddressSanitizer) {
         GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
@@ -301,7 +301,7 @@ TEST_F(CommandLineRender, PicturesTooLargeForMemoryGiveStatusOneNamingTheLargest
     const std::string messages = output("messages.txt").toStdString();
     const std::string target = output("tag.png").toStdString();
     const std::string designPath = output("huge.vmg").toStdString();
-    const int status = testing::exitStatusUnderMemoryLimit(1536ul << 20, [&] {
+    const int status = testing::exitStatusUnderMemoryLimit(768ul << 20, [&] {
         dup2(open(messages.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
         execl(VELTMOOR_PROGRAM, VELTMOOR_PROGRAM, "render", "--tag", "1", "-o", target.c_str(),
               designPath.c_str(), static_cast<char*>(nullptr));
