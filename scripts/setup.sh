@@ -13,6 +13,7 @@ packages=(
     cups printer-driver-cups-pdf libcups2-dev poppler-utils
     xvfb xauth imagemagick
     desktop-file-utils shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev
+    appstream lintian
     python3-ezdxf
 )
 

@@ -1,8 +1,10 @@
 #include "output/CuttingPicture.h"
 
+#include "output/ImageExport.h"
 #include "output/SaveWhole.h"
 #include "platform/Canvas.h"
 #include "platform/Errors.h"
+#include "platform/PictureFile.h"
 #include "render/HoleTag.h"
 #include "render/TagShapes.h"
 
@@ -16,7 +18,7 @@ namespace veltmoor {
 
 namespace {
 
-constexpr int kDotsPerMetre = 7874; // 200 dots per inch
+constexpr int kDotsPerMetre = dotsPerMetre(kComposedDotsPerInch);
 
 // The dots inside the hole's ring, found by filling from the ring's centre within it.
 std::vector<Span> holeInside(const HoleSettings& hole, int W, int H) {

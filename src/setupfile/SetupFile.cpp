@@ -3,6 +3,7 @@
 #include "design/SlotColoring.h"
 #include "design/SlotPicture.h"
 #include "design/TextMeasure.h"
+#include "images/TintedCopy.h"
 #include "platform/Errors.h"
 #include "setupfile/TextEncoding.h"
 
@@ -161,6 +162,7 @@ std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
                 problems.push_back({slot, path, QString()});
                 continue;
             }
+            noteTintedCopyUsed(design.Slots[static_cast<std::size_t>(slot)].FileName);
             if (!options.decodePictures) {
                 recordSlotPictureSize(design, slot);
                 continue;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <ostream>
 
 namespace veltmoor {
@@ -158,6 +159,15 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         return kExitBadInput;
     } catch (const std::bad_alloc&) {
         err << "veltmoor-tags: there is not enough memory for this design.\n";
+        return kExitBadInput;
+    } catch (const std::exception& error) {
+        // Whatever else goes wrong (the system refusing a resource, say) ends the command
+        // with one sentence, never with an abort.
+        err << "veltmoor-tags: the command stopped on an unexpected error (" << error.what()
+            << ").\n";
+        return kExitBadInput;
+    } catch (...) {
+        err << "veltmoor-tags: the command stopped on an unexpected error.\n";
         return kExitBadInput;
     }
 }

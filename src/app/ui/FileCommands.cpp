@@ -4,6 +4,7 @@
 #include "app/ui/PictureBox.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/SlotThumbnails.h"
+#include "images/TintedCopy.h"
 #include "platform/WorkingFolder.h"
 #include "printing/OfferedPaper.h"
 #include "setupfile/SetupFile.h"
@@ -89,7 +90,10 @@ void TForm1::OpenDesignFile(const QString& path) {
         thumbnails.at(static_cast<std::size_t>(slot)) =
             letterboxThumbnail(picture.bitmap, picture.width, picture.height);
     };
+    const QStringList previousPictures = pictureFilesOf(design_.Slots);
     const OpenSetupFileResult opened = openSetupFile(path, design_, options);
+    // The closed design's tinted copies go unless the opened one uses them too.
+    removeReleasedTintedCopies(previousPictures, pictureFilesOf(design_.Slots));
 
     if (!designPagesShown()) {
         // Opened from the welcome page (or at start): the design pages come as "Continue"

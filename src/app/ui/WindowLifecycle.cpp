@@ -6,6 +6,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "images/TintedCopy.h"
 #include "output/PrinterMetrics.h"
 #include "platform/WorkingFolder.h"
 #include "render/TagSettings.h"
@@ -193,6 +194,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     Timer1->stop();
     DrawTimer_->cancel();
+    // The design is closed: its tinted copies are made again when it is next opened.
+    removeReleasedTintedCopies(pictureFilesOf(design_.Slots), {});
     event->accept();
 }
 
