@@ -1,6 +1,7 @@
 #include "platform/PictureFile.h"
 
 #include "platform/PictureErrors.h"
+#include "platform/WholeFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cstring>
 #include <exception>
@@ -122,21 +122,6 @@ DecodedPicture decodeWithQt(const QByteArray& bytes, const QString& name,
     return picture;
 }
 
-void writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        picture_errors::cannotWrite(path, file.errorString());
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        picture_errors::cannotWrite(path, reason);
-    }
-    if (!file.commit()) {
-        picture_errors::cannotWrite(path, file.errorString());
-    }
-}
-
 void requirePixels(const QString& path, int width, int height) {
     if (width <= 0 || height <= 0) {
         picture_errors::cannotWrite(path, QStringLiteral("the picture has no pixels"));
@@ -239,17 +224,17 @@ PictureHeader readPictureHeader(const QString& path, PictureReadOptions options)
 
 void writeBmp24(const QString& path, const Bitmap& bitmap) {
     requirePixels(path, bitmap.width(), bitmap.height());
-    writeWhole(path, encodeFor(path, [&] { return encodeBmp24(bitmap); }));
+    writeWholeFile(path, encodeFor(path, [&] { return encodeBmp24(bitmap); }));
 }
 
 void writeBmp8(const QString& path, const IndexedBitmap& bitmap) {
     requirePixels(path, bitmap.width, bitmap.height);
-    writeWhole(path, encodeFor(path, [&] { return encodeBmp8(bitmap); }));
+    writeWholeFile(path, encodeFor(path, [&] { return encodeBmp8(bitmap); }));
 }
 
 void writeJpeg(const QString& path, const Bitmap& bitmap, int quality) {
     requirePixels(path, bitmap.width(), bitmap.height());
-    writeWhole(path, encodeFor(path, [&] { return encodeJpeg(bitmap, quality); }));
+    writeWholeFile(path, encodeFor(path, [&] { return encodeJpeg(bitmap, quality); }));
 }
 
 void writePng(const QString& path, const Bitmap& bitmap) {
@@ -262,7 +247,7 @@ void writePng(const QString& path, const Bitmap& bitmap) {
         picture_errors::cannotWrite(path, writer.errorString().toLower());
     }
     buffer.close();
-    writeWhole(path, bytes);
+    writeWholeFile(path, bytes);
 }
 
 } // namespace veltmoor

@@ -4,11 +4,11 @@
 #include "design/SlotPicture.h"
 #include "design/TextMeasure.h"
 #include "platform/Errors.h"
+#include "platform/WholeFile.h"
 #include "setupfile/TextEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace veltmoor {
 
@@ -47,12 +47,7 @@ QByteArray setupFileBytes(const TagDesign& design) {
 }
 
 void saveSetupFile(const QString& path, const TagDesign& design) {
-    const QByteArray bytes = setupFileBytes(design);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw UserError(QStringLiteral("The design could not be saved to \"%1\": %2.")
-                            .arg(path, file.errorString()));
-    }
+    writeWholeFile(path, setupFileBytes(design));
 }
 
 SetupFileContents parseSetupFileBytes(const QByteArray& bytes, const QString& fileName) {

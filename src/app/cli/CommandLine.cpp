@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <ostream>
 
 namespace veltmoor {
@@ -155,6 +156,12 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         return kExitBadInput;
     } catch (const std::bad_alloc&) {
         err << "veltmoor-tags: there is not enough memory for this design.\n";
+        return kExitBadInput;
+    } catch (const std::exception& error) {
+        // Whatever else the system refused (a thread, a file handle) ends the verb with one
+        // sentence, never with an abort.
+        err << "veltmoor-tags: the system refused what " << first.toStdString()
+            << " needed: " << error.what() << ".\n";
         return kExitBadInput;
     }
 }

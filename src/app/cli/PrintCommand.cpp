@@ -2,6 +2,7 @@
 
 #include "app/cli/CommandLine.h"
 #include "design/DesignComposition.h"
+#include "design/DesignPrinter.h"
 #include "output/SheetLayout.h"
 #include "platform/Errors.h"
 #include "printing/SheetPrinter.h"
@@ -18,7 +19,7 @@ namespace veltmoor {
 namespace {
 
 PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& design) {
-    PrinterSelection selection = PrinterSelection::of(design);
+    PrinterSelection selection = printerSelectionOf(design);
     if (options.printer) {
         selection.printerName = *options.printer;
     }
@@ -76,7 +77,7 @@ int runPrintCommand(const CommandOptions& options, std::ostream& out, std::ostre
     const PrintResult printed = PrintSheet(sheet, request);
     if (printed.jobNumber > 0) {
         out << "Sent to \"" << printed.printerName.toStdString() << "\" as job "
-            << printed.jobNumber << ".\n";
+            << printed.jobNumber << pausedPrinterNote(printed).toStdString() << ".\n";
     } else {
         out << "Wrote " << QDir::toNativeSeparators(options.pdfPath).toStdString() << ".\n";
     }
