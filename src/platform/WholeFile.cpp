@@ -8,8 +8,8 @@
 namespace veltmoor {
 
 void cannotWriteFile(const QString& path, const QString& reason) {
-    throw UserError(QStringLiteral("The file \"%1\" could not be written: %2.")
-                        .arg(QDir::toNativeSeparators(path), reason));
+    throw UserError(
+        QStringLiteral("%1 could not be written: %2.").arg(QDir::toNativeSeparators(path), reason));
 }
 
 void writeWholeFile(const QString& path, const QByteArray& bytes) {
