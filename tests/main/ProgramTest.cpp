@@ -89,14 +89,15 @@ TEST(Program, AThreadTheSystemRefusesEndsTheVerbWithOneSentence) {
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                              QFile::ReadOther | QFile::WriteOther |
                                              QFile::ExeOther);
-    const ProgramRun run = runProgram(
-        {QStringLiteral("render"), QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/gift-tags.vmg"),
-         QStringLiteral("-o"), folder.filePath(QStringLiteral("sheet.png")),
-         QStringLiteral("--printable"), QStringLiteral("4800x6300@600")},
-        {},
-        {QStringLiteral("prlimit"), QStringLiteral("--nproc=1"), QStringLiteral("setpriv"),
-         QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-         QStringLiteral("--clear-groups")});
+    const ProgramRun run =
+        runProgram({QStringLiteral("render"),
+                    QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/gift-tags.vmg"),
+                    QStringLiteral("-o"), folder.filePath(QStringLiteral("sheet.png")),
+                    QStringLiteral("--printable"), QStringLiteral("4800x6300@600")},
+                   {},
+                   {QStringLiteral("prlimit"), QStringLiteral("--nproc=1"),
+                    QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                    QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")});
     ASSERT_TRUE(run.status == kExitOk || run.status == kExitBadInput)
         << run.status << " " << run.err.toStdString();
     if (run.status == kExitBadInput) {
