@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/PicturePaths.h"
+#include "output/PrinterChoice.h"
 #include "output/RegistrationMarks.h"
 #include "platform/Bitmap.h"
 #include "platform/TColor.h"
@@ -33,12 +34,6 @@ inline Redraw strongest(Redraw first, Redraw second) {
 // "yes" while tags are recomposed from their stored pictures (no dialogs, no questions),
 // "no" afterwards; unset from start-up until the first sheet refresh or design open.
 enum class ReloadFlag { Unset, No, Yes };
-
-// The printers of this computer, in the order the printing system lists them.
-struct PrinterList {
-    QStringList names;
-    int defaultIndex = -1; // -1: no printer installed (the built-in PDF printer is used)
-};
 
 // The percent fields whose edit and up-down work as one pair.
 enum class PercentField {

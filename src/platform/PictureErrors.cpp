@@ -1,6 +1,7 @@
 #include "platform/PictureErrors.h"
 
 #include "platform/Errors.h"
+#include "platform/WholeFile.h"
 
 namespace veltmoor::picture_errors {
 
@@ -39,7 +40,7 @@ void cannotOpen(const QString& name, const QString& reason) {
 }
 
 void cannotWrite(const QString& name, const QString& reason) {
-    throw UserError(QStringLiteral("%1 could not be written: %2.").arg(name, reason));
+    cannotWriteFile(name, reason);
 }
 
 void checkPictureSize(const QString& name, std::int64_t width, std::int64_t height,

@@ -1,6 +1,7 @@
 #include "platform/PictureFile.h"
 
 #include "platform/PictureErrors.h"
+#include "platform/WholeFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -140,21 +140,6 @@ DecodedPicture decodeWithQt(const QByteArray& bytes, const QString& name,
     picture.width = image.width();
     picture.height = image.height();
     return picture;
-}
-
-void writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        picture_errors::cannotWrite(path, file.errorString());
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        picture_errors::cannotWrite(path, reason);
-    }
-    if (!file.commit()) {
-        picture_errors::cannotWrite(path, file.errorString());
-    }
 }
 
 void requirePixels(const QString& path, int width, int height) {
@@ -291,17 +276,17 @@ PictureHeader readPictureHeader(const QString& path, PictureReadOptions options)
 
 void writeBmp24(const QString& path, const Bitmap& bitmap, int dotsPerInch) {
     requirePixels(path, bitmap.width(), bitmap.height());
-    writeWhole(path, encodeFor(path, [&] { return encodeBmp24(bitmap, dotsPerInch); }));
+    writeWholeFile(path, encodeFor(path, [&] { return encodeBmp24(bitmap, dotsPerInch); }));
 }
 
 void writeBmp8(const QString& path, const IndexedBitmap& bitmap) {
     requirePixels(path, bitmap.width, bitmap.height);
-    writeWhole(path, encodeFor(path, [&] { return encodeBmp8(bitmap); }));
+    writeWholeFile(path, encodeFor(path, [&] { return encodeBmp8(bitmap); }));
 }
 
 void writeJpeg(const QString& path, const Bitmap& bitmap, int quality, int dotsPerInch) {
     requirePixels(path, bitmap.width(), bitmap.height());
-    writeWhole(path, encodeFor(path, [&] { return encodeJpeg(bitmap, quality, dotsPerInch); }));
+    writeWholeFile(path, encodeFor(path, [&] { return encodeJpeg(bitmap, quality, dotsPerInch); }));
 }
 
 void writePng(const QString& path, const Bitmap& bitmap, int dotsPerInch) {
@@ -319,7 +304,7 @@ void writePng(const QString& path, const Bitmap& bitmap, int dotsPerInch) {
         picture_errors::cannotWrite(path, writer.errorString().toLower());
     }
     buffer.close();
-    writeWhole(path, bytes);
+    writeWholeFile(path, bytes);
 }
 
 } // namespace veltmoor

@@ -5,11 +5,11 @@
 #include "design/TextMeasure.h"
 #include "images/TintedCopy.h"
 #include "platform/Errors.h"
+#include "platform/WholeFile.h"
 #include "setupfile/TextEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace veltmoor {
 
@@ -52,12 +52,7 @@ QByteArray setupFileBytes(const TagDesign& design, const QString& designFolder) 
 }
 
 void saveSetupFile(const QString& path, const TagDesign& design) {
-    const QByteArray bytes = setupFileBytes(design, QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw UserError(QStringLiteral("The design could not be saved to \"%1\": %2.")
-                            .arg(path, file.errorString()));
-    }
+    writeWholeFile(path, setupFileBytes(design, QFileInfo(path).absolutePath()));
 }
 
 SetupFileContents parseSetupFileBytes(const QByteArray& bytes, const QString& fileName) {

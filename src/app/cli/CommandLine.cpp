@@ -161,13 +161,13 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         err << "veltmoor-tags: there is not enough memory for this design.\n";
         return kExitBadInput;
     } catch (const std::exception& error) {
-        // Whatever else goes wrong (the system refusing a resource, say) ends the command
-        // with one sentence, never with an abort.
-        err << "veltmoor-tags: the command stopped on an unexpected error (" << error.what()
-            << ").\n";
+        // Whatever else the system refused (a thread, a file handle) ends the verb with one
+        // sentence, never with an abort.
+        err << "veltmoor-tags: the system refused what " << first.toStdString()
+            << " needed: " << error.what() << ".\n";
         return kExitBadInput;
     } catch (...) {
-        err << "veltmoor-tags: the command stopped on an unexpected error.\n";
+        err << "veltmoor-tags: " << first.toStdString() << " stopped on an unexpected error.\n";
         return kExitBadInput;
     }
 }

@@ -5,6 +5,7 @@
 #include "app/cli/DesignDescription.h"
 #include "design/DesignComposition.h"
 #include "design/DesignCutFile.h"
+#include "design/DesignPrinter.h"
 #include "design/TagDesign.h"
 #include "output/CuttingPicture.h"
 #include "output/ImageExport.h"
@@ -27,7 +28,7 @@ PageMetrics pageFor(const CommandOptions& options, const TagDesign& design, std:
         return *options.printable;
     }
     if (options.printer) {
-        PrinterSelection selection = PrinterSelection::of(design);
+        PrinterSelection selection = printerSelectionOf(design);
         selection.printerName = *options.printer;
         useOfferedPaper(selection, err);
         return ReadPrinterMetrics(selection).pageMetrics();

@@ -4,7 +4,10 @@
 #include "app/ui/PictureBox.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/SlotThumbnails.h"
+#include "design/DesignPrinter.h"
 #include "images/TintedCopy.h"
+#include "platform/Errors.h"
+#include "platform/UserSettings.h"
 #include "platform/WorkingFolder.h"
 #include "printing/OfferedPaper.h"
 #include "setupfile/SetupFile.h"
@@ -15,18 +18,21 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
-#include <QSettings>
 
 namespace veltmoor {
 
 namespace {
 
 const QString kDesignFilter = QStringLiteral("Veltmoor Tags (*.vmg)");
-const QString kRecentKey = QStringLiteral("recentDesigns");
 constexpr int kRecentDesignCount = 6;
 
-QSettings userSettings() {
-    return QSettings(userSettingsPath(), QSettings::IniFormat);
+// The design itself is open or saved all the same; only the list is not kept.
+void keepRecentDesigns(const QStringList& recent, Prompts& prompts) {
+    try {
+        user_settings::setRecentDesigns(recent);
+    } catch (const UserError& error) {
+        prompts.message(error.message());
+    }
 }
 
 bool isDesignFile(const QString& path) {
@@ -115,7 +121,7 @@ void TForm1::OpenDesignFile(const QString& path) {
     // still offers it.
     OfferedPaper paper{design_.PrinterPaper, QString()};
     if (!paper.paper.isEmpty() && services_.listPrinters) {
-        paper = offeredPaper(PrinterSelection::of(design_), services_.listPrinters());
+        paper = offeredPaper(printerSelectionOf(design_), services_.listPrinters());
         design_.PrinterPaper = paper.paper;
     }
     refreshPrinterMetrics();
@@ -135,14 +141,13 @@ void TForm1::OpenDesignFile(const QString& path) {
 void TForm1::rememberRecentDesign(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     designFolder_ = QFileInfo(absolute).absolutePath();
-    QSettings settings = userSettings();
-    QStringList recent = settings.value(kRecentKey).toStringList();
+    QStringList recent = user_settings::recentDesigns();
     recent.removeAll(absolute);
     recent.prepend(absolute);
     while (recent.size() > kRecentDesignCount) {
         recent.removeLast();
     }
-    settings.setValue(kRecentKey, recent);
+    keepRecentDesigns(recent, prompts_);
     showRecentDesigns();
 }
 
@@ -152,7 +157,7 @@ void TForm1::showRecentDesigns() {
         item->deleteLater();
     }
     RecentDesignItems.clear();
-    const QStringList recent = userSettings().value(kRecentKey).toStringList();
+    const QStringList recent = user_settings::recentDesigns();
     RecentDesignsSeparator->setVisible(!recent.isEmpty());
     for (int index = 0; index < recent.size(); ++index) {
         const QString path = recent.at(index);
@@ -167,10 +172,9 @@ void TForm1::showRecentDesigns() {
 
 void TForm1::OpenRecentDesign(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        QSettings settings = userSettings();
-        QStringList recent = settings.value(kRecentKey).toStringList();
+        QStringList recent = user_settings::recentDesigns();
         recent.removeAll(path);
-        settings.setValue(kRecentKey, recent);
+        keepRecentDesigns(recent, prompts_);
         showRecentDesigns();
         prompts_.message(QStringLiteral("The design \"%1\" is no longer there, so it has been "
                                         "taken off the list of recent designs.")

@@ -86,6 +86,10 @@ public:
         return next.selection;
     }
 
+    void calibratePrinter(const PrinterMetrics& metrics) override {
+        asked << QStringLiteral("calibratePrinter: ") + metrics.PrinterName;
+    }
+
     bool scriptUsedUp() const { return answers_.empty(); }
 
     QStringList asked;
