@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "ProgramVersion.h"
+#include "app/cli/BarcodeCommand.h"
 #include "app/cli/CalibrateCommand.h"
 #include "app/cli/DesignDescription.h"
 #include "app/cli/PrintCommand.h"
@@ -33,16 +34,17 @@ constexpr const char* kUsage =
     "Usage: veltmoor-tags [DESIGN.vmg]\n"
     "       veltmoor-tags render DESIGN.vmg -o OUT [--tag N] [--mode single|preview|print]\n"
     "                            [--email] [--transparent] [--marks none|3|4]\n"
-    "                            [--printable WxH@DPI | --printer NAME]\n"
+    "                            [--printable WxH@DPI | --printer NAME] [--barcode TYPE:DATA]\n"
     "       veltmoor-tags cutfile DESIGN.vmg -o OUT.svg|OUT.dxf [--marks none|3|4]\n"
     "                             [--printable WxH@DPI | --printer NAME]\n"
     "       veltmoor-tags layout DESIGN.vmg [--marks none|3|4]\n"
     "                            [--printable WxH@DPI | --printer NAME]\n"
-    "       veltmoor-tags info DESIGN.vmg\n"
+    "       veltmoor-tags info DESIGN.vmg [--barcode TYPE:DATA]\n"
     "       veltmoor-tags tint PICTURE --type N -o OUT.bmp | tint --list\n"
     "       veltmoor-tags printers\n"
     "       veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]\n"
-    "                           [--marks none|3|4] [--no-calibration]\n"
+    "                           [--marks none|3|4] [--no-calibration] [--barcode TYPE:DATA]\n"
+    "       veltmoor-tags barcode --type TYPE --data DATA -o OUT [--module 2|3|4]\n"
     "       veltmoor-tags calibrate --printer NAME [--pdf OUT.pdf]\n"
     "       veltmoor-tags calibrate --printer NAME --set dx,dy,sx,sy | --show\n"
     "       veltmoor-tags --help | --version\n"
@@ -64,6 +66,7 @@ constexpr const char* kUsage =
     "  calibrate prints the calibration sheet on printer NAME (--pdf writes it to a\n"
     "           file instead); --set keeps the measured profile (offsets in mm to the\n"
     "           right and down, scales in %), --show shows it\n"
+    "  barcode  writes one code alone at 200 dpi (module width 3 dots unless --module)\n"
     "\n"
     "  -o OUT             the picture to write; its extension picks the format\n"
     "  --tag N            one tag (slot 1 to 9) instead of the sheet\n"
@@ -77,7 +80,9 @@ constexpr const char* kUsage =
     "                     taken as the whole paper; without it the built-in PDF\n"
     "                     printer's page is used\n"
     "  --printer NAME     the page of printer NAME, as print prints on it: its paper,\n"
-    "                     margins and resolution, turned for a landscape design\n";
+    "                     margins and resolution, turned for a landscape design\n"
+    "  --barcode TYPE:DATA  a code on every tag for this run: ean13, upca, ean8, code128\n"
+    "                     or qr (EAN and UPC complete a missing check digit)\n";
 
 struct Options {
     QString verb;
@@ -91,6 +96,7 @@ struct Options {
     std::optional<QString> printer;
     bool transparent = false;
     std::optional<CuttingMarks> marks;
+    std::optional<BarcodeOverride> barcode;
 };
 
 PageMetrics parsePrintable(const QString& text) {
@@ -147,6 +153,8 @@ bool takeOption(const QStringList& arguments, const QString& option, int& index,
         options.printable = parsePrintable(optionValue(arguments, index));
     } else if (option == QLatin1String("--printer")) {
         options.printer = optionValue(arguments, index);
+    } else if (option == QLatin1String("--barcode")) {
+        options.barcode = barcodeOptionValue(arguments, index);
     } else {
         return false;
     }
@@ -234,6 +242,7 @@ int render(const Options& options, std::ostream& err) {
     PictureCache pictures;
     TagDesign design = openDesign(options.designPath, err);
     applyMarks(options, design);
+    applyBarcodeOverride(options.barcode, design);
     design.renderMode = options.mode;
     design.Printing = options.printing;
     const PageMetrics page = pageFor(options, design);
@@ -246,6 +255,9 @@ int render(const Options& options, std::ostream& err) {
                                            "to render.")
                                 .arg(*options.tag)
                                 .arg(options.designPath));
+        }
+        if (!composed.barcodeProblem.isEmpty()) {
+            throw UserError(barcodeRefusal(*options.tag, composed.barcodeProblem));
         }
         if (options.transparent) {
             writeTransparentPng(options.outputPath, designCuttingTagPicture(design, composed.tag));
@@ -293,7 +305,8 @@ int layout(const Options& options, std::ostream& out, std::ostream& err) {
 }
 
 int info(const Options& options, std::ostream& out, std::ostream& err) {
-    const TagDesign design = openDesign(options.designPath, err);
+    TagDesign design = openDesign(options.designPath, err);
+    applyBarcodeOverride(options.barcode, design);
     out << describeDesignAsJson(design).toStdString();
     return kExitOk;
 }
@@ -310,6 +323,9 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
     }
     if (arguments.value(1) == QLatin1String("print")) {
         return runPrintCommand(arguments, out, err);
+    }
+    if (arguments.value(1) == QLatin1String("barcode")) {
+        return runBarcodeCommand(arguments);
     }
     const Options options = parseOptions(arguments);
     if (options.verb == QLatin1String("render")) {
@@ -328,7 +344,8 @@ bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
            word == QLatin1String("info") || word == QLatin1String("tint") ||
            word == QLatin1String("cutfile") || word == QLatin1String("printers") ||
-           word == QLatin1String("print") || word == QLatin1String("calibrate");
+           word == QLatin1String("print") || word == QLatin1String("calibrate") ||
+           word == QLatin1String("barcode");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/cli/PrintCommand.h"
 
+#include "app/cli/BarcodeCommand.h"
 #include "app/cli/CommandLine.h"
 #include "design/DesignComposition.h"
 #include "output/SheetLayout.h"
@@ -24,6 +25,7 @@ struct PrintOptions {
     QString pdfPath;
     bool useCalibration = true;
     std::optional<CuttingMarks> marks;
+    std::optional<BarcodeOverride> barcode;
 };
 
 int parseCopies(const QString& text) {
@@ -48,6 +50,8 @@ PrintOptions parsePrintOptions(const QStringList& arguments) {
             options.marks = marksOptionValue(arguments, index);
         } else if (option == QLatin1String("--no-calibration")) {
             options.useCalibration = false;
+        } else if (option == QLatin1String("--barcode")) {
+            options.barcode = barcodeOptionValue(arguments, index);
         } else {
             return false;
         }
@@ -99,6 +103,7 @@ int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostrea
     if (options.marks) {
         design.cuttingMarks = *options.marks;
     }
+    applyBarcodeOverride(options.barcode, design);
     const PrinterSelection selection = selectionFor(options, design);
     const PrinterMetrics metrics = ReadPrinterMetrics(selection);
     design.renderMode = RenderMode::Print;
