@@ -39,7 +39,10 @@ struct SymbologyLayout {
 SymbologyLayout symbologyLayout(Symbology symbology, int columns, qsizetype textLength) {
     switch (symbology) {
     case Symbology::Ean13:
-        return {11, 7, 0, {{0, 3}, {45, 50}, {92, 95}},
+        return {11,
+                7,
+                0,
+                {{0, 3}, {45, 50}, {92, 95}},
                 {{0, 1, {-10, -1}, DigitAlign::Right}, {1, 6, {3, 45}}, {7, 6, {50, 92}}}};
     case Symbology::UpcA:
         return {9,
@@ -60,14 +63,15 @@ SymbologyLayout symbologyLayout(Symbology symbology, int columns, qsizetype text
 }
 
 // The digits' font, made smaller until every group fits the room it has.
-Font fittingDigitFont(Font font, const SymbologyLayout& layout, const QString& text,
-                      int moduleDots, const TextMeasure& measure) {
+Font fittingDigitFont(Font font, const SymbologyLayout& layout, const QString& text, int moduleDots,
+                      const TextMeasure& measure) {
     const auto fits = [&] {
-        return std::all_of(layout.digits.begin(), layout.digits.end(), [&](const DigitGroup& group) {
-            const QString digits = text.mid(group.firstCharacter, group.characterCount);
-            const int room = (group.modules.end - group.modules.first) * moduleDots;
-            return measure.width(font, digits) <= room;
-        });
+        return std::all_of(
+            layout.digits.begin(), layout.digits.end(), [&](const DigitGroup& group) {
+                const QString digits = text.mid(group.firstCharacter, group.characterCount);
+                const int room = (group.modules.end - group.modules.first) * moduleDots;
+                return measure.width(font, digits) <= room;
+            });
     };
     while (font.sizePoints > 1 && !fits()) {
         --font.sizePoints;
@@ -97,8 +101,7 @@ BarcodeBlock layoutBarcodeBlock(const BarcodeSymbol& symbol, int moduleDots, int
     block.width = (layout.quietLeft + symbol.columns + layout.quietRight) * m;
     block.height = top + symbol.rows * rowHeight + layout.quietVertical * m;
     if (!layout.digits.empty()) {
-        const Font font =
-            fittingDigitFont(digitFont, layout, symbol.humanReadable, m, measure);
+        const Font font = fittingDigitFont(digitFont, layout, symbol.humanReadable, m, measure);
         const int digitsTop = top + symbol.rows * rowHeight + m;
         const int digitHeight = measure.height(font, QStringLiteral("0"));
         block.height = digitsTop + digitHeight;

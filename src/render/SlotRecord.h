@@ -30,7 +30,7 @@ struct img {
     int ColoringType = 99;          // tint index 0..19; 99 = not tinted
     TColor ColoringColor = clBlack;
     TagBarcode barcode; // kept in the design file's optional lines after the settings
-    Bitmap TagImage; // the slot's most recently composed tag
+    Bitmap TagImage;    // the slot's most recently composed tag
 };
 
 constexpr int kNotTinted = 99;

@@ -206,9 +206,9 @@ BarcodeEncoding encodeBarcode(Symbology symbology, const QString& data) {
     symbol->symbology = zintSymbology(symbology);
     symbol->input_mode = UNICODE_MODE;
     const QByteArray bytes = encoded.toUtf8();
-    const int status = ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(
-                                                         bytes.constData()),
-                                       static_cast<int>(bytes.size()));
+    const int status =
+        ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(bytes.constData()),
+                        static_cast<int>(bytes.size()));
     if (status >= ZINT_ERROR) {
         return {std::nullopt, zintProblem(symbology, data, status)};
     }

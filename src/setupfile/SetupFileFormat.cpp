@@ -1,8 +1,8 @@
 #include "setupfile/SetupFileFormat.h"
 
 #include "design/NumericFields.h"
-#include "render/BarcodeDrawing.h"
 #include "platform/Errors.h"
+#include "render/BarcodeDrawing.h"
 
 #include <climits>
 #include <cstdint>
@@ -443,10 +443,12 @@ QStringList setupFileLines(const TagDesign& design) {
         const img& record = design.Slots[static_cast<std::size_t>(slot)];
         const TagBarcode& barcode = record.barcode;
         if (!record.FileName.isEmpty() && barcode.isSet()) {
-            const QStringList fields{QString::number(slot), symbologyName(barcode.symbology),
+            const QStringList fields{QString::number(slot),
+                                     symbologyName(barcode.symbology),
                                      placementName(barcode.placement),
                                      QString::number(barcode.moduleDots),
-                                     inchText(barcode.heightHundredths), textField(barcode.data)};
+                                     inchText(barcode.heightHundredths),
+                                     textField(barcode.data)};
             lines << settingLine(fields.join(QLatin1Char(',')), kBarcodeKey);
         }
     }
@@ -514,8 +516,9 @@ std::pair<int, TagBarcode> barcodeSetting(const SettingLines& setting, int setti
         barcode.heightHundredths =
             ParseHundredths(fields.at(4), kMinBarcodeHeight, kMaxBarcodeHeight);
     } catch (const UserError&) {
-        error.fail(QStringLiteral("the barcode's height \"%1\" is not between %2 and %3 inches.")
-                       .arg(fields.at(4), inchText(kMinBarcodeHeight), inchText(kMaxBarcodeHeight)));
+        error.fail(
+            QStringLiteral("the barcode's height \"%1\" is not between %2 and %3 inches.")
+                .arg(fields.at(4), inchText(kMinBarcodeHeight), inchText(kMaxBarcodeHeight)));
     }
     // The data is read as a tag line's text field, as if another field followed.
     const QString data = body.mid(dataStart) + QLatin1Char(',');

@@ -86,9 +86,9 @@ TEST_F(PrintCommand, PrintsTheDesignAsOneJobOnThePrintersPaper) {
 // Every tag's code, as the printer received the sheet and rasterised at its resolution.
 TEST_F(PrintCommand, EveryCodeScansFromThePrintersPdf) {
     for (const auto& [queue, dpi] : {std::pair{testQueue(), 300}, std::pair{marginsQueue(), 600}}) {
-        const CommandRun printed =
-            run({QStringLiteral("print"), QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/barcodes.vmg"),
-                 QStringLiteral("--printer"), queue});
+        const CommandRun printed = run(
+            {QStringLiteral("print"), QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/barcodes.vmg"),
+             QStringLiteral("--printer"), queue});
         ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
         const int job = printed.out.section(QLatin1Char(' '), -1).chopped(2).toInt();
         const QString pdf = waitForJobPdf(queue, job);

@@ -12,8 +12,8 @@
 namespace veltmoor {
 namespace {
 
-using test::ScannedCode;
 using test::scanCodes;
+using test::ScannedCode;
 
 struct CodeCase {
     Symbology symbology;
@@ -27,8 +27,9 @@ const CodeCase kCodes[] = {
     {Symbology::UpcA, "03600029145", {"UPC-A", "036000291452"}},
     {Symbology::Ean8, "96385074", {"EAN-8", "96385074"}},
     {Symbology::Code128, "Vt-42/a", {"CODE-128", "Vt-42/a"}},
-    {Symbology::QrCode, "https://veltmoor.example/t?sku=42", {"QR-Code",
-                                                            "https://veltmoor.example/t?sku=42"}},
+    {Symbology::QrCode,
+     "https://veltmoor.example/t?sku=42",
+     {"QR-Code", "https://veltmoor.example/t?sku=42"}},
 };
 
 // A 3 x 4 inch standard tag (hole at the top) over the sample picture, text block placed so
@@ -107,8 +108,8 @@ TEST(TagBarcode, EverySymbologyModuleAndPlacementScansAsAskedWithWholeDotModules
         for (int module = kMinBarcodeModuleDots; module <= kMaxBarcodeModuleDots; ++module) {
             for (const BarcodePlacement placement :
                  {BarcodePlacement::Bottom, BarcodePlacement::Top, BarcodePlacement::TextBlock}) {
-                const ComposedTag tag = compose(tagWith(
-                    {code.symbology, QString::fromUtf8(code.data), placement, module, 50}));
+                const ComposedTag tag = compose(
+                    tagWith({code.symbology, QString::fromUtf8(code.data), placement, module, 50}));
                 const std::string what = symbologyCaption(code.symbology).toStdString() +
                                          " module " + std::to_string(module) + " at " +
                                          placementName(placement).toStdString();

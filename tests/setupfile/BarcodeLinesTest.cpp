@@ -34,10 +34,11 @@ TEST(BarcodeLines, FollowTheThirtySixAndReadBackWithAnyData) {
 
 TEST(BarcodeLines, ADesignFileCarriesEachTagsCode) {
     TagDesign design = TagDesign::atFirstActivation();
-    openSetupFile(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/barcodes.vmg"), design,
-                  {.decodePictures = false});
-    const TagBarcode third{Symbology::Ean8, QStringLiteral("9638507"),
-                           BarcodePlacement::TextBlock, 4, 50};
+    applySetupFile(design,
+                   readSetupFile(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/barcodes.vmg")), {},
+                   QStringLiteral(VELTMOOR_TEST_DATA "/setupfile"));
+    const TagBarcode third{Symbology::Ean8, QStringLiteral("9638507"), BarcodePlacement::TextBlock,
+                           4, 50};
     EXPECT_EQ(design.Slots[3].barcode, third);
     EXPECT_EQ(design.Slots[9].barcode.symbology, Symbology::QrCode);
 }

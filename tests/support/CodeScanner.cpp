@@ -25,7 +25,7 @@ std::vector<ScannedCode> scanCodes(const QImage& picture) {
     // UPC-A is told apart from an EAN-13 with a leading zero.
     zbar_image_scanner_set_config(scanner.get(), ZBAR_UPCA, ZBAR_CFG_ENABLE, 1);
     const std::unique_ptr<zbar_image_t, void (*)(zbar_image_t*)> image(zbar_image_create(),
-                                                                        zbar_image_destroy);
+                                                                       zbar_image_destroy);
     zbar_image_set_format(image.get(), zbar_fourcc('Y', '8', '0', '0'));
     zbar_image_set_size(image.get(), static_cast<unsigned>(grey.width()),
                         static_cast<unsigned>(grey.height()));

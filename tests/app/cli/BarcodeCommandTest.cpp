@@ -40,31 +40,37 @@ const QString kDesign = QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/barcodes.v
 TEST(BarcodeCommand, WritesOneCodeAtTwoHundredDotsPerInch) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("code.png"));
-    const BarcodeRun written = run({"barcode", "--type", "ean13", "--data", "400638133393", "-o", path});
+    const BarcodeRun written =
+        run({"barcode", "--type", "ean13", "--data", "400638133393", "-o", path});
     ASSERT_EQ(written.status, kExitOk) << written.err;
     const QImage code(path);
     // 11 + 95 + 7 modules of 3 dots, quiet zones included.
     EXPECT_EQ(code.width(), 113 * 3);
-    EXPECT_EQ(test::scanCodes(code), std::vector<ScannedCode>{{"EAN-13", "4006381333931"}});
+    const std::vector<ScannedCode> expected{{"EAN-13", "4006381333931"}};
+    EXPECT_EQ(test::scanCodes(code), expected);
 }
 
 TEST(BarcodeCommand, TheSheetCarriesEveryTagsCode) {
     QTemporaryDir folder;
     const QString sheet = folder.filePath(QStringLiteral("sheet.png"));
-    const BarcodeRun rendered = run({"render", kDesign, "-o", sheet, "--printable", "4800x6300@600"});
+    const BarcodeRun rendered =
+        run({"render", kDesign, "-o", sheet, "--printable", "4800x6300@600"});
     ASSERT_EQ(rendered.status, kExitOk) << rendered.err;
     EXPECT_EQ(test::sortedCodes(QImage(sheet)), test::barcodesDesignCodes());
 }
 
 TEST(BarcodeCommand, BarcodeOptionSetsEveryTagKeepingItsPlacement) {
     QTemporaryDir folder;
-    const QString sheet = folder.filePath(QStringLiteral("sheet.png"));
-    ASSERT_EQ(run({"render", kDesign, "--barcode", "ean8:4012345", "-o", sheet, "--printable",
-                   "4800x6300@600"})
-                  .status,
-              kExitOk);
-    EXPECT_EQ(test::scanCodes(QImage(sheet)),
-              std::vector<ScannedCode>(9, ScannedCode{"EAN-8", "40123455"}));
+    const QString tag = folder.filePath(QStringLiteral("tag.png"));
+    // One tag at a time: zbar reports a code found twice in one picture once.
+    const std::vector<ScannedCode> expected{{"EAN-8", "40123455"}};
+    for (int slot = 1; slot <= 9; ++slot) {
+        ASSERT_EQ(run({"render", kDesign, "--barcode", "ean8:4012345", "--tag",
+                       QString::number(slot), "-o", tag})
+                      .status,
+                  kExitOk);
+        EXPECT_EQ(test::scanCodes(QImage(tag)), expected) << slot;
+    }
 
     const BarcodeRun info = run({"info", kDesign, "--barcode", "upca:03600029145"});
     const QJsonObject slot = QJsonDocument::fromJson(QByteArray::fromStdString(info.out))
@@ -92,7 +98,7 @@ TEST(BarcodeCommand, BadDataOrACodeTooLargeGivesOneMessageAndNoFile) {
          "Tag 1: the EAN-13 data \"${sku}\" holds the price-list field ${sku}, which only a "
          "merged job fills."},
         {{"render", kDesign, "--barcode", "code128:0123456789-ABCDEFGH", "-o", out},
-         "Tag 3: the Code 128 code does not fit inside the tag at 4 dots a module."},
+         "Tag 2: the Code 128 code does not fit inside the tag at 3 dots a module."},
         {{"render", kDesign, "--tag", "5", "--barcode", "upca:0360002914", "-o", out},
          "Tag 5: the UPC-A data \"0360002914\" has 10 digits, but UPC-A takes 11 (or 12 with "
          "its check digit)."},
