@@ -54,53 +54,36 @@ ComposedTag compose(const TagCompositionInput& input) {
     return DrawTagReal(input, pictures);
 }
 
-bool isPure(Pixel pixel) {
-    const Pixel rgb = pixel & 0xFFFFFFu;
-    return rgb == 0 || rgb == 0xFFFFFFu;
-}
-
-// The module width as the bitmap shows it: on the row with the most black-white changes,
-// the runs of pure black and white between its first and last black dot; all of them are
-// whole modules, so their greatest common divisor is the module and the narrowest one
-// equals it.
+// The module width as the bitmap shows it, on the row with the most changes between pure
+// black and pure white dots: the runs between its first and last black dot are whole
+// modules, so their greatest common divisor is the module, and the narrowest run equals it
+// (else -1).
 int measuredModuleWidth(const Bitmap& tag) {
-    int bestChanges = 0;
-    std::vector<int> bestRuns;
+    std::vector<int> best;
     for (int y = 0; y < tag.height(); ++y) {
-        std::vector<int> runs;
-        int changes = 0;
-        int x = 0;
-        while (x < tag.width()) {
-            if (!isPure(tag.pixel(x, y))) {
-                ++x;
+        std::vector<int> runs; // of one pure colour each, ended by any other dot
+        const auto endStretch = [&] {
+            if (runs.size() > best.size() + 2) {
+                best.assign(runs.begin() + 1, runs.end() - 1); // without the white at the ends
+            }
+            runs.clear();
+        };
+        for (int x = 0; x < tag.width(); ++x) {
+            const Pixel rgb = tag.pixel(x, y) & 0xFFFFFFu;
+            if (rgb != 0 && rgb != 0xFFFFFFu) {
+                endStretch();
                 continue;
             }
-            // A stretch of pure dots, split into runs of one colour.
-            std::vector<int> stretch;
-            int start = x;
-            while (x < tag.width() && isPure(tag.pixel(x, y))) {
-                if (tag.pixel(x, y) != tag.pixel(start, y)) {
-                    stretch.push_back(x - start);
-                    start = x;
-                }
-                ++x;
+            if (runs.empty() || rgb != (tag.pixel(x - 1, y) & 0xFFFFFFu)) {
+                runs.push_back(0);
             }
-            if (stretch.size() > 1 && static_cast<int>(stretch.size()) > changes) {
-                changes = static_cast<int>(stretch.size());
-                runs.assign(stretch.begin() + 1, stretch.end()); // the first run is quiet zone
-            }
+            ++runs.back();
         }
-        if (changes > bestChanges) {
-            bestChanges = changes;
-            bestRuns = runs;
-        }
+        endStretch();
     }
-    if (bestRuns.empty()) {
-        return 0;
-    }
-    const int divisor = std::accumulate(bestRuns.begin(), bestRuns.end(), 0,
-                                        [](int a, int b) { return std::gcd(a, b); });
-    return *std::min_element(bestRuns.begin(), bestRuns.end()) == divisor ? divisor : -divisor;
+    const int module =
+        std::accumulate(best.begin(), best.end(), 0, [](int a, int b) { return std::gcd(a, b); });
+    return !best.empty() && *std::min_element(best.begin(), best.end()) == module ? module : -1;
 }
 
 TEST(TagBarcode, EverySymbologyModuleAndPlacementScansAsAskedWithWholeDotModules) {

@@ -1,5 +1,4 @@
 #include "platform/Errors.h"
-#include "setupfile/SetupFile.h"
 #include "setupfile/SetupFileFormat.h"
 
 #include <gtest/gtest.h>
@@ -30,17 +29,6 @@ TEST(BarcodeLines, FollowTheThirtySixAndReadBackWithAnyData) {
     EXPECT_EQ(read.tagLines.front().values.barcode, barcode);
     // Files without the lines give tags without codes.
     EXPECT_FALSE(parseSetupFileLines(plain, "d.vmg").tagLines.front().values.barcode.isSet());
-}
-
-TEST(BarcodeLines, ADesignFileCarriesEachTagsCode) {
-    TagDesign design = TagDesign::atFirstActivation();
-    applySetupFile(design,
-                   readSetupFile(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/barcodes.vmg")), {},
-                   QStringLiteral(VELTMOOR_TEST_DATA "/setupfile"));
-    const TagBarcode third{Symbology::Ean8, QStringLiteral("9638507"), BarcodePlacement::TextBlock,
-                           4, 50};
-    EXPECT_EQ(design.Slots[3].barcode, third);
-    EXPECT_EQ(design.Slots[9].barcode.symbology, Symbology::QrCode);
 }
 
 TEST(BarcodeLines, ADamagedLineNamesTheFileAndLine) {

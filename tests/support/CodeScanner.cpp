@@ -37,40 +37,31 @@ std::vector<ScannedCode> scanCodes(const QImage& picture) {
         codes.push_back({QString::fromLatin1(zbar_get_symbol_name(zbar_symbol_get_type(symbol))),
                          QString::fromUtf8(zbar_symbol_get_data(symbol))});
     }
-    return codes;
+    return sortedCodes(std::move(codes));
 }
 
 } // namespace veltmoor::test
 
 namespace veltmoor::test {
 
-namespace {
-
-bool byTypeAndData(const ScannedCode& first, const ScannedCode& second) {
-    return std::tie(first.type, first.data) < std::tie(second.type, second.data);
-}
-
-} // namespace
-
 std::vector<ScannedCode> barcodesDesignCodes() {
     // Check digits worked out by hand: tags 1, 2 and 3 give their data without one, tags 6, 7
     // and 8 with theirs.
-    std::vector<ScannedCode> codes{{"EAN-13", "4006381333931"},
-                                   {"UPC-A", "036000291452"},
-                                   {"EAN-8", "96385074"},
-                                   {"CODE-128", "VT-0042/A"},
-                                   {"QR-Code", "https://veltmoor.example/t/5"},
-                                   {"EAN-13", "5901234123457"},
-                                   {"UPC-A", "042100005264"},
-                                   {"EAN-8", "40123455"},
-                                   {"QR-Code", "SKU 0042"}};
-    std::sort(codes.begin(), codes.end(), byTypeAndData);
-    return codes;
+    return sortedCodes({{"EAN-13", "4006381333931"},
+                        {"UPC-A", "036000291452"},
+                        {"EAN-8", "96385074"},
+                        {"CODE-128", "VT-0042/A"},
+                        {"QR-Code", "https://veltmoor.example/t/5"},
+                        {"EAN-13", "5901234123457"},
+                        {"UPC-A", "042100005264"},
+                        {"EAN-8", "40123455"},
+                        {"QR-Code", "SKU 0042"}});
 }
 
-std::vector<ScannedCode> sortedCodes(const QImage& picture) {
-    std::vector<ScannedCode> codes = scanCodes(picture);
-    std::sort(codes.begin(), codes.end(), byTypeAndData);
+std::vector<ScannedCode> sortedCodes(std::vector<ScannedCode> codes) {
+    std::sort(codes.begin(), codes.end(), [](const ScannedCode& first, const ScannedCode& second) {
+        return std::tie(first.type, first.data) < std::tie(second.type, second.data);
+    });
     return codes;
 }
 

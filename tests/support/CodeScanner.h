@@ -19,7 +19,8 @@ struct ScannedCode {
     }
 };
 
-// Every code zbar finds in the picture, in the order it reports them.
+// Every code zbar finds in the picture, sorted by type and data. zbar reports a code found
+// twice in one picture once.
 std::vector<ScannedCode> scanCodes(const QImage& picture);
 
 } // namespace veltmoor::test
@@ -30,7 +31,6 @@ namespace veltmoor::test {
 // (every symbology at several module widths and placements), sorted.
 std::vector<ScannedCode> barcodesDesignCodes();
 
-// The codes zbar finds in the picture, sorted, to compare with the above.
-std::vector<ScannedCode> sortedCodes(const QImage& picture);
+std::vector<ScannedCode> sortedCodes(std::vector<ScannedCode> codes);
 
 } // namespace veltmoor::test
