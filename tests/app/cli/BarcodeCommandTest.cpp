@@ -45,11 +45,12 @@ TEST(BarcodeCommand, OneCodeTheSheetAndEveryTagOfAnOverrideScan) {
                   0);
         EXPECT_EQ(test::scanCodes(QImage(out)), test::sortedCodes({{"EAN-8", "40123455"}}));
     }
-    EXPECT_NE(
-        run({"info", kDesign, "--barcode", "upca:03600029145"})
-            .second.find(R"("Barcode": {"symbology": "upca", "data": "03600029145", "placement": )"
-                         R"("textblock", "moduleDots": 4, "height": 0.50})"),
-        std::string::npos);
+    const std::string info = run({"info", kDesign, "--barcode", "upca:03600029145"}).second;
+    EXPECT_NE(info.find(R"("Barcode": {"symbology": "upca", "data": "03600029145", "placement": )"
+                        R"("textblock", "moduleDots": 4, "height": 0.50})"),
+              std::string::npos);
+    // The settings are the 36 lines after the tag lines, whatever lines follow them.
+    EXPECT_NE(info.find(R"("CutLine": 1)"), std::string::npos);
 }
 
 TEST(BarcodeCommand, BadDataOrACodeTooLargeGivesOneMessageAndNoFile) {
