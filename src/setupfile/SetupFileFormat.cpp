@@ -1,6 +1,7 @@
 #include "setupfile/SetupFileFormat.h"
 
 #include "design/NumericFields.h"
+#include "design/PicturePaths.h"
 #include "platform/Errors.h"
 #include "render/BarcodeDrawing.h"
 
@@ -69,6 +70,7 @@ QString onOff(bool checked) {
 
 constexpr const char* kCuttingMarksKey = "CuttingMarks";
 constexpr const char* kBarcodeKey = "Barcode";
+constexpr const char* kPaperKey = "PrinterPaper";
 
 QString settingLine(const QString& value, const char* key) {
     return value + QLatin1Char(' ') + QLatin1String(key);
@@ -372,11 +374,14 @@ private:
 
 } // namespace
 
-QString setupFileSlotLine(int slot, const img& record) {
+namespace {
+
+QString slotLine(int slot, const img& record, const QString& fileName,
+                 const QString& sourceFileName) {
     QStringList fields;
-    fields << QStringLiteral("Tag%1").arg(slot) << textField(record.FileName)
+    fields << QStringLiteral("Tag%1").arg(slot) << textField(fileName)
            << QString::number(record.PictureWidth) << QString::number(record.PictureHeight)
-           << QString::number(record.AspectPermille) << textField(record.SourceFileName)
+           << QString::number(record.AspectPermille) << textField(sourceFileName)
            << textField(record.ValueText) << textField(record.EdgeText)
            << textField(record.TextBlockText) << colorNumber(record.ValueColor)
            << colorNumber(record.TextColor) << colorNumber(record.TextBlockColor)
@@ -387,12 +392,22 @@ QString setupFileSlotLine(int slot, const img& record) {
     return fields.join(QLatin1Char(','));
 }
 
-QStringList setupFileLines(const TagDesign& design) {
+} // namespace
+
+QString setupFileSlotLine(int slot, const img& record) {
+    return slotLine(slot, record, record.FileName, record.SourceFileName);
+}
+
+QStringList setupFileLines(const TagDesign& design, const QString& designFolder) {
     QStringList lines;
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        const img& record = design.Slots[static_cast<std::size_t>(slot)];
+        const auto index = static_cast<std::size_t>(slot);
+        const img& record = design.Slots[index];
+        const WrittenSlotPaths& written = design.writtenPicturePaths[index];
         if (!record.FileName.isEmpty()) {
-            lines << setupFileSlotLine(slot, record);
+            lines << slotLine(
+                slot, record, picturePathToWrite(record.FileName, written.fileName, designFolder),
+                picturePathToWrite(record.SourceFileName, written.sourceFileName, designFolder));
         }
     }
     const TagSettings& settings = design.settings;
@@ -437,6 +452,9 @@ QStringList setupFileLines(const TagDesign& design) {
     if (design.cuttingMarks != CuttingMarks::None) {
         lines << settingLine(cuttingMarksName(design.cuttingMarks), kCuttingMarksKey);
     }
+    if (!design.PrinterPaper.isEmpty()) {
+        lines << quotedSettingLine(design.PrinterPaper, kPaperKey);
+    }
     // A tag's code goes with its tag line: slot, symbology, placement, module width, height
     // and the data, last, since it may hold anything.
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
@@ -470,13 +488,13 @@ QStringList setupFileTextLines(const QString& text) {
 
 namespace {
 
-// The marks line after the 36 names its key, so that whatever else may follow the settings
-// is passed over as before.
+bool hasKey(const SettingLines& setting, int settingNumber, const char* key) {
+    return setting.line(settingNumber).endsWith(QLatin1Char(' ') + QLatin1String(key));
+}
+
+// The lines after the 36 name their keys, so that whatever else may follow the settings is
+// passed over as before.
 CuttingMarks cuttingMarksSetting(const SettingLines& setting, int settingNumber) {
-    const QString& line = setting.line(settingNumber);
-    if (!line.endsWith(QLatin1Char(' ') + QLatin1String(kCuttingMarksKey))) {
-        return CuttingMarks::None;
-    }
     const std::optional<CuttingMarks> marks = cuttingMarksFromName(setting.value(settingNumber));
     if (!marks) {
         setting.error(settingNumber)
@@ -581,12 +599,13 @@ SetupFileContents parseSetupFileLines(const QStringList& lines, const QString& f
         kImageOffsetRange.limit(setting.number(34, "horizontal picture offset"));
     s.imageVerticalOffset = kImageOffsetRange.limit(setting.number(35, "vertical picture offset"));
     s.printImageAdjust = kPrintImageAdjustRange.limit(setting.number(36, "print image adjust"));
-    // The lines after the 36 are known by their key; others are passed over as before.
-    for (int extra = kSettingLineCount + 1; extra <= settingCount; ++extra) {
-        if (setting.line(extra).endsWith(QLatin1Char(' ') + QLatin1String(kCuttingMarksKey))) {
-            s.cuttingMarks = cuttingMarksSetting(setting, extra);
-        } else if (setting.line(extra).endsWith(QLatin1Char(' ') + QLatin1String(kBarcodeKey))) {
-            const auto [slot, barcode] = barcodeSetting(setting, extra);
+    for (int number = kSettingLineCount + 1; number <= settingCount; ++number) {
+        if (hasKey(setting, number, kCuttingMarksKey)) {
+            s.cuttingMarks = cuttingMarksSetting(setting, number);
+        } else if (hasKey(setting, number, kPaperKey)) {
+            s.paper = setting.quoted(number, "paper");
+        } else if (hasKey(setting, number, kBarcodeKey)) {
+            const auto [slot, barcode] = barcodeSetting(setting, number);
             // A code whose tag has no line has no tag to go on.
             for (SetupFileSlot& tagLine : contents.tagLines) {
                 if (tagLine.slot == slot) {

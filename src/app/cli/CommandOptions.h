@@ -39,6 +39,7 @@ struct CommandOptions {
     std::optional<int> type;
     // --barcode TYPE:DATA, or the barcode verb's --type, --data and --module.
     TagBarcode barcode;
+    bool allowMissing = false;
     // The options the command line named, as typed ("--tag"), for rules between options.
     QSet<QString> given;
 

@@ -98,15 +98,19 @@ QString settingMember(const QString& line) {
 
 QString describeDesignAsJson(const TagDesign& design) {
     QStringList slotTexts;
+    qsizetype slotLines = 0;
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        slotTexts << slotObject(slot, design.Slots[static_cast<std::size_t>(slot)]);
+        const img& record = design.Slots[static_cast<std::size_t>(slot)];
+        slotTexts << slotObject(slot, record);
+        slotLines += record.FileName.isEmpty() ? 0 : 1;
     }
+    // The settings are every line after the slot lines: the 36 and the optional ones after.
     const QStringList lines = setupFileLines(design);
     QStringList settings;
-    // The settings follow the tag lines; the codes are told with their slots above.
-    for (const QString& line : lines) {
-        if (!line.startsWith(QLatin1String("Tag")) && !line.endsWith(QLatin1String(" Barcode"))) {
-            settings << settingMember(line);
+    for (qsizetype index = slotLines; index < lines.size(); ++index) {
+        // The codes are told with their slots above.
+        if (!lines.at(index).endsWith(QLatin1String(" Barcode"))) {
+            settings << settingMember(lines.at(index));
         }
     }
     return QStringLiteral("{\n  \"slots\": [\n") + slotTexts.join(QStringLiteral(",\n")) +

@@ -2,6 +2,7 @@
 
 #include "app/cli/BarcodeCommand.h"
 #include "app/cli/CommandLine.h"
+#include "app/cli/DesignChecks.h"
 #include "design/DesignComposition.h"
 #include "output/SheetLayout.h"
 #include "platform/Errors.h"
@@ -18,7 +19,8 @@ namespace veltmoor {
 
 namespace {
 
-PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& design) {
+PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& design,
+                              std::ostream& err) {
     PrinterSelection selection = PrinterSelection::of(design);
     if (options.printer) {
         selection.printerName = *options.printer;
@@ -32,6 +34,7 @@ PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& de
                                        "PDF file: name it with --pdf OUT.pdf.")
                             .arg(options.operand));
     }
+    useOfferedPaper(selection, err);
     return selection;
 }
 
@@ -51,17 +54,15 @@ int runPrintCommand(const CommandOptions& options, std::ostream& out, std::ostre
     openOptions.printers = installedPrinters();
     openOptions.pictureOptions = PictureReadOptions{1, 1};
     openOptions.pictures = &pictures;
-    const QString problems =
-        openSetupFile(options.operand, design, openOptions).pictureProblemMessage();
-    if (!problems.isEmpty()) {
-        err << "veltmoor-tags: " << problems.toStdString() << "\n";
-    }
+    checkNeededPictures(
+        openSetupFile(options.operand, design, openOptions),
+        {.allowMissing = options.allowMissing, .verb = "print", .refusal = "printed"}, err);
 
     if (options.marks) {
         design.cuttingMarks = *options.marks;
     }
     applyBarcodeOverride(options, design);
-    const PrinterSelection selection = selectionFor(options, design);
+    const PrinterSelection selection = selectionFor(options, design, err);
     const PrinterMetrics metrics = ReadPrinterMetrics(selection);
     design.renderMode = RenderMode::Print;
     design.Printing = true;
