@@ -1,5 +1,8 @@
 #include "design/DesignComposition.h"
 
+#include "platform/Errors.h"
+#include "render/BarcodeDrawing.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -55,11 +58,15 @@ ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, Pictu
         // The tag alone knows nothing of the marks that may narrow the sheet's grid.
         const SheetPlan plan = sheetPlanFor(design, page);
         composed.grid = plan.grid;
-        composed.sizeLabel = plan.sizeLabel;
+        composed.sizeLabel = withBarcodeNote(plan.sizeLabel, composed.barcodeProblem);
         design.Slots.at(static_cast<std::size_t>(slot)).TagImage = composed.tag;
         design.pageGrid = composed.grid;
     }
     return composed;
+}
+
+QString barcodeRefusal(int slot, const QString& problem) {
+    return QStringLiteral("Tag %1: %2.").arg(slot).arg(problem);
 }
 
 void prefetchSlotPictures(const TagDesign& design, const PageMetrics& page, PictureCache& pictures,
@@ -91,7 +98,10 @@ void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pi
     try {
         for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
             design.CurrentSlot = slot;
-            composeCurrentSlot(design, page, pictures);
+            const ComposedTag composed = composeCurrentSlot(design, page, pictures);
+            if (!composed.barcodeProblem.isEmpty()) {
+                throw UserError(barcodeRefusal(slot, composed.barcodeProblem));
+            }
         }
     } catch (...) {
         restore();

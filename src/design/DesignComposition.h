@@ -19,6 +19,9 @@ SheetPlan sheetPlanFor(const TagDesign& design, const PageMetrics& page);
 // Returns the composition (composed is false for a slot without its picture).
 ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, PictureCache& pictures);
 
+// The message that refuses a sheet for the code of one of its tags, naming the tag.
+QString barcodeRefusal(int slot, const QString& problem);
+
 // Decodes the pictures of slots first to last at the sizes their tags show them, several at
 // a time, so that composing the slots afterwards finds them decoded. Throws UserError when
 // one of them cannot fit in the cache's memory (see PictureCache::prefetch).
@@ -27,7 +30,9 @@ void prefetchSlotPictures(const TagDesign& design, const PageMetrics& page, Pict
 
 // Recomposes the sheet's slots 1 to 9 in a row from their stored pictures, each into its
 // own TagImage; the current slot and the memo's text block are as they were afterwards.
-// The pictures are decoded first, together.
+// The pictures are decoded first, together. A tag whose code cannot be drawn (bad data, or
+// too large for its shape) stops it with a UserError naming the tag and the reason, so that
+// no sheet is printed or written with a code missing.
 void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pictures);
 
 } // namespace veltmoor

@@ -143,6 +143,11 @@ void TagDesign::SetTextBlockColor(TColor color) {
     applyToCheckedSlots([&](img& slot) { slot.TextBlockColor = color; });
 }
 
+Redraw TagDesign::setBarcode(const TagBarcode& barcode) {
+    applyToCheckedSlots([&](img& slot) { slot.barcode = barcode; });
+    return Redraw::Scheduled;
+}
+
 Redraw TagDesign::ValueEditChange(const QString& text) {
     ValueEditText = text;
     SetValueText(text);

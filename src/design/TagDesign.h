@@ -160,6 +160,8 @@ struct TagDesign {
     void SetValueColor(TColor color);
     void SetTextColor(TColor color);
     void SetTextBlockColor(TColor color);
+    // The code (symbology, data, placement, module width, height) of every checked slot.
+    Redraw setBarcode(const TagBarcode& barcode);
 
     Redraw ValueEditChange(const QString& text);
     Redraw TextEditChange(const QString& text);

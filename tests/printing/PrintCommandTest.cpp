@@ -1,6 +1,7 @@
 // `veltmoor-tags printers` and `veltmoor-tags print` as a user runs them, against the test
 // printing system and against one that is not running.
 #include "printing/PrintedPaper.h"
+#include "support/CodeScanner.h"
 
 #include <QFile>
 #include <QProcess>
@@ -116,6 +117,21 @@ TEST_F(PrintCommand, PrintsOnInstancesAndSaysWhenThePrinterIsPaused) {
                         .match(printed.out)
                         .hasMatch())
             << printed.out.toStdString();
+    }
+}
+
+// Every tag's code, as the printer received the sheet and rasterised at its resolution.
+TEST_F(PrintCommand, EveryCodeScansFromThePrintersPdf) {
+    for (const auto& [queue, dpi] : {std::pair{testQueue(), 300}, std::pair{marginsQueue(), 600}}) {
+        const CommandRun printed = run(
+            {QStringLiteral("print"), QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/barcodes.vmg"),
+             QStringLiteral("--printer"), queue});
+        ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
+        const int job = printed.out.section(QLatin1Char(' '), -1).chopped(2).toInt();
+        const QString pdf = waitForJobPdf(queue, job);
+        ASSERT_FALSE(pdf.isEmpty());
+        EXPECT_EQ(test::scanCodes(renderFirstPage(pdf, dpi)), test::barcodesDesignCodes())
+            << queue.toStdString();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "app/cli/PrintCommand.h"
 
+#include "app/cli/BarcodeCommand.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/DesignChecks.h"
 #include "design/DesignComposition.h"
@@ -61,6 +62,7 @@ int runPrintCommand(const CommandOptions& options, std::ostream& out, std::ostre
     if (options.marks) {
         design.cuttingMarks = *options.marks;
     }
+    applyBarcodeOverride(options, design);
     const PrinterSelection selection = selectionFor(options, design, err);
     const PrinterMetrics metrics = ReadPrinterMetrics(selection);
     design.renderMode = RenderMode::Print;

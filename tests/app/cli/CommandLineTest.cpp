@@ -114,7 +114,7 @@ TEST(CommandLineInfo, TheDesignAsJson) {
     EXPECT_EQ(first.value("ValueText").toString(), "$4.50");
     EXPECT_EQ(first.value("PictureWidth").toInt(), 800);
     EXPECT_EQ(first.value("ImageSize").toInt(), 70);
-    EXPECT_EQ(first.size(), 19) << "the slot number and the 18 stored fields";
+    EXPECT_EQ(first.size(), 20) << "the slot number, the 18 stored fields and the code";
     const QJsonObject settings = document.object().value("settings").toObject();
     EXPECT_EQ(settings.size(), 36);
     EXPECT_EQ(settings.value("TagType").toInt(), 14);
