@@ -69,8 +69,9 @@ struct OptionRow {
 
 // Every option of every verb. The usage text lists the described ones in this order.
 const std::array kOptionTable{
-    OptionRow{"-o", "OUT", "render cutfile tint",
-              "the picture to write; its extension picks the format",
+    OptionRow{"-o", "OUT", "render cutfile tint save",
+              "the picture to write; its extension picks the format\n"
+              "(save writes the design there)",
               [](CommandOptions& o, const QString& v) { o.outputPath = v; }},
     OptionRow{"--tag", "N", "render", "one tag (slot 1 to 9) instead of the sheet",
               [](CommandOptions& o, const QString& v) {
@@ -118,6 +119,11 @@ const std::array kOptionTable{
               }},
     OptionRow{"--list", nullptr, "tint", nullptr,
               [](CommandOptions& o, const QString&) { o.list = true; }},
+    OptionRow{"--allow-missing", nullptr, "render print",
+              "render or print even when pictures of the design cannot be\n"
+              "loaded (their tags come out without them); otherwise nothing\n"
+              "is written or printed and the pictures are listed",
+              [](CommandOptions& o, const QString&) { o.allowMissing = true; }},
 };
 
 const OptionRow* findOption(const QString& name) {

@@ -36,6 +36,7 @@ struct CommandOptions {
     bool show = false;
     bool list = false;
     std::optional<int> type;
+    bool allowMissing = false;
     // The options the command line named, as typed ("--tag"), for rules between options.
     QSet<QString> given;
 
