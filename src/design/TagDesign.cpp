@@ -41,7 +41,6 @@ TagDesign TagDesign::atFirstActivation() {
     design.TagHeightDots = 350;
 
     // First activation.
-    design.Activated = true;
     img& sample = design.Slots[kAboutSlot];
     sample.ValueText = kSamplePriceText;
     sample.EdgeText = kSampleEdgeText;

@@ -65,7 +65,6 @@ struct TagDesign {
     TagSettings settings; // what a composition reads besides the slot and the tag size
 
     int CurrentSlot = 0;
-    int HoverSlot = 0;
     int TagWidthDots = 350;
     int TagHeightDots = 350;
     Rect TagRect{0, 0, 350, 350};
@@ -74,7 +73,6 @@ struct TagDesign {
     RenderMode renderMode = RenderMode::Single;
     bool Printing = false;
     ReloadFlag ReloadFromFiles = ReloadFlag::Unset;
-    bool Activated = false;
 
     bool WidthEditTyping = false;
     bool HeightEditTyping = false;

@@ -174,19 +174,13 @@ std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
     return problems;
 }
 
-OpenSetupFileResult openSetupFile(const QString& path, TagDesign& design,
-                                  const OpenSetupFileOptions& options) {
+TagDesign designFromFile(const QString& path, const TagDesign& design,
+                         const PrinterList& printers) {
     const SetupFileContents contents = readSetupFile(path);
-
-    // Applied to a copy, so that nothing of the open reaches the design unless all of it
-    // does.
     TagDesign opened = design;
-    applySetupFile(opened, contents, options.printers, QFileInfo(path).absolutePath());
-    OpenSetupFileResult result;
-    result.pictureProblems = loadSlotPictures(opened, options);
+    applySetupFile(opened, contents, printers, QFileInfo(path).absolutePath());
     opened.ReloadFromFiles = ReloadFlag::No;
-    result.redraw = opened.ApplyTagSize();
-
+    opened.ApplyTagSize();
     // The redraw that follows shows the current slot's text block; its width is measured
     // in the font the file brought.
     if (opened.CurrentSlot >= 0 && opened.CurrentSlot < kSlotTableSize) {
@@ -195,6 +189,22 @@ OpenSetupFileResult openSetupFile(const QString& path, TagDesign& design,
         opened.TextBlockMemoText = block;
         opened.settings.TextBlockWidth = textBlockWidthFor(opened.settings.textBlockFont, block);
     }
+    return opened;
+}
+
+OpenSetupFileResult makePicturesReady(TagDesign& design, const OpenSetupFileOptions& options) {
+    OpenSetupFileResult result;
+    result.pictureProblems = loadSlotPictures(design, options);
+    result.redraw = design.ApplyTagSize();
+    return result;
+}
+
+OpenSetupFileResult openSetupFile(const QString& path, TagDesign& design,
+                                  const OpenSetupFileOptions& options) {
+    // Both steps work on a copy, so that nothing of the open reaches the design unless all
+    // of it does.
+    TagDesign opened = designFromFile(path, design, options.printers);
+    OpenSetupFileResult result = makePicturesReady(opened, options);
     design = std::move(opened);
     return result;
 }

@@ -67,6 +67,9 @@ bool TForm1::SaveAsItemClick() {
         saveSetupFile(*path, design_);
         rememberRecentDesign(*path);
     }
+    designPath_ = *path;
+    history_->markSaved();
+    updateTitle();
     // The page is read again on saving, as it always has been; the file does not change.
     refreshPrinterMetrics();
     return true;
@@ -128,6 +131,8 @@ void TForm1::OpenDesignFile(const QString& path) {
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     rememberRecentDesign(path);
+    designPath_ = path;
+    startHistory();
     follow(opened.redraw);
     const QString problems = opened.pictureProblemMessage();
     if (!problems.isEmpty()) {
