@@ -44,6 +44,9 @@ QByteArray PrintBitmapBanded(const Bitmap& bitmap, const PrinterMetrics& metrics
 QByteArray builtInPdf(const Bitmap& sheet, const PrinterMetrics& metrics, PaperChoice paper,
                       bool landscape, int copies, const QString& title);
 
+// The paper of the built-in PDF printer in points, turned for landscape.
+QSizeF builtInPdfPaperPoints(PaperChoice paper, bool landscape);
+
 // Replaces the file with the PDF whole, or leaves it as it was; throws UserError naming the
 // file.
 void savePdfFile(const QString& path, const QByteArray& pdf);

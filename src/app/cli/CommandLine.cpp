@@ -3,6 +3,7 @@
 #include "ProgramVersion.h"
 #include "app/cli/CalibrateCommand.h"
 #include "app/cli/DesignDescription.h"
+#include "app/cli/MergeCommand.h"
 #include "app/cli/PrintCommand.h"
 #include "app/cli/PrintersCommand.h"
 #include "app/cli/TintCommand.h"
@@ -43,6 +44,9 @@ constexpr const char* kUsage =
     "       veltmoor-tags printers\n"
     "       veltmoor-tags print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]\n"
     "                           [--marks none|3|4] [--no-calibration]\n"
+    "       veltmoor-tags merge DESIGN.vmg --data TABLE.csv|- (-o OUT | --printer NAME)\n"
+    "                           [--sheets A-B] [--check] [--allow-missing] [--copies N]\n"
+    "                           [--marks none|3|4] [--no-calibration] [--printable WxH@DPI]\n"
     "       veltmoor-tags calibrate --printer NAME [--pdf OUT.pdf]\n"
     "       veltmoor-tags calibrate --printer NAME --set dx,dy,sx,sy | --show\n"
     "       veltmoor-tags --help | --version\n"
@@ -61,6 +65,13 @@ constexpr const char* kUsage =
     "           NAME), in the design's number of copies (or N, 1 to 4); --pdf writes\n"
     "           the PDF of the built-in PDF printer instead; --no-calibration prints\n"
     "           without the printer's calibration\n"
+    "  merge    makes a tag of each row of a price list: the first row names the columns,\n"
+    "           ${column} in a text of the design takes the row's cell and ${n} the tag's\n"
+    "           running number; columns slot (1 to 9), picture and copies choose the\n"
+    "           row's template slot, picture and count. All sheets go to one PDF\n"
+    "           (-o OUT.pdf), to OUT-001.png, OUT-002.png, ... (.bmp, .jpg), or to printer\n"
+    "           NAME as one job; --check only reads and counts. The cut file of a merged\n"
+    "           job is the cut file of its design: every sheet has the same outlines\n"
     "  calibrate prints the calibration sheet on printer NAME (--pdf writes it to a\n"
     "           file instead); --set keeps the measured profile (offsets in mm to the\n"
     "           right and down, scales in %), --show shows it\n"
@@ -308,6 +319,9 @@ int runVerb(const QStringList& arguments, std::ostream& out, std::ostream& err) 
     if (arguments.value(1) == QLatin1String("calibrate")) {
         return runCalibrateCommand(arguments, out);
     }
+    if (arguments.value(1) == QLatin1String("merge")) {
+        return runMergeCommand(arguments, out, err);
+    }
     if (arguments.value(1) == QLatin1String("print")) {
         return runPrintCommand(arguments, out, err);
     }
@@ -328,10 +342,15 @@ bool isVerb(const QString& word) {
     return word == QLatin1String("render") || word == QLatin1String("layout") ||
            word == QLatin1String("info") || word == QLatin1String("tint") ||
            word == QLatin1String("cutfile") || word == QLatin1String("printers") ||
-           word == QLatin1String("print") || word == QLatin1String("calibrate");
+           word == QLatin1String("print") || word == QLatin1String("calibrate") ||
+           word == QLatin1String("merge");
 }
 
 } // namespace
+
+PageMetrics printableOptionValue(const QString& text) {
+    return parsePrintable(text);
+}
 
 bool isCommandLineRequest(const QStringList& arguments) {
     const QString first = arguments.value(1);

@@ -1,0 +1,224 @@
+#include "app/cli/MergeCommand.h"
+
+#include "app/cli/CommandLine.h"
+#include "output/ImageExport.h"
+#include "platform/Errors.h"
+#include "pricelist/PriceList.h"
+#include "printing/SheetPrinter.h"
+#include "setupfile/SetupFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <unistd.h>
+
+#include <optional>
+#include <ostream>
+
+namespace veltmoor {
+
+namespace {
+
+struct MergeOptions {
+    QString designPath;
+    QString dataPath;
+    QString outputPath;
+    std::optional<QString> printer;
+    std::optional<PageMetrics> printable;
+    std::optional<int> copies;
+    std::optional<CuttingMarks> marks;
+    bool useCalibration = true;
+    bool check = false;
+    bool allowMissing = false;
+    int firstSheet = 1;
+    std::optional<int> lastSheet;
+
+    bool writesPdf() const {
+        return outputPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    }
+};
+
+void parseSheets(const QString& text, MergeOptions& options) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,6})(?:-(\\d{1,6}))?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    const int first = match.captured(1).toInt();
+    const int last = match.captured(2).isEmpty() ? first : match.captured(2).toInt();
+    if (!match.hasMatch() || first < 1 || last < first) {
+        throw UsageError{"--sheets takes A-B, the first and last sheet, counted from 1."};
+    }
+    options.firstSheet = first;
+    options.lastSheet = last;
+}
+
+int parseCopyCount(const QString& text) {
+    bool ok = false;
+    const int copies = text.toInt(&ok);
+    if (!ok) {
+        throw UsageError{"--copies takes a number from 1 to 4."};
+    }
+    return copies;
+}
+
+MergeOptions parseMergeOptions(const QStringList& arguments) {
+    MergeOptions options;
+    options.designPath = designFileAmong(arguments, [&](const QString& option, int& index) {
+        if (option == QLatin1String("--data")) {
+            options.dataPath = optionValue(arguments, index);
+        } else if (option == QLatin1String("-o")) {
+            options.outputPath = optionValue(arguments, index);
+        } else if (option == QLatin1String("--printer")) {
+            options.printer = optionValue(arguments, index);
+        } else if (option == QLatin1String("--printable")) {
+            options.printable = printableOptionValue(optionValue(arguments, index));
+        } else if (option == QLatin1String("--copies")) {
+            options.copies = parseCopyCount(optionValue(arguments, index));
+        } else if (option == QLatin1String("--marks")) {
+            options.marks = marksOptionValue(arguments, index);
+        } else if (option == QLatin1String("--sheets")) {
+            parseSheets(optionValue(arguments, index), options);
+        } else if (option == QLatin1String("--no-calibration")) {
+            options.useCalibration = false;
+        } else if (option == QLatin1String("--check")) {
+            options.check = true;
+        } else if (option == QLatin1String("--allow-missing")) {
+            options.allowMissing = true;
+        } else {
+            return false;
+        }
+        return true;
+    });
+    if (options.dataPath.isEmpty()) {
+        throw UsageError{"merge needs --data TABLE.csv (or --data - for standard input)."};
+    }
+    if (!options.check && options.outputPath.isEmpty() && !options.printer) {
+        throw UsageError{"merge needs -o OUT or --printer NAME."};
+    }
+    if (options.printable && options.printer) {
+        throw UsageError{"--printable and --printer exclude each other: each gives the page."};
+    }
+    if (options.printable && options.writesPdf()) {
+        throw UsageError{"--printable belongs to pictures: a PDF is written on the built-in PDF "
+                         "printer's page, or on --printer NAME's."};
+    }
+    if (options.copies && (!options.printer || !options.outputPath.isEmpty())) {
+        throw UsageError{"--copies belongs to --printer NAME without -o."};
+    }
+    return options;
+}
+
+TagDesign openTemplate(const MergeOptions& options, std::ostream& err) {
+    TagDesign design = TagDesign::atFirstActivation();
+    OpenSetupFileOptions openOptions;
+    openOptions.decodePictures = false;
+    const QString problems =
+        openSetupFile(options.designPath, design, openOptions).pictureProblemMessage();
+    if (!problems.isEmpty()) {
+        err << "veltmoor-tags: " << problems.toStdString() << "\n";
+    }
+    if (options.marks) {
+        design.cuttingMarks = *options.marks;
+    }
+    return design;
+}
+
+PrinterSelection selectionFor(const MergeOptions& options, const TagDesign& design) {
+    PrinterSelection selection = PrinterSelection::of(design);
+    selection.printerName = options.printer.value_or(builtInPdfPrinterName());
+    return selection;
+}
+
+// OUT-001.png, OUT-002.png, ... beside OUT.png.
+QString numberedPath(const QString& path, int sheet) {
+    const QFileInfo info(path);
+    return info.dir().filePath(QStringLiteral("%1-%2.%3")
+                                   .arg(info.completeBaseName())
+                                   .arg(sheet, 3, 10, QLatin1Char('0'))
+                                   .arg(info.suffix()));
+}
+
+void requirePictureEnding(const QString& path) {
+    static const QStringList endings{"png", "bmp", "jpg", "jpeg"};
+    if (!endings.contains(QFileInfo(path).suffix().toLower())) {
+        throw UsageError{"-o takes OUT.pdf, or OUT.png, OUT.bmp or OUT.jpg for a picture a sheet."};
+    }
+}
+
+} // namespace
+
+int runMergeCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    const MergeOptions options = parseMergeOptions(arguments);
+    if (!options.outputPath.isEmpty() && !options.writesPdf()) {
+        requirePictureEnding(options.outputPath);
+    }
+    const TagDesign design = openTemplate(options, err);
+    const QString tableFolder = options.dataPath == QLatin1String("-")
+                                    ? QDir::currentPath()
+                                    : QFileInfo(options.dataPath).absolutePath();
+    const PriceList list(readPriceTable(options.dataPath), PriceListTemplate::of(design),
+                         PriceListOptions{tableFolder, options.allowMissing});
+    const PrinterSelection selection = selectionFor(options, design);
+    const PageMetrics page =
+        options.printable ? *options.printable : ReadPrinterMetrics(selection).pageMetrics();
+    PictureCache pictures;
+    PriceListSheets sheets(list, page, pictures);
+    if (options.check) {
+        out << "Rows: " << list.rowCount() << "\nTags: " << list.tagCount()
+            << "\nSheets: " << sheets.count() << " (" << sheets.tagsPerSheet()
+            << " tags a sheet)\n";
+        if (!list.problems().isEmpty()) {
+            err << "veltmoor-tags: " << list.problemMessage().toStdString() << "\n";
+            return kExitBadInput;
+        }
+        return kExitOk;
+    }
+    if (!list.problems().isEmpty()) {
+        throw UserError(list.problemMessage());
+    }
+    const int last = options.lastSheet.value_or(sheets.count());
+    if (last > sheets.count()) {
+        throw UserError(
+            QStringLiteral("The table makes %1 sheets, so there are no sheets %2 to %3.")
+                .arg(sheets.count())
+                .arg(options.firstSheet)
+                .arg(last));
+    }
+    SheetSeries series;
+    series.count = last - options.firstSheet + 1;
+    series.compose = [&](int index) { return sheets.compose(options.firstSheet - 1 + index); };
+    // A terminal sees how far a long job has come; a log gets only what matters.
+    if (series.count > 1 && isatty(STDERR_FILENO) != 0) {
+        series.progress = [&](int done, int count) {
+            err << "\rSheet " << done << " of " << count << (done == count ? "\n" : "")
+                << std::flush;
+        };
+    }
+    if (!options.outputPath.isEmpty() && !options.writesPdf()) {
+        streamSheets(series, [&](int index, const Bitmap& sheet) {
+            exportPicture(numberedPath(options.outputPath, options.firstSheet + index), sheet);
+        });
+        out << "Wrote " << series.count << " sheets as "
+            << QDir::toNativeSeparators(numberedPath(options.outputPath, options.firstSheet))
+                   .toStdString()
+            << " and on.\n";
+        return kExitOk;
+    }
+    PrintRequest request;
+    request.printer = selection;
+    request.copies =
+        options.outputPath.isEmpty() ? options.copies.value_or(design.CopiesUpDownPosition) : 1;
+    request.pdfPath = options.outputPath;
+    request.useCalibration = options.useCalibration;
+    request.documentName = QFileInfo(options.designPath).completeBaseName();
+    const PrintResult printed = PrintSheets(series, request);
+    if (printed.jobNumber > 0) {
+        out << "Sent " << series.count << " sheets to \"" << printed.printerName.toStdString()
+            << "\" as job " << printed.jobNumber << ".\n";
+    } else {
+        out << "Wrote " << series.count << " sheets to "
+            << QDir::toNativeSeparators(options.outputPath).toStdString() << ".\n";
+    }
+    return kExitOk;
+}
+
+} // namespace veltmoor
