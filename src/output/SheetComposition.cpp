@@ -10,6 +10,12 @@
 namespace veltmoor {
 
 Bitmap blankSheet(const PageGrid& grid) {
+    Bitmap sheet;
+    blankSheet(grid, sheet);
+    return sheet;
+}
+
+void blankSheet(const PageGrid& grid, Bitmap& sheet) {
     const std::int64_t pixels =
         static_cast<std::int64_t>(std::max(grid.SheetWidth, 0)) * std::max(grid.SheetHeight, 0);
     if (pixels > kMaxPicturePixels) {
@@ -17,7 +23,7 @@ Bitmap blankSheet(const PageGrid& grid) {
                             .arg(grid.SheetWidth)
                             .arg(grid.SheetHeight));
     }
-    return Bitmap(std::max(grid.SheetWidth, 0), std::max(grid.SheetHeight, 0), clWhite);
+    sheet.resize(std::max(grid.SheetWidth, 0), std::max(grid.SheetHeight, 0), clWhite);
 }
 
 Bitmap composeSheet(std::span<const img> slotTable, const PageGrid& grid, int TagWidthDots,

@@ -48,6 +48,8 @@ std::vector<TagPlacement> placeTags(const PicturedSlots& pictured, const PageGri
 // The white sheet of the grid's size. Throws UserError when it would be too large to hold in
 // memory.
 Bitmap blankSheet(const PageGrid& grid);
+// The same in the memory of an earlier sheet.
+void blankSheet(const PageGrid& grid, Bitmap& sheet);
 
 // Where the tags of a sheet filled from end to end go: every place of the grid, left to right
 // and top to bottom.

@@ -2,6 +2,7 @@
 
 #include "platform/Bitmap.h"
 
+#include <array>
 #include <functional>
 
 namespace veltmoor {
@@ -10,7 +11,10 @@ namespace veltmoor {
 // holds more than the sheet being composed and the one being written.
 struct SheetSeries {
     int count = 0;
-    std::function<Bitmap(int index)> compose;          // index 0 to count - 1, in order
+    // Composes sheet index (0 to count - 1, in order) into `sheet`, an earlier sheet whose
+    // memory is reused: a sheet is many megabytes, and taking them afresh from the system for
+    // every sheet costs more than composing text-only tags.
+    std::function<void(int index, Bitmap& sheet)> compose;
     std::function<void(int done, int count)> progress; // after each sheet is written; optional
 };
 

@@ -230,7 +230,7 @@ const Bitmap& PriceListSheets::tagImage(std::int64_t index) {
     return lastTag_;
 }
 
-Bitmap PriceListSheets::compose(int sheet) {
+void PriceListSheets::compose(int sheet, Bitmap& composed) {
     const std::int64_t perSheet = static_cast<std::int64_t>(places_.size());
     const std::int64_t first = sheet * perSheet;
     const std::int64_t end = std::min(first + perSheet, list_.tagCount());
@@ -249,14 +249,13 @@ Bitmap PriceListSheets::compose(int sheet) {
         }
     }
     pictures_.prefetch(requests);
-    Bitmap composed = blankSheet(plan_.grid);
+    blankSheet(plan_.grid, composed);
     Canvas canvas(composed);
     for (std::int64_t index = first; index < end; ++index) {
         const TagPlacement& place = places_[static_cast<std::size_t>(index - first)];
         canvas.draw(place.x, place.y, tagImage(index));
     }
     drawRegistrationMarks(composed, plan_);
-    return composed;
 }
 
 } // namespace veltmoor

@@ -96,8 +96,9 @@ public:
 
     int count() const { return sheetCount_; }
     int tagsPerSheet() const { return static_cast<int>(places_.size()); }
-    // The sheet (from 0) composed as it is printed, marks and all. Calls are not to overlap.
-    Bitmap compose(int sheet);
+    // The sheet (from 0) composed as it is printed, marks and all, into the memory of an
+    // earlier sheet. Calls are not to overlap.
+    void compose(int sheet, Bitmap& composed);
 
 private:
     const Bitmap& tagImage(std::int64_t index);

@@ -185,7 +185,9 @@ int runMergeCommand(const QStringList& arguments, std::ostream& out, std::ostrea
     }
     SheetSeries series;
     series.count = last - options.firstSheet + 1;
-    series.compose = [&](int index) { return sheets.compose(options.firstSheet - 1 + index); };
+    series.compose = [&](int index, Bitmap& sheet) {
+        sheets.compose(options.firstSheet - 1 + index, sheet);
+    };
     // A terminal sees how far a long job has come; a log gets only what matters.
     if (series.count > 1 && isatty(STDERR_FILENO) != 0) {
         series.progress = [&](int done, int count) {
