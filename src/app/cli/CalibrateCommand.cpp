@@ -14,30 +14,9 @@ namespace veltmoor {
 
 namespace {
 
-struct CalibrateOptions {
-    QString printer;
-    QString pdfPath;
-    std::optional<QString> profile;
-    bool show = false;
-};
-
-CalibrateOptions parseCalibrateOptions(const QStringList& arguments) {
-    CalibrateOptions options;
-    for (int index = 2; index < arguments.size(); ++index) {
-        const QString& argument = arguments.at(index);
-        if (argument == QLatin1String("--printer")) {
-            options.printer = optionValue(arguments, index);
-        } else if (argument == QLatin1String("--pdf")) {
-            options.pdfPath = optionValue(arguments, index);
-        } else if (argument == QLatin1String("--set")) {
-            options.profile = optionValue(arguments, index);
-        } else if (argument == QLatin1String("--show")) {
-            options.show = true;
-        } else {
-            throw UsageError{"unexpected argument \"" + argument.toStdString() + "\"."};
-        }
-    }
-    if (options.printer.isEmpty()) {
+// The rules between calibrate's options, which the option table cannot tell.
+void checkCalibrateOptions(const CommandOptions& options) {
+    if (!options.printer || options.printer->isEmpty()) {
         throw UsageError{"calibrate needs --printer NAME."};
     }
     const int tasks =
@@ -45,7 +24,6 @@ CalibrateOptions parseCalibrateOptions(const QStringList& arguments) {
     if (tasks > 1) {
         throw UsageError{"--set, --show and --pdf exclude each other."};
     }
-    return options;
 }
 
 // A profile kept under a mistyped name would never be used: only installed printers get one.
@@ -70,20 +48,21 @@ void showProfile(const QString& printer, std::ostream& out) {
 
 } // namespace
 
-int runCalibrateCommand(const QStringList& arguments, std::ostream& out) {
-    const CalibrateOptions options = parseCalibrateOptions(arguments);
+int runCalibrateCommand(const CommandOptions& options, std::ostream& out, std::ostream&) {
+    checkCalibrateOptions(options);
+    const QString& printer = *options.printer;
     if (options.show) {
-        showProfile(options.printer, out);
+        showProfile(printer, out);
         return kExitOk;
     }
     if (options.profile) {
         const CalibrationProfile profile = parseCalibrationProfile(*options.profile);
-        requireInstalled(options.printer);
-        saveCalibration(options.printer, profile);
-        showProfile(options.printer, out);
+        requireInstalled(printer);
+        saveCalibration(printer, profile);
+        showProfile(printer, out);
         return kExitOk;
     }
-    const PrintResult printed = PrintCalibrationSheet(options.printer, options.pdfPath);
+    const PrintResult printed = PrintCalibrationSheet(printer, options.pdfPath);
     if (printed.jobNumber > 0) {
         out << "Sent the calibration sheet to \"" << printed.printerName.toStdString()
             << "\" as job " << printed.jobNumber << ".\n";

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/cli/UsageError.h"
-#include "render/TagSettings.h"
 
 #include <QStringList>
 
@@ -15,9 +14,6 @@ enum ExitStatus : int { kExitOk = 0, kExitBadInput = 1, kExitBadUsage = 2 };
 // Runs a command-line verb; returns the process exit status. Output and errors go to
 // the given streams so tests can read them.
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err);
-
-// The page given by --printable WxH@DPI. Throws UsageError.
-PageMetrics printableOptionValue(const QString& text);
 
 // True when the arguments ask for the command line rather than the window.
 bool isCommandLineRequest(const QStringList& arguments);

@@ -1,6 +1,7 @@
 #include "app/cli/MergeCommand.h"
 
 #include "app/cli/CommandLine.h"
+#include "app/cli/CommandOptions.h"
 #include "output/ImageExport.h"
 #include "platform/Errors.h"
 #include "pricelist/PriceList.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <unistd.h>
 
@@ -20,74 +20,12 @@ namespace veltmoor {
 
 namespace {
 
-struct MergeOptions {
-    QString designPath;
-    QString dataPath;
-    QString outputPath;
-    std::optional<QString> printer;
-    std::optional<PageMetrics> printable;
-    std::optional<int> copies;
-    std::optional<CuttingMarks> marks;
-    bool useCalibration = true;
-    bool check = false;
-    bool allowMissing = false;
-    int firstSheet = 1;
-    std::optional<int> lastSheet;
-
-    bool writesPdf() const {
-        return outputPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
-    }
-};
-
-void parseSheets(const QString& text, MergeOptions& options) {
-    static const QRegularExpression form(QStringLiteral("^(\\d{1,6})(?:-(\\d{1,6}))?$"));
-    const QRegularExpressionMatch match = form.match(text);
-    const int first = match.captured(1).toInt();
-    const int last = match.captured(2).isEmpty() ? first : match.captured(2).toInt();
-    if (!match.hasMatch() || first < 1 || last < first) {
-        throw UsageError{"--sheets takes A-B, the first and last sheet, counted from 1."};
-    }
-    options.firstSheet = first;
-    options.lastSheet = last;
+bool writesPdf(const CommandOptions& options) {
+    return options.outputPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
 }
 
-int parseCopyCount(const QString& text) {
-    bool ok = false;
-    const int copies = text.toInt(&ok);
-    if (!ok) {
-        throw UsageError{"--copies takes a number from 1 to 4."};
-    }
-    return copies;
-}
-
-MergeOptions parseMergeOptions(const QStringList& arguments) {
-    MergeOptions options;
-    options.designPath = designFileAmong(arguments, [&](const QString& option, int& index) {
-        if (option == QLatin1String("--data")) {
-            options.dataPath = optionValue(arguments, index);
-        } else if (option == QLatin1String("-o")) {
-            options.outputPath = optionValue(arguments, index);
-        } else if (option == QLatin1String("--printer")) {
-            options.printer = optionValue(arguments, index);
-        } else if (option == QLatin1String("--printable")) {
-            options.printable = printableOptionValue(optionValue(arguments, index));
-        } else if (option == QLatin1String("--copies")) {
-            options.copies = parseCopyCount(optionValue(arguments, index));
-        } else if (option == QLatin1String("--marks")) {
-            options.marks = marksOptionValue(arguments, index);
-        } else if (option == QLatin1String("--sheets")) {
-            parseSheets(optionValue(arguments, index), options);
-        } else if (option == QLatin1String("--no-calibration")) {
-            options.useCalibration = false;
-        } else if (option == QLatin1String("--check")) {
-            options.check = true;
-        } else if (option == QLatin1String("--allow-missing")) {
-            options.allowMissing = true;
-        } else {
-            return false;
-        }
-        return true;
-    });
+// The rules between merge's options that the option table cannot tell.
+void checkMergeOptions(const CommandOptions& options) {
     if (options.dataPath.isEmpty()) {
         throw UsageError{"merge needs --data TABLE.csv (or --data - for standard input)."};
     }
@@ -97,22 +35,28 @@ MergeOptions parseMergeOptions(const QStringList& arguments) {
     if (options.printable && options.printer) {
         throw UsageError{"--printable and --printer exclude each other: each gives the page."};
     }
-    if (options.printable && options.writesPdf()) {
+    if (options.printable && writesPdf(options)) {
         throw UsageError{"--printable belongs to pictures: a PDF is written on the built-in PDF "
                          "printer's page, or on --printer NAME's."};
     }
     if (options.copies && (!options.printer || !options.outputPath.isEmpty())) {
         throw UsageError{"--copies belongs to --printer NAME without -o."};
     }
-    return options;
+    if (!options.outputPath.isEmpty() && !writesPdf(options)) {
+        static const QStringList endings{"png", "bmp", "jpg", "jpeg"};
+        if (!endings.contains(QFileInfo(options.outputPath).suffix().toLower())) {
+            throw UsageError{"-o takes OUT.pdf, or OUT.png, OUT.bmp or OUT.jpg for a picture a "
+                             "sheet."};
+        }
+    }
 }
 
-TagDesign openTemplate(const MergeOptions& options, std::ostream& err) {
+TagDesign openTemplate(const CommandOptions& options, std::ostream& err) {
     TagDesign design = TagDesign::atFirstActivation();
     OpenSetupFileOptions openOptions;
     openOptions.decodePictures = false;
     const QString problems =
-        openSetupFile(options.designPath, design, openOptions).pictureProblemMessage();
+        openSetupFile(options.operand, design, openOptions).pictureProblemMessage();
     if (!problems.isEmpty()) {
         err << "veltmoor-tags: " << problems.toStdString() << "\n";
     }
@@ -122,7 +66,7 @@ TagDesign openTemplate(const MergeOptions& options, std::ostream& err) {
     return design;
 }
 
-PrinterSelection selectionFor(const MergeOptions& options, const TagDesign& design) {
+PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& design) {
     PrinterSelection selection = PrinterSelection::of(design);
     selection.printerName = options.printer.value_or(builtInPdfPrinterName());
     return selection;
@@ -137,20 +81,10 @@ QString numberedPath(const QString& path, int sheet) {
                                    .arg(info.suffix()));
 }
 
-void requirePictureEnding(const QString& path) {
-    static const QStringList endings{"png", "bmp", "jpg", "jpeg"};
-    if (!endings.contains(QFileInfo(path).suffix().toLower())) {
-        throw UsageError{"-o takes OUT.pdf, or OUT.png, OUT.bmp or OUT.jpg for a picture a sheet."};
-    }
-}
-
 } // namespace
 
-int runMergeCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
-    const MergeOptions options = parseMergeOptions(arguments);
-    if (!options.outputPath.isEmpty() && !options.writesPdf()) {
-        requirePictureEnding(options.outputPath);
-    }
+int runMergeCommand(const CommandOptions& options, std::ostream& out, std::ostream& err) {
+    checkMergeOptions(options);
     const TagDesign design = openTemplate(options, err);
     const QString tableFolder = options.dataPath == QLatin1String("-")
                                     ? QDir::currentPath()
@@ -195,7 +129,7 @@ int runMergeCommand(const QStringList& arguments, std::ostream& out, std::ostrea
                 << std::flush;
         };
     }
-    if (!options.outputPath.isEmpty() && !options.writesPdf()) {
+    if (!options.outputPath.isEmpty() && !writesPdf(options)) {
         streamSheets(series, [&](int index, const Bitmap& sheet) {
             exportPicture(numberedPath(options.outputPath, options.firstSheet + index), sheet);
         });
@@ -211,7 +145,7 @@ int runMergeCommand(const QStringList& arguments, std::ostream& out, std::ostrea
         options.outputPath.isEmpty() ? options.copies.value_or(design.CopiesUpDownPosition) : 1;
     request.pdfPath = options.outputPath;
     request.useCalibration = options.useCalibration;
-    request.documentName = QFileInfo(options.designPath).completeBaseName();
+    request.documentName = QFileInfo(options.operand).completeBaseName();
     const PrintResult printed = PrintSheets(series, request);
     if (printed.jobNumber > 0) {
         out << "Sent " << series.count << " sheets to \"" << printed.printerName.toStdString()

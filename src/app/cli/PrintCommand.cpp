@@ -17,50 +17,7 @@ namespace veltmoor {
 
 namespace {
 
-struct PrintOptions {
-    QString designPath;
-    std::optional<QString> printer;
-    std::optional<int> copies;
-    QString pdfPath;
-    bool useCalibration = true;
-    std::optional<CuttingMarks> marks;
-};
-
-int parseCopies(const QString& text) {
-    bool ok = false;
-    const int copies = text.toInt(&ok);
-    if (!ok || copies < 1 || copies > 4) {
-        throw UsageError{"--copies takes a number from 1 to 4."};
-    }
-    return copies;
-}
-
-PrintOptions parsePrintOptions(const QStringList& arguments) {
-    PrintOptions options;
-    options.designPath = designFileAmong(arguments, [&](const QString& option, int& index) {
-        if (option == QLatin1String("--printer")) {
-            options.printer = optionValue(arguments, index);
-        } else if (option == QLatin1String("--copies")) {
-            options.copies = parseCopies(optionValue(arguments, index));
-        } else if (option == QLatin1String("--pdf")) {
-            options.pdfPath = optionValue(arguments, index);
-        } else if (option == QLatin1String("--marks")) {
-            options.marks = marksOptionValue(arguments, index);
-        } else if (option == QLatin1String("--no-calibration")) {
-            options.useCalibration = false;
-        } else {
-            return false;
-        }
-        return true;
-    });
-    if (options.printer && !options.pdfPath.isEmpty()) {
-        throw UsageError{"--printer and --pdf exclude each other: --pdf prints on the built-in "
-                         "PDF printer."};
-    }
-    return options;
-}
-
-PrinterSelection selectionFor(const PrintOptions& options, const TagDesign& design) {
+PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& design) {
     PrinterSelection selection = PrinterSelection::of(design);
     if (options.printer) {
         selection.printerName = *options.printer;
@@ -72,15 +29,18 @@ PrinterSelection selectionFor(const PrintOptions& options, const TagDesign& desi
         throw UserError(QStringLiteral("No printer is installed (or the printing system is not "
                                        "running), so the sheet of %1 can only be written as a "
                                        "PDF file: name it with --pdf OUT.pdf.")
-                            .arg(options.designPath));
+                            .arg(options.operand));
     }
     return selection;
 }
 
 } // namespace
 
-int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
-    const PrintOptions options = parsePrintOptions(arguments);
+int runPrintCommand(const CommandOptions& options, std::ostream& out, std::ostream& err) {
+    if (options.printer && !options.pdfPath.isEmpty()) {
+        throw UsageError{"--printer and --pdf exclude each other: --pdf prints on the built-in "
+                         "PDF printer."};
+    }
 
     // The design as the window has it after opening the file: its printer index picks from
     // the printers installed now.
@@ -91,7 +51,7 @@ int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostrea
     openOptions.pictureOptions = PictureReadOptions{1, 1};
     openOptions.pictures = &pictures;
     const QString problems =
-        openSetupFile(options.designPath, design, openOptions).pictureProblemMessage();
+        openSetupFile(options.operand, design, openOptions).pictureProblemMessage();
     if (!problems.isEmpty()) {
         err << "veltmoor-tags: " << problems.toStdString() << "\n";
     }
@@ -112,7 +72,7 @@ int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostrea
     request.copies = options.copies.value_or(design.CopiesUpDownPosition);
     request.pdfPath = options.pdfPath;
     request.useCalibration = options.useCalibration;
-    request.documentName = QFileInfo(options.designPath).completeBaseName();
+    request.documentName = QFileInfo(options.operand).completeBaseName();
     const PrintResult printed = PrintSheet(sheet, request);
     if (printed.jobNumber > 0) {
         out << "Sent to \"" << printed.printerName.toStdString() << "\" as job "

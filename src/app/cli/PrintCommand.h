@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include "app/cli/CommandOptions.h"
 
 #include <iosfwd>
 
@@ -11,6 +11,6 @@ namespace veltmoor {
 // design's marks for a cutting machine or the ones given, and prints it through the same code
 // (corrected by the printer's calibration unless told not to), or writes the PDF
 // the built-in PDF printer writes.
-int runPrintCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
+int runPrintCommand(const CommandOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace veltmoor

@@ -7,10 +7,7 @@
 
 namespace veltmoor {
 
-int runPrintersCommand(const QStringList& arguments, std::ostream& out) {
-    if (arguments.size() > 2) {
-        throw UsageError{"printers takes no arguments."};
-    }
+int runPrintersCommand(const CommandOptions&, std::ostream& out, std::ostream&) {
     for (const PrinterDescription& printer : listPrinters()) {
         QString line = QStringLiteral("%1\t%2\t%3 dpi")
                            .arg(printer.name, printer.paper)

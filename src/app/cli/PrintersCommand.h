@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include "app/cli/CommandOptions.h"
 
 #include <iosfwd>
 
@@ -8,6 +8,6 @@ namespace veltmoor {
 
 // `veltmoor-tags printers`: one printer a line, the default marked, each with its paper and
 // resolution; the built-in PDF printer when none is installed.
-int runPrintersCommand(const QStringList& arguments, std::ostream& out);
+int runPrintersCommand(const CommandOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace veltmoor

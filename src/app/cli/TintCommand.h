@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include "app/cli/CommandOptions.h"
 
 #include <iosfwd>
 
@@ -8,6 +8,6 @@ namespace veltmoor {
 
 // "tint PICTURE --type N -o OUT.bmp" writes the picture tinted with colouring N as an
 // 8-bit bitmap; "tint --list" prints the colourings. Throws UsageError or UserError.
-int runTintCommand(const QStringList& arguments, std::ostream& out);
+int runTintCommand(const CommandOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace veltmoor
