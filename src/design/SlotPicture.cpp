@@ -26,11 +26,18 @@ QString resolvePicturePath(const QString& storedPath, const QString& designFolde
         return storedPath;
     }
     const QDir folder(designFolder);
-    const QString stored = QFileInfo(storedPath).isAbsolute()
-                               ? storedPath
-                               : QDir::cleanPath(folder.absoluteFilePath(storedPath));
+    const auto fromFolder = [&folder](const QString& path) {
+        return QFileInfo(path).isAbsolute() ? path : QDir::cleanPath(folder.absoluteFilePath(path));
+    };
+    const QString stored = fromFolder(storedPath);
     if (QFileInfo::exists(stored)) {
         return stored;
+    }
+    // A design written on Windows separates the folders of a relative path with backslashes.
+    const QString slashed =
+        fromFolder(QString(storedPath).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    if (QFileInfo::exists(slashed)) {
+        return slashed;
     }
     // A design moved to another folder or computer together with its pictures finds them
     // beside itself.

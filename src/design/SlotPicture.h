@@ -9,8 +9,9 @@
 namespace veltmoor {
 
 // A picture path as a design stores it, made usable: a relative path is taken relative to
-// the folder of the design file it came from, and a picture no longer at its stored path
-// but beside the design file under the same file name is taken from there.
+// the folder of the design file it came from (its folders separated by slashes or, as
+// Windows writes them, backslashes), and a picture no longer at its stored path but beside
+// the design file under the same file name is taken from there.
 QString resolvePicturePath(const QString& storedPath, const QString& designFolder);
 
 // Decodes the picture a slot already names (its FileName) and records its size; the caller

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/PicturePaths.h"
 #include "output/RegistrationMarks.h"
 #include "platform/Bitmap.h"
 #include "platform/TColor.h"
@@ -64,6 +65,8 @@ struct TextBlockChange {
 // same state by the same rules.
 struct TagDesign {
     std::array<img, kSlotTableSize> Slots;
+    // Each slot's picture paths as the open design file wrote them.
+    std::array<WrittenSlotPaths, kSlotTableSize> writtenPicturePaths;
     TagSettings settings; // what a composition reads besides the slot and the tag size
 
     int CurrentSlot = 0;
@@ -119,7 +122,7 @@ struct TagDesign {
     int PrinterIndex = -1; // -1: the default printer
     QString PrinterName;
     // The driver's name for the paper chosen in the printer set-up; empty: the printer's
-    // default paper. Not kept in the design file, and reset when the printer changes.
+    // default paper. Reset when the printer changes.
     QString PrinterPaper;
     bool landscape = false;
     CuttingMarks cuttingMarks = CuttingMarks::None; // printed on the sheet for a cutting machine

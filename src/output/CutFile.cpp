@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 namespace veltmoor {
 
@@ -53,35 +55,37 @@ QString number(double value) {
     return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 
-bool samePoint(PointF a, PointF b) {
-    return std::abs(a.x - b.x) < 1e-6 && std::abs(a.y - b.y) < 1e-6;
-}
-
 // ---- SVG ------------------------------------------------------------------------------
+
+QString svgPoint(PointF p) {
+    return number(p.x) + QLatin1Char(' ') + number(p.y);
+}
 
 QString svgPathData(const VectorOutline& outline) {
     QString data;
-    PointF pen{std::nan(""), std::nan("")};
-    const auto point = [](PointF p) { return number(p.x) + QLatin1Char(' ') + number(p.y); };
-    for (const OutlineSegment& segment : outline) {
-        if (!samePoint(pen, segment.from)) {
-            data += QStringLiteral("M ") + point(segment.from) + QLatin1Char(' ');
-        }
-        if (segment.kind == OutlineSegment::Kind::Line) {
-            data += QStringLiteral("L ") + point(segment.to) + QLatin1Char(' ');
-        } else {
-            // Halves at most, so that an arc's end never coincides with its start; sweep flag
-            // 0 is counter-clockwise on the screen.
-            const int pieces = segment.sweep > std::numbers::pi ? 2 : 1;
+    for (const OutlineRun& run : outlineRuns(outline)) {
+        data += QStringLiteral("M ") + svgPoint(outline[run.first].from);
+        for (std::size_t at = run.first; at < run.end; ++at) {
+            const OutlineSegment& segment = outline[at];
+            if (segment.kind == OutlineSegment::Kind::Line) {
+                data += QStringLiteral(" L ") + svgPoint(segment.to);
+                continue;
+            }
+            // Halves at most, so that an arc's end never coincides with its start; sweep
+            // flag 0 is counter-clockwise on the screen.
+            const int pieces = std::abs(segment.sweep) > std::numbers::pi ? 2 : 1;
+            const QString arc = QStringLiteral(" A %1 %2 0 0 %3 ")
+                                    .arg(number(segment.rx), number(segment.ry))
+                                    .arg(segment.sweep > 0 ? 0 : 1);
             for (int piece = 1; piece <= pieces; ++piece) {
                 const PointF end =
-                    segment.pointAt(segment.startAngle + segment.sweep * piece / pieces);
-                data +=
-                    QStringLiteral("A %1 %2 0 0 0 ").arg(number(segment.rx), number(segment.ry)) +
-                    point(end) + QLatin1Char(' ');
+                    piece == pieces
+                        ? segment.to
+                        : segment.pointAt(segment.startAngle + segment.sweep * piece / pieces);
+                data += arc + svgPoint(end);
             }
         }
-        pen = segment.to;
+        data += run.closed ? QStringLiteral(" Z ") : QStringLiteral(" ");
     }
     return data.trimmed();
 }
@@ -110,27 +114,29 @@ public:
         point(11, to);
     }
 
-    void arcOrLine(const char* layer, const OutlineSegment& segment) {
-        if (segment.kind == OutlineSegment::Kind::Line) {
-            line(layer, segment.from, segment.to);
-            return;
-        }
-        if (std::abs(segment.rx - segment.ry) < 1e-9) {
-            circularArc(layer, segment.centre, segment.rx, segment.startAngle,
-                        segment.startAngle + segment.sweep);
-            return;
-        }
-        // Short pieces of the ellipse, each replaced by the circle through its ends and its
-        // middle.
-        constexpr double kPiecesPerTurn = 256;
-        const int pieces = std::max(
-            1,
-            static_cast<int>(std::ceil(segment.sweep / (2 * std::numbers::pi) * kPiecesPerTurn)));
-        for (int piece = 0; piece < pieces; ++piece) {
-            const double from = segment.startAngle + segment.sweep * piece / pieces;
-            const double to = segment.startAngle + segment.sweep * (piece + 1) / pieces;
-            throughThreePoints(layer, segment.pointAt(from), segment.pointAt((from + to) / 2),
-                               segment.pointAt(to));
+    // Each path of an outline as one POLYLINE whose arcs are bulges, closed where it closes;
+    // a whole circle as a CIRCLE. An ellipse becomes short pieces, each the circle through
+    // its ends and its middle, within a thousandth of a millimetre of the ellipse.
+    void outline(const char* layer, const VectorOutline& outline) {
+        for (const OutlineRun& run : outlineRuns(outline)) {
+            const std::span<const OutlineSegment> path(outline.begin() + run.first,
+                                                       outline.begin() + run.end);
+            if (run.closed && wholeCircle(path)) {
+                entity("CIRCLE", layer);
+                point(10, path.front().centre);
+                entities_ += QStringLiteral("40\n%1\n").arg(number(path.front().rx));
+                continue;
+            }
+            entity("POLYLINE", layer);
+            entities_ += QStringLiteral("66\n1\n10\n0.0\n20\n0.0\n30\n0.0\n70\n%1\n")
+                             .arg(run.closed ? 1 : 0);
+            for (const OutlineSegment& segment : path) {
+                vertices(layer, segment);
+            }
+            if (!run.closed) {
+                vertex(layer, path.back().to, 0);
+            }
+            entity("SEQEND", layer);
         }
     }
 
@@ -167,41 +173,62 @@ private:
                          .arg(code + 20);
     }
 
-    void circularArc(const char* layer, PointF centre, double radius, double from, double to) {
-        entity("ARC", layer);
-        point(10, centre);
-        constexpr double kDegrees = 180 / std::numbers::pi;
-        entities_ += QStringLiteral("40\n%1\n50\n%2\n51\n%3\n")
-                         .arg(number(radius), number(from * kDegrees), number(to * kDegrees));
-    }
-
-    // Angles are counter-clockwise with y upwards, which is how the outline runs.
-    void throughThreePoints(const char* layer, PointF a, PointF m, PointF b) {
-        const auto up = [this](PointF p) { return PointF{p.x, paperHeight_ - p.y}; };
-        const PointF A = up(a);
-        const PointF M = up(m);
-        const PointF B = up(b);
-        const double d = 2 * (A.x * (M.y - B.y) + M.x * (B.y - A.y) + B.x * (A.y - M.y));
-        const double chord = std::hypot(B.x - A.x, B.y - A.y);
-        if (std::abs(d) < 1e-12 * std::max(chord * chord, 1e-12)) {
-            line(layer, a, b);
+    // The vertices from a segment's start up to its end, which the next vertex gives.
+    void vertices(const char* layer, const OutlineSegment& segment) {
+        if (segment.kind == OutlineSegment::Kind::Line) {
+            vertex(layer, segment.from, 0);
             return;
         }
-        const double a2 = A.x * A.x + A.y * A.y;
-        const double m2 = M.x * M.x + M.y * M.y;
-        const double b2 = B.x * B.x + B.y * B.y;
-        const PointF centre{(a2 * (M.y - B.y) + m2 * (B.y - A.y) + b2 * (A.y - M.y)) / d,
-                            (a2 * (B.x - M.x) + m2 * (A.x - B.x) + b2 * (M.x - A.x)) / d};
-        const double radius = std::hypot(A.x - centre.x, A.y - centre.y);
-        double from = std::atan2(A.y - centre.y, A.x - centre.x);
-        double to = std::atan2(B.y - centre.y, B.x - centre.x);
-        if (d < 0) {
-            std::swap(from, to); // the piece bends the other way: DXF arcs run anticlockwise
+        constexpr double kPiecesPerTurn = 256;
+        const bool circular = std::abs(segment.rx - segment.ry) < 1e-9;
+        const double turns = std::abs(segment.sweep) / (2 * std::numbers::pi);
+        const int pieces =
+            std::max(1, static_cast<int>(std::ceil(turns * (circular ? 2 : kPiecesPerTurn))));
+        PointF start = segment.from;
+        for (int piece = 1; piece <= pieces; ++piece) {
+            const double along = segment.startAngle + segment.sweep * piece / pieces;
+            const PointF end = piece == pieces ? segment.to : segment.pointAt(along);
+            const PointF middle = segment.pointAt(along - segment.sweep / pieces / 2);
+            vertex(layer, start, bulge(start, middle, end));
+            start = end;
         }
-        if (to < from) {
-            to += 2 * std::numbers::pi;
+    }
+
+    void vertex(const char* layer, PointF p, double bulge) {
+        entity("VERTEX", layer);
+        point(10, p);
+        if (bulge != 0) {
+            entities_ += QStringLiteral("42\n%1\n").arg(bulge, 0, 'g', 12);
         }
-        circularArc(layer, up(centre), radius, from, to);
+    }
+
+    static bool wholeCircle(std::span<const OutlineSegment> path) {
+        double sweep = 0;
+        for (const OutlineSegment& segment : path) {
+            const OutlineSegment& first = path.front();
+            if (segment.kind != OutlineSegment::Kind::Arc ||
+                std::abs(segment.rx - segment.ry) > 1e-9 ||
+                std::abs(segment.centre.x - first.centre.x) > 1e-9 ||
+                std::abs(segment.centre.y - first.centre.y) > 1e-9) {
+                return false;
+            }
+            sweep += std::abs(segment.sweep);
+        }
+        return std::abs(sweep - 2 * std::numbers::pi) < 1e-9;
+    }
+
+    // The bulge of the circular arc from a through m to b: the tangent of a quarter of the
+    // angle it turns through, positive when it runs anticlockwise in DXF's y-up plane, which
+    // is anticlockwise on the screen too. The angle at m is half the arc's remainder.
+    static double bulge(PointF a, PointF m, PointF b) {
+        const double ax = a.x - m.x;
+        const double ay = a.y - m.y;
+        const double bx = b.x - m.x;
+        const double by = b.y - m.y;
+        const double cross = ax * by - ay * bx; // positive when anticlockwise, y downwards
+        const double atMiddle = std::atan2(std::abs(cross), ax * bx + ay * by);
+        const double size = std::tan((std::numbers::pi - atMiddle) / 2);
+        return cross > 0 ? size : -size;
     }
 
     double paperHeight_;
@@ -226,10 +253,12 @@ CutSheet cutSheetFor(const CutSheetInput& input) {
     }
     const int W = input.TagWidthDots;
     const int H = input.TagHeightDots;
-    const VectorOutline tag = traceOutline(tagOutline(input.shapeIndex, W, H), W, H);
-    const VectorOutline hole = traceOutline(holeOutline(W, H, input.hole), W, H);
+    const VectorOutline tag = joinOutline(traceOutline(tagOutline(input.shapeIndex, W, H), W, H));
+    const VectorOutline hole = joinOutline(traceOutline(holeOutline(W, H, input.hole), W, H));
     for (const TagPlacement& placement : input.placements) {
-        sheet.tags.push_back(placed(tag, paper, placement.x, placement.y));
+        if (!tag.empty()) {
+            sheet.tags.push_back(placed(tag, paper, placement.x, placement.y));
+        }
         if (!hole.empty()) {
             sheet.holes.push_back(placed(hole, paper, placement.x, placement.y));
         }
@@ -269,14 +298,10 @@ QByteArray cutSheetSvg(const CutSheet& sheet) {
 QByteArray cutSheetDxf(const CutSheet& sheet) {
     DxfWriter dxf(sheet.paperHeightMm);
     for (const VectorOutline& tag : sheet.tags) {
-        for (const OutlineSegment& segment : tag) {
-            dxf.arcOrLine("CUT", segment);
-        }
+        dxf.outline("CUT", tag);
     }
     for (const VectorOutline& hole : sheet.holes) {
-        for (const OutlineSegment& segment : hole) {
-            dxf.arcOrLine("HOLES", segment);
-        }
+        dxf.outline("HOLES", hole);
     }
     for (const RectF& mark : sheet.marks) {
         const PointF corners[4] = {{mark.left, mark.top},

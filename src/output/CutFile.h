@@ -43,12 +43,14 @@ struct CutSheetInput {
 CutSheet cutSheetFor(const CutSheetInput& input);
 
 // The sheet as SVG: sized in millimetres with a viewBox in millimetres, one path per tag in
-// the group "cut", the holes in "holes", the marks in "regmarks", strokes a hairline wide.
+// the group "cut" and per hole in "holes", each closed (ending in Z) unless a hole runs off
+// its tag, the marks in "regmarks", strokes a hairline wide.
 QByteArray cutSheetSvg(const CutSheet& sheet);
 
-// The sheet as DXF R12 in millimetres (y upwards, as DXF has it): LINE and ARC entities on
-// the layers CUT, HOLES and REGMARKS. R12 has no ellipse, so elliptical arcs become a chain
-// of circular arcs that stays within a thousandth of a millimetre of the ellipse.
+// The sheet as DXF R12 in millimetres (y upwards, as DXF has it) on the layers CUT, HOLES and
+// REGMARKS: every tag and hole one closed POLYLINE whose arcs are bulges (a round hole a
+// CIRCLE), the marks LINE entities. R12 has no ellipse, so elliptical arcs become a chain of
+// circular arcs that stays within a thousandth of a millimetre of the ellipse.
 QByteArray cutSheetDxf(const CutSheet& sheet);
 
 // Writes the sheet as SVG or DXF by the file name's ending; the file is replaced whole or

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <optional>
 
 namespace veltmoor {
 
@@ -11,6 +13,11 @@ namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 // Room for rounding at the tag's edge, where strokes often run along the border itself.
 constexpr double kEdgeSlack = 1e-6;
+// Ends closer than this (in dots) are the same point; pieces shorter than it are none.
+constexpr double kJoinSlack = 1e-6;
+// The widest opening the raster strokes leave in a contour, between the scallops' tops, is
+// five dots; ends further apart are not joined, as where a hole runs off the tag.
+constexpr double kJoinReach = 6;
 
 struct TagArea {
     double left;
@@ -167,10 +174,127 @@ void arc(const OutlineStroke& stroke, const TagArea& area, VectorOutline& out) {
     clipArc(segment, area, out);
 }
 
+double distance(PointF a, PointF b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+bool samePoint(PointF a, PointF b) {
+    return a.x == b.x && a.y == b.y; // joined ends are copies of each other
+}
+
+double length(const OutlineSegment& segment) {
+    return segment.kind == OutlineSegment::Kind::Line
+               ? distance(segment.from, segment.to)
+               : std::abs(segment.sweep) * std::max(segment.rx, segment.ry);
+}
+
+OutlineSegment lineBetween(PointF from, PointF to) {
+    OutlineSegment line;
+    line.from = from;
+    line.to = to;
+    return line;
+}
+
+// Moves the joint of a line and an arc to where the line, drawn on, crosses the arc's
+// ellipse, drawn on: the raster strokes meet there, whether they stop short of each other or
+// overshoot. `arcStarts` tells which end of the arc the line meets. Declines (false) where
+// they do not cross within a few dots of both ends, as where a line touches its arc.
+bool meetAtCrossing(OutlineSegment& line, OutlineSegment& arc, bool arcStarts) {
+    constexpr double kReach = 4; // dots
+    PointF& lineEnd = arcStarts ? line.to : line.from;
+    const PointF arcEnd = arcStarts ? arc.from : arc.to;
+    const PointF lineOther = arcStarts ? line.from : line.to;
+    // The line as u + t du in the ellipse's unit circle.
+    const double u = (lineOther.x - arc.centre.x) / arc.rx;
+    const double v = (lineOther.y - arc.centre.y) / arc.ry;
+    const double du = (lineEnd.x - lineOther.x) / arc.rx;
+    const double dv = (lineEnd.y - lineOther.y) / arc.ry;
+    const double a = du * du + dv * dv;
+    const double b = 2 * (u * du + v * dv);
+    const double discriminant = b * b - 4 * a * (u * u + v * v - 1);
+    if (a == 0 || discriminant <= 0) {
+        return false;
+    }
+    std::optional<PointF> crossing;
+    for (const double root : {-1.0, 1.0}) {
+        const double t = (-b + root * std::sqrt(discriminant)) / (2 * a);
+        const PointF p = lerp(lineOther, lineEnd, t);
+        if (distance(p, lineEnd) <= kReach && distance(p, arcEnd) <= kReach &&
+            (!crossing || distance(p, arcEnd) < distance(*crossing, arcEnd))) {
+            crossing = p;
+        }
+    }
+    if (!crossing) {
+        return false;
+    }
+    const double angle =
+        std::atan2((arc.centre.y - crossing->y) / arc.ry, (crossing->x - arc.centre.x) / arc.rx);
+    const double oldEnd = arc.startAngle + (arcStarts ? 0 : arc.sweep);
+    const double newEnd = oldEnd + std::remainder(angle - oldEnd, kTwoPi);
+    const double sweep = arcStarts ? arc.sweep - (newEnd - oldEnd) : newEnd - arc.startAngle;
+    if (sweep * arc.sweep <= 0) {
+        return false;
+    }
+    arc.sweep = sweep;
+    if (arcStarts) {
+        arc.startAngle = newEnd;
+        arc.from = arc.pointAt(newEnd);
+        lineEnd = arc.from;
+    } else {
+        arc.to = arc.pointAt(newEnd);
+        lineEnd = arc.to;
+    }
+    return true;
+}
+
+// Makes `after` begin exactly where `before` ends. A line and an arc meet where they cross;
+// failing that, the line's end moves, as that bends nothing. An arc's end stays on its
+// ellipse, so two arcs apart need a bridge, which is returned.
+std::optional<OutlineSegment> meet(OutlineSegment& before, OutlineSegment& after) {
+    const bool lineBefore = before.kind == OutlineSegment::Kind::Line;
+    const bool lineAfter = after.kind == OutlineSegment::Kind::Line;
+    if (lineBefore != lineAfter &&
+        meetAtCrossing(lineBefore ? before : after, lineBefore ? after : before, lineBefore)) {
+        return std::nullopt;
+    }
+    if (lineAfter) {
+        after.from = before.to;
+    } else if (lineBefore) {
+        before.to = after.from;
+    } else if (distance(before.to, after.from) > kJoinSlack) {
+        return lineBetween(before.to, after.from);
+    } else {
+        after.from = before.to;
+    }
+    return std::nullopt;
+}
+
+// Closes the run of pieces from `start` to the path's end where its ends lie close. Closing
+// moves an end of its first piece only when that piece is a line and the last is an arc; the
+// run then begins at the arc's end.
+void closeRun(VectorOutline& path, std::size_t start) {
+    if (start >= path.size() || distance(path.back().to, path[start].from) > kJoinReach) {
+        return;
+    }
+    OutlineSegment closing = path[start];
+    if (const std::optional<OutlineSegment> bridge = meet(path.back(), closing)) {
+        path.push_back(*bridge);
+    }
+    path[start] = closing;
+}
+
 } // namespace
 
 PointF OutlineSegment::pointAt(double angle) const {
     return {centre.x + rx * std::cos(angle), centre.y - ry * std::sin(angle)};
+}
+
+OutlineSegment OutlineSegment::reversed() const {
+    OutlineSegment turned = *this;
+    std::swap(turned.from, turned.to);
+    turned.startAngle = startAngle + sweep;
+    turned.sweep = -sweep;
+    return turned;
 }
 
 VectorOutline traceOutline(const TagOutline& outline, int W, int H) {
@@ -184,6 +308,50 @@ VectorOutline traceOutline(const TagOutline& outline, int W, int H) {
         }
     }
     return traced;
+}
+
+std::vector<OutlineRun> outlineRuns(const VectorOutline& outline) {
+    std::vector<OutlineRun> runs;
+    for (std::size_t at = 0; at < outline.size(); ++at) {
+        if (runs.empty() || !samePoint(outline[at - 1].to, outline[at].from)) {
+            runs.push_back({at, at + 1, false});
+        }
+        runs.back().end = at + 1;
+        runs.back().closed = samePoint(outline[at].to, outline[runs.back().first].from);
+    }
+    return runs;
+}
+
+VectorOutline joinOutline(VectorOutline pieces) {
+    std::erase_if(pieces, [](const OutlineSegment& piece) { return length(piece) < kJoinSlack; });
+    VectorOutline path;
+    std::size_t runStart = 0;
+    while (!pieces.empty()) {
+        auto nearest = pieces.begin();
+        bool backwards = false;
+        double nearestGap = std::numeric_limits<double>::infinity();
+        for (auto piece = pieces.begin(); piece != pieces.end() && !path.empty(); ++piece) {
+            for (const bool turned : {false, true}) {
+                const double gap = distance(path.back().to, turned ? piece->to : piece->from);
+                if (gap < nearestGap) {
+                    nearestGap = gap;
+                    nearest = piece;
+                    backwards = turned;
+                }
+            }
+        }
+        OutlineSegment next = backwards ? nearest->reversed() : *nearest;
+        pieces.erase(nearest);
+        if (nearestGap > kJoinReach) {
+            closeRun(path, runStart);
+            runStart = path.size();
+        } else if (const std::optional<OutlineSegment> bridge = meet(path.back(), next)) {
+            path.push_back(*bridge);
+        }
+        path.push_back(next);
+    }
+    closeRun(path, runStart);
+    return path;
 }
 
 } // namespace veltmoor

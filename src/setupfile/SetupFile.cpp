@@ -20,24 +20,28 @@ constexpr qint64 kLargestSetupFile = 4 * 1024 * 1024;
 
 } // namespace
 
-QString OpenSetupFileResult::pictureProblemMessage() const {
-    if (pictureProblems.empty()) {
-        return QString();
-    }
+QString pictureProblemList(const std::vector<PictureProblem>& problems) {
     QStringList parts;
-    for (const PictureProblem& problem : pictureProblems) {
+    for (const PictureProblem& problem : problems) {
         parts << QStringLiteral("tag %1 \"%2\" (%3)")
                      .arg(problem.slot)
                      .arg(problem.path,
                           problem.reason.isEmpty() ? QStringLiteral("not found") : problem.reason);
     }
-    return QStringLiteral("These pictures of the design could not be loaded, so their tags have "
-                          "no picture until it is found again: %1.")
-        .arg(parts.join(QStringLiteral("; ")));
+    return parts.join(QStringLiteral("; "));
 }
 
-QByteArray setupFileBytes(const TagDesign& design) {
-    const QStringList lines = setupFileLines(design);
+QString OpenSetupFileResult::pictureProblemMessage() const {
+    if (pictureProblems.empty()) {
+        return QString();
+    }
+    return QStringLiteral("These pictures of the design could not be loaded, so their tags have "
+                          "no picture until it is found again: %1.")
+        .arg(pictureProblemList(pictureProblems));
+}
+
+QByteArray setupFileBytes(const TagDesign& design, const QString& designFolder) {
+    const QStringList lines = setupFileLines(design, designFolder);
     QString text;
     for (const QString& line : lines) {
         text += line;
@@ -47,7 +51,7 @@ QByteArray setupFileBytes(const TagDesign& design) {
 }
 
 void saveSetupFile(const QString& path, const TagDesign& design) {
-    const QByteArray bytes = setupFileBytes(design);
+    const QByteArray bytes = setupFileBytes(design, QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         throw UserError(QStringLiteral("The design could not be saved to \"%1\": %2.")
@@ -79,13 +83,18 @@ SetupFileContents readSetupFile(const QString& path) {
 
 void applySetupFile(TagDesign& design, const SetupFileContents& contents,
                     const PrinterList& printers, const QString& designFolder) {
+    // A slot the file leaves alone keeps its picture, but not paths written by another file.
+    design.writtenPicturePaths = {};
     for (const SetupFileSlot& line : contents.tagLines) {
-        img& record = design.Slots[static_cast<std::size_t>(line.slot)];
+        const auto slot = static_cast<std::size_t>(line.slot);
+        img& record = design.Slots[slot];
         Bitmap lastTag = std::move(record.TagImage);
         record = line.values;
         record.TagImage = std::move(lastTag);
         record.FileName = resolvePicturePath(line.values.FileName, designFolder);
         record.SourceFileName = resolvePicturePath(line.values.SourceFileName, designFolder);
+        design.writtenPicturePaths[slot] = {{line.values.FileName, record.FileName},
+                                            {line.values.SourceFileName, record.SourceFileName}};
     }
 
     const SetupFileSettings& file = contents.settings;
@@ -102,6 +111,7 @@ void applySetupFile(TagDesign& design, const SetupFileContents& contents,
     settings.textBlockAlignment = file.textBlockAlignment;
     design.CopiesUpDownPosition = file.copies;
     design.selectPrinter(printers, file.printerIndex);
+    design.PrinterPaper = file.paper;
     design.landscape = file.landscape;
     design.cuttingMarks = file.cuttingMarks;
     design.setNoHole(file.noHole);

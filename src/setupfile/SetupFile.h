@@ -21,6 +21,9 @@ struct PictureProblem {
     QString reason; // empty when the file does not exist
 };
 
+// The pictures as messages name them: tag N "path" (why), joined by semicolons.
+QString pictureProblemList(const std::vector<PictureProblem>& problems);
+
 struct OpenSetupFileOptions {
     PrinterList printers;
     // How large the pictures are decoded for the caller's thumbnails.
@@ -45,11 +48,12 @@ struct OpenSetupFileResult {
     QString pictureProblemMessage() const;
 };
 
-// The file's bytes as a design file: lines in Windows-1252 (or UTF-8 when a character
-// does not fit it), each ending in CR LF.
-QByteArray setupFileBytes(const TagDesign& design);
+// The file's bytes as a design file in designFolder: lines in Windows-1252 (or UTF-8 when a
+// character does not fit it), each ending in CR LF.
+QByteArray setupFileBytes(const TagDesign& design, const QString& designFolder = {});
 
-// Writes the design to path whole, or leaves any earlier file untouched. Throws UserError.
+// Writes the design to path whole, or leaves any earlier file untouched; picture paths are
+// written for the file's own folder. Throws UserError.
 void saveSetupFile(const QString& path, const TagDesign& design);
 
 // Reads and checks a whole design file. Throws UserError naming the file, the line and

@@ -1,6 +1,7 @@
 #include "setupfile/SetupFileFormat.h"
 
 #include "design/NumericFields.h"
+#include "design/PicturePaths.h"
 #include "platform/Errors.h"
 
 #include <climits>
@@ -67,6 +68,7 @@ QString onOff(bool checked) {
 }
 
 constexpr const char* kCuttingMarksKey = "CuttingMarks";
+constexpr const char* kPaperKey = "PrinterPaper";
 
 QString settingLine(const QString& value, const char* key) {
     return value + QLatin1Char(' ') + QLatin1String(key);
@@ -370,11 +372,14 @@ private:
 
 } // namespace
 
-QString setupFileSlotLine(int slot, const img& record) {
+namespace {
+
+QString slotLine(int slot, const img& record, const QString& fileName,
+                 const QString& sourceFileName) {
     QStringList fields;
-    fields << QStringLiteral("Tag%1").arg(slot) << textField(record.FileName)
+    fields << QStringLiteral("Tag%1").arg(slot) << textField(fileName)
            << QString::number(record.PictureWidth) << QString::number(record.PictureHeight)
-           << QString::number(record.AspectPermille) << textField(record.SourceFileName)
+           << QString::number(record.AspectPermille) << textField(sourceFileName)
            << textField(record.ValueText) << textField(record.EdgeText)
            << textField(record.TextBlockText) << colorNumber(record.ValueColor)
            << colorNumber(record.TextColor) << colorNumber(record.TextBlockColor)
@@ -385,12 +390,22 @@ QString setupFileSlotLine(int slot, const img& record) {
     return fields.join(QLatin1Char(','));
 }
 
-QStringList setupFileLines(const TagDesign& design) {
+} // namespace
+
+QString setupFileSlotLine(int slot, const img& record) {
+    return slotLine(slot, record, record.FileName, record.SourceFileName);
+}
+
+QStringList setupFileLines(const TagDesign& design, const QString& designFolder) {
     QStringList lines;
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        const img& record = design.Slots[static_cast<std::size_t>(slot)];
+        const auto index = static_cast<std::size_t>(slot);
+        const img& record = design.Slots[index];
+        const WrittenSlotPaths& written = design.writtenPicturePaths[index];
         if (!record.FileName.isEmpty()) {
-            lines << setupFileSlotLine(slot, record);
+            lines << slotLine(
+                slot, record, picturePathToWrite(record.FileName, written.fileName, designFolder),
+                picturePathToWrite(record.SourceFileName, written.sourceFileName, designFolder));
         }
     }
     const TagSettings& settings = design.settings;
@@ -435,6 +450,9 @@ QStringList setupFileLines(const TagDesign& design) {
     if (design.cuttingMarks != CuttingMarks::None) {
         lines << settingLine(cuttingMarksName(design.cuttingMarks), kCuttingMarksKey);
     }
+    if (!design.PrinterPaper.isEmpty()) {
+        lines << quotedSettingLine(design.PrinterPaper, kPaperKey);
+    }
     return lines;
 }
 
@@ -453,13 +471,13 @@ QStringList setupFileTextLines(const QString& text) {
 
 namespace {
 
-// The marks line after the 36 names its key, so that whatever else may follow the settings
-// is passed over as before.
+bool hasKey(const SettingLines& setting, int settingNumber, const char* key) {
+    return setting.line(settingNumber).endsWith(QLatin1Char(' ') + QLatin1String(key));
+}
+
+// The lines after the 36 name their keys, so that whatever else may follow the settings is
+// passed over as before.
 CuttingMarks cuttingMarksSetting(const SettingLines& setting, int settingNumber) {
-    const QString& line = setting.line(settingNumber);
-    if (!line.endsWith(QLatin1Char(' ') + QLatin1String(kCuttingMarksKey))) {
-        return CuttingMarks::None;
-    }
     const std::optional<CuttingMarks> marks = cuttingMarksFromName(setting.value(settingNumber));
     if (!marks) {
         setting.error(settingNumber)
@@ -523,8 +541,12 @@ SetupFileContents parseSetupFileLines(const QStringList& lines, const QString& f
         kImageOffsetRange.limit(setting.number(34, "horizontal picture offset"));
     s.imageVerticalOffset = kImageOffsetRange.limit(setting.number(35, "vertical picture offset"));
     s.printImageAdjust = kPrintImageAdjustRange.limit(setting.number(36, "print image adjust"));
-    if (settingCount > kSettingLineCount) {
-        s.cuttingMarks = cuttingMarksSetting(setting, kSettingLineCount + 1);
+    for (int number = kSettingLineCount + 1; number <= settingCount; ++number) {
+        if (hasKey(setting, number, kCuttingMarksKey)) {
+            s.cuttingMarks = cuttingMarksSetting(setting, number);
+        } else if (hasKey(setting, number, kPaperKey)) {
+            s.paper = setting.quoted(number, "paper");
+        }
     }
     return contents;
 }

@@ -3,11 +3,23 @@
 #include "platform/Canvas.h"
 #include "platform/Errors.h"
 #include "render/HoleTag.h"
+#include "render/TagOutline.h"
 #include "render/TagShapes.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
+#include <QProcess>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
+
+#include <algorithm>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -175,6 +187,206 @@ TEST(CutFileSvg, GroupsAndMillimetreSize) {
     // down the printable area, which starts 6.35 mm in: 6.35 + 100.5 * 0.127 = 19.1135 and
     // 6.35 + 849.5 * 0.127 = 114.2365.
     EXPECT_TRUE(firstPath.startsWith("M 19.1135 114.2365 L ")) << firstPath.toStdString();
+}
+
+// ---- One closed path per tag and per hole, as readers of their own find them -------------
+
+struct ReadOutline {
+    bool closed = false;
+    double widestJoint = 0; // between the lines and arcs it consists of
+    QPolygonF points;       // in tag dots, close enough to follow it within a micrometre
+};
+
+struct ReadSheet {
+    std::vector<ReadOutline> tags;
+    std::vector<ReadOutline> holes;
+};
+
+// Catches the paths Qt SVG draws, sorted by their stroke: red the cuts, blue the holes.
+class PathCatcher : public QPaintEngine {
+public:
+    PathCatcher() : QPaintEngine(AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & DirtyTransform) {
+            transform_ = state.transform();
+        }
+        if (state.state() & DirtyPen) {
+            stroked_ = state.pen().style() != Qt::NoPen;
+            isHole_ = state.pen().color() == Qt::blue;
+        }
+    }
+    void drawPath(const QPainterPath& path) override {
+        if (!stroked_) {
+            return; // Qt SVG fills, with no pen, before it strokes
+        }
+        for (const QPolygonF& subpath : transform_.map(path).toSubpathPolygons()) {
+            (isHole_ ? read.holes : read.tags).push_back({subpath.isClosed(), 0, subpath});
+        }
+    }
+    ReadSheet read;
+
+private:
+    QTransform transform_;
+    bool stroked_ = false;
+    bool isHole_ = false;
+};
+
+class PathCatchingDevice : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &catcher; }
+    int metric(PaintDeviceMetric metric) const override {
+        return metric == PdmDepth ? 32 : metric == PdmWidth || metric == PdmHeight ? 1000 : 96;
+    }
+    mutable PathCatcher catcher;
+};
+
+ReadSheet svgAsQtReadsIt(const QByteArray& svg, int W, int H) {
+    PathCatchingDevice device;
+    QPainter painter(&device);
+    QSvgRenderer(svg).render(&painter, QRectF(0, 0, W, H));
+    painter.end();
+    return device.catcher.read;
+}
+
+// The DXF files as ezdxf reads them, all in one run of Python.
+std::vector<ReadSheet> dxfAsEzdxfReadsIt(const QStringList& files, const std::vector<int>& H) {
+    QProcess python;
+    python.start(QStringLiteral(VELTMOOR_SYSTEM_PYTHON),
+                 QStringList{QStringLiteral(VELTMOOR_DXF_OUTLINES)} + files);
+    EXPECT_TRUE(python.waitForFinished(120000)) << "ezdxf took too long";
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QJsonObject all = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    constexpr double kMmPerDot = 25.4 / 200;
+    std::vector<ReadSheet> sheets;
+    for (int file = 0; file < files.size(); ++file) {
+        const QJsonObject layers = all.value(files[file]).toObject();
+        ReadSheet sheet;
+        const std::pair<const char*, std::vector<ReadOutline>*> wanted[] = {
+            {"CUT", &sheet.tags}, {"HOLES", &sheet.holes}};
+        for (const auto& [layer, into] : wanted) {
+            for (const QJsonValue entity : layers.value(QLatin1String(layer)).toArray()) {
+                ReadOutline outline{
+                    entity["closed"].toBool(), entity["widestJoint"].toDouble(), {}};
+                for (const QJsonValue point : entity["points"].toArray()) {
+                    // y upwards from the paper's bottom, which is the tag's bottom edge
+                    outline.points << QPointF(point[0].toDouble() / kMmPerDot,
+                                              H[static_cast<std::size_t>(file)] -
+                                                  point[1].toDouble() / kMmPerDot);
+                }
+                into->push_back(outline);
+            }
+        }
+        sheets.push_back(sheet);
+    }
+    return sheets;
+}
+
+// How far an outline strays from the ink of a line of dots, in dots (4 standing for more).
+double straying(const QPolygonF& outline, const DotSet& dots, int W, int H) {
+    constexpr int kReach = 4;
+    double farthest = 0;
+    for (qsizetype corner = 1; corner < outline.size(); ++corner) {
+        const QPointF from = outline[corner - 1];
+        const QPointF step = outline[corner] - from;
+        const int steps = std::max(1, static_cast<int>(std::hypot(step.x(), step.y()) * 4));
+        for (int at = 0; at < steps; ++at) {
+            const QPointF p = from + step * at / steps;
+            double nearest = kReach;
+            for (int y = std::max(0, static_cast<int>(p.y()) - kReach);
+                 y < std::min(H, static_cast<int>(p.y()) + kReach); ++y) {
+                for (int x = std::max(0, static_cast<int>(p.x()) - kReach);
+                     x < std::min(W, static_cast<int>(p.x()) + kReach); ++x) {
+                    if (dots[static_cast<std::size_t>(y) * W + x]) {
+                        nearest = std::min(
+                            nearest, std::hypot(std::max(std::abs(x + 0.5 - p.x()) - 0.5, 0.0),
+                                                std::max(std::abs(y + 0.5 - p.y()) - 0.5, 0.0)));
+                    }
+                }
+            }
+            farthest = std::max(farthest, nearest);
+        }
+    }
+    return farthest;
+}
+
+// Where the printed tag ends: its cut line, and where the line leaves an opening (between
+// strokes, or at the paper tag's own edge) the tag's dots that the cut-out shape borders on.
+DotSet printedEdge(const TagCase& tag) {
+    TagCase lineOnly = tag;
+    lineOnly.hole.noHole = true;
+    DotSet edge = rasterDots(lineOnly);
+    const Bitmap mask = tagShapeMask(tag.shape, tag.W, tag.H);
+    const auto inside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < tag.W && y < tag.H && mask.pixelColor(x, y) == clBlack;
+    };
+    for (int y = 0; y < tag.H; ++y) {
+        for (int x = 0; x < tag.W; ++x) {
+            if (inside(x, y) &&
+                !(inside(x - 1, y) && inside(x + 1, y) && inside(x, y - 1) && inside(x, y + 1))) {
+                edge[static_cast<std::size_t>(y) * tag.W + x] = true;
+            }
+        }
+    }
+    return edge;
+}
+
+DotSet holeRing(const TagCase& tag) {
+    TagCase ringOnly = tag;
+    ringOnly.shape = kShapeNone;
+    return rasterDots(ringOnly);
+}
+
+// Every tag's cut is one closed path and every hole one closed ring, without a gap at any
+// joint, on the printed line to within a dot, in the SVG as Qt SVG draws it and in the DXF
+// as ezdxf reads it.
+TEST(CutFileOutlines, OneClosedPathPerTagAndHoleOnThePrintedLine) {
+    std::vector<TagCase> cases;
+    for (int shape = 0; shape < kShapeCount; ++shape) {
+        // The hole at the narrow end, as the shape choice puts it, whole on the smallest tag.
+        const HoleSettings hole{12, 12, 50, isFanShape(shape) ? 88 : 12, false};
+        const std::pair<int, int> sizes[] = {{100, 100}, {400, 800}, {1000, 200}, {237, 511}};
+        for (const auto& [W, H] : sizes) {
+            cases.push_back({shape, W, H, hole});
+        }
+        cases.push_back({shape, 600, 450, HoleSettings{20, 8, 30, 50, false}});
+    }
+    QTemporaryDir folder;
+    QStringList dxfFiles;
+    std::vector<int> heights;
+    for (const TagCase& tag : cases) {
+        dxfFiles << folder.filePath(QStringLiteral("%1.dxf").arg(dxfFiles.size()));
+        writeCutFile(dxfFiles.last(), singleTagSheet(tag));
+        heights.push_back(tag.H);
+    }
+    const std::vector<ReadSheet> dxf = dxfAsEzdxfReadsIt(dxfFiles, heights);
+    ASSERT_EQ(dxf.size(), cases.size());
+    for (std::size_t at = 0; at < cases.size(); ++at) {
+        const TagCase& tag = cases[at];
+        SCOPED_TRACE("shape " + std::to_string(tag.shape) + " " + std::to_string(tag.W) + "x" +
+                     std::to_string(tag.H));
+        const QByteArray svgText = cutSheetSvg(singleTagSheet(tag));
+        EXPECT_EQ(svgText.count(" Z\""), 2) << "paths that end in Z";
+        const DotSet edge = printedEdge(tag);
+        const DotSet ring = holeRing(tag);
+        const std::pair<const char*, ReadSheet> readers[] = {
+            {"SVG", svgAsQtReadsIt(svgText, tag.W, tag.H)}, {"DXF", dxf[at]}};
+        for (const auto& [reader, read] : readers) {
+            SCOPED_TRACE(reader);
+            ASSERT_EQ(read.tags.size(), 1U);
+            ASSERT_EQ(read.holes.size(), 1U);
+            const std::pair<const ReadOutline*, const DotSet*> outlines[] = {
+                {&read.tags[0], &edge}, {&read.holes[0], &ring}};
+            for (const auto& [outline, dots] : outlines) {
+                EXPECT_TRUE(outline->closed);
+                EXPECT_LE(outline->widestJoint, 1e-9);
+                EXPECT_LE(straying(outline->points, *dots, tag.W, tag.H), 1.0);
+            }
+        }
+    }
 }
 
 TEST(CutFileSvg, UnknownEndingIsRefusedNamingTheFile) {

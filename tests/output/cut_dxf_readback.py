@@ -83,7 +83,7 @@ def check_layers_and_marks(doc):
     layers = {layer.dxf.name for layer in doc.layers}
     check({"CUT", "HOLES", "REGMARKS"} <= layers, "layers %s" % sorted(layers))
     kinds = {entity.dxftype() for entity in doc.modelspace()}
-    check(kinds <= {"LINE", "ARC"}, "entity kinds %s" % sorted(kinds))
+    check(kinds <= {"LINE", "POLYLINE", "CIRCLE"}, "entity kinds %s" % sorted(kinds))
     marks = [e for e in doc.modelspace() if e.dxf.layer == "REGMARKS"]
     check(len(marks) == 32, "four marks of two arms, four lines each: %d lines" % len(marks))
     xs = [p[0] for e in marks for p in (e.dxf.start, e.dxf.end)]
@@ -99,16 +99,16 @@ def check_standard(doc, settings, tags):
     H = hundredths(settings["Height"]) * 2
     c = min(W * 15 // 100, H)
     corners = [(0, H - 1), (W - 1, H - 1), (W - 1, c), (W - c, 0), (c, 0), (0, c)]
-    lines = [e for e in doc.modelspace() if e.dxf.layer == "CUT"]
-    check(all(e.dxftype() == "LINE" for e in lines), "the standard tag is straight lines only")
-    found = [(e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y) for e in lines]
-    check(len(lines) == 6 * len(tags), "%d cut lines for %d tags" % (len(lines), len(tags)))
+    outlines = [e for e in doc.modelspace() if e.dxf.layer == "CUT"]
+    check(all(e.dxftype() == "POLYLINE" and e.is_closed for e in outlines), "every tag one closed polyline")
+    check(len(outlines) == len(tags), "%d cut outlines for %d tags" % (len(outlines), len(tags)))
+    check(all(v.dxf.bulge == 0 for e in outlines for v in e.vertices), "the standard tag is straight lines only")
+    found = [[(v.dxf.location.x, v.dxf.location.y) for v in e.vertices] for e in outlines]
     for tag in tags:
-        for a, b in zip(corners, corners[1:] + corners[:1]):
-            wanted = to_dxf(tag, a) + to_dxf(tag, b)
-            near = any(max(abs(p - q) for p, q in zip(line, wanted)) < 1e-3 for line in found)
-            check(near, "no cut line %s at tag %s" % (tuple(round(v, 4) for v in wanted), tag))
-    # The hole: two half circles of the ellipse inscribed in its box, through the dot centres.
+        wanted = [to_dxf(tag, corner) for corner in corners]
+        near = any(len(f) == len(wanted) and all(math.dist(p, q) < 1e-3 for p, q in zip(f, wanted)) for f in found)
+        check(near, "no cut outline through %s at tag %s" % (wanted, tag))
+    # The hole: the circle inscribed in its box, through the dot centres.
     hw = hundredths(settings["HoleWidth"])
     hh = hundredths(settings["HoleHeight"])
     left = int(settings["HoleWidthOffset"]) * W // 100 - hw
@@ -122,6 +122,7 @@ def check_standard(doc, settings, tags):
         else:
             check(False, "no hole around %s" % (centre,))
     if hw == hh:
+        check(all(h.dxftype() == "CIRCLE" for h in holes), "a round hole is a circle")
         check(all(abs(h.dxf.radius - (2 * hw - 1) / 2 * MM_PER_DOT) < 1e-3 for h in holes), "hole radius")
 
 
@@ -131,7 +132,7 @@ def check_oval(doc, settings, tags):
     # Inscribed in the box (0, 0, W - 1, H - 1), right and bottom exclusive.
     rx = (W - 2) / 2 * MM_PER_DOT
     ry = (H - 2) / 2 * MM_PER_DOT
-    arcs = [e for e in doc.modelspace() if e.dxf.layer == "CUT"]
+    arcs = [arc for e in doc.modelspace() if e.dxf.layer == "CUT" for arc in e.virtual_entities()]
     check(arcs and all(e.dxftype() == "ARC" for e in arcs), "the oval is arcs only")
     worst = 0.0
     touched = set()

@@ -62,7 +62,7 @@ protected:
 TEST_F(PrintCommand, PrintsTheDesignAsOneJobOnThePrintersPaper) {
     const CommandRun printed =
         run({QStringLiteral("print"), design(), QStringLiteral("--printer"), marginsQueue(),
-             QStringLiteral("--copies"), QStringLiteral("2")});
+             QStringLiteral("--copies"), QStringLiteral("2"), QStringLiteral("--allow-missing")});
     ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
     const QRegularExpressionMatch sent =
         QRegularExpression(QStringLiteral("^Sent to \"(.+)\" as job (\\d+)\\.\n$"))
@@ -125,12 +125,14 @@ TEST_F(PrintCommand, WithoutAPrintingSystemTheBuiltInPdfPrinterIsTheDefault) {
         << listed.out.toStdString();
     EXPECT_EQ(listed.out.count('\n'), 1);
 
-    const CommandRun refused = run({QStringLiteral("print"), design()}, stoppedServer());
+    const CommandRun refused = run(
+        {QStringLiteral("print"), design(), QStringLiteral("--allow-missing")}, stoppedServer());
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.contains(QLatin1String("--pdf"))) << refused.err.toStdString();
 
     const CommandRun unreachable =
-        run({QStringLiteral("print"), design(), QStringLiteral("--printer"), testQueue()},
+        run({QStringLiteral("print"), design(), QStringLiteral("--printer"), testQueue(),
+             QStringLiteral("--allow-missing")},
             stoppedServer());
     EXPECT_EQ(unreachable.status, 1);
     EXPECT_TRUE(unreachable.err.endsWith(QStringLiteral("veltmoor-tags: The printer \"%1\" cannot "
@@ -142,21 +144,64 @@ TEST_F(PrintCommand, WithoutAPrintingSystemTheBuiltInPdfPrinterIsTheDefault) {
 
 TEST_F(PrintCommand, WritesTheBuiltInPrintersPdfWholeOrNotAtAll) {
     const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
-    const CommandRun written =
-        run({QStringLiteral("print"), design(), QStringLiteral("--pdf"), pdf});
+    const CommandRun written = run({QStringLiteral("print"), design(), QStringLiteral("--pdf"), pdf,
+                                    QStringLiteral("--allow-missing")});
     ASSERT_EQ(written.status, 0) << written.err.toStdString();
     // The C locale measures in metric: the built-in printer's paper is A4.
     EXPECT_TRUE(pageSize(pdf).contains(QLatin1String("(A4)"))) << pageSize(pdf).toStdString();
 
     const QString unwritable = folder.filePath(QStringLiteral("missing/sheet.pdf"));
-    const CommandRun refused =
-        run({QStringLiteral("print"), design(), QStringLiteral("--pdf"), unwritable});
+    const CommandRun refused = run({QStringLiteral("print"), design(), QStringLiteral("--pdf"),
+                                    unwritable, QStringLiteral("--allow-missing")});
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.endsWith(QStringLiteral("veltmoor-tags: The PDF file %1 cannot be "
                                                     "written: No such file or directory.\n")
                                          .arg(unwritable)))
         << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+// Tag 5's picture is missing: nothing is printed, and the one message lists it.
+TEST_F(PrintCommand, APictureMissingRefusesThePrintUnlessAllowed) {
+    const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+    const CommandRun refused =
+        run({QStringLiteral("print"), design(), QStringLiteral("--pdf"), pdf});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.out.isEmpty()) << refused.out.toStdString();
+    EXPECT_EQ(refused.err.count('\n'), 1) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QLatin1String("tag 5 \"")) &&
+                refused.err.contains(QLatin1String("--allow-missing")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The design's own paper, kept in its file, while the printer offers it; else its default.
+TEST_F(PrintCommand, TheDesignsPaperIsPrintedOnWhileThePrinterOffersIt) {
+    QFile source(design());
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = source.readAll().split('\n');
+    lines.removeAt(1); // tag 5, whose picture is missing
+    lines[0].replace("pics/red.bmp", QByteArray(VELTMOOR_TEST_DATA "/setupfile/pics/red.bmp"));
+    for (const auto& [paper, printedOn] :
+         {std::pair{"A5", "(A5)"}, std::pair{"Tabloid-ish", "(A4)"}}) {
+        SCOPED_TRACE(paper);
+        const QString path = folder.filePath(QStringLiteral("paper.vmg"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(lines.join('\n') + '"' + paper + "\" PrinterPaper\r\n");
+        file.close();
+        const CommandRun printed =
+            run({QStringLiteral("print"), path, QStringLiteral("--printer"), testQueue()});
+        ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
+        EXPECT_EQ(printed.err.contains(QLatin1String("does not offer the paper")),
+                  QLatin1String(printedOn) == QLatin1String("(A4)"))
+            << printed.err.toStdString();
+        const QString pdf = waitForJobPdf(
+            testQueue(),
+            printed.out.section(QStringLiteral("job "), 1).section(QLatin1Char('.'), 0, 0).toInt());
+        EXPECT_TRUE(pageSize(pdf).contains(QLatin1String(printedOn)))
+            << pageSize(pdf).toStdString();
+    }
 }
 
 // The first dark dot of the page (rendered at 400 dpi) along a row or a column from a place

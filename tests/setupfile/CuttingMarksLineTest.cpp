@@ -48,5 +48,22 @@ TEST(CuttingMarksLine, BadValueNamesTheFileAndLine) {
     }
 }
 
+// The paper chosen in the printer set-up follows the marks; either line may stand alone.
+TEST(PaperLine, WrittenAfterTheThirtySixWhenChosenAndReadBackWithTheMarks) {
+    TagDesign design = TagDesign::atFirstActivation();
+    design.PrinterPaper = QStringLiteral("A5");
+    for (const CuttingMarks marks : {CuttingMarks::None, CuttingMarks::ThreeMark}) {
+        design.cuttingMarks = marks;
+        const QStringList lines = setupFileLines(design);
+        EXPECT_EQ(lines.mid(0, kSettingLineCount), linesWithMarks(CuttingMarks::None));
+        EXPECT_EQ(lines.last(), "\"A5\" PrinterPaper");
+        const SetupFileSettings read = parseSetupFileLines(lines, "d.vmg").settings;
+        EXPECT_EQ(read.paper, "A5");
+        EXPECT_EQ(read.cuttingMarks, marks);
+    }
+    EXPECT_TRUE(parseSetupFileLines(linesWithMarks(CuttingMarks::FourMark), "d.vmg")
+                    .settings.paper.isEmpty());
+}
+
 } // namespace
 } // namespace veltmoor

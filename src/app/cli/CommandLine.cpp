@@ -7,6 +7,7 @@
 #include "app/cli/MergeCommand.h"
 #include "app/cli/PrintCommand.h"
 #include "app/cli/PrintersCommand.h"
+#include "app/cli/SaveCommand.h"
 #include "app/cli/TintCommand.h"
 #include "platform/Errors.h"
 
@@ -36,7 +37,7 @@ const std::array kVerbTable{
     VerbRow{"render", Operand::Design,
             "render DESIGN.vmg -o OUT [--tag N] [--mode single|preview|print]\n"
             "[--email] [--transparent] [--marks none|3|4]\n"
-            "[--printable WxH@DPI | --printer NAME]",
+            "[--printable WxH@DPI | --printer NAME] [--allow-missing]",
             "writes the sheet (or with --tag N the tag of slot N) as .bmp, .jpg or .png",
             runRenderCommand},
     VerbRow{"cutfile", Operand::Design,
@@ -51,6 +52,8 @@ const std::array kVerbTable{
             "prints the size label and the page grid in tag dots (1/200 inch)", runLayoutCommand},
     VerbRow{"info", Operand::Design, "info DESIGN.vmg", "prints the design as JSON",
             runInfoCommand},
+    VerbRow{"save", Operand::Design, "save DESIGN.vmg -o OUT.vmg",
+            "opens the design and writes it to OUT.vmg as \"Save Tag...\" does", runSaveCommand},
     VerbRow{"tint", Operand::Picture, "tint PICTURE --type N -o OUT.bmp | tint --list",
             "writes the picture tinted with colouring N (0 to 19) as an 8-bit bitmap;\n"
             "--list prints the colourings",
@@ -60,7 +63,7 @@ const std::array kVerbTable{
             runPrintersCommand},
     VerbRow{"print", Operand::Design,
             "print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]\n"
-            "[--marks none|3|4] [--no-calibration]",
+            "[--marks none|3|4] [--no-calibration] [--allow-missing]",
             "prints the sheet as \"Print Page\" does: on the design's printer (or\n"
             "NAME), in the design's number of copies (or N, 1 to 4); --pdf writes\n"
             "the PDF of the built-in PDF printer instead; --no-calibration prints\n"

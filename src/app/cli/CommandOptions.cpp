@@ -81,8 +81,9 @@ struct OptionRow {
 
 // Every option of every verb. The usage text lists the described ones in this order.
 const std::array kOptionTable{
-    OptionRow{"-o", "OUT", "render cutfile tint merge",
-              "the picture to write; its extension picks the format",
+    OptionRow{"-o", "OUT", "render cutfile tint save merge",
+              "the picture to write; its extension picks the format\n"
+              "(save writes the design there)",
               [](CommandOptions& o, const QString& v) { o.outputPath = v; }},
     OptionRow{"--tag", "N", "render", "one tag (slot 1 to 9) instead of the sheet",
               [](CommandOptions& o, const QString& v) {
@@ -125,8 +126,6 @@ const std::array kOptionTable{
               [](CommandOptions& o, const QString& v) { parseSheets(v, o); }},
     OptionRow{"--check", nullptr, "merge", nullptr,
               [](CommandOptions& o, const QString&) { o.check = true; }},
-    OptionRow{"--allow-missing", nullptr, "merge", nullptr,
-              [](CommandOptions& o, const QString&) { o.allowMissing = true; }},
     OptionRow{"--set", "dx,dy,sx,sy", "calibrate", nullptr,
               [](CommandOptions& o, const QString& v) { o.profile = v; }},
     OptionRow{"--show", nullptr, "calibrate", nullptr,
@@ -138,6 +137,12 @@ const std::array kOptionTable{
               }},
     OptionRow{"--list", nullptr, "tint", nullptr,
               [](CommandOptions& o, const QString&) { o.list = true; }},
+    OptionRow{"--allow-missing", nullptr, "render print merge",
+              "render or print even when pictures of the design cannot be\n"
+              "loaded (their tags come out without them); otherwise nothing\n"
+              "is written or printed and the pictures are listed; merge\n"
+              "prints rows whose picture is missing with the slot's own",
+              [](CommandOptions& o, const QString&) { o.allowMissing = true; }},
 };
 
 const OptionRow* findOption(const QString& name) {

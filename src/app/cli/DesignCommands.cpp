@@ -1,6 +1,7 @@
 #include "app/cli/DesignCommands.h"
 
 #include "app/cli/CommandLine.h"
+#include "app/cli/DesignChecks.h"
 #include "app/cli/DesignDescription.h"
 #include "design/DesignComposition.h"
 #include "design/DesignCutFile.h"
@@ -21,13 +22,14 @@ namespace {
 
 // The page the design prints on: the one given, or the named printer's as print sets it up,
 // else the built-in PDF printer's, turned when the design asks for landscape.
-PageMetrics pageFor(const CommandOptions& options, const TagDesign& design) {
+PageMetrics pageFor(const CommandOptions& options, const TagDesign& design, std::ostream& err) {
     if (options.printable) {
         return *options.printable;
     }
     if (options.printer) {
         PrinterSelection selection = PrinterSelection::of(design);
         selection.printerName = *options.printer;
+        useOfferedPaper(selection, err);
         return ReadPrinterMetrics(selection).pageMetrics();
     }
     PageMetrics page = builtInPdfPrinterMetricsForSystemLocale().pageMetrics();
@@ -41,17 +43,13 @@ PageMetrics pageFor(const CommandOptions& options, const TagDesign& design) {
 }
 
 // The design as the window has it right after opening the file from the welcome page.
-TagDesign openDesign(const QString& path, std::ostream& err) {
+TagDesign openDesign(const QString& path, std::ostream& err, const NeededPictures& needed = {}) {
     TagDesign design = TagDesign::atFirstActivation();
     OpenSetupFileOptions openOptions;
     // No thumbnails here: the headers give the sizes, and each picture is decoded once, at
     // the size its tag needs, when the tags are composed.
     openOptions.decodePictures = false;
-    const OpenSetupFileResult opened = openSetupFile(path, design, openOptions);
-    const QString problems = opened.pictureProblemMessage();
-    if (!problems.isEmpty()) {
-        err << "veltmoor-tags: " << problems.toStdString() << "\n";
-    }
+    checkNeededPictures(openSetupFile(path, design, openOptions), needed, err);
     return design;
 }
 
@@ -81,11 +79,13 @@ int runRenderCommand(const CommandOptions& options, std::ostream&, std::ostream&
     }
     requireOnePage(options);
     PictureCache pictures;
-    TagDesign design = openDesign(options.operand, err);
+    TagDesign design = openDesign(options.operand, err,
+                                  {options.allowMissing, options.tag.value_or(kFirstSheetSlot),
+                                   options.tag.value_or(kLastSheetSlot), "render", "rendered"});
     applyMarks(options, design);
     design.renderMode = options.mode;
     design.Printing = options.printing;
-    const PageMetrics page = pageFor(options, design);
+    const PageMetrics page = pageFor(options, design, err);
     if (options.tag) {
         design.CurrentSlot = *options.tag;
         prefetchSlotPictures(design, page, pictures, *options.tag, *options.tag);
@@ -126,7 +126,7 @@ int runCutfileCommand(const CommandOptions& options, std::ostream&, std::ostream
     requireOnePage(options);
     TagDesign design = openDesign(options.operand, err);
     applyMarks(options, design);
-    writeDesignCutFile(design, pageFor(options, design), options.outputPath);
+    writeDesignCutFile(design, pageFor(options, design, err), options.outputPath);
     return kExitOk;
 }
 
@@ -134,7 +134,7 @@ int runLayoutCommand(const CommandOptions& options, std::ostream& out, std::ostr
     requireOnePage(options);
     TagDesign design = openDesign(options.operand, err);
     applyMarks(options, design);
-    const SheetPlan plan = sheetPlanFor(design, pageFor(options, design));
+    const SheetPlan plan = sheetPlanFor(design, pageFor(options, design, err));
     const PageGrid& grid = plan.grid;
     out << plan.sizeLabel.toStdString() << "\n"
         << "TagsAcross=" << grid.TagsAcross << "\n"

@@ -91,13 +91,16 @@ QString settingMember(const QString& line) {
 
 QString describeDesignAsJson(const TagDesign& design) {
     QStringList slotTexts;
+    qsizetype slotLines = 0;
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        slotTexts << slotObject(slot, design.Slots[static_cast<std::size_t>(slot)]);
+        const img& record = design.Slots[static_cast<std::size_t>(slot)];
+        slotTexts << slotObject(slot, record);
+        slotLines += record.FileName.isEmpty() ? 0 : 1;
     }
+    // The settings are every line after the slot lines: the 36 and the optional ones after.
     const QStringList lines = setupFileLines(design);
     QStringList settings;
-    for (qsizetype index = std::max<qsizetype>(0, lines.size() - kSettingLineCount);
-         index < lines.size(); ++index) {
+    for (qsizetype index = slotLines; index < lines.size(); ++index) {
         settings << settingMember(lines.at(index));
     }
     return QStringLiteral("{\n  \"slots\": [\n") + slotTexts.join(QStringLiteral(",\n")) +

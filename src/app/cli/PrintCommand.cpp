@@ -1,6 +1,7 @@
 #include "app/cli/PrintCommand.h"
 
 #include "app/cli/CommandLine.h"
+#include "app/cli/DesignChecks.h"
 #include "design/DesignComposition.h"
 #include "output/SheetLayout.h"
 #include "platform/Errors.h"
@@ -17,7 +18,8 @@ namespace veltmoor {
 
 namespace {
 
-PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& design) {
+PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& design,
+                              std::ostream& err) {
     PrinterSelection selection = PrinterSelection::of(design);
     if (options.printer) {
         selection.printerName = *options.printer;
@@ -31,6 +33,7 @@ PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& de
                                        "PDF file: name it with --pdf OUT.pdf.")
                             .arg(options.operand));
     }
+    useOfferedPaper(selection, err);
     return selection;
 }
 
@@ -50,16 +53,14 @@ int runPrintCommand(const CommandOptions& options, std::ostream& out, std::ostre
     openOptions.printers = installedPrinters();
     openOptions.pictureOptions = PictureReadOptions{1, 1};
     openOptions.pictures = &pictures;
-    const QString problems =
-        openSetupFile(options.operand, design, openOptions).pictureProblemMessage();
-    if (!problems.isEmpty()) {
-        err << "veltmoor-tags: " << problems.toStdString() << "\n";
-    }
+    checkNeededPictures(
+        openSetupFile(options.operand, design, openOptions),
+        {.allowMissing = options.allowMissing, .verb = "print", .refusal = "printed"}, err);
 
     if (options.marks) {
         design.cuttingMarks = *options.marks;
     }
-    const PrinterSelection selection = selectionFor(options, design);
+    const PrinterSelection selection = selectionFor(options, design, err);
     const PrinterMetrics metrics = ReadPrinterMetrics(selection);
     design.renderMode = RenderMode::Print;
     design.Printing = true;

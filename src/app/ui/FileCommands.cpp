@@ -5,6 +5,7 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/SlotThumbnails.h"
 #include "platform/WorkingFolder.h"
+#include "printing/OfferedPaper.h"
 #include "setupfile/SetupFile.h"
 
 #include <QAction>
@@ -106,7 +107,13 @@ void TForm1::OpenDesignFile(const QString& path) {
         }
         showSlotThumbnail(slot);
     }
-    // The design's printer and orientation are in place now.
+    // The design's printer and orientation are in place now, and its paper if the printer
+    // still offers it.
+    OfferedPaper paper{design_.PrinterPaper, QString()};
+    if (!paper.paper.isEmpty() && services_.listPrinters) {
+        paper = offeredPaper(PrinterSelection::of(design_), services_.listPrinters());
+        design_.PrinterPaper = paper.paper;
+    }
     refreshPrinterMetrics();
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
@@ -115,6 +122,9 @@ void TForm1::OpenDesignFile(const QString& path) {
     const QString problems = opened.pictureProblemMessage();
     if (!problems.isEmpty()) {
         prompts_.message(problems);
+    }
+    if (!paper.message.isEmpty()) {
+        prompts_.message(paper.message);
     }
 }
 

@@ -16,6 +16,8 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
+
 #include <sstream>
 
 namespace veltmoor {
@@ -60,7 +62,8 @@ TEST(CommandLineUsage, MistakesGiveStatusTwoAndTheUsage) {
           QStringList{"render", design, "-o", "x.bmp", "--mode", "fast"},
           QStringList{"layout", design, "--printable", "4800x6300"},
           QStringList{"layout", design, "--printable", "4800x6300@0"}, QStringList{"layout"},
-          QStringList{"info", design, "-o", "x.bmp"}, QStringList{"render", design, "-o"}}) {
+          QStringList{"info", design, "-o", "x.bmp"}, QStringList{"render", design, "-o"},
+          QStringList{"save", design}, QStringList{"layout", design, "--allow-missing"}}) {
         const CliRun result = run(arguments);
         EXPECT_EQ(result.status, kExitBadUsage) << arguments.join(' ').toStdString();
         EXPECT_NE(result.err.find("Usage:"), std::string::npos);
@@ -206,13 +209,93 @@ TEST_F(CommandLineRender, MissingPictureIsReportedAndTheRestRenders) {
     target.write(text);
     target.close();
 
-    const CliRun result = run({"render", copy, "-o", output("sheet.png"), "--printable", kLetter});
+    const CliRun result =
+        run({"render", copy, "-o", output("sheet.png"), "--printable", kLetter, "--allow-missing"});
     EXPECT_EQ(result.status, kExitOk) << result.err;
     EXPECT_NE(result.err.find("lost.jpg"), std::string::npos) << result.err;
     EXPECT_TRUE(QFile::exists(output("sheet.png")));
 
     const CliRun tag = run({"render", copy, "-o", output("tag2.png"), "--tag", "2"});
     EXPECT_EQ(tag.status, kExitBadInput) << "slot 2 has no picture to render";
+}
+
+// A design of this folder with a picture written on Windows as a relative path, one whose
+// path is from another computer and is found nowhere, the marks and a paper.
+class CommandLineSave : public CommandLineRender {
+protected:
+    void SetUp() override {
+        QDir().mkpath(output("pictures"));
+        writeBmp24(output("pictures/pine.bmp"), Bitmap(4, 2, clAqua));
+        QFile settings(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/two-tags.vmg"));
+        ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+        const QByteArray tail = "\"\",\"\",\"\",0,0,0,16777215,255,90,40,60,99,0\r\n";
+        bytes_ = "Tag1,\"pictures\\pine.bmp\",4,2,500,\"pictures\\pine.bmp\"," + tail +
+                 "Tag5,\"C:\\Users\\ann\\Tags\\pine.jpg\",100,200,2000,\"C:\\Users\\ann\\Tags\\"
+                 "pine.jpg\"," +
+                 tail + settings.readAll().split('\n').mid(2).join('\n') +
+                 "3 CuttingMarks\r\n\"A5\" PrinterPaper\r\n";
+        QFile file(design());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes_);
+    }
+    QString design() { return output("design.vmg"); }
+    QByteArray bytes_;
+};
+
+// The printer number depends on the printers of this computer; every other byte comes back.
+QByteArray withoutPrinterLine(const QByteArray& bytes) {
+    QList<QByteArray> lines = bytes.split('\n');
+    lines.removeIf([](const QByteArray& line) { return line.endsWith(" Printer\r"); });
+    return lines.join('\n');
+}
+
+TEST_F(CommandLineSave, AnUnchangedDesignIsWrittenBackAsItWas) {
+    const CliRun saved = run({"save", design(), "-o", output("saved.vmg")});
+    ASSERT_EQ(saved.status, kExitOk) << saved.err;
+    EXPECT_NE(saved.err.find("pine.jpg"), std::string::npos) << "the missing picture is told";
+    QFile file(output("saved.vmg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(withoutPrinterLine(file.readAll()).toStdString(),
+              withoutPrinterLine(bytes_).toStdString());
+}
+
+TEST_F(CommandLineSave, InfoShowsTheSettingsAfterTheThirtySixAsWell) {
+    const CliRun result = run({"info", design()});
+    ASSERT_EQ(result.status, kExitOk) << result.err;
+    const QJsonObject settings = QJsonDocument::fromJson(QByteArray::fromStdString(result.out))
+                                     .object()
+                                     .value("settings")
+                                     .toObject();
+    EXPECT_EQ(settings.size(), 38);
+    EXPECT_EQ(settings.value("CutLine").toInt(), 1);
+    EXPECT_EQ(settings.value("CuttingMarks").toInt(), 3);
+    EXPECT_EQ(settings.value("PrinterPaper").toString(), "A5");
+}
+
+// Tag 5's picture is missing: what would come out without it is refused, with one message
+// listing it, unless --allow-missing is given.
+TEST_F(CommandLineSave, OutputWithoutItsPicturesIsRefusedUnlessAllowed) {
+    const struct {
+        QStringList arguments;
+        int status;
+    } cases[] = {
+        {{"render", "--printable", kLetter}, kExitBadInput},
+        {{"render", "--printable", kLetter, "--allow-missing"}, kExitOk},
+        {{"render", "--tag", "5"}, kExitBadInput},
+        {{"render", "--tag", "1"}, kExitOk},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.arguments.join(' ').toStdString());
+        QFile::remove(output("out.png"));
+        const CliRun result = run(test.arguments + QStringList{design(), "-o", output("out.png")});
+        EXPECT_EQ(result.status, test.status) << result.err;
+        EXPECT_EQ(QFile::exists(output("out.png")), test.status == kExitOk);
+        if (test.status != kExitOk) {
+            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+            EXPECT_NE(result.err.find("tag 5 \""), std::string::npos) << result.err;
+            EXPECT_NE(result.err.find("--allow-missing"), std::string::npos) << result.err;
+        }
+    }
 }
 
 // Two 1,080-byte bitmaps that claim 14000 x 14000 pixels each: the real program, under a

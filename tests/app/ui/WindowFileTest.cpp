@@ -134,6 +134,41 @@ TEST(WindowFileTest, ADesignMovedWithItsPicturesOpensWhole) {
     EXPECT_EQ(h.slot(3).PictureHeight, 30);
 }
 
+// The paper chosen in the printer set-up comes back with the design while its printer still
+// offers it; otherwise the printer's default paper is used and the user is told.
+TEST(WindowFileTest, ThePaperComesBackUnlessThePrinterNoLongerOffersIt) {
+    for (const bool offered : {true, false}) {
+        SCOPED_TRACE(offered);
+        WindowServices services;
+        bool offersA5 = true;
+        services.listPrinters = [&offersA5] {
+            return std::vector<PrinterDescription>{
+                {.name = QStringLiteral("Office"),
+                 .paper = QStringLiteral("Letter"),
+                 .papers = offersA5 ? QStringList{"Letter", "A5"} : QStringList{"Letter"},
+                 .isDefault = true}};
+        };
+        WindowHarness h(std::move(services));
+        h.startDesigning(h.picture(QStringLiteral("red.bmp"), 40, 80, clRed));
+        h.design().PrinterPaper = QStringLiteral("A5");
+        const QString file = h.folder.filePath(QStringLiteral("paper.vmg"));
+        h.prompts.answerPath(file);
+        ASSERT_TRUE(h.w().SaveAsItemClick());
+        h.design().PrinterPaper.clear();
+        offersA5 = offered;
+        h.w().OpenDesignFile(file);
+        EXPECT_EQ(h.design().PrinterPaper, offered ? QStringLiteral("A5") : QString());
+        ASSERT_EQ(h.prompts.messages.size(), offered ? 0 : 1)
+            << h.prompts.messages.join('\n').toStdString();
+        if (!offered) {
+            EXPECT_EQ(h.prompts.messages.first(),
+                      QStringLiteral("The printer \"Office\" does not offer the paper \"A5\" this "
+                                     "design was saved with, so the sheet is laid out on its "
+                                     "default paper, \"Letter\"."));
+        }
+    }
+}
+
 TEST(WindowFileTest, TheCloseQuerySavesAndAFailedSaveKeepsTheWindowOpen) {
     FileHarness h;
     // Yes to saving, then the save dialog cancelled: the window stays, nothing else asked.
