@@ -6,6 +6,7 @@
 // the printer has finished the one before. Each runs as its own process; the peak memory
 // of the render is reported as a counter (kilobytes), and the printed PDF's size against
 // the sheet written as PNG.
+#include "ChildProcess.h"
 #include "SyntheticPhoto.h"
 
 #include <QDir>
@@ -31,6 +32,7 @@ extern char** environ;
 namespace {
 
 using namespace veltmoor;
+using namespace veltmoor::bench;
 
 struct SheetFolder {
     QTemporaryDir folder;
@@ -80,45 +82,6 @@ struct SheetFolder {
 const SheetFolder& sheetFolder() {
     static const SheetFolder folder;
     return folder;
-}
-
-struct ChildResult {
-    int status = -1;
-    long peakKilobytes = 0;
-};
-
-// A spawned child starts from this process's memory, and its peak would count this
-// process's own (the nine photos were generated here); resetting our peak first leaves the
-// child's peak its own.
-void resetPeakMemory() {
-    QFile clearReferences(QStringLiteral("/proc/self/clear_refs"));
-    if (clearReferences.open(QIODevice::WriteOnly)) {
-        clearReferences.write("5");
-    }
-}
-
-ChildResult runChild(const std::vector<std::string>& arguments) {
-    resetPeakMemory();
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    ChildResult result;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.peakKilobytes = usage.ru_maxrss;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return result;
 }
 
 void RenderSheetOfNinePhotos(benchmark::State& state) {

@@ -59,11 +59,16 @@ QByteArray PrintBitmapBanded(const Bitmap& bitmap, const PrinterMetrics& metrics
 
 QByteArray builtInPdf(const Bitmap& sheet, const PrinterMetrics& metrics, PaperChoice paper,
                       bool landscape, int copies, const QString& title) {
+    return PrintBitmapBanded(sheet, metrics,
+                             PaperOnPdf{builtInPdfPaperPoints(paper, landscape), copies, title});
+}
+
+QSizeF builtInPdfPaperPoints(PaperChoice paper, bool landscape) {
     QSizeF points = builtInPdfPageSize(paper).sizePoints();
     if (landscape) {
         points.transpose();
     }
-    return PrintBitmapBanded(sheet, metrics, PaperOnPdf{points, copies, title});
+    return points;
 }
 
 } // namespace veltmoor

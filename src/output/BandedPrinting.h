@@ -44,4 +44,7 @@ QByteArray PrintBitmapBanded(const Bitmap& bitmap, const PrinterMetrics& metrics
 QByteArray builtInPdf(const Bitmap& sheet, const PrinterMetrics& metrics, PaperChoice paper,
                       bool landscape, int copies, const QString& title);
 
+// The paper of the built-in PDF printer in points, turned for landscape.
+QSizeF builtInPdfPaperPoints(PaperChoice paper, bool landscape);
+
 } // namespace veltmoor

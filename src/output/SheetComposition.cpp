@@ -9,8 +9,13 @@
 
 namespace veltmoor {
 
-Bitmap composeSheet(std::span<const img> slotTable, const PageGrid& grid, int TagWidthDots,
-                    int TagHeightDots) {
+Bitmap blankSheet(const PageGrid& grid) {
+    Bitmap sheet;
+    blankSheet(grid, sheet);
+    return sheet;
+}
+
+void blankSheet(const PageGrid& grid, Bitmap& sheet) {
     const std::int64_t pixels =
         static_cast<std::int64_t>(std::max(grid.SheetWidth, 0)) * std::max(grid.SheetHeight, 0);
     if (pixels > kMaxPicturePixels) {
@@ -18,7 +23,12 @@ Bitmap composeSheet(std::span<const img> slotTable, const PageGrid& grid, int Ta
                             .arg(grid.SheetWidth)
                             .arg(grid.SheetHeight));
     }
-    Bitmap sheet(std::max(grid.SheetWidth, 0), std::max(grid.SheetHeight, 0), clWhite);
+    sheet.resize(std::max(grid.SheetWidth, 0), std::max(grid.SheetHeight, 0), clWhite);
+}
+
+Bitmap composeSheet(std::span<const img> slotTable, const PageGrid& grid, int TagWidthDots,
+                    int TagHeightDots) {
+    Bitmap sheet = blankSheet(grid);
     Canvas canvas(sheet);
     for (const TagPlacement& placement :
          placeTags(PicturedSlots::fromSlots(slotTable), grid, TagWidthDots, TagHeightDots)) {

@@ -69,6 +69,14 @@ std::vector<TagPlacement> placeTags(const PicturedSlots& pictured, const PageGri
     return placements;
 }
 
+std::vector<TagPlacement> gridPlaces(const PageGrid& grid, int TagWidthDots, int TagHeightDots) {
+    PicturedSlots every;
+    for (int slot = PicturedSlots::kFirstSlot; slot <= PicturedSlots::kLastSlot; ++slot) {
+        every.set(slot);
+    }
+    return placeTags(every, grid, TagWidthDots, TagHeightDots);
+}
+
 SheetPreviewReduction sheetPreviewReduction(int SheetWidth, int SheetHeight, int previewWidth,
                                             int previewHeight) {
     SheetPreviewReduction reduction;

@@ -45,6 +45,16 @@ struct TagPlacement {
 std::vector<TagPlacement> placeTags(const PicturedSlots& pictured, const PageGrid& grid,
                                     int TagWidthDots, int TagHeightDots);
 
+// The white sheet of the grid's size. Throws UserError when it would be too large to hold in
+// memory.
+Bitmap blankSheet(const PageGrid& grid);
+// The same in the memory of an earlier sheet.
+void blankSheet(const PageGrid& grid, Bitmap& sheet);
+
+// Where the tags of a sheet filled from end to end go: every place of the grid, left to right
+// and top to bottom.
+std::vector<TagPlacement> gridPlaces(const PageGrid& grid, int TagWidthDots, int TagHeightDots);
+
 // The white sheet with each slot's last composed tag (its TagImage) drawn unscaled at its
 // placement. slotTable is the slot table indexed by slot number. Throws UserError when the
 // sheet would be too large to hold in memory.

@@ -14,6 +14,7 @@
 #include <memory>
 #include <mutex>
 #include <new>
+#include <utility>
 
 namespace veltmoor {
 
@@ -160,55 +161,6 @@ QByteArray textString(const QString& text) {
     return '<' + utf16.toHex() + '>';
 }
 
-// Numbers the objects and records where each begins, for the cross-reference table.
-class PdfFile {
-public:
-    PdfFile() { bytes_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"; }
-
-    // Room for this many bytes more, so that the images are copied in once.
-    void reserve(qsizetype bytes) { bytes_.reserve(bytes_.size() + bytes); }
-
-    void object(int number, const QByteArray& body) {
-        begin(number);
-        bytes_ += body;
-        bytes_ += "\nendobj\n";
-    }
-
-    void stream(int number, const QByteArray& dictionary, const QByteArray& data) {
-        begin(number);
-        bytes_ +=
-            "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n";
-        bytes_ += data;
-        bytes_ += "\nendstream\nendobj\n";
-    }
-
-    QByteArray finish(int catalog, int info) {
-        const qsizetype table = bytes_.size();
-        const QByteArray count = QByteArray::number(static_cast<qsizetype>(offsets_.size()) + 1);
-        bytes_ += "xref\n0 " + count + "\n0000000000 65535 f \n";
-        for (const qsizetype offset : offsets_) {
-            bytes_ += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-        }
-        bytes_ += "trailer\n<< /Size " + count + " /Root " + reference(catalog) + " /Info " +
-                  reference(info) + " >>\nstartxref\n" + QByteArray::number(table) + "\n%%EOF\n";
-        return bytes_;
-    }
-
-    static QByteArray reference(int number) { return QByteArray::number(number) + " 0 R"; }
-
-private:
-    void begin(int number) {
-        if (offsets_.size() < static_cast<std::size_t>(number)) {
-            offsets_.resize(static_cast<std::size_t>(number), 0);
-        }
-        offsets_[static_cast<std::size_t>(number) - 1] = bytes_.size();
-        bytes_ += QByteArray::number(number) + " 0 obj\n";
-    }
-
-    QByteArray bytes_;
-    std::vector<qsizetype> offsets_;
-};
-
 // The strips cut to the sheet's rows, each keeping its place on the paper for the rows it
 // keeps; a strip with no rows or no area is not drawn.
 std::vector<StripOnPaper> withinSheet(const Bitmap& sheet,
@@ -238,64 +190,116 @@ std::vector<StripOnPaper> withinSheet(const Bitmap& sheet,
     return within;
 }
 
+// A strip of white paper prints nothing: it need not be in the file at all.
+bool isWhite(const Bitmap& sheet, const StripOnPaper& strip) {
+    const auto white = [](Pixel pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; };
+    for (int row = strip.firstRow; row < strip.firstRow + strip.rowCount; ++row) {
+        const Pixel* pixels = sheet.row(row);
+        if (!std::all_of(pixels, pixels + sheet.width(), white)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
-QByteArray sheetPdf(const Bitmap& sheet, const std::vector<StripOnPaper>& requestedStrips,
-                    const SheetPdfPage& page, int pages) {
-    const std::vector<StripOnPaper> strips = withinSheet(sheet, requestedStrips);
-    const std::vector<QByteArray> images = compressStrips(sheet, strips);
-    PdfFile pdf;
-    // The images, and for every strip and page a line or two.
-    qsizetype imageBytes = 0;
-    for (const QByteArray& image : images) {
-        imageBytes += image.size();
-    }
-    pdf.reserve(imageBytes + 400 * static_cast<qsizetype>(images.size()) + 100 * pages + 4096);
-    const int catalog = 1;
-    const int pageTree = 2;
-    const int info = 3;
-    const int content = 4;
-    const int resources = 5;
-    const int firstImage = 6;
-    const int firstPage = firstImage + static_cast<int>(images.size());
+SheetPdfWriter::SheetPdfWriter(Sink sink, const QString& title, const QString& creator)
+    : sink_(std::move(sink)), title_(title), creator_(creator) {
+    write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+}
 
-    pdf.object(catalog, "<< /Type /Catalog /Pages " + PdfFile::reference(pageTree) + " >>");
-    QByteArray kids;
-    for (int index = 0; index < pages; ++index) {
-        kids += PdfFile::reference(firstPage + index) + ' ';
+int SheetPdfWriter::newObject() {
+    offsets_.push_back(0);
+    return static_cast<int>(offsets_.size());
+}
+
+void SheetPdfWriter::write(const QByteArray& bytes) {
+    sink_(bytes);
+    written_ += bytes.size();
+}
+
+void SheetPdfWriter::object(int number, const QByteArray& body) {
+    offsets_[static_cast<std::size_t>(number) - 1] = written_;
+    write(QByteArray::number(number) + " 0 obj\n" + body + "\nendobj\n");
+}
+
+void SheetPdfWriter::stream(int number, const QByteArray& dictionary, const QByteArray& data) {
+    offsets_[static_cast<std::size_t>(number) - 1] = written_;
+    write(QByteArray::number(number) + " 0 obj\n<< " + dictionary + " /Length " +
+          QByteArray::number(data.size()) + " >>\nstream\n");
+    write(data);
+    write("\nendstream\nendobj\n");
+}
+
+void SheetPdfWriter::addSheet(const Bitmap& sheet, const std::vector<StripOnPaper>& requestedStrips,
+                              const SheetPdfPage& page, int pages) {
+    std::vector<StripOnPaper> strips = withinSheet(sheet, requestedStrips);
+    if (page.leaveOutWhiteStrips) {
+        std::erase_if(strips, [&](const StripOnPaper& strip) { return isWhite(sheet, strip); });
     }
-    pdf.object(pageTree,
-               "<< /Type /Pages /Kids [ " + kids + "] /Count " + QByteArray::number(pages) + " >>");
-    pdf.object(info, "<< /Title " + textString(page.title) + " /Creator " +
-                         textString(page.creator) + " /Producer " + textString(page.creator) +
-                         " >>");
-    pdf.stream(content, "", pageContent(strips, page));
+    const std::vector<QByteArray> images = compressStrips(sheet, strips);
+    const int content = newObject();
+    const int resources = newObject();
+    stream(content, "", pageContent(strips, page));
     QByteArray xObjects;
-    for (std::size_t index = 0; index < images.size(); ++index) {
-        xObjects += "/S" + QByteArray::number(index) + ' ' +
-                    PdfFile::reference(firstImage + static_cast<int>(index)) + ' ';
-    }
-    pdf.object(resources, "<< /XObject << " + xObjects + ">> >>");
     const QByteArray width = QByteArray::number(sheet.width());
     for (std::size_t index = 0; index < images.size(); ++index) {
-        pdf.stream(firstImage + static_cast<int>(index),
-                   "/Type /XObject /Subtype /Image /Width " + width + " /Height " +
-                       QByteArray::number(strips[index].rowCount) +
-                       " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode "
-                       "/DecodeParms << /Predictor 15 /Colors 3 /BitsPerComponent 8 /Columns " +
-                       width + " >>",
-                   images[index]);
+        const int image = newObject();
+        xObjects += "/S" + QByteArray::number(index) + ' ' + reference(image) + ' ';
+        stream(image,
+               "/Type /XObject /Subtype /Image /Width " + width + " /Height " +
+                   QByteArray::number(strips[index].rowCount) +
+                   " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode "
+                   "/DecodeParms << /Predictor 15 /Colors 3 /BitsPerComponent 8 /Columns " +
+                   width + " >>",
+               images[index]);
     }
+    object(resources, "<< /XObject << " + xObjects + ">> >>");
     const QByteArray mediaBox =
         "[0 0 " + points(std::llround(page.paperPoints.width() * kPositionsPerPoint)) + ' ' +
         points(std::llround(page.paperPoints.height() * kPositionsPerPoint)) + ']';
     for (int index = 0; index < pages; ++index) {
-        pdf.object(firstPage + index, "<< /Type /Page /Parent " + PdfFile::reference(pageTree) +
-                                          " /MediaBox " + mediaBox + " /Resources " +
-                                          PdfFile::reference(resources) + " /Contents " +
-                                          PdfFile::reference(content) + " >>");
+        const int pageObject = newObject();
+        kids_ += reference(pageObject) + ' ';
+        ++pageCount_;
+        object(pageObject, "<< /Type /Page /Parent " + reference(kPageTree) + " /MediaBox " +
+                               mediaBox + " /Resources " + reference(resources) + " /Contents " +
+                               reference(content) + " >>");
     }
-    return pdf.finish(catalog, info);
+}
+
+void SheetPdfWriter::finish() {
+    object(kCatalog, "<< /Type /Catalog /Pages " + reference(kPageTree) + " >>");
+    object(kPageTree, "<< /Type /Pages /Kids [ " + kids_ + "] /Count " +
+                          QByteArray::number(pageCount_) + " >>");
+    object(kInfo, "<< /Title " + textString(title_) + " /Creator " + textString(creator_) +
+                      " /Producer " + textString(creator_) + " >>");
+    const qint64 table = written_;
+    const QByteArray count = QByteArray::number(static_cast<qsizetype>(offsets_.size()) + 1);
+    QByteArray tail = "xref\n0 " + count + "\n0000000000 65535 f \n";
+    for (const qint64 offset : offsets_) {
+        tail += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    }
+    tail += "trailer\n<< /Size " + count + " /Root " + reference(kCatalog) + " /Info " +
+            reference(kInfo) + " >>\nstartxref\n" + QByteArray::number(table) + "\n%%EOF\n";
+    write(tail);
+}
+
+QByteArray SheetPdfWriter::reference(int number) {
+    return QByteArray::number(number) + " 0 R";
+}
+
+QByteArray sheetPdf(const Bitmap& sheet, const std::vector<StripOnPaper>& strips,
+                    const SheetPdfPage& page, int pages) {
+    QByteArray pdf;
+    // The whole sheet uncompressed is more than enough: the images are copied in once.
+    pdf.reserve(static_cast<qsizetype>(sheet.width()) * sheet.height() / 2 + 4096);
+    SheetPdfWriter writer([&pdf](const QByteArray& bytes) { pdf += bytes; }, page.title,
+                          page.creator);
+    writer.addSheet(sheet, strips, page, pages);
+    writer.finish();
+    return pdf;
 }
 
 } // namespace veltmoor

@@ -7,6 +7,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace veltmoor {
@@ -24,6 +25,8 @@ struct SheetPdfPage {
     int dotsPerInchY = 0;
     QString title; // the document's title, as the printing system lists it
     QString creator;
+    // Strips of white paper print nothing; a job of many sheets of short text leaves them out.
+    bool leaveOutWhiteStrips = false;
 };
 
 // The sheet as a PDF of `pages` equal pages, each showing the strips at their places. The
@@ -33,5 +36,41 @@ struct SheetPdfPage {
 // Qt's own PDF engine compresses one image at a time at zlib's slow default.
 QByteArray sheetPdf(const Bitmap& sheet, const std::vector<StripOnPaper>& strips,
                     const SheetPdfPage& page, int pages = 1);
+
+// The same PDF written as the sheets come, for jobs of many sheets: each sheet's strips are
+// compressed and handed to the sink before the next sheet is taken, so only one sheet is
+// held at a time, whatever the number of sheets.
+class SheetPdfWriter {
+public:
+    using Sink = std::function<void(const QByteArray& bytes)>;
+    SheetPdfWriter(Sink sink, const QString& title, const QString& creator);
+
+    // `pages` equal pages showing the sheet, after the pages written so far.
+    void addSheet(const Bitmap& sheet, const std::vector<StripOnPaper>& strips,
+                  const SheetPdfPage& page, int pages = 1);
+    // Writes the page tree, the document information and the cross-reference table.
+    void finish();
+
+    int pageCount() const { return pageCount_; }
+
+private:
+    static constexpr int kCatalog = 1;
+    static constexpr int kPageTree = 2;
+    static constexpr int kInfo = 3;
+
+    static QByteArray reference(int number);
+    int newObject();
+    void write(const QByteArray& bytes);
+    void object(int number, const QByteArray& body);
+    void stream(int number, const QByteArray& dictionary, const QByteArray& data);
+
+    Sink sink_;
+    QString title_;
+    QString creator_;
+    qint64 written_ = 0;
+    std::vector<qint64> offsets_{0, 0, 0}; // where each object begins, by number less one
+    QByteArray kids_;
+    int pageCount_ = 0;
+};
 
 } // namespace veltmoor

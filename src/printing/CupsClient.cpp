@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <QBuffer>
+
 #include <cups/cups.h>
 
 #include <memory>
@@ -127,6 +129,14 @@ void requirePrinterReachable(const QString& printerName) {
 
 int submitPrintJob(const QString& printerName, const QByteArray& pdf, const QString& title,
                    const JobOptions& options) {
+    QBuffer buffer;
+    buffer.setData(pdf);
+    buffer.open(QIODevice::ReadOnly);
+    return submitPrintJob(printerName, buffer, title, options);
+}
+
+int submitPrintJob(const QString& printerName, QIODevice& pdf, const QString& title,
+                   const JobOptions& options) {
     cups_option_t* cupsOptions = nullptr;
     int optionCount = 0;
     for (const auto& [name, value] : options) {
@@ -160,9 +170,16 @@ int submitPrintJob(const QString& printerName, const QByteArray& pdf, const QStr
     const bool started =
         cupsStartDocument(CUPS_HTTP_DEFAULT, queue.constData(), job, jobTitle.constData(),
                           CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE;
-    const bool written = started && cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
-                                                         static_cast<std::size_t>(pdf.size())) ==
-                                        HTTP_STATUS_CONTINUE;
+    bool written = started;
+    // A document of many sheets goes a piece at a time, never whole in memory.
+    QByteArray piece;
+    while (written && !pdf.atEnd()) {
+        piece = pdf.read(1 << 20);
+        written =
+            !piece.isEmpty() &&
+            cupsWriteRequestData(CUPS_HTTP_DEFAULT, piece.constData(),
+                                 static_cast<std::size_t>(piece.size())) == HTTP_STATUS_CONTINUE;
+    }
     const bool accepted = written && cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.constData()) <=
                                          IPP_STATUS_OK_CONFLICTING;
     if (!accepted) {

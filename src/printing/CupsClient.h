@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 #include <utility>
 #include <vector>
 
@@ -25,6 +27,9 @@ using JobOptions = std::vector<std::pair<QByteArray, QByteArray>>;
 // the printer and the printing system's reason when the job is refused; a job the printing
 // system took but whose document did not arrive whole is cancelled.
 int submitPrintJob(const QString& printerName, const QByteArray& pdf, const QString& title,
+                   const JobOptions& options);
+// The same for a document read from pdf (a file of many sheets) from where it stands.
+int submitPrintJob(const QString& printerName, QIODevice& pdf, const QString& title,
                    const JobOptions& options);
 
 // Whether the printer is paused (stopped): its jobs wait until it is resumed.

@@ -15,10 +15,13 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <functional>
 #include <future>
+#include <memory>
 
 namespace veltmoor {
 
@@ -229,6 +232,69 @@ PreparedPage preparedBuiltInSheet(const Bitmap& sheet, const PrintRequest& reque
             {}};
 }
 
+void requireCopiesInRange(int copies) {
+    if (copies < kFewestCopies || copies > kMostCopies) {
+        throw UserError(QStringLiteral("The number of copies must be between %1 and %2, not %3.")
+                            .arg(kFewestCopies)
+                            .arg(kMostCopies)
+                            .arg(copies));
+    }
+}
+
+// The printer's calibration profile, when the request wants it and the printer has one.
+CalibrationProfile calibrationFor(const PrintRequest& request, const QString& printerName) {
+    return request.useCalibration && printerName != builtInPdfPrinterName()
+               ? loadCalibration(printerName).value_or(CalibrationProfile{})
+               : CalibrationProfile{};
+}
+
+// Where a job of many sheets is written: the file asked for, replaced only once it is whole,
+// or a temporary file that is then handed to the printer.
+class SeriesFile {
+public:
+    explicit SeriesFile(const QString& keptPdfPath) {
+        if (keptPdfPath.isEmpty()) {
+            device_ = std::make_unique<QTemporaryFile>();
+        } else {
+            device_ = std::make_unique<QSaveFile>(keptPdfPath);
+        }
+        path_ = keptPdfPath.isEmpty() ? QStringLiteral("a temporary file") : keptPdfPath;
+        // The temporary file is read back for the printer; a saved file is only written.
+        if (!device_->open(keptPdfPath.isEmpty() ? QIODevice::ReadWrite : QIODevice::WriteOnly)) {
+            throw failure();
+        }
+    }
+
+    void write(const QByteArray& bytes) {
+        if (device_->write(bytes) != bytes.size()) {
+            throw failure();
+        }
+    }
+
+    void commit() {
+        auto* saved = dynamic_cast<QSaveFile*>(device_.get());
+        if (saved != nullptr && !saved->commit()) {
+            throw failure();
+        }
+    }
+
+    QIODevice& rewound() {
+        if (!device_->flush() || !device_->seek(0)) {
+            throw failure();
+        }
+        return *device_;
+    }
+
+private:
+    UserError failure() const {
+        return UserError(QStringLiteral("The PDF file %1 cannot be written: %2.")
+                             .arg(QDir::toNativeSeparators(path_), device_->errorString()));
+    }
+
+    std::unique_ptr<QFileDevice> device_;
+    QString path_;
+};
+
 } // namespace
 
 std::vector<PrinterDescription> listPrinters() {
@@ -303,18 +369,10 @@ PrinterMetrics ReadPrinterMetrics(const PrinterSelection& selection) {
 }
 
 PrintResult PrintSheet(Bitmap& SheetBitmap, const PrintRequest& request) {
-    if (request.copies < kFewestCopies || request.copies > kMostCopies) {
-        throw UserError(QStringLiteral("The number of copies must be between %1 and %2, not %3.")
-                            .arg(kFewestCopies)
-                            .arg(kMostCopies)
-                            .arg(request.copies));
-    }
+    requireCopiesInRange(request.copies);
     const QString printerName = resolvedPrinterName(request.printer);
     const bool builtIn = printerName == builtInPdfPrinterName();
-    const CalibrationProfile calibration =
-        request.useCalibration && !builtIn
-            ? loadCalibration(printerName).value_or(CalibrationProfile{})
-            : CalibrationProfile{};
+    const CalibrationProfile calibration = calibrationFor(request, printerName);
     // The last sheet sent is kept, written while the page is prepared; when it cannot be
     // kept, nothing is printed.
     const Bitmap& sheet = SheetBitmap;
@@ -354,6 +412,56 @@ PrintResult PrintCalibrationSheet(const QString& printerName, const QString& pdf
         drawnPdf(printer, drawCalibrationSheet, printerMetricsFor(page), request.documentName),
         jobOptions(page, request.copies)};
     return handOver(prepared, request.documentName, pdfPath);
+}
+
+PrintResult PrintSheets(const SheetSeries& sheets, const PrintRequest& request) {
+    requireCopiesInRange(request.copies);
+    const QString printerName = resolvedPrinterName(request.printer);
+    const bool builtIn = printerName == builtInPdfPrinterName();
+    if (builtIn && request.pdfPath.isEmpty()) {
+        throw UserError(QStringLiteral("No printer is installed, and no PDF file was named for the "
+                                       "built-in PDF printer to write."));
+    }
+    const CalibrationProfile calibration = calibrationFor(request, printerName);
+    PrinterMetrics metrics;
+    QSizeF paper;
+    JobOptions options;
+    // The built-in printer writes a page per copy; a printer is told the copy count.
+    int pagesPerSheet = 1;
+    if (builtIn) {
+        metrics = builtInPrinterMetrics(request.printer.landscape);
+        paper = builtInPdfPaperPoints(builtInPaper(), request.printer.landscape);
+        pagesPerSheet = request.copies;
+    } else {
+        const QPrinterInfo info = installedPrinter(printerName);
+        QPrinter printer(info, QPrinter::HighResolution);
+        const DriverPage page = setUpPrinter(printer, info, request.printer);
+        metrics = printerMetricsFor(page);
+        paper = paperPoints(page);
+        options = jobOptions(page, request.copies);
+    }
+    SeriesFile file(request.pdfPath);
+    SheetPdfWriter writer([&file](const QByteArray& bytes) { file.write(bytes); },
+                          request.documentName, kCreator);
+    const SheetPdfPage pdfPage{
+        paper, metrics.PixelsPerInchX, metrics.PixelsPerInchY, request.documentName, kCreator,
+        true};
+    const PageCalibration placement{calibration, request.printer.landscape};
+    streamSheets(sheets, [&](int, const Bitmap& sheet) {
+        writer.addSheet(sheet, stripsOnPaper(sheet.width(), sheet.height(), metrics, placement),
+                        pdfPage, pagesPerSheet);
+    });
+    writer.finish();
+    PrintResult result;
+    result.printerName = printerName;
+    result.calibrationApplied = !calibration.isIdentity();
+    if (request.pdfPath.isEmpty()) {
+        result.jobNumber =
+            submitPrintJob(printerName, file.rewound(), request.documentName, options);
+    } else {
+        file.commit();
+    }
+    return result;
 }
 
 } // namespace veltmoor

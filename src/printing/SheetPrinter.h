@@ -2,6 +2,7 @@
 
 #include "output/PrinterChoice.h"
 #include "output/PrinterMetrics.h"
+#include "output/SheetSeries.h"
 #include "platform/Bitmap.h"
 
 #include <QString>
@@ -70,6 +71,14 @@ QString pausedPrinterNote(const PrintResult& printed);
 // printer or file; nothing half-drawn is ever handed to the printer, and the sheet is then
 // left as it was.
 PrintResult PrintSheet(Bitmap& SheetBitmap, const PrintRequest& request);
+
+// Prints a series of sheets as one job of the asked copy count on the selected printer,
+// corrected by its calibration as PrintSheet corrects a sheet, or writes them to
+// request.pdfPath as that printer (or the built-in PDF printer, a page per copy) would
+// receive them. Each sheet is written as soon as it is composed, so that the memory used
+// does not grow with the number of sheets. Nothing reaches the printer, and no file is
+// replaced, unless every sheet was written; failures throw UserError as PrintSheet does.
+PrintResult PrintSheets(const SheetSeries& sheets, const PrintRequest& request);
 
 // Prints the calibration sheet on the named printer, never corrected by its profile, or
 // writes the page the printer would receive to pdfPath when one is given. Throws UserError

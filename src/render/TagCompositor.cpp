@@ -102,8 +102,12 @@ Bitmap ComposedTag::floatingImage() const {
     return half;
 }
 
-bool TagCompositionInput::composes() const {
+bool TagCompositionInput::hasPicture() const {
     return slotNumber == 0 || (!slot.FileName.isEmpty() && QFileInfo(slot.FileName).isFile());
+}
+
+bool TagCompositionInput::composes() const {
+    return !pictureRequired || hasPicture();
 }
 
 ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures) {
@@ -117,7 +121,7 @@ ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures
     result.grid = computePageGrid(input.page, W, H);
     result.sizeLabel = sizeLabelText(W, H, result.grid);
 
-    const Picture picture = loadPicture(input, pictures);
+    const Picture picture = input.hasPicture() ? loadPicture(input, pictures) : Picture{};
     const PicturePlacement placement =
         placePicture(picture.width, picture.height, W, H, input.slot.ImageSize,
                      input.slot.ImageHorizontalOffset, input.slot.ImageVerticalOffset);
@@ -129,7 +133,7 @@ ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures
     result.tag.resize(W, H, clBtnFace);
     fillSpans(result.tag, stencil->background, pixelFromColor(input.slot.BackgroundColor));
     Canvas canvas(result.tag);
-    if (!input.settings.blankSheet) {
+    if (!input.settings.blankSheet && picture.bitmap != nullptr) {
         canvas.stretchDraw(placement.picture, *picture.bitmap);
     }
     applyShapeCut(result.tag, stencil->cut);

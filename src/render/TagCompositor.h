@@ -20,9 +20,13 @@ struct TagCompositionInput {
     RenderMode mode = RenderMode::Single;
     bool Printing = false;
     PageMetrics page;
+    // A price list's row makes its tag whether or not it ends up with a picture.
+    bool pictureRequired = true;
 
-    // A sheet slot composes only while its picture file exists; the sample always does.
+    // A sheet slot composes only while its picture file exists (or when its picture is not
+    // required); the sample always does.
     bool composes() const;
+    bool hasPicture() const;
 };
 
 // What a composition gives back; `composed` is false when a sheet slot's picture file is

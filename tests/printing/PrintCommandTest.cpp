@@ -135,6 +135,33 @@ TEST_F(PrintCommand, EveryCodeScansFromThePrintersPdf) {
     }
 }
 
+TEST_F(PrintCommand, MergesAPriceListIntoOneJobWithEverySheet) {
+    // Sixty tags of 1.50 x 2.00 in, twenty-five to an A4 sheet: three sheets.
+    QFile table(folder.filePath(QStringLiteral("prices.csv")));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("name,price,copies\nJAM,$1.00,59\nHONEY,$2.00,1\n");
+    table.close();
+    const CommandRun printed =
+        run({QStringLiteral("merge"),
+             QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/price-list.vmg"),
+             QStringLiteral("--data"), table.fileName(), QStringLiteral("--printer"), testQueue(),
+             QStringLiteral("--copies"), QStringLiteral("2")});
+    ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
+    EXPECT_TRUE(printed.err.isEmpty()) << "no progress line without a terminal";
+    const QRegularExpressionMatch sent =
+        QRegularExpression(QStringLiteral("^Sent 3 sheets to \"(.+)\" as job (\\d+)\\.\n$"))
+            .match(printed.out);
+    ASSERT_TRUE(sent.hasMatch()) << printed.out.toStdString();
+    const int job = sent.captured(2).toInt();
+    const QString pdf = waitForJobPdf(testQueue(), job);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(runTool(QStringLiteral("pdfinfo"), {pdf})
+                  .value_or(QString())
+                  .count(QRegularExpression(QStringLiteral("Pages: +3\n"))),
+              1);
+    EXPECT_EQ(controlFileCopies(job), 2);
+}
+
 TEST_F(PrintCommand, ListsPrintersOneALineWithTheDefaultMarked) {
     const CommandRun listed = run({QStringLiteral("printers")});
     ASSERT_EQ(listed.status, 0) << listed.err.toStdString();

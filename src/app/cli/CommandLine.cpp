@@ -5,6 +5,7 @@
 #include "app/cli/CalibrateCommand.h"
 #include "app/cli/CommandOptions.h"
 #include "app/cli/DesignCommands.h"
+#include "app/cli/MergeCommand.h"
 #include "app/cli/PrintCommand.h"
 #include "app/cli/PrintersCommand.h"
 #include "app/cli/SaveCommand.h"
@@ -72,6 +73,18 @@ const std::array kVerbTable{
             "the PDF of the built-in PDF printer instead; --no-calibration prints\n"
             "without the printer's calibration",
             runPrintCommand},
+    VerbRow{"merge", Operand::Design,
+            "merge DESIGN.vmg --data TABLE.csv|- (-o OUT | --printer NAME)\n"
+            "[--sheets A-B] [--check] [--allow-missing] [--copies N]\n"
+            "[--marks none|3|4] [--no-calibration] [--printable WxH@DPI]",
+            "makes a tag of each row of a price list: the first row names the columns,\n"
+            "${column} in a text of the design takes the row's cell and ${n} the tag's\n"
+            "running number; columns slot (1 to 9), picture and copies choose the\n"
+            "row's template slot, picture and count. All sheets go to one PDF\n"
+            "(-o OUT.pdf), to OUT-001.png, OUT-002.png, ... (.bmp, .jpg), or to printer\n"
+            "NAME as one job; --check only reads and counts. The cut file of a merged\n"
+            "job is the cut file of its design: every sheet has the same outlines",
+            runMergeCommand},
     VerbRow{"calibrate", Operand::None,
             "calibrate --printer NAME [--pdf OUT.pdf]\n"
             "calibrate --printer NAME --set dx,dy,sx,sy | --show",

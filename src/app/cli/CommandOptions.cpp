@@ -75,6 +75,18 @@ void parseBarcode(const QString& text, CommandOptions& options) {
     options.barcode.data = text.mid(colon + 1);
 }
 
+void parseSheets(const QString& text, CommandOptions& options) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,6})(?:-(\\d{1,6}))?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    const int first = match.captured(1).toInt();
+    const int last = match.captured(2).isEmpty() ? first : match.captured(2).toInt();
+    if (!match.hasMatch() || first < 1 || last < first) {
+        throw UsageError{"--sheets takes A-B, the first and last sheet, counted from 1."};
+    }
+    options.firstSheet = first;
+    options.lastSheet = last;
+}
+
 struct OptionRow {
     const char* name;
     // The value's placeholder in the usage text; null for an option without a value.
@@ -88,7 +100,7 @@ struct OptionRow {
 
 // Every option of every verb. The usage text lists the described ones in this order.
 const std::array kOptionTable{
-    OptionRow{"-o", "OUT", "render cutfile tint save barcode",
+    OptionRow{"-o", "OUT", "render cutfile tint save merge barcode",
               "the picture to write; its extension picks the format\n"
               "(save writes the design there)",
               [](CommandOptions& o, const QString& v) { o.outputPath = v; }},
@@ -106,32 +118,45 @@ const std::array kOptionTable{
               "a .png whose outside of the tags' cut lines is transparent,\n"
               "at 200 dpi, for a cutting machine that traces the picture",
               [](CommandOptions& o, const QString&) { o.transparent = true; }},
-    OptionRow{"--marks", "MARKS", "render cutfile layout print",
+    OptionRow{"--marks", "MARKS", "render cutfile layout print merge",
               "registration marks for a cutting machine: none, 3 or 4\n"
               "(overrides the design's choice)",
               [](CommandOptions& o, const QString& v) { o.marks = parseMarks(v); }},
-    OptionRow{"--printable", "WxH@DPI", "render cutfile layout",
+    OptionRow{"--printable", "WxH@DPI", "render cutfile layout merge",
               "the printable page in printer dots, e.g. 4800x6300@600,\n"
               "taken as the whole paper; without it the built-in PDF\n"
               "printer's page is used",
               [](CommandOptions& o, const QString& v) { o.printable = parsePrintable(v); }},
-    OptionRow{"--printer", "NAME", "render cutfile layout print calibrate",
+    OptionRow{"--printer", "NAME", "render cutfile layout print calibrate merge",
               "the page of printer NAME, as print prints on it: its paper,\n"
               "margins and resolution, turned for a landscape design",
               [](CommandOptions& o, const QString& v) { o.printer = v; }},
-    OptionRow{"--copies", "N", "print", nullptr,
+    OptionRow{"--copies", "N", "print merge", nullptr,
               [](CommandOptions& o, const QString& v) {
                   o.copies = parseNumber(v, 1, 4, "--copies takes a number from 1 to 4.");
               }},
     OptionRow{"--pdf", "OUT.pdf", "print calibrate", nullptr,
               [](CommandOptions& o, const QString& v) { o.pdfPath = v; }},
-    OptionRow{"--no-calibration", nullptr, "print", nullptr,
+    OptionRow{"--no-calibration", nullptr, "print merge", nullptr,
               [](CommandOptions& o, const QString&) { o.useCalibration = false; }},
+    // merge's table, or the barcode verb's data.
+    OptionRow{"--data", "TABLE", "merge barcode", nullptr,
+              [](CommandOptions& o, const QString& v) {
+                  if (o.verb == QLatin1String("barcode")) {
+                      o.barcode.data = v;
+                      return;
+                  }
+                  o.dataPath = v;
+              }},
+    OptionRow{"--sheets", "A-B", "merge", nullptr,
+              [](CommandOptions& o, const QString& v) { parseSheets(v, o); }},
+    OptionRow{"--check", nullptr, "merge", nullptr,
+              [](CommandOptions& o, const QString&) { o.check = true; }},
     OptionRow{"--set", "dx,dy,sx,sy", "calibrate", nullptr,
               [](CommandOptions& o, const QString& v) { o.profile = v; }},
     OptionRow{"--show", nullptr, "calibrate", nullptr,
               [](CommandOptions& o, const QString&) { o.show = true; }},
-    OptionRow{"--barcode", "TYPE:DATA", "render print info",
+    OptionRow{"--barcode", "TYPE:DATA", "render print info merge",
               "a code on every tag for this run: ean13, upca, ean8, code128\n"
               "or qr (EAN and UPC complete a missing check digit)",
               [](CommandOptions& o, const QString& v) { parseBarcode(v, o); }},
@@ -144,8 +169,6 @@ const std::array kOptionTable{
                   o.type = parseNumber(v, 0, kTintTypeCount - 1,
                                        "--type takes a colouring from 0 to 19 (see tint --list).");
               }},
-    OptionRow{"--data", "DATA", "barcode", nullptr,
-              [](CommandOptions& o, const QString& v) { o.barcode.data = v; }},
     OptionRow{"--module", "N", "barcode", nullptr,
               [](CommandOptions& o, const QString& v) {
                   o.barcode.moduleDots =
@@ -154,10 +177,11 @@ const std::array kOptionTable{
               }},
     OptionRow{"--list", nullptr, "tint", nullptr,
               [](CommandOptions& o, const QString&) { o.list = true; }},
-    OptionRow{"--allow-missing", nullptr, "render print",
+    OptionRow{"--allow-missing", nullptr, "render print merge",
               "render or print even when pictures of the design cannot be\n"
               "loaded (their tags come out without them); otherwise nothing\n"
-              "is written or printed and the pictures are listed",
+              "is written or printed and the pictures are listed; merge\n"
+              "prints rows whose picture is missing with the slot's own",
               [](CommandOptions& o, const QString&) { o.allowMissing = true; }},
 };
 

@@ -39,6 +39,10 @@ struct CommandOptions {
     std::optional<int> type;
     // --barcode TYPE:DATA, or the barcode verb's --type, --data and --module.
     TagBarcode barcode;
+    QString dataPath; // merge's table; "-" for standard input
+    int firstSheet = 1;
+    std::optional<int> lastSheet;
+    bool check = false;
     bool allowMissing = false;
     // The options the command line named, as typed ("--tag"), for rules between options.
     QSet<QString> given;

@@ -1,0 +1,224 @@
+// `veltmoor-tags merge` as a shop runs it: a design whose texts hold fields, a price list, and
+// the sheets it gives, read back through poppler and compared with `render --tag` of a design
+// typed out row by row.
+#include "app/cli/CommandLine.h"
+
+#include "support/ExternalTool.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+namespace veltmoor {
+namespace {
+
+using test::runTool;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(QStringList arguments) {
+    arguments.prepend(QStringLiteral("veltmoor-tags"));
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun result;
+    result.status = runCommandLine(arguments, out, err);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+constexpr int kRows = 25;
+
+class MergeCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        QFile sample(QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/price-tags.vmg"));
+        ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+        sampleText = QString::fromLatin1(sample.readAll());
+        // 2.50 x 3.50 in: nine tags on Letter or A4.
+        sampleText.replace(QStringLiteral("2.00 Height"), QStringLiteral("3.50 Height"));
+        sampleText.replace(QStringLiteral("1.50 Width"), QStringLiteral("2.50 Width"));
+        sampleText.replace(QStringLiteral("\"pictures/"),
+                           QStringLiteral("\"" VELTMOOR_TEST_DATA "/../../samples/pictures/"));
+        design = write(QStringLiteral("tags.vmg"), designWith("${price}", "${name}"));
+        QByteArray csv = "name,price\n";
+        for (int row = 1; row <= kRows; ++row) {
+            csv += name(row).toLatin1() + ',' + price(row).toLatin1() + '\n';
+        }
+        table = write(QStringLiteral("prices.csv"), csv);
+    }
+
+    static QString name(int row) { return QStringLiteral("ITEM %1").arg(row); }
+    static QString price(int row) { return QStringLiteral("$%1.%2").arg(row / 10).arg(row % 10); }
+
+    QByteArray designWith(const QString& corner, const QString& edge) const {
+        QString text = sampleText;
+        text.replace(QStringLiteral("\"$4.50\""), '"' + corner + '"');
+        text.replace(QStringLiteral("\"HOMEMADE\""), '"' + edge + '"');
+        return text.toLatin1();
+    }
+
+    QString write(const QString& fileName, const QByteArray& bytes) const {
+        QFile file(folder.filePath(fileName));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    // The row's tag as `render --tag` draws it from a design with the row typed in.
+    QImage renderedRow(int row) const {
+        const QString rowDesign =
+            write(QStringLiteral("row%1.vmg").arg(row), designWith(price(row), name(row)));
+        const QString png = folder.filePath(QStringLiteral("row%1.png").arg(row));
+        EXPECT_EQ(run({"render", rowDesign, "--tag", "1", "--mode", "print", "-o", png}).status, 0);
+        return QImage(png).convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir folder;
+    QString sampleText;
+    QString design;
+    QString table;
+};
+
+int layoutValue(const std::string& layout, const char* key) {
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("%1=(\\d+)").arg(QLatin1String(key)))
+            .match(QString::fromStdString(layout));
+    return match.captured(1).toInt();
+}
+
+// The pixels of the tags' corner texts (the upper right, reduced four times so that poppler's
+// resampling of the strips does not count) whose grey differs by more than a sixth.
+int differingCornerPixels(const QImage& first, const QImage& second) {
+    const auto corner = [](const QImage& tag) {
+        return tag.copy(tag.width() / 2, 0, tag.width() / 2, 100)
+            .scaled(tag.width() / 8, 25, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QImage one = corner(first);
+    const QImage other = corner(second);
+    int differing = 0;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            differing += std::abs(qGray(one.pixel(x, y)) - qGray(other.pixel(x, y))) > 40;
+        }
+    }
+    return differing;
+}
+
+QRect inkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 200) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+TEST_F(MergeCommand, TwentyFiveRowsFillThreeSheetsOfNineEachTagItsRow) {
+    const CliRun checked = run({"merge", design, "--data", table, "--check"});
+    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_EQ(checked.out, "Rows: 25\nTags: 25\nSheets: 3 (9 tags a sheet)\n");
+
+    const QString pdf = folder.filePath(QStringLiteral("tags.pdf"));
+    const CliRun merged = run({"merge", design, "--data", table, "-o", pdf});
+    ASSERT_EQ(merged.status, 0) << merged.err;
+    const QString pngs = folder.filePath(QStringLiteral("sheet.png"));
+    ASSERT_EQ(run({"merge", design, "--data", table, "-o", pngs}).status, 0);
+    EXPECT_EQ(runTool("pdfinfo", {pdf}).value_or("").count(QRegularExpression("Pages: +3\n")), 1);
+
+    const std::string layout = run({"layout", design}).out;
+    const int across = layoutValue(layout, "TagsAcross");
+    ASSERT_EQ(across * layoutValue(layout, "TagsDown"), 9);
+    const int marginX = layoutValue(layout, "SheetMarginX");
+    const int marginY = layoutValue(layout, "SheetMarginY");
+    std::vector<QImage> tags{QImage()};
+    for (int row = 1; row <= kRows; ++row) {
+        tags.push_back(renderedRow(row));
+    }
+    const QSize tag = tags[1].size();
+    ASSERT_EQ(tag, QSize(500, 700));
+
+    for (int sheet = 1; sheet <= 3; ++sheet) {
+        SCOPED_TRACE(sheet);
+        // The picture series is the sheet itself: exactly the rows' tags at their places.
+        const QImage written = QImage(folder.filePath(QStringLiteral("sheet-00%1.png").arg(sheet)))
+                                   .convertToFormat(QImage::Format_RGB32);
+        QImage expected(written.size(), QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter painter(&expected);
+        for (int place = 0; place < 9 && (sheet - 1) * 9 + place < kRows; ++place) {
+            painter.drawImage(marginX + place % across * tag.width(),
+                              marginY + place / across * tag.height(),
+                              tags[static_cast<std::size_t>((sheet - 1) * 9 + place + 1)]);
+        }
+        painter.end();
+        EXPECT_EQ(written, expected);
+
+        // The PDF's page, rasterised by poppler, shows the same sheet where its ink lies.
+        const QString prefix = folder.filePath(QStringLiteral("page%1").arg(sheet));
+        runTool("pdftoppm", {"-r", "200", "-f", QString::number(sheet), "-l",
+                             QString::number(sheet), "-singlefile", pdf, prefix});
+        const QImage page(prefix + QStringLiteral(".ppm"));
+        ASSERT_FALSE(page.isNull());
+        const QRect pageInk = inkBox(page);
+        const QRect sheetInk = inkBox(expected);
+        ASSERT_LE(std::abs(pageInk.width() - sheetInk.width()), 2);
+        ASSERT_LE(std::abs(pageInk.height() - sheetInk.height()), 2);
+        const QPoint shift = pageInk.topLeft() - sheetInk.topLeft();
+        for (int place = 0; place < 9; ++place) {
+            const int row = (sheet - 1) * 9 + place + 1;
+            const QRect where(QPoint(marginX + place % across * tag.width(),
+                                     marginY + place / across * tag.height()) +
+                                  shift,
+                              tag);
+            const QImage printed = page.copy(where);
+            if (row > kRows) {
+                EXPECT_EQ(inkBox(printed), QRect()) << "place " << place << " stays white";
+                continue;
+            }
+            const int own = differingCornerPixels(printed, tags[static_cast<std::size_t>(row)]);
+            const int other = differingCornerPixels(
+                printed, tags[static_cast<std::size_t>(row == 1 ? 2 : row - 1)]);
+            EXPECT_LT(own * 2, other) << "row " << row;
+        }
+    }
+}
+
+TEST_F(MergeCommand, ABadTablePrintsNothing) {
+    const QString bad = write(QStringLiteral("bad.csv"), "name,cost\nJam,1\nTea,2,3\n");
+    const QString badColumn = write(QStringLiteral("column.csv"), "name,cost\nJam,1\n");
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+    const CliRun longRow = run({"merge", design, "--data", bad, "-o", pdf});
+    EXPECT_EQ(longRow.status, kExitBadInput);
+    EXPECT_NE(longRow.err.find("Line 3 of"), std::string::npos) << longRow.err;
+    const CliRun missing = run({"merge", design, "--data", badColumn, "-o", pdf});
+    EXPECT_EQ(missing.status, kExitBadInput);
+    EXPECT_NE(missing.err.find("slot 1 uses the field ${price}, but the table's header names only "
+                               "name, cost."),
+              std::string::npos)
+        << missing.err;
+    const CliRun checked = run({"merge", design, "--data", badColumn, "--check"});
+    EXPECT_EQ(checked.status, kExitBadInput);
+    EXPECT_EQ(checked.out, "Rows: 1\nTags: 1\nSheets: 1 (9 tags a sheet)\n");
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(run({"merge", design, "-o", pdf}).status, kExitBadUsage);
+}
+
+} // namespace
+} // namespace veltmoor
