@@ -3,6 +3,7 @@
 #include "app/ui/BusyCursor.h"
 #include "app/ui/PictureBox.h"
 #include "app/ui/Prompts.h"
+#include "app/ui/RecentDesigns.h"
 #include "app/ui/SlotThumbnails.h"
 #include "platform/WorkingFolder.h"
 #include "printing/OfferedPaper.h"
@@ -132,13 +133,8 @@ void TForm1::rememberRecentDesign(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     designFolder_ = QFileInfo(absolute).absolutePath();
     QSettings settings = userSettings();
-    QStringList recent = settings.value(kRecentKey).toStringList();
-    recent.removeAll(absolute);
-    recent.prepend(absolute);
-    while (recent.size() > kRecentDesignCount) {
-        recent.removeLast();
-    }
-    settings.setValue(kRecentKey, recent);
+    settings.setValue(kRecentKey, withRecentDesign(settings.value(kRecentKey).toStringList(),
+                                                   absolute, kRecentDesignCount));
     showRecentDesigns();
 }
 
@@ -149,11 +145,12 @@ void TForm1::showRecentDesigns() {
     }
     RecentDesignItems.clear();
     const QStringList recent = userSettings().value(kRecentKey).toStringList();
+    const QStringList labels = recentDesignLabels(recent);
     RecentDesignsSeparator->setVisible(!recent.isEmpty());
     for (int index = 0; index < recent.size(); ++index) {
         const QString path = recent.at(index);
-        QAction* item = FileMenu->addAction(
-            QStringLiteral("&%1 %2").arg(index + 1).arg(QFileInfo(path).fileName()));
+        QAction* item =
+            FileMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(labels.at(index)));
         item->setObjectName(QStringLiteral("RecentDesign%1").arg(index + 1));
         item->setProperty("hint", path);
         on(item, &QAction::triggered, [this, path] { OpenRecentDesign(path); });
@@ -229,6 +226,16 @@ void TForm1::connectFileHandlers() {
         const QString hint = item->property("hint").toString();
         if (!hint.isEmpty()) {
             DisplayHint(hint);
+        }
+    });
+    // A design deleted or moved since it was listed leaves the list before the user sees it.
+    connect(FileMenu, &QMenu::aboutToShow, this, [this] {
+        QSettings settings = userSettings();
+        const QStringList recent = settings.value(kRecentKey).toStringList();
+        const QStringList existing = existingRecentDesigns(recent);
+        if (existing != recent) {
+            settings.setValue(kRecentKey, existing);
+            showRecentDesigns();
         }
     });
     setAcceptDrops(true);
