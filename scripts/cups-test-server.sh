@@ -10,6 +10,7 @@
 #   NAME_margins  the same driver told a Letter page at 600 dpi with uneven unprintable
 #                 margins (left 0.25 in, top 0.375 in, right 0.25 in, bottom 0.5 in)
 #   NAME_closed   like NAME, but refusing jobs
+#   NAME_paused   like NAME, but paused: its jobs wait until it is resumed
 # Programs reach them with CUPS_SERVER=DIR/cups.sock. The jobs' control files are in
 # DIR/spool, the page log in DIR/log/page_log. Must run as root (cups-pdf reads its
 # per-queue settings from /etc/cups).
@@ -23,7 +24,7 @@ if [ -z "$action" ] || [ -z "$dir" ] || [ -z "$name" ]; then
     exit 2
 fi
 
-queues=("$name" "${name}_margins" "${name}_closed")
+queues=("$name" "${name}_margins" "${name}_closed" "${name}_paused")
 
 stop_server() {
     if [ -f "$dir/cupsd.pid" ]; then
@@ -122,6 +123,8 @@ EOF
     lpadmin -p "${name}_margins" -v "cups-pdf:/${name}_margins" -P "$dir/ppd/margins.ppd" -E
     lpadmin -p "${name}_closed" -v "cups-pdf:/${name}_closed" -P "$ppd" -E
     cupsreject "${name}_closed"
+    lpadmin -p "${name}_paused" -v "cups-pdf:/${name}_paused" -P "$ppd" -E
+    cupsdisable "${name}_paused"
     lpadmin -d "$name"
 }
 

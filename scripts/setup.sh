@@ -6,13 +6,14 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libgl-dev
-    libjpeg-dev libjpeg-turbo-progs libdeflate-dev
+    libjpeg-dev libjpeg-turbo-progs libdeflate-dev libzint-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fontconfig fonts-liberation
-    cups printer-driver-cups-pdf libcups2-dev poppler-utils
+    cups printer-driver-cups-pdf libcups2-dev poppler-utils libzbar-dev
     xvfb xauth imagemagick
     desktop-file-utils shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev
+    appstream lintian
     python3-ezdxf
 )
 

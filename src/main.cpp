@@ -4,6 +4,7 @@
 #include "app/ui/TForm1.h"
 #include "guidance/TFloatingTagForm.h"
 #include "guidance/THelpForm.h"
+#include "images/TintedCopy.h"
 #include "platform/Errors.h"
 #include "platform/WorkingFolder.h"
 
@@ -117,6 +118,7 @@ int runWindow(int argc, char* argv[]) {
         prompts.message(error.message());
         return veltmoor::kExitBadInput;
     }
+    veltmoor::removeStaleTintedCopies();
     veltmoor::WindowServices services;
     services.prompts = &prompts;
     veltmoor::attachSystemPrinting(services);

@@ -1,6 +1,11 @@
 #include "design/DesignComposition.h"
 
+#include "design/TextMeasure.h"
+#include "platform/Errors.h"
+#include "render/BarcodeDrawing.h"
+
 #include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -8,12 +13,61 @@ namespace veltmoor {
 
 namespace {
 
-void loadTextBlockIntoMemo(TagDesign& design) {
-    const QString& text =
-        design.Slots.at(static_cast<std::size_t>(design.CurrentSlot)).TextBlockText;
-    if (design.TextBlockMemoText != text) {
-        design.TextBlockMemoChange(text);
+// The text block as the memo holds it while slots pass through it on their way to a tag.
+struct MemoText {
+    QString text;
+    int width = 0;
+};
+
+// A slot's settings without its last composed tag, which no composition reads.
+img withoutComposedTag(const img& record) {
+    img slot;
+    slot.FileName = record.FileName;
+    slot.PictureWidth = record.PictureWidth;
+    slot.PictureHeight = record.PictureHeight;
+    slot.AspectPermille = record.AspectPermille;
+    slot.SourceFileName = record.SourceFileName;
+    slot.ValueText = record.ValueText;
+    slot.EdgeText = record.EdgeText;
+    slot.TextBlockText = record.TextBlockText;
+    slot.ValueColor = record.ValueColor;
+    slot.TextColor = record.TextColor;
+    slot.TextBlockColor = record.TextBlockColor;
+    slot.BackgroundColor = record.BackgroundColor;
+    slot.CutLineColor = record.CutLineColor;
+    slot.ImageSize = record.ImageSize;
+    slot.ImageHorizontalOffset = record.ImageHorizontalOffset;
+    slot.ImageVerticalOffset = record.ImageVerticalOffset;
+    slot.ColoringType = record.ColoringType;
+    slot.ColoringColor = record.ColoringColor;
+    slot.barcode = record.barcode;
+    return slot;
+}
+
+// Composes a slot with the memo as given; the memo then holds the slot's text block.
+ComposedTag composeThroughMemo(const TagDesign& design, int slot, const PageMetrics& page,
+                               PictureCache& pictures, MemoText& memo) {
+    TagCompositionInput input = compositionInputFor(design, slot, page);
+    if (!input.composes()) {
+        return {};
     }
+    if (memo.text != input.slot.TextBlockText) {
+        memo.text = input.slot.TextBlockText;
+        memo.width = textBlockWidthFor(design.settings.textBlockFont, memo.text);
+    }
+    input.settings.TextBlockWidth = memo.width;
+    ComposedTag composed = DrawTagReal(input, pictures);
+    if (composed.composed) {
+        // The tag alone knows nothing of the marks that may narrow the sheet's grid.
+        const SheetPlan plan = sheetPlanFor(design, page);
+        composed.grid = plan.grid;
+        composed.sizeLabel = withBarcodeNote(plan.sizeLabel, composed.barcodeProblem);
+    }
+    return composed;
+}
+
+MemoText memoOf(const TagDesign& design) {
+    return {design.TextBlockMemoText, design.settings.TextBlockWidth};
 }
 
 } // namespace
@@ -22,8 +76,7 @@ TagCompositionInput compositionInputFor(const TagDesign& design, int slot,
                                         const PageMetrics& page) {
     TagCompositionInput input;
     input.slotNumber = slot;
-    const img& record = design.Slots.at(static_cast<std::size_t>(slot));
-    input.slot = record;
+    input.slot = withoutComposedTag(design.Slots.at(static_cast<std::size_t>(slot)));
     input.settings = design.settings;
     input.TagWidthDots = design.TagWidthDots;
     input.TagHeightDots = design.TagHeightDots;
@@ -37,29 +90,28 @@ SheetPlan sheetPlanFor(const TagDesign& design, const PageMetrics& page) {
     return planSheet(page, design.cuttingMarks, design.TagWidthDots, design.TagHeightDots);
 }
 
+ComposedTag composeSlot(const TagDesign& design, int slot, const PageMetrics& page,
+                        PictureCache& pictures) {
+    MemoText memo = memoOf(design);
+    return composeThroughMemo(design, slot, page, pictures, memo);
+}
+
 ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
     const int slot = design.CurrentSlot;
-    // The slot's last tag is not read by a composition; it is set aside rather than copied
-    // into the input on every redraw.
-    img& record = design.Slots.at(static_cast<std::size_t>(slot));
-    Bitmap lastTag = std::exchange(record.TagImage, Bitmap());
-    TagCompositionInput input = compositionInputFor(design, slot, page);
-    record.TagImage = std::move(lastTag);
-    if (!input.composes()) {
-        return {};
+    MemoText memo = memoOf(design);
+    ComposedTag composed = composeThroughMemo(design, slot, page, pictures, memo);
+    if (memo.text != design.TextBlockMemoText) {
+        design.TextBlockMemoChange(memo.text);
     }
-    loadTextBlockIntoMemo(design);
-    input.settings.TextBlockWidth = design.settings.TextBlockWidth;
-    ComposedTag composed = DrawTagReal(input, pictures);
     if (composed.composed) {
-        // The tag alone knows nothing of the marks that may narrow the sheet's grid.
-        const SheetPlan plan = sheetPlanFor(design, page);
-        composed.grid = plan.grid;
-        composed.sizeLabel = plan.sizeLabel;
         design.Slots.at(static_cast<std::size_t>(slot)).TagImage = composed.tag;
         design.pageGrid = composed.grid;
     }
     return composed;
+}
+
+QString barcodeRefusal(int slot, const QString& problem) {
+    return QStringLiteral("Tag %1: %2.").arg(slot).arg(problem);
 }
 
 void prefetchSlotPictures(const TagDesign& design, const PageMetrics& page, PictureCache& pictures,
@@ -76,29 +128,31 @@ void prefetchSlotPictures(const TagDesign& design, const PageMetrics& page, Pict
 
 void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
     prefetchSlotPictures(design, page, pictures, kFirstSheetSlot, kLastSheetSlot);
-    const int current = design.CurrentSlot;
     const ReloadFlag reload = design.ReloadFromFiles;
-    // Each slot's text block passes through the memo on its way to the tag. The memo keeps
-    // the current slot's text: leaving it later writes its text into the checked slots.
-    const QString memoText = design.TextBlockMemoText;
-    const int memoWidth = design.settings.TextBlockWidth;
-    const auto restore = [&] {
-        design.CurrentSlot = current;
-        design.TextBlockMemoText = memoText;
-        design.settings.TextBlockWidth = memoWidth;
-    };
     design.ReloadFromFiles = ReloadFlag::Yes;
+    std::array<ComposedTag, kLastSheetSlot + 1> composed;
     try {
+        // Each slot's text block passes through the memo on its way to the tag; the
+        // window's memo keeps the current slot's text.
+        MemoText memo = memoOf(design);
         for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-            design.CurrentSlot = slot;
-            composeCurrentSlot(design, page, pictures);
+            composed.at(static_cast<std::size_t>(slot)) =
+                composeThroughMemo(design, slot, page, pictures, memo);
+            const QString& problem = composed.at(static_cast<std::size_t>(slot)).barcodeProblem;
+            if (!problem.isEmpty()) {
+                throw UserError(barcodeRefusal(slot, problem));
+            }
         }
     } catch (...) {
-        restore();
         design.ReloadFromFiles = reload;
         throw;
     }
-    restore();
+    for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+        ComposedTag& tag = composed.at(static_cast<std::size_t>(slot));
+        if (tag.composed) {
+            design.Slots.at(static_cast<std::size_t>(slot)).TagImage = std::move(tag.tag);
+        }
+    }
     design.ReloadFromFiles = ReloadFlag::No;
     // The grid follows the tag size and the page alone, so it is known even when no slot
     // holds a picture.

@@ -41,7 +41,6 @@ TagDesign TagDesign::atFirstActivation() {
     design.TagHeightDots = 350;
 
     // First activation.
-    design.Activated = true;
     img& sample = design.Slots[kAboutSlot];
     sample.ValueText = kSamplePriceText;
     sample.EdgeText = kSampleEdgeText;
@@ -141,6 +140,11 @@ void TagDesign::SetTextColor(TColor color) {
 void TagDesign::SetTextBlockColor(TColor color) {
     settings.textBlockFont.color = color;
     applyToCheckedSlots([&](img& slot) { slot.TextBlockColor = color; });
+}
+
+Redraw TagDesign::setBarcode(const TagBarcode& barcode) {
+    applyToCheckedSlots([&](img& slot) { slot.barcode = barcode; });
+    return Redraw::Scheduled;
 }
 
 Redraw TagDesign::ValueEditChange(const QString& text) {

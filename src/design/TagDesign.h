@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/PicturePaths.h"
+#include "output/PrinterChoice.h"
 #include "output/RegistrationMarks.h"
 #include "platform/Bitmap.h"
 #include "platform/TColor.h"
@@ -34,12 +35,6 @@ inline Redraw strongest(Redraw first, Redraw second) {
 // "no" afterwards; unset from start-up until the first sheet refresh or design open.
 enum class ReloadFlag { Unset, No, Yes };
 
-// The printers of this computer, in the order the printing system lists them.
-struct PrinterList {
-    QStringList names;
-    int defaultIndex = -1; // -1: no printer installed (the built-in PDF printer is used)
-};
-
 // The percent fields whose edit and up-down work as one pair.
 enum class PercentField {
     HoleWidthOffset,
@@ -70,7 +65,6 @@ struct TagDesign {
     TagSettings settings; // what a composition reads besides the slot and the tag size
 
     int CurrentSlot = 0;
-    int HoverSlot = 0;
     int TagWidthDots = 350;
     int TagHeightDots = 350;
     Rect TagRect{0, 0, 350, 350};
@@ -79,7 +73,6 @@ struct TagDesign {
     RenderMode renderMode = RenderMode::Single;
     bool Printing = false;
     ReloadFlag ReloadFromFiles = ReloadFlag::Unset;
-    bool Activated = false;
 
     bool WidthEditTyping = false;
     bool HeightEditTyping = false;
@@ -165,6 +158,8 @@ struct TagDesign {
     void SetValueColor(TColor color);
     void SetTextColor(TColor color);
     void SetTextBlockColor(TColor color);
+    // The code (symbology, data, placement, module width, height) of every checked slot.
+    Redraw setBarcode(const TagBarcode& barcode);
 
     Redraw ValueEditChange(const QString& text);
     Redraw TextEditChange(const QString& text);

@@ -5,14 +5,16 @@
 
 #include "images/ColorizeBitmap.h"
 
+#include "platform/OnAllCores.h"
+
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace veltmoor {
@@ -37,20 +39,18 @@ Rgb rgbOfPixel(Pixel pixel) {
     return {redOfPixel(pixel), greenOfPixel(pixel), blueOfPixel(pixel)};
 }
 
-// Runs work(begin, end) over [0, count) in as many slices as there are cores to spare.
+// Runs work(begin, end) over [0, count) in slices of at least minimumSlice, shared among
+// the cores.
 template <typename Work> void inSlices(std::size_t count, std::size_t minimumSlice, Work work) {
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t slices = std::clamp<std::size_t>(count / minimumSlice, 1, cores);
-    std::vector<std::thread> threads;
+    const std::size_t slices = std::max<std::size_t>(count / minimumSlice, 1);
     const std::size_t step = (count + slices - 1) / slices;
-    for (std::size_t slice = 1; slice < slices; ++slice) {
-        const std::size_t begin = std::min(count, slice * step);
-        threads.emplace_back(work, begin, std::min(count, begin + step));
-    }
-    work(std::size_t{0}, std::min(count, step));
-    for (std::thread& thread : threads) {
-        thread.join();
-    }
+    std::atomic<std::size_t> next{0};
+    runOnAllCores(slices, [&] {
+        for (std::size_t slice = next++; slice < slices; slice = next++) {
+            const std::size_t begin = std::min(count, slice * step);
+            work(begin, std::min(count, begin + step));
+        }
+    });
 }
 
 // A palette whose entries differ only along some components, each entry holding one value

@@ -7,10 +7,16 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace veltmoor {
 
@@ -18,6 +24,19 @@ namespace {
 
 // Samples per preview pixel, each way, that a large picture keeps before it is tinted.
 constexpr int kPreviewSamples = 4;
+
+// The names tintedCopyPath gives, and no others (not "~~page.bmp", not a user's file).
+bool hasTintedCopyName(const QString& fileName) {
+    static const QRegularExpression pattern(QStringLiteral("^~~[0-9]+-[0-9a-f]{10}\\.bmp$"));
+    return pattern.match(fileName).hasMatch();
+}
+
+// The same file whichever way a design spells its path.
+QString samePlace(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
 
 } // namespace
 
@@ -80,6 +99,59 @@ IndexedBitmap writeTintedCopy(const QString& sourcePath, int type, const QString
     IndexedBitmap tinted = ColorizeBitmap(source->bitmap, type);
     writeBmp8(copyPath, tinted);
     return tinted;
+}
+
+QStringList pictureFilesOf(std::span<const img> records) {
+    QStringList files;
+    for (const img& slot : records) {
+        if (!slot.FileName.isEmpty()) {
+            files << slot.FileName;
+        }
+    }
+    return files;
+}
+
+bool isTintedCopy(const QString& path) {
+    const QFileInfo info(path);
+    return hasTintedCopyName(info.fileName()) &&
+           samePlace(info.absolutePath()) == samePlace(workingFolderPath());
+}
+
+int removeReleasedTintedCopies(const QStringList& released, const QStringList& stillUsed) {
+    QStringList inUse;
+    for (const QString& path : stillUsed) {
+        inUse << samePlace(path);
+    }
+    int removed = 0;
+    for (const QString& path : released) {
+        if (isTintedCopy(path) && !inUse.contains(samePlace(path)) && QFile::remove(path)) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+int removeStaleTintedCopies(std::chrono::days unusedFor, const QDateTime& now) {
+    const QDateTime cutoff = now.addDays(-unusedFor.count());
+    const QDir folder(workingFolderPath());
+    int removed = 0;
+    for (const QFileInfo& file : folder.entryInfoList({QStringLiteral("~~*.bmp")}, QDir::Files)) {
+        const QDateTime lastUse = std::max(file.lastModified(), file.lastRead());
+        if (hasTintedCopyName(file.fileName()) && lastUse < cutoff &&
+            QFile::remove(file.filePath())) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+void noteTintedCopyUsed(const QString& path) {
+    if (!isTintedCopy(path)) {
+        return;
+    }
+    const timespec times[2] = {{0, UTIME_NOW}, {0, UTIME_OMIT}};
+    // A copy that cannot be marked is only removed sooner, and then made again.
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
 }
 
 } // namespace veltmoor

@@ -4,8 +4,14 @@
 #include "platform/Bitmap.h"
 #include "platform/PictureFile.h"
 #include "render/PictureCache.h"
+#include "render/SlotRecord.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <span>
 
 namespace veltmoor {
 
@@ -31,5 +37,28 @@ QString tintedCopyPath(int slot, const QString& sourcePath, int type);
 // file that could not be read or written; a failed write leaves any earlier file whole.
 IndexedBitmap writeTintedCopy(const QString& sourcePath, int type, const QString& copyPath,
                               PictureCache* pictures = nullptr);
+
+// The picture files the slots use now, tinted copies among them.
+QStringList pictureFilesOf(std::span<const img> records);
+
+// Whether path names one of the tinted copies in the working folder.
+bool isTintedCopy(const QString& path);
+
+// Removes the tinted copies among `released` (the picture files named by a design that is
+// being closed, or by Undo steps that are dropped) that no file in `stillUsed` (the open
+// design's slots and its Undo history) names. Any other file is left alone, and so is every
+// copy nobody released: another window of the program may be using its own. A design whose
+// copy is gone makes it again on opening. Returns how many copies were removed.
+int removeReleasedTintedCopies(const QStringList& released, const QStringList& stillUsed);
+
+// At start: removes the tinted copies in the working folder that nothing has used since
+// `now - unusedFor` (by the later of their modification and access times).
+constexpr std::chrono::days kTintedCopyShelfLife{30};
+int removeStaleTintedCopies(std::chrono::days unusedFor = kTintedCopyShelfLife,
+                            const QDateTime& now = QDateTime::currentDateTimeUtc());
+
+// A design that names the copy has opened: its access time becomes now (the modification
+// time, which the picture cache watches, stays), so that the start-up sweep keeps it.
+void noteTintedCopyUsed(const QString& path);
 
 } // namespace veltmoor

@@ -4,9 +4,7 @@
 #include "platform/DotArithmetic.h"
 #include "platform/Errors.h"
 
-#include <QDir>
 #include <QPageSize>
-#include <QSaveFile>
 
 #include <cstdint>
 
@@ -66,14 +64,6 @@ QByteArray builtInPdf(const Bitmap& sheet, const PrinterMetrics& metrics, PaperC
         points.transpose();
     }
     return PrintBitmapBanded(sheet, metrics, PaperOnPdf{points, copies, title});
-}
-
-void savePdfFile(const QString& path, const QByteArray& pdf) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-        throw UserError(QStringLiteral("The PDF file %1 cannot be written: %2.")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
 }
 
 } // namespace veltmoor

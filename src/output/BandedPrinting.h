@@ -44,8 +44,4 @@ QByteArray PrintBitmapBanded(const Bitmap& bitmap, const PrinterMetrics& metrics
 QByteArray builtInPdf(const Bitmap& sheet, const PrinterMetrics& metrics, PaperChoice paper,
                       bool landscape, int copies, const QString& title);
 
-// Replaces the file with the PDF whole, or leaves it as it was; throws UserError naming the
-// file.
-void savePdfFile(const QString& path, const QByteArray& pdf);
-
 } // namespace veltmoor

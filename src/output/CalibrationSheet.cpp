@@ -1,6 +1,7 @@
 // The calibration sheet: drawn as lines on the printer's own dots, never as a bitmap, so
 // that its distances are exact whatever the printer's resolution.
 #include "output/PrintCalibration.h"
+#include "platform/Units.h"
 
 #include <QFont>
 #include <QLocale>
@@ -10,7 +11,6 @@ namespace veltmoor {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
 constexpr double kLineWidthMm = 0.2;
 constexpr double kCrossArmMm = 10.0;
 constexpr double kVernierStepMm = 0.9; // ten steps make nine millimetres: reads tenths
@@ -26,8 +26,9 @@ public:
         : painter_(painter), metrics_(metrics) {}
 
     QPointF at(double xMm, double yMm) const {
-        return QPointF(metrics_.PhysicalOffsetX + xMm * metrics_.PixelsPerInchX / kMmPerInch,
-                       metrics_.PhysicalOffsetY + yMm * metrics_.PixelsPerInchY / kMmPerInch);
+        return QPointF(
+            metrics_.PhysicalOffsetX + units::printerDotsFromMm(xMm, metrics_.PixelsPerInchX),
+            metrics_.PhysicalOffsetY + units::printerDotsFromMm(yMm, metrics_.PixelsPerInchY));
     }
 
     void line(double x0, double y0, double x1, double y1) const {
@@ -42,8 +43,12 @@ public:
         painter_.drawText(at(xMm, yMm), text);
     }
 
-    double widthMm() const { return metrics_.PageWidth * kMmPerInch / metrics_.PixelsPerInchX; }
-    double heightMm() const { return metrics_.PageHeight * kMmPerInch / metrics_.PixelsPerInchY; }
+    double widthMm() const {
+        return units::mmFromPrinterDots(metrics_.PageWidth, metrics_.PixelsPerInchX);
+    }
+    double heightMm() const {
+        return units::mmFromPrinterDots(metrics_.PageHeight, metrics_.PixelsPerInchY);
+    }
 
 private:
     QPainter& painter_;
@@ -105,7 +110,7 @@ void drawVernier(const SheetPen& pen, const PrinterMetrics& metrics) {
 void drawCalibrationSheet(QPainter& painter, const PrinterMetrics& metrics) {
     painter.save();
     QPen line(Qt::black);
-    line.setWidthF(kLineWidthMm * metrics.PixelsPerInchX / kMmPerInch);
+    line.setWidthF(units::printerDotsFromMm(kLineWidthMm, metrics.PixelsPerInchX));
     line.setCapStyle(Qt::FlatCap);
     painter.setPen(line);
     QFont font(QStringLiteral("Arial"));

@@ -1,7 +1,8 @@
 #include "output/CutFile.h"
 
-#include "output/SaveWhole.h"
 #include "platform/Errors.h"
+#include "platform/Units.h"
+#include "platform/WholeFile.h"
 #include "render/TagOutline.h"
 
 #include <QFileInfo>
@@ -16,10 +17,10 @@ namespace veltmoor {
 
 namespace {
 
-constexpr double kMmPerTagDot = 25.4 / 200;
+constexpr double kMmPerTagDot = units::mmFromTagDots(1);
 
 double mmAlong(int printerDots, int dotsPerInch) {
-    return dotsPerInch > 0 ? printerDots * 25.4 / dotsPerInch : 0.0;
+    return units::mmFromPrinterDots(printerDots, dotsPerInch);
 }
 
 // Tag dots on the printable area to millimetres on the paper.
@@ -318,9 +319,9 @@ QByteArray cutSheetDxf(const CutSheet& sheet) {
 void writeCutFile(const QString& path, const CutSheet& sheet) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("svg")) {
-        saveWholeFile(path, cutSheetSvg(sheet));
+        writeWholeFile(path, cutSheetSvg(sheet));
     } else if (suffix == QLatin1String("dxf")) {
-        saveWholeFile(path, cutSheetDxf(sheet));
+        writeWholeFile(path, cutSheetDxf(sheet));
     } else {
         throw UserError(QStringLiteral("Cannot save \"%1\": a cut file's name must end in .svg or "
                                        ".dxf.")

@@ -1,8 +1,10 @@
 #include "output/CuttingPicture.h"
 
-#include "output/SaveWhole.h"
 #include "platform/Canvas.h"
 #include "platform/Errors.h"
+#include "platform/PictureFile.h"
+#include "platform/Units.h"
+#include "platform/WholeFile.h"
 #include "render/HoleTag.h"
 #include "render/TagShapes.h"
 
@@ -16,7 +18,7 @@ namespace veltmoor {
 
 namespace {
 
-constexpr int kDotsPerMetre = 7874; // 200 dots per inch
+constexpr int kDotsPerMetre = dotsPerMetre(units::kTagDotsPerInch);
 
 // The dots inside the hole's ring, found by filling from the ring's centre within it.
 std::vector<Span> holeInside(const HoleSettings& hole, int W, int H) {
@@ -121,7 +123,7 @@ void writeTransparentPng(const QString& path, const QImage& picture) {
         fail(writer.errorString().toLower());
     }
     buffer.close();
-    saveWholeFile(path, bytes);
+    writeWholeFile(path, bytes);
 }
 
 } // namespace veltmoor

@@ -81,15 +81,18 @@ void exportPicture(const QString& path, const Bitmap& picture, ExportSize size) 
         throw UserError(
             QStringLiteral("There is no picture to save in \"%1\": it has no pixels.").arg(path));
     }
+    // The file states the resolution of its pixels, so that another program places the
+    // sheet at its size on paper.
+    const int dotsPerInch = exportDotsPerInch(size);
     switch (format) {
     case ExportFormat::Bmp:
-        writeBmp24(path, written);
+        writeBmp24(path, written, dotsPerInch);
         break;
     case ExportFormat::Jpeg:
-        writeJpeg(path, written, kExportJpegQuality);
+        writeJpeg(path, written, kExportJpegQuality, dotsPerInch);
         break;
     case ExportFormat::Png:
-        writePng(path, written);
+        writePng(path, written, dotsPerInch);
         break;
     case ExportFormat::Unknown:
         break;

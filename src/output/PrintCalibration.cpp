@@ -1,6 +1,7 @@
 #include "output/PrintCalibration.h"
 
 #include "platform/Errors.h"
+#include "platform/Units.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -10,8 +11,6 @@
 namespace veltmoor {
 
 namespace {
-
-constexpr double kMmPerInch = 25.4;
 
 // One of the four numbers: its name in messages, the size of a step in the unit the user
 // types, the decimals it is written with, and its range in steps.
@@ -51,7 +50,7 @@ int stepsOf(const ProfileValue& value, double amount) {
 }
 
 double dotsPerMm(int dotsPerInch) {
-    return dotsPerInch / kMmPerInch;
+    return units::printerDotsFromMm(1, dotsPerInch);
 }
 
 double mmOfDots(int dots, int dotsPerInch) {

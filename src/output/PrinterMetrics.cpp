@@ -1,6 +1,7 @@
 #include "output/PrinterMetrics.h"
 
 #include "platform/DotArithmetic.h"
+#include "platform/Units.h"
 
 #include <cstdint>
 
@@ -53,9 +54,9 @@ PrinterMetrics builtInPdfPrinterMetrics(PaperChoice paper) {
         metrics.PhysicalWidth = 85 * dpi / 10;
         metrics.PhysicalHeight = 11 * dpi;
     } else {
-        // 210 x 297 mm; 25.4 mm to the inch
-        metrics.PhysicalWidth = 210 * dpi * 10 / 254;
-        metrics.PhysicalHeight = 297 * dpi * 10 / 254;
+        // 210 x 297 mm
+        metrics.PhysicalWidth = units::printerDotsFromWholeMm(210, dpi);
+        metrics.PhysicalHeight = units::printerDotsFromWholeMm(297, dpi);
     }
     metrics.PhysicalOffsetX = margin;
     metrics.PhysicalOffsetY = margin;

@@ -1,6 +1,7 @@
 #include "output/SheetPdf.h"
 
 #include "platform/OnAllCores.h"
+#include "platform/Units.h"
 
 #include <libdeflate.h>
 
@@ -112,7 +113,7 @@ using PagePosition = long long;
 constexpr double kPositionsPerPoint = 10000;
 
 PagePosition pagePosition(double dots, int dotsPerInch) {
-    return std::llround(dots * 72.0 / dotsPerInch * kPositionsPerPoint);
+    return std::llround(units::pointsFromPrinterDots(dots, dotsPerInch) * kPositionsPerPoint);
 }
 
 QByteArray points(PagePosition position) {
@@ -208,13 +209,26 @@ private:
     std::vector<qsizetype> offsets_;
 };
 
-// The strips cut to the sheet's rows; a strip with no rows or no area is not drawn.
+// The strips cut to the sheet's rows, each keeping its place on the paper for the rows it
+// keeps; a strip with no rows or no area is not drawn.
 std::vector<StripOnPaper> withinSheet(const Bitmap& sheet,
                                       const std::vector<StripOnPaper>& strips) {
     std::vector<StripOnPaper> within;
     for (StripOnPaper strip : strips) {
-        strip.firstRow = std::clamp(strip.firstRow, 0, sheet.height());
-        strip.rowCount = std::clamp(strip.rowCount, 0, sheet.height() - strip.firstRow);
+        if (strip.rowCount <= 0) {
+            continue;
+        }
+        const std::int64_t first = strip.firstRow;
+        const std::int64_t end = first + strip.rowCount;
+        const std::int64_t keptFirst = std::clamp<std::int64_t>(first, 0, sheet.height());
+        const std::int64_t keptEnd = std::clamp<std::int64_t>(end, keptFirst, sheet.height());
+        const double rowHeight = strip.onPaper.height() / static_cast<double>(strip.rowCount);
+        strip.onPaper.setTop(strip.onPaper.top() +
+                             static_cast<double>(keptFirst - first) * rowHeight);
+        strip.onPaper.setBottom(strip.onPaper.bottom() -
+                                static_cast<double>(end - keptEnd) * rowHeight);
+        strip.firstRow = static_cast<int>(keptFirst);
+        strip.rowCount = static_cast<int>(keptEnd - keptFirst);
         // A strip of no area would be an image squeezed to nothing, which some printers'
         // software refuses.
         if (strip.rowCount > 0 && sheet.width() > 0 && !strip.onPaper.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "output/StripPlan.h"
 
 #include "platform/DotArithmetic.h"
+#include "platform/Units.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,8 +9,6 @@
 namespace veltmoor {
 
 namespace {
-
-constexpr int kSheetPixelsPerInch = 200;
 
 int offsetBy(int origin, int distance) {
     return saturateToInt(static_cast<std::int64_t>(origin) + distance);
@@ -43,9 +42,9 @@ StripPlan planPrintStrips(int bitmapWidth, int bitmapHeight, const PageMetrics& 
         strip.destination.left = 0;
         strip.destination.right = DW;
         strip.destination.top =
-            offsetBy(T, mulDiv(rowTop, page.PixelsPerInchY, kSheetPixelsPerInch));
+            offsetBy(T, mulDiv(rowTop, page.PixelsPerInchY, units::kTagDotsPerInch));
         strip.destination.bottom =
-            offsetBy(T, mulDiv(rowBottom, page.PixelsPerInchY, kSheetPixelsPerInch));
+            offsetBy(T, mulDiv(rowBottom, page.PixelsPerInchY, units::kTagDotsPerInch));
         plan.strips.push_back(strip);
         if (rowBottom == H) {
             break;

@@ -23,8 +23,6 @@ constexpr std::uint32_t kCompressionRle8 = 1;
 constexpr std::uint32_t kCompressionRle4 = 2;
 constexpr std::uint32_t kCompressionBitfields = 3;
 constexpr std::uint32_t kCompressionAlphaBitfields = 6;
-// 96 dots per inch, the resolution Windows writes and most readers assume.
-constexpr std::uint32_t kPixelsPerMetre = 3780;
 
 // Little-endian field access into a buffer whose bounds the caller has checked.
 std::uint16_t read16(const std::uint8_t* data) {
@@ -442,7 +440,8 @@ std::size_t bmpStride(int width, int bitsPerPixel) {
 }
 
 // The 14-byte file header and the 40-byte information header shared by both writers.
-QByteArray bmpHeaders(int width, int height, int bitsPerPixel, std::uint32_t paletteEntries) {
+QByteArray bmpHeaders(int width, int height, int bitsPerPixel, std::uint32_t paletteEntries,
+                      int dotsPerInch = kBitmapDotsPerInch) {
     const std::size_t stride = bmpStride(width, bitsPerPixel);
     const std::size_t imageSize = stride * static_cast<std::size_t>(height);
     const std::size_t pixelOffset = kFileHeaderSize + 40 + paletteEntries * 4;
@@ -462,8 +461,8 @@ QByteArray bmpHeaders(int width, int height, int bitsPerPixel, std::uint32_t pal
     put16(out, 28, static_cast<std::uint32_t>(bitsPerPixel));
     put32(out, 30, kCompressionNone);
     put32(out, 34, static_cast<std::uint32_t>(imageSize));
-    put32(out, 38, kPixelsPerMetre);
-    put32(out, 42, kPixelsPerMetre);
+    put32(out, 38, static_cast<std::uint32_t>(dotsPerMetre(dotsPerInch)));
+    put32(out, 42, static_cast<std::uint32_t>(dotsPerMetre(dotsPerInch)));
     put32(out, 46, paletteEntries);
     put32(out, 50, 0);
     return out;
@@ -515,11 +514,11 @@ Bitmap IndexedBitmap::toBitmap() const {
     return bitmap;
 }
 
-QByteArray encodeBmp24(const Bitmap& bitmap) {
+QByteArray encodeBmp24(const Bitmap& bitmap, int dotsPerInch) {
     if (bitmap.isEmpty()) {
         throw std::invalid_argument("cannot encode an empty bitmap");
     }
-    QByteArray out = bmpHeaders(bitmap.width(), bitmap.height(), 24, 0);
+    QByteArray out = bmpHeaders(bitmap.width(), bitmap.height(), 24, 0, dotsPerInch);
     const std::size_t stride = bmpStride(bitmap.width(), 24);
     auto* pixels = reinterpret_cast<std::uint8_t*>(out.data()) + kFileHeaderSize + 40;
     for (int y = 0; y < bitmap.height(); ++y) {

@@ -360,7 +360,7 @@ PictureHeader decodeJpegHeader(const QByteArray& bytes, const QString& nameForMe
                 : PictureHeader{width, height, decodedWidth, decodedHeight};
 }
 
-QByteArray encodeJpeg(const Bitmap& bitmap, int quality) {
+QByteArray encodeJpeg(const Bitmap& bitmap, int quality, int dotsPerInch) {
     if (bitmap.isEmpty()) {
         throw std::invalid_argument("cannot encode an empty bitmap");
     }
@@ -375,6 +375,11 @@ QByteArray encodeJpeg(const Bitmap& bitmap, int quality) {
             info.in_color_space = kPixelColorSpaceNoAlpha;
             jpeg_set_defaults(&info);
             jpeg_set_quality(&info, std::clamp(quality, 1, 100), TRUE);
+            if (dotsPerInch > 0) {
+                info.density_unit = 1; // dots per inch
+                info.X_density = static_cast<UINT16>(dotsPerInch);
+                info.Y_density = static_cast<UINT16>(dotsPerInch);
+            }
             // Full-resolution colour: thin red cut lines and small coloured text would
             // bleed into their neighbours with the usual halved chroma.
             for (int i = 0; i < info.num_components; ++i) {

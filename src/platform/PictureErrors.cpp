@@ -1,6 +1,7 @@
 #include "platform/PictureErrors.h"
 
 #include "platform/Errors.h"
+#include "platform/WholeFile.h"
 
 namespace veltmoor::picture_errors {
 
@@ -24,12 +25,22 @@ void tooLarge(const QString& name, std::int64_t width, std::int64_t height) {
                         .arg(static_cast<qlonglong>(height)));
 }
 
+void notAPictureFile(const QString& name, const QString& kind) {
+    throw UserError(QStringLiteral("%1 is %2, not a picture file.").arg(name, kind));
+}
+
+void fileTooLarge(const QString& name, std::int64_t bytes) {
+    throw UserError(QStringLiteral("%1 is too large to be a picture (%2 MB).")
+                        .arg(name)
+                        .arg(static_cast<qlonglong>(bytes >> 20)));
+}
+
 void cannotOpen(const QString& name, const QString& reason) {
     throw UserError(QStringLiteral("%1 could not be opened: %2.").arg(name, reason));
 }
 
 void cannotWrite(const QString& name, const QString& reason) {
-    throw UserError(QStringLiteral("%1 could not be written: %2.").arg(name, reason));
+    cannotWriteFile(name, reason);
 }
 
 void checkPictureSize(const QString& name, std::int64_t width, std::int64_t height,

@@ -12,6 +12,8 @@ namespace veltmoor::picture_errors {
 [[noreturn]] void damaged(const QString& name, const QString& what);
 [[noreturn]] void unsupported(const QString& name, const QString& what);
 [[noreturn]] void tooLarge(const QString& name, std::int64_t width, std::int64_t height);
+[[noreturn]] void notAPictureFile(const QString& name, const QString& kind);
+[[noreturn]] void fileTooLarge(const QString& name, std::int64_t bytes);
 [[noreturn]] void cannotOpen(const QString& name, const QString& reason);
 [[noreturn]] void cannotWrite(const QString& name, const QString& reason);
 

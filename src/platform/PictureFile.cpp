@@ -1,6 +1,7 @@
 #include "platform/PictureFile.h"
 
 #include "platform/PictureErrors.h"
+#include "platform/WholeFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -8,10 +9,14 @@
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
 #include <exception>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace veltmoor {
 
@@ -96,8 +101,23 @@ private:
     QImageReader reader_;
 };
 
+// Qt refuses to allocate more than its own limit (128 MB) and then calls a valid picture
+// unreadable. Our pixel limit is the one that counts, checked on the size the file claims;
+// Qt's is raised so that no picture within ours reaches it, whatever bytes a pixel takes.
+void allowPicturesWithinOurLimit() {
+    static const bool raised = [] {
+        constexpr std::int64_t kWidestPixelBytes = 16; // four 32-bit float channels
+        constexpr std::int64_t kMegabyte = 1 << 20;
+        QImageReader::setAllocationLimit(
+            static_cast<int>(kMaxPicturePixels * kWidestPixelBytes / kMegabyte + 1));
+        return true;
+    }();
+    (void)raised;
+}
+
 DecodedPicture decodeWithQt(const QByteArray& bytes, const QString& name,
                             const PictureReadOptions& options) {
+    allowPicturesWithinOurLimit();
     QtReader qtReader(bytes);
     QImageReader& reader = *qtReader;
     if (!reader.canRead()) {
@@ -120,21 +140,6 @@ DecodedPicture decodeWithQt(const QByteArray& bytes, const QString& name,
     picture.width = image.width();
     picture.height = image.height();
     return picture;
-}
-
-void writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        picture_errors::cannotWrite(path, file.errorString());
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        picture_errors::cannotWrite(path, reason);
-    }
-    if (!file.commit()) {
-        picture_errors::cannotWrite(path, file.errorString());
-    }
 }
 
 void requirePixels(const QString& path, int width, int height) {
@@ -172,9 +177,41 @@ Format formatOf(const QByteArray& bytes, const QString& name) {
     return Format::Other;
 }
 
-QByteArray readWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+// What a file that is no regular file is, in the user's words.
+QString kindOfSpecialFile(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("a folder");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return QStringLiteral("a device");
+    }
+    if (S_ISFIFO(mode)) {
+        return QStringLiteral("a pipe");
+    }
+    return QStringLiteral("no ordinary file");
+}
+
+// Only a regular file of a size some picture within the limit can have is read: a device
+// such as /dev/zero never ends and a named pipe waits for a writer, so the file is opened
+// without waiting and looked at before a byte is read.
+QByteArray readWholeFile(const QString& path, std::int64_t maxPixels) {
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        picture_errors::cannotOpen(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        picture_errors::notAPictureFile(path, kindOfSpecialFile(status.st_mode));
+    }
+    if (status.st_size > maxPictureFileBytes(maxPixels)) {
+        ::close(descriptor);
+        picture_errors::fileTooLarge(path, status.st_size);
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         picture_errors::cannotOpen(path, file.errorString());
     }
     QByteArray bytes = file.readAll();
@@ -230,39 +267,44 @@ PictureHeader decodePictureHeader(const QByteArray& bytes, const QString& nameFo
 }
 
 DecodedPicture readPicture(const QString& path, PictureReadOptions options) {
-    return decodePicture(readWholeFile(path), path, options);
+    return decodePicture(readWholeFile(path, options.maxPixels), path, options);
 }
 
 PictureHeader readPictureHeader(const QString& path, PictureReadOptions options) {
-    return decodePictureHeader(readWholeFile(path), path, options);
+    return decodePictureHeader(readWholeFile(path, options.maxPixels), path, options);
 }
 
-void writeBmp24(const QString& path, const Bitmap& bitmap) {
+void writeBmp24(const QString& path, const Bitmap& bitmap, int dotsPerInch) {
     requirePixels(path, bitmap.width(), bitmap.height());
-    writeWhole(path, encodeFor(path, [&] { return encodeBmp24(bitmap); }));
+    writeWholeFile(path, encodeFor(path, [&] { return encodeBmp24(bitmap, dotsPerInch); }));
 }
 
 void writeBmp8(const QString& path, const IndexedBitmap& bitmap) {
     requirePixels(path, bitmap.width, bitmap.height);
-    writeWhole(path, encodeFor(path, [&] { return encodeBmp8(bitmap); }));
+    writeWholeFile(path, encodeFor(path, [&] { return encodeBmp8(bitmap); }));
 }
 
-void writeJpeg(const QString& path, const Bitmap& bitmap, int quality) {
+void writeJpeg(const QString& path, const Bitmap& bitmap, int quality, int dotsPerInch) {
     requirePixels(path, bitmap.width(), bitmap.height());
-    writeWhole(path, encodeFor(path, [&] { return encodeJpeg(bitmap, quality); }));
+    writeWholeFile(path, encodeFor(path, [&] { return encodeJpeg(bitmap, quality, dotsPerInch); }));
 }
 
-void writePng(const QString& path, const Bitmap& bitmap) {
+void writePng(const QString& path, const Bitmap& bitmap, int dotsPerInch) {
     requirePixels(path, bitmap.width(), bitmap.height());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(bitmap.toQImage())) {
+    QImage image = bitmap.toQImage();
+    if (dotsPerInch > 0) {
+        image.setDotsPerMeterX(dotsPerMetre(dotsPerInch));
+        image.setDotsPerMeterY(dotsPerMetre(dotsPerInch));
+    }
+    if (!writer.write(image)) {
         picture_errors::cannotWrite(path, writer.errorString().toLower());
     }
     buffer.close();
-    writeWhole(path, bytes);
+    writeWholeFile(path, bytes);
 }
 
 } // namespace veltmoor

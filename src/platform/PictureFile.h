@@ -23,6 +23,12 @@ struct DecodedPicture {
 // Largest number of pixels a picture may claim before anything is allocated for it.
 constexpr std::int64_t kMaxPicturePixels = 200'000'000;
 
+// The largest file read as a picture with that pixel limit: an uncompressed 32-bit bitmap
+// of that many pixels, and room for what files carry beside their pixels.
+constexpr std::int64_t maxPictureFileBytes(std::int64_t maxPixels) {
+    return maxPixels * 4 + (std::int64_t{64} << 20);
+}
+
 struct PictureReadOptions {
     // When non-zero, the decoder may reduce the picture (JPEG: DCT scaling 1/2, 1/4,
     // 1/8) as long as the result is still at least this large on both axes. A zero on
@@ -49,7 +55,8 @@ struct PictureHeader {
 };
 
 // Decodes by content: JPEG (FF D8 FF), Windows bitmap ("BM"), else any format Qt reads.
-// Throws UserError naming the file and what is wrong.
+// Throws UserError naming the file and what is wrong; a folder, a device, a pipe or a file
+// larger than maxPictureFileBytes is refused before anything is read.
 DecodedPicture readPicture(const QString& path, PictureReadOptions options = {});
 DecodedPicture decodePicture(const QByteArray& bytes, const QString& nameForMessages,
                              PictureReadOptions options = {});
@@ -83,16 +90,30 @@ struct IndexedBitmap {
 IndexedBitmap decodeBmpIndexed(const QByteArray& bytes, const QString& nameForMessages,
                                PictureReadOptions options = {});
 
+// The resolution a written file states, so that another program places the pixels at their
+// size on paper. Bitmaps say 96 dots per inch unless told, as Windows writes them; a JPEG
+// or PNG told nothing keeps its encoder's default.
+constexpr int kBitmapDotsPerInch = 96;
+constexpr int kEncoderDefaultDotsPerInch = 0;
+
+// Dots per inch as the whole dots per metre that BMP and PNG files store.
+constexpr int dotsPerMetre(int dotsPerInch) {
+    return (dotsPerInch * 10000 + 127) / 254;
+}
+
 // Writers replace the file whole or leave the old one untouched; failures throw UserError.
-void writeBmp24(const QString& path, const Bitmap& bitmap);
+void writeBmp24(const QString& path, const Bitmap& bitmap, int dotsPerInch = kBitmapDotsPerInch);
 void writeBmp8(const QString& path, const IndexedBitmap& bitmap);
-void writeJpeg(const QString& path, const Bitmap& bitmap, int quality = 100);
-void writePng(const QString& path, const Bitmap& bitmap);
+void writeJpeg(const QString& path, const Bitmap& bitmap, int quality = 100,
+               int dotsPerInch = kEncoderDefaultDotsPerInch);
+void writePng(const QString& path, const Bitmap& bitmap,
+              int dotsPerInch = kEncoderDefaultDotsPerInch);
 
 // In-memory encoders; an empty bitmap (or indices that do not match the size) is a
 // programming error and throws std::invalid_argument.
-QByteArray encodeBmp24(const Bitmap& bitmap);
+QByteArray encodeBmp24(const Bitmap& bitmap, int dotsPerInch = kBitmapDotsPerInch);
 QByteArray encodeBmp8(const IndexedBitmap& bitmap);
-QByteArray encodeJpeg(const Bitmap& bitmap, int quality = 100);
+QByteArray encodeJpeg(const Bitmap& bitmap, int quality = 100,
+                      int dotsPerInch = kEncoderDefaultDotsPerInch);
 
 } // namespace veltmoor

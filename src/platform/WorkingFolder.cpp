@@ -3,6 +3,8 @@
 #include "platform/Errors.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace veltmoor {
@@ -33,8 +35,23 @@ QString userSettingsPath() {
 
 QString ensureWorkingFolder() {
     const QString path = workingFolderPath();
+    const bool created = !QFileInfo::exists(path);
     if (!QDir().mkpath(path)) {
         throw UserError(QStringLiteral("The working folder %1 could not be created.").arg(path));
+    }
+    // The last sheet printed and the tinted pictures are the user's own business.
+    if (created) {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    return path;
+}
+
+QString workingFilePath(const QString& name) {
+    const QString path = QDir(ensureWorkingFolder()).filePath(name);
+    if (QFileInfo(path).isSymLink()) {
+        throw UserError(QStringLiteral("The working file %1 is a symbolic link, which the program "
+                                       "does not write through: remove it and try again.")
+                            .arg(QDir::toNativeSeparators(path)));
     }
     return path;
 }

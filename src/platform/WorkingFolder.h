@@ -9,8 +9,13 @@ namespace veltmoor {
 // use to stay out of the user's data.
 QString workingFolderPath();
 
-// Creates the folder when missing; throws UserError naming it when that fails.
+// Creates the folder when missing, readable by the user alone; throws UserError naming it
+// when that fails.
 QString ensureWorkingFolder();
+
+// The working file of that name, in the folder made ready. Throws UserError when the name is
+// a symbolic link there: the program's own files are never written through one.
+QString workingFilePath(const QString& name);
 
 // The file that keeps the user's own settings (recently opened designs, printer
 // calibrations): under $XDG_CONFIG_HOME, or the file named by VELTMOOR_SETTINGS_FILE, which

@@ -27,4 +27,7 @@ using JobOptions = std::vector<std::pair<QByteArray, QByteArray>>;
 int submitPrintJob(const QString& printerName, const QByteArray& pdf, const QString& title,
                    const JobOptions& options);
 
+// Whether the printer is paused (stopped): its jobs wait until it is resumed.
+bool printerIsPaused(const QString& printerName);
+
 } // namespace veltmoor

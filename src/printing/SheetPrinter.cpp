@@ -4,6 +4,7 @@
 #include "output/PrinterPage.h"
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"
+#include "platform/WholeFile.h"
 #include "platform/WorkingFolder.h"
 #include "printing/Calibration.h"
 #include "printing/CupsClient.h"
@@ -186,8 +187,9 @@ PrintResult handOver(const PreparedPage& page, const QString& title,
     result.printerName = page.printerName;
     if (keptPdfPath.isEmpty()) {
         result.jobNumber = submitPrintJob(page.printerName, page.pdf, title, page.options);
+        result.printerPaused = printerIsPaused(page.printerName);
     } else {
-        savePdfFile(keptPdfPath, page.pdf);
+        writeWholeFile(keptPdfPath, page.pdf);
     }
     return result;
 }
@@ -281,14 +283,6 @@ PrinterList printerListFor(const std::vector<PrinterDescription>& printers) {
     return list;
 }
 
-PrinterSelection PrinterSelection::of(const TagDesign& design) {
-    PrinterSelection selection;
-    selection.printerName = design.PrinterName;
-    selection.paper = design.PrinterPaper;
-    selection.landscape = design.landscape;
-    return selection;
-}
-
 bool printsToPdfFile(const PrinterSelection& selection) {
     return resolvedPrinterName(selection) == builtInPdfPrinterName();
 }
@@ -327,7 +321,7 @@ PrintResult PrintSheet(Bitmap& SheetBitmap, const PrintRequest& request) {
     // kept, nothing is printed.
     const Bitmap& sheet = SheetBitmap;
     std::future<void> keptSheet = std::async(std::launch::async | std::launch::deferred, [&sheet] {
-        writeBmp24(QDir(ensureWorkingFolder()).filePath(kLastSheetName), sheet);
+        writeBmp24(workingFilePath(kLastSheetName), sheet);
     });
     const PreparedPage page = builtIn ? preparedBuiltInSheet(sheet, request)
                                       : preparedSheet(printerName, sheet, request, calibration);
@@ -338,6 +332,12 @@ PrintResult PrintSheet(Bitmap& SheetBitmap, const PrintRequest& request) {
     // Blanked in place: the sheet's memory is reused, not given back and taken again.
     SheetBitmap.resize(SheetBitmap.width(), SheetBitmap.height(), clWhite);
     return result;
+}
+
+QString pausedPrinterNote(const PrintResult& printed) {
+    return printed.printerPaused
+               ? QStringLiteral("; the printer is paused, so the job waits until it is resumed")
+               : QString();
 }
 
 PrintResult PrintCalibrationSheet(const QString& printerName, const QString& pdfPath) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/TagDesign.h"
+#include "output/PrinterChoice.h"
 #include "output/PrinterMetrics.h"
 #include "platform/Bitmap.h"
 
@@ -38,17 +38,6 @@ PrinterList installedPrinters();
 // (no names and index -1 when only the built-in PDF printer is there).
 PrinterList printerListFor(const std::vector<PrinterDescription>& printers);
 
-// Which printer, paper and orientation a sheet is printed on.
-struct PrinterSelection {
-    // Empty: the default printer (the built-in PDF printer when none is installed);
-    // builtInPdfPrinterName(): the built-in PDF printer whatever is installed.
-    QString printerName;
-    QString paper; // the driver's name for the paper; empty: the driver's default
-    bool landscape = false;
-
-    static PrinterSelection of(const TagDesign& design);
-};
-
 // Whether the selection prints on the built-in PDF printer, which needs a file name.
 bool printsToPdfFile(const PrinterSelection& selection);
 // The same, told the printers installedPrinters() gave.
@@ -71,7 +60,11 @@ struct PrintResult {
     QString printerName;
     int jobNumber = 0;               // the printing system's job; 0 for the built-in PDF printer
     bool calibrationApplied = false; // the printer's calibration profile corrected the page
+    bool printerPaused = false;      // the job waits in the queue until the printer is resumed
 };
+
+// What the job's number is followed by when the printer is paused: the job waits.
+QString pausedPrinterNote(const PrintResult& printed);
 
 // The print step of "Print Page": saves the sheet as "~~page.bmp" in the working folder,
 // prints it at its true size on the selected printer as one job of the asked copy count

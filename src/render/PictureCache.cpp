@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <optional>
 
 namespace veltmoor {
@@ -15,6 +16,14 @@ namespace {
 
 std::int64_t pixelsOf(const DecodedPicture& picture) {
     return static_cast<std::int64_t>(picture.bitmap.width()) * picture.bitmap.height();
+}
+
+// A picture within the pixel limit that still does not fit in the memory left.
+UserError tooLargeForMemory(const QString& path, const PictureHeader& header) {
+    return UserError(QStringLiteral("%1 is too large for the memory available (%2 x %3 pixels).")
+                         .arg(path)
+                         .arg(header.decodedWidth)
+                         .arg(header.decodedHeight));
 }
 
 } // namespace
@@ -51,7 +60,6 @@ void PictureCache::prefetch(const std::vector<Request>& requests) {
     if (jobs.empty()) {
         return;
     }
-    refuseWhatCannotFit(jobs);
     DecodeQueue queue{jobs};
     runOnAllCores(jobs.size(), [&] { decodeQueued(queue); });
     if (queue.failure) {
@@ -84,20 +92,6 @@ std::vector<PictureCache::Job> PictureCache::jobsFor(const std::vector<Request>&
     return jobs;
 }
 
-void PictureCache::refuseWhatCannotFit(const std::vector<Job>& jobs) const {
-    const auto largest = std::max_element(jobs.begin(), jobs.end(), [](const Job& a, const Job& b) {
-        return a.header.decodedPixels() < b.header.decodedPixels();
-    });
-    if (largest->header.decodedPixels() > pixelBudget_) {
-        throw UserError(QStringLiteral("%1 is too large to keep in memory (%2 x %3 pixels, where "
-                                       "pictures may take %4 pixels at most).")
-                            .arg(largest->request->path)
-                            .arg(largest->header.decodedWidth)
-                            .arg(largest->header.decodedHeight)
-                            .arg(pixelBudget_));
-    }
-}
-
 // Takes the pictures in order. One that would take the pixels being decoded past the budget
 // waits until the others have finished; each picture decoded goes into the cache at once,
 // where the budget bounds what is kept.
@@ -111,6 +105,10 @@ void PictureCache::decodeQueued(DecodeQueue& queue) {
         }
         ++queue.next;
         queue.inFlight += job.pixels;
+        if (job.pixels > pixelBudget_) {
+            // Larger than the budget: decoded alone, with no kept picture beside it.
+            entries_.clear();
+        }
         lock.unlock();
         std::optional<DecodedPicture> decoded;
         std::exception_ptr failure;
@@ -118,6 +116,8 @@ void PictureCache::decodeQueued(DecodeQueue& queue) {
             decoded = readPicture(job.request->path, job.options);
         } catch (const UserError&) {
             // picture() decodes it again and reports the error to its caller.
+        } catch (const std::bad_alloc&) {
+            failure = std::make_exception_ptr(tooLargeForMemory(job.request->path, job.header));
         } catch (...) {
             failure = std::current_exception();
         }
@@ -162,8 +162,21 @@ std::shared_ptr<const DecodedPicture> PictureCache::picture(const QString& path,
         break;
     }
 
-    return insert(path, fileSize, modified,
-                  readPicture(path, optionsFor({path, neededWidth, neededHeight})));
+    const PictureReadOptions options = optionsFor({path, neededWidth, neededHeight});
+    std::optional<DecodedPicture> decoded;
+    try {
+        decoded = readPicture(path, options);
+    } catch (const std::bad_alloc&) {
+        // The kept pictures give their memory to this one; without them it fits or is
+        // refused in a sentence.
+        entries_.clear();
+        try {
+            decoded = readPicture(path, options);
+        } catch (const std::bad_alloc&) {
+            throw tooLargeForMemory(path, readPictureHeader(path, options));
+        }
+    }
+    return insert(path, fileSize, modified, std::move(*decoded));
 }
 
 std::shared_ptr<const DecodedPicture> PictureCache::insert(const QString& path, qint64 fileSize,

@@ -24,7 +24,8 @@ public:
     explicit PictureCache(std::int64_t pixelBudget = 48'000'000) : pixelBudget_(pixelBudget) {}
 
     // The picture at path, decoded at least neededWidth x neededHeight when the file
-    // allows it (0 means full size). Throws UserError when the file cannot be read.
+    // allows it (0 means full size). Throws UserError when the file cannot be read, or
+    // does not fit in memory even with no other picture kept.
     std::shared_ptr<const DecodedPicture> picture(const QString& path, int neededWidth,
                                                   int neededHeight);
 
@@ -35,10 +36,10 @@ public:
     };
     // Decodes the pictures not yet kept, several at a time, so that a sheet of photos
     // uses every core, while the pixels being decoded at once stay within the budget (a
-    // picture that does not fit beside the others waits for them). Files that cannot be
-    // read are left for picture() to report. Throws UserError naming the largest picture
-    // when one alone would take more than the budget, before anything is decoded; any other
-    // failure of a decode (std::bad_alloc) reaches the caller once every decode has stopped.
+    // picture that does not fit beside the others waits for them; one larger than the
+    // budget is decoded alone, the kept pictures dropped first). Files that cannot be read
+    // are left for picture() to report. A decode that runs out of memory reaches the caller
+    // as a UserError naming the picture, once every decode has stopped.
     void prefetch(const std::vector<Request>& requests);
 
     // The picture's own size (after its orientation is applied), from the cache or the
@@ -77,7 +78,6 @@ private:
     };
 
     std::vector<Job> jobsFor(const std::vector<Request>& requests) const;
-    void refuseWhatCannotFit(const std::vector<Job>& jobs) const;
     void decodeQueued(DecodeQueue& queue);
     static PictureReadOptions optionsFor(const Request& request);
     std::shared_ptr<const DecodedPicture> insert(const QString& path, qint64 fileSize,

@@ -2,6 +2,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/TColor.h"
+#include "render/TagBarcode.h"
 
 #include <QString>
 
@@ -28,7 +29,8 @@ struct img {
     int ImageVerticalOffset = 50;   // percent; 50 centres
     int ColoringType = 99;          // tint index 0..19; 99 = not tinted
     TColor ColoringColor = clBlack;
-    Bitmap TagImage; // the slot's most recently composed tag
+    TagBarcode barcode; // kept in the design file's optional lines after the settings
+    Bitmap TagImage;    // the slot's most recently composed tag
 };
 
 constexpr int kNotTinted = 99;

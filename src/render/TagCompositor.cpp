@@ -2,6 +2,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/DotArithmetic.h"
+#include "render/BarcodeDrawing.h"
 #include "render/HoleTag.h"
 #include "render/SamplePicture.h"
 #include "render/TagShapes.h"
@@ -134,6 +135,9 @@ ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures
     applyShapeCut(result.tag, stencil->cut);
     drawCutLineAndHole(canvas, input);
     AddText(canvas, input.slot, input.settings);
+    result.barcodeProblem =
+        drawTagBarcode(canvas, input.slot.barcode, input.settings, stencil->background);
+    result.sizeLabel = withBarcodeNote(result.sizeLabel, result.barcodeProblem);
 
     result.composed = true;
     return result;

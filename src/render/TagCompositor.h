@@ -34,6 +34,9 @@ struct ComposedTag {
     PageGrid grid;
     QString sizeLabel; // the size and page-grid line under the preview
     QString fileLabel; // the slot's picture file
+    // Why the slot's code is not on the tag (bad data, or too large for the shape); the size
+    // label says it too. Empty when the code is drawn or the tag has none.
+    QString barcodeProblem;
 
     // The tag at half its dot size, for the floating tag window; made only when asked for,
     // since most compositions are never shown there.
@@ -59,7 +62,7 @@ Rect previewRectFor(int tagWidth, int tagHeight);
 int cutLineWidth(RenderMode mode, bool printing);
 
 // Composes one tag: background inside the outline, the picture, the shape cut, the cut
-// line, the hole and the texts. Throws UserError when the picture cannot be decoded.
+// line, the hole, the texts and the code. Throws UserError when the picture cannot be decoded.
 ComposedTag DrawTagReal(const TagCompositionInput& input, PictureCache& pictures);
 
 } // namespace veltmoor

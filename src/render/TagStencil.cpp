@@ -1,9 +1,10 @@
 #include "render/TagStencil.h"
 
+#include "platform/OnAllCores.h"
 #include "render/HoleTag.h"
 
 #include <algorithm>
-#include <future>
+#include <atomic>
 #include <mutex>
 #include <utility>
 
@@ -43,11 +44,17 @@ TagGeometry normalised(TagGeometry geometry) {
 
 TagStencil makeTagStencil(const TagGeometry& geometry) {
     // The cut and the background are independent searches of about the tag's whole area.
-    std::future<ShapeCut> cut = std::async(std::launch::async, shapeCutFor, geometry.shapeIndex,
-                                           geometry.width, geometry.height);
     TagStencil stencil;
-    stencil.background = backgroundCoverage(geometry);
-    stencil.cut = cut.get();
+    std::atomic<int> next{0};
+    runOnAllCores(2, [&] {
+        for (int part = next++; part < 2; part = next++) {
+            if (part == 0) {
+                stencil.cut = shapeCutFor(geometry.shapeIndex, geometry.width, geometry.height);
+            } else {
+                stencil.background = backgroundCoverage(geometry);
+            }
+        }
+    });
     return stencil;
 }
 

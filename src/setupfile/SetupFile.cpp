@@ -3,12 +3,13 @@
 #include "design/SlotColoring.h"
 #include "design/SlotPicture.h"
 #include "design/TextMeasure.h"
+#include "images/TintedCopy.h"
 #include "platform/Errors.h"
+#include "platform/WholeFile.h"
 #include "setupfile/TextEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace veltmoor {
 
@@ -51,12 +52,7 @@ QByteArray setupFileBytes(const TagDesign& design, const QString& designFolder) 
 }
 
 void saveSetupFile(const QString& path, const TagDesign& design) {
-    const QByteArray bytes = setupFileBytes(design, QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw UserError(QStringLiteral("The design could not be saved to \"%1\": %2.")
-                            .arg(path, file.errorString()));
-    }
+    writeWholeFile(path, setupFileBytes(design, QFileInfo(path).absolutePath()));
 }
 
 SetupFileContents parseSetupFileBytes(const QByteArray& bytes, const QString& fileName) {
@@ -161,6 +157,7 @@ std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
                 problems.push_back({slot, path, QString()});
                 continue;
             }
+            noteTintedCopyUsed(design.Slots[static_cast<std::size_t>(slot)].FileName);
             if (!options.decodePictures) {
                 recordSlotPictureSize(design, slot);
                 continue;
@@ -177,19 +174,13 @@ std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
     return problems;
 }
 
-OpenSetupFileResult openSetupFile(const QString& path, TagDesign& design,
-                                  const OpenSetupFileOptions& options) {
+TagDesign designFromFile(const QString& path, const TagDesign& design,
+                         const PrinterList& printers) {
     const SetupFileContents contents = readSetupFile(path);
-
-    // Applied to a copy, so that nothing of the open reaches the design unless all of it
-    // does.
     TagDesign opened = design;
-    applySetupFile(opened, contents, options.printers, QFileInfo(path).absolutePath());
-    OpenSetupFileResult result;
-    result.pictureProblems = loadSlotPictures(opened, options);
+    applySetupFile(opened, contents, printers, QFileInfo(path).absolutePath());
     opened.ReloadFromFiles = ReloadFlag::No;
-    result.redraw = opened.ApplyTagSize();
-
+    opened.ApplyTagSize();
     // The redraw that follows shows the current slot's text block; its width is measured
     // in the font the file brought.
     if (opened.CurrentSlot >= 0 && opened.CurrentSlot < kSlotTableSize) {
@@ -198,6 +189,22 @@ OpenSetupFileResult openSetupFile(const QString& path, TagDesign& design,
         opened.TextBlockMemoText = block;
         opened.settings.TextBlockWidth = textBlockWidthFor(opened.settings.textBlockFont, block);
     }
+    return opened;
+}
+
+OpenSetupFileResult makePicturesReady(TagDesign& design, const OpenSetupFileOptions& options) {
+    OpenSetupFileResult result;
+    result.pictureProblems = loadSlotPictures(design, options);
+    result.redraw = design.ApplyTagSize();
+    return result;
+}
+
+OpenSetupFileResult openSetupFile(const QString& path, TagDesign& design,
+                                  const OpenSetupFileOptions& options) {
+    // Both steps work on a copy, so that nothing of the open reaches the design unless all
+    // of it does.
+    TagDesign opened = designFromFile(path, design, options.printers);
+    OpenSetupFileResult result = makePicturesReady(opened, options);
     design = std::move(opened);
     return result;
 }

@@ -72,7 +72,15 @@ void applySetupFile(TagDesign& design, const SetupFileContents& contents,
 std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
                                              const OpenSetupFileOptions& options);
 
-// Opens a design file into design: everything is read and checked first; a broken file
+// Opening a design is two steps. First the file is read into a model: the design given with
+// the file's values applied, nothing decoded and no file touched. Throws UserError for a
+// broken file.
+TagDesign designFromFile(const QString& path, const TagDesign& design, const PrinterList& printers);
+// Then its pictures are made ready: decoded (or their sizes read), missing tinted copies
+// made again. Missing pictures do not stop it; the result lists them.
+OpenSetupFileResult makePicturesReady(TagDesign& design, const OpenSetupFileOptions& options);
+
+// Opens a design file into design, both steps: everything is read and checked first; a broken file
 // throws UserError and leaves the design exactly as it was. Missing pictures do not stop
 // the open; the result lists them.
 OpenSetupFileResult openSetupFile(const QString& path, TagDesign& design,

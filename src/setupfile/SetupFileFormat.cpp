@@ -3,6 +3,7 @@
 #include "design/NumericFields.h"
 #include "design/PicturePaths.h"
 #include "platform/Errors.h"
+#include "render/BarcodeDrawing.h"
 
 #include <climits>
 #include <cstdint>
@@ -68,6 +69,7 @@ QString onOff(bool checked) {
 }
 
 constexpr const char* kCuttingMarksKey = "CuttingMarks";
+constexpr const char* kBarcodeKey = "Barcode";
 constexpr const char* kPaperKey = "PrinterPaper";
 
 QString settingLine(const QString& value, const char* key) {
@@ -453,6 +455,21 @@ QStringList setupFileLines(const TagDesign& design, const QString& designFolder)
     if (!design.PrinterPaper.isEmpty()) {
         lines << quotedSettingLine(design.PrinterPaper, kPaperKey);
     }
+    // A tag's code goes with its tag line: slot, symbology, placement, module width, height
+    // and the data, last, since it may hold anything.
+    for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+        const img& record = design.Slots[static_cast<std::size_t>(slot)];
+        const TagBarcode& barcode = record.barcode;
+        if (!record.FileName.isEmpty() && barcode.isSet()) {
+            const QStringList fields{QString::number(slot),
+                                     symbologyName(barcode.symbology),
+                                     placementName(barcode.placement),
+                                     QString::number(barcode.moduleDots),
+                                     inchText(barcode.heightHundredths),
+                                     textField(barcode.data)};
+            lines << settingLine(fields.join(QLatin1Char(',')), kBarcodeKey);
+        }
+    }
     return lines;
 }
 
@@ -485,6 +502,47 @@ CuttingMarks cuttingMarksSetting(const SettingLines& setting, int settingNumber)
                       .arg(setting.value(settingNumber)));
     }
     return *marks;
+}
+
+// "3,ean13,bottom,3,0.50,"400638133393" Barcode": the code of the tag on line Tag3.
+std::pair<int, TagBarcode> barcodeSetting(const SettingLines& setting, int settingNumber) {
+    const QString& line = setting.line(settingNumber);
+    const LineError error = setting.error(settingNumber);
+    const QString body = line.left(line.size() - 1 - static_cast<qsizetype>(qstrlen(kBarcodeKey)));
+    qsizetype dataStart = body.indexOf(QLatin1Char('"'));
+    if (dataStart > 0 && body.at(dataStart - 1) == QLatin1Char('*')) {
+        --dataStart; // a marked field
+    }
+    const QStringList fields = body.left(std::max<qsizetype>(dataStart, 0)).split(QLatin1Char(','));
+    std::pair<int, TagBarcode> result;
+    TagBarcode& barcode = result.second;
+    const std::optional<Symbology> symbology = symbologyFromName(fields.value(1));
+    const std::optional<BarcodePlacement> placement = placementFromName(fields.value(2));
+    bool numbers = dataStart > 0 && fields.size() == 6 && fields.at(5).isEmpty() &&
+                   parseInteger(fields.at(0), result.first) &&
+                   parseInteger(fields.at(3), barcode.moduleDots);
+    if (!numbers || !symbology || !placement) {
+        error.fail(QStringLiteral("the barcode line is not slot, symbology (ean13, upca, ean8, "
+                                  "code128 or qr), placement (bottom, top or textblock), module "
+                                  "width, height and the data in double quotes."));
+    }
+    barcode.symbology = *symbology;
+    barcode.placement = *placement;
+    requireRange(error, barcode.moduleDots, kMinBarcodeModuleDots, kMaxBarcodeModuleDots,
+                 "barcode's module width");
+    try {
+        barcode.heightHundredths =
+            ParseHundredths(fields.at(4), kMinBarcodeHeight, kMaxBarcodeHeight);
+    } catch (const UserError&) {
+        error.fail(
+            QStringLiteral("the barcode's height \"%1\" is not between %2 and %3 inches.")
+                .arg(fields.at(4), inchText(kMinBarcodeHeight), inchText(kMaxBarcodeHeight)));
+    }
+    // The data is read as a tag line's text field, as if another field followed.
+    const QString data = body.mid(dataStart) + QLatin1Char(',');
+    SlotLineReader reader(data, error);
+    barcode.data = reader.text("barcode's data");
+    return result;
 }
 
 } // namespace
@@ -546,6 +604,14 @@ SetupFileContents parseSetupFileLines(const QStringList& lines, const QString& f
             s.cuttingMarks = cuttingMarksSetting(setting, number);
         } else if (hasKey(setting, number, kPaperKey)) {
             s.paper = setting.quoted(number, "paper");
+        } else if (hasKey(setting, number, kBarcodeKey)) {
+            const auto [slot, barcode] = barcodeSetting(setting, number);
+            // A code whose tag has no line has no tag to go on.
+            for (SetupFileSlot& tagLine : contents.tagLines) {
+                if (tagLine.slot == slot) {
+                    tagLine.values.barcode = barcode;
+                }
+            }
         }
     }
     return contents;

@@ -39,7 +39,6 @@ TEST(FirstActivation, SlotsCarryTheSampleTextsAndTheCheckedSlotsWhiteWithABlackC
         EXPECT_TRUE(design.isSlotChecked(slot));
     }
     EXPECT_EQ(design.CurrentSlot, 0);
-    EXPECT_TRUE(design.Activated);
     EXPECT_EQ(design.CutLineColorChoice, clBlack);
     EXPECT_EQ(design.BackgroundColorChoice, clWhite);
 }

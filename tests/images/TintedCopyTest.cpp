@@ -1,6 +1,7 @@
 #include "images/TintedCopy.h"
 #include "images/ColorizeBitmap.h"
 #include "platform/Errors.h"
+#include "platform/WorkingFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,12 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace veltmoor {
 namespace {
@@ -108,6 +115,56 @@ TEST_F(TintedCopies, ThePreviewShowsTheTintedPictureInItsBoxOnWhite) {
     EXPECT_EQ(greenOfPixel(shrunk.pixel(200, 100)), 0);
     EXPECT_GT(redOfPixel(shrunk.pixel(300, 100)), redOfPixel(shrunk.pixel(10, 100)));
     EXPECT_EQ(shrunk.pixel(10, 240), pixelFromRgb(255, 255, 255)); // below the 350 x 233 box
+}
+
+// Sets both times of a file to `age` ago.
+void makeOld(const QString& path, std::chrono::seconds age) {
+    const timespec when{time(nullptr) - age.count(), 0};
+    const timespec times[2] = {when, when};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
+TEST_F(TintedCopies, AtStartCopiesUnusedForThirtyDaysGoAndNothingElse) {
+    const QString work = ensureWorkingFolder();
+    const QString source = writeSource(QStringLiteral("photo.bmp"), gradient(4, 4));
+    const QString stale = tintedCopyPath(1, source, 0);
+    const QString usedLately = tintedCopyPath(2, source, 0);
+    const QString recent = tintedCopyPath(3, source, 0);
+    const QString page = work + QStringLiteral("/~~page.bmp");
+    const QString users = work + QStringLiteral("/~~1-holiday.bmp");
+    for (const QString& file : {stale, usedLately, recent, page, users}) {
+        writeBmp24(file, Bitmap(2, 2));
+        makeOld(file, std::chrono::days(40));
+    }
+    makeOld(recent, std::chrono::days(29));
+    noteTintedCopyUsed(usedLately);
+    EXPECT_EQ(removeStaleTintedCopies(), 1);
+    EXPECT_FALSE(QFile::exists(stale));
+    for (const QString& kept : {usedLately, recent, page, users, source}) {
+        EXPECT_TRUE(QFile::exists(kept)) << kept.toStdString();
+    }
+}
+
+TEST_F(TintedCopies, ACopyGoesWhenTheDesignReleasesItAndNothingStillUsesIt) {
+    const QString work = ensureWorkingFolder();
+    const QString source = writeSource(QStringLiteral("photo.bmp"), gradient(4, 4));
+    const QString dropped = tintedCopyPath(1, source, 0);
+    const QString shared = tintedCopyPath(2, source, 5);
+    const QString othersCopy = tintedCopyPath(3, source, 5); // another window's design
+    for (const QString& copy : {dropped, shared, othersCopy}) {
+        writeTintedCopy(source, 0, copy);
+    }
+    const QString page = work + QStringLiteral("/~~page.bmp");
+    writeBmp24(page, Bitmap(2, 2));
+    const QString sharedSpeltOtherwise =
+        work + QStringLiteral("/../work/") + QFileInfo(shared).fileName();
+    EXPECT_EQ(
+        removeReleasedTintedCopies({dropped, shared, source, page}, {sharedSpeltOtherwise, source}),
+        1);
+    EXPECT_FALSE(QFile::exists(dropped));
+    for (const QString& kept : {shared, othersCopy, source, page}) {
+        EXPECT_TRUE(QFile::exists(kept)) << kept.toStdString();
+    }
 }
 
 } // namespace

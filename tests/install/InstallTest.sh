@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop reads from it: the
-# menu entry, the design files' MIME type (a double-click on a design must find the program)
-# and the icons. Arguments: the build folder, the source folder, the project's version.
+# menu entry, the design files' MIME type (a double-click on a design must find the program),
+# the icons, the software centres' listing and the manual page; then the Debian package as
+# lintian sees it. Arguments: the build folder, the source folder, the project's version.
 set -euo pipefail
 build=$1 source=$2 version=$3
 prefix=$(mktemp -d)
@@ -56,4 +57,14 @@ for size in 16 24 32 48 64 128 256; do
     [ "$(od -An -j16 -N8 -tu1 "$png" | awk '{print $3 * 256 + $4, $7 * 256 + $8}')" = "$size $size" ] ||
         fail "$png is not ${size}x${size}"
 done
-echo "The program, its desktop entry, MIME type and icons install and are valid."
+# What software centres list, and the manual page (made from --help).
+appstreamcli validate --no-net "$share/metainfo/example.veltmoor.tags.metainfo.xml" >/dev/null ||
+    fail "appstreamcli finds the metainfo invalid"
+page=$(MANWIDTH=80 man -l "$share/man/man1/veltmoor-tags.1.gz" 2>/dev/null)
+grep -q 'veltmoor-tags render DESIGN.vmg' <<<"$page" || fail "the manual page lacks the usage"
+
+# The Debian package as Debian's own checker sees it: no error and no warning.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$prefix/package" >/dev/null
+report=$(lintian "$prefix"/package/veltmoor-tags_*.deb 2>&1) || true
+! grep -E '^[EW]: ' <<<"$report" || fail "lintian finds fault"
+echo "The program, its desktop entry, MIME type, icons, listing, manual and package are valid."

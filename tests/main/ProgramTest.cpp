@@ -2,9 +2,14 @@
 #include "app/cli/ProgramStart.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace veltmoor {
 namespace {
@@ -15,8 +20,10 @@ struct ProgramRun {
     QString err;
 };
 
-// The built program as a person starts it: no display unless the case gives one.
-ProgramRun runProgram(const QStringList& arguments, const QString& display = {}) {
+// The built program as a person starts it: no display unless the case gives one; started
+// through the launcher's words when there are some.
+ProgramRun runProgram(const QStringList& arguments, const QString& display = {},
+                      const QStringList& launcher = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "VELTMOOR_DEBUG"}) {
         environment.remove(QLatin1String(name));
@@ -24,7 +31,12 @@ ProgramRun runProgram(const QStringList& arguments, const QString& display = {})
     environment.insert(QStringLiteral("DISPLAY"), display);
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(VELTMOOR_PROGRAM), arguments);
+    if (launcher.isEmpty()) {
+        program.start(QStringLiteral(VELTMOOR_PROGRAM), arguments);
+    } else {
+        program.start(launcher.first(),
+                      launcher.mid(1) + QStringList{QStringLiteral(VELTMOOR_PROGRAM)} + arguments);
+    }
     // A window opened by mistake never ends on its own: the bound makes that a failure.
     if (!program.waitForFinished(60000)) {
         program.kill();
@@ -63,6 +75,36 @@ TEST(Program, WithoutADisplayTheWindowSaysSoAndEndsWithStatusTwo) {
             (each.arguments.join(' ') + " DISPLAY=" + each.display).toStdString();
         EXPECT_EQ(run.status, kExitBadUsage) << what;
         EXPECT_EQ(run.err, QStringLiteral("veltmoor-tags: %1\n").arg(noDisplayMessage())) << what;
+    }
+}
+
+// A user allowed no second thread: the verb either copes or ends with one sentence and
+// status 1, never with an abort.
+TEST(Program, AThreadTheSystemRefusesEndsTheVerbWithOneSentence) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can start the program as another user with few threads";
+    }
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                             QFile::ReadOther | QFile::WriteOther |
+                                             QFile::ExeOther);
+    const ProgramRun run =
+        runProgram({QStringLiteral("render"),
+                    QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/gift-tags.vmg"),
+                    QStringLiteral("-o"), folder.filePath(QStringLiteral("sheet.png")),
+                    QStringLiteral("--printable"), QStringLiteral("4800x6300@600")},
+                   {},
+                   {QStringLiteral("prlimit"), QStringLiteral("--nproc=1"),
+                    QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                    QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")});
+    ASSERT_TRUE(run.status == kExitOk || run.status == kExitBadInput)
+        << run.status << " " << run.err.toStdString();
+    if (run.status == kExitBadInput) {
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^veltmoor-tags: [^\\n]+\\.\\n$"))
+                        .match(run.err)
+                        .hasMatch())
+            << run.err.toStdString();
     }
 }
 

@@ -134,18 +134,17 @@ TEST(BandedPrinting, BuiltInPdfHasAPagePerCopyAllShowingTheSameStrips) {
     EXPECT_EQ(imagesOf(pdf), expected);
 }
 
-// Strips asking for rows the sheet does not have are cut to the rows it has; a strip
-// squeezed to no width is left out.
+// Strips asking for rows the sheet does not have are cut to the rows it has: rows -5 to -3
+// are none of them, rows -2 to 1 are rows 0 and 1; a strip squeezed to no width is left out.
 TEST(BandedPrinting, StripsPastTheSheetAreCutToItsRows) {
     const QTemporaryDir folder;
-    const std::vector<StripOnPaper> strips{{120, 50, QRectF(0, 0, 10, 10)},
-                                           {130, 10, QRectF(0, 10, 10, 10)},
-                                           {-5, 3, QRectF(0, 20, 10, 10)},
-                                           {0, 5, QRectF(0, 25, 0, 10)},
-                                           {0, 1000000, QRectF(0, 30, 10, 10)}};
+    const std::vector<StripOnPaper> strips{
+        {120, 50, QRectF(0, 0, 10, 10)},     {130, 10, QRectF(0, 10, 10, 10)},
+        {-5, 3, QRectF(0, 20, 10, 10)},      {0, 5, QRectF(0, 25, 0, 10)},
+        {0, 1000000, QRectF(0, 30, 10, 10)}, {-2, 4, QRectF(0, 40, 10, 8)}};
     const QString pdf = writtenPdf(folder, sheetPdf(numberedSheet(20, 130), strips,
                                                     SheetPdfPage{QSizeF(72, 72), 72, 72, {}, {}}));
-    EXPECT_EQ(imagesOf(pdf), (QStringList{"1 6 20 10", "1 7 20 3", "1 8 20 130"}));
+    EXPECT_EQ(imagesOf(pdf), (QStringList{"1 6 20 10", "1 7 20 130", "1 8 20 2"}));
 }
 
 } // namespace

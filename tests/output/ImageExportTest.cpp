@@ -4,6 +4,7 @@
 #include "platform/PictureFile.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -82,6 +83,26 @@ TEST_F(ImageExportFiles, JpegForEmailIsReduced) {
     EXPECT_NEAR(redOf(inside), 20, 3);
     EXPECT_NEAR(greenOf(inside), 40, 3);
     EXPECT_NEAR(blueOf(inside), 200, 3);
+}
+
+// Another program places the pixels at their size on paper only when the file says how
+// many go to the inch: 200 composed, 75 for a sheet by e-mail, 100 for a tag. Read by Qt.
+TEST_F(ImageExportFiles, EveryFormatStatesTheResolutionOfItsPixels) {
+    struct Case {
+        ExportSize size;
+        int dotsPerInch;
+    };
+    for (const char* name : {"out.bmp", "out.jpg", "out.png"}) {
+        for (const Case& c : {Case{ExportSize::Full, 200}, Case{ExportSize::SheetForEmail, 75},
+                              Case{ExportSize::TagForEmail, 100}}) {
+            const QString path = pathFor(QLatin1String(name));
+            exportPicture(path, twoColourPicture(80, 40), c.size);
+            const QImage written(path);
+            ASSERT_FALSE(written.isNull()) << name;
+            EXPECT_EQ(qRound(written.dotsPerMeterX() * 0.0254), c.dotsPerInch) << name;
+            EXPECT_EQ(qRound(written.dotsPerMeterY() * 0.0254), c.dotsPerInch) << name;
+        }
+    }
 }
 
 TEST_F(ImageExportFiles, ExtensionPicksTheFormatWhateverItsCase) {

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <sys/stat.h>
+
 namespace veltmoor {
 namespace {
 
@@ -201,6 +205,56 @@ TEST_F(PictureFiles, FailedWritesLeaveTheEarlierFile) {
     EXPECT_TRUE(message.contains(QLatin1String("could not be written"))) << message.toStdString();
     const QString folderItself = folder.path();
     userErrorOf([&] { writePng(folderItself, halves()); }, folderItself);
+}
+
+// Paths that are no picture file: each is refused at once, by what it is, without reading
+// an endless device, waiting for a pipe's writer or taking a huge file into memory.
+TEST_F(PictureFiles, WhatIsNoPictureFileIsRefusedBeforeReading) {
+    const QString fifo = path(QStringLiteral("pipe.jpg"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = path(QStringLiteral("huge.bmp"));
+    QFile sparse(huge);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(sparse.resize(maxPictureFileBytes(kMaxPicturePixels) + 1)); // holes, no data
+    sparse.close();
+    const QString linkToFifo = path(QStringLiteral("link.png"));
+    ASSERT_TRUE(QFile::link(fifo, linkToFifo));
+    struct Case {
+        QString file;
+        const char* says;
+    };
+    for (const Case& c : {Case{QStringLiteral("/dev/zero"), "is a device, not a picture file"},
+                          Case{fifo, "is a pipe, not a picture file"},
+                          Case{linkToFifo, "is a pipe, not a picture file"},
+                          Case{folder.path(), "is a folder, not a picture file"},
+                          Case{huge, "is too large to be a picture"}}) {
+        for (const auto& read : std::initializer_list<std::function<void()>>{
+                 [&] { readPicture(c.file); }, [&] { readPictureHeader(c.file); }}) {
+            const QString message = userErrorOf(read, c.file);
+            EXPECT_TRUE(message.contains(QLatin1String(c.says))) << message.toStdString();
+        }
+    }
+}
+
+// Qt's own allocation limit (128 MB) is not ours: a 5800 x 5800 PNG is a picture like any
+// other, and one over our limit is too large, never damaged.
+TEST_F(PictureFiles, AManyMegapixelPngDecodesAndOneOverOurLimitIsTooLarge) {
+    const QString png = path(QStringLiteral("large.png"));
+    QImage large(5800, 5800, QImage::Format_ARGB32);
+    large.fill(qRgba(20, 200, 40, 255));
+    ASSERT_TRUE(large.save(png));
+    large = QImage();
+    const DecodedPicture decoded = readPicture(png);
+    EXPECT_EQ(decoded.width, 5800);
+    EXPECT_EQ(rgbAt(decoded.bitmap, 5799, 5799), (Rgb{20, 200, 40}));
+
+    PictureReadOptions lower;
+    lower.maxPixels = 5800 * 5799;
+    for (const auto& read : std::initializer_list<std::function<void()>>{
+             [&] { readPicture(png, lower); }, [&] { readPictureHeader(png, lower); }}) {
+        const QString message = userErrorOf(read, png);
+        EXPECT_TRUE(message.contains(QLatin1String(" is too large ("))) << message.toStdString();
+    }
 }
 
 } // namespace

@@ -84,14 +84,14 @@ inline constexpr bool kAddressSanitizer = true;
 inline constexpr bool kAddressSanitizer = false;
 #endif
 
-// Runs `body` in a forked child under an address-space limit of `bytes`; the body ends the
+// Runs `body` in a forked child under the limit `value` of `resource`; the body ends the
 // child with _exit or an exec. Returns the child's exit status, or 128 + the signal that
 // ended it.
-template <typename Body> int exitStatusUnderMemoryLimit(rlim_t bytes, const Body& body) {
+template <typename Body> int exitStatusUnderLimit(int resource, rlim_t value, const Body& body) {
     const pid_t child = fork();
     if (child == 0) {
-        const rlimit limit{bytes, bytes};
-        setrlimit(RLIMIT_AS, &limit);
+        const rlimit limit{value, value};
+        setrlimit(resource, &limit);
         body();
         _exit(127);
     }
@@ -101,6 +101,16 @@ template <typename Body> int exitStatusUnderMemoryLimit(rlim_t bytes, const Body
         return -1;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// Under an address-space limit of `bytes`.
+template <typename Body> int exitStatusUnderMemoryLimit(rlim_t bytes, const Body& body) {
+    return exitStatusUnderLimit(RLIMIT_AS, bytes, body);
+}
+
+// With every new thread refused: each would take a 1 TiB stack, more than any memory.
+template <typename Body> int exitStatusWithThreadsRefused(const Body& body) {
+    return exitStatusUnderLimit(RLIMIT_STACK, rlim_t{1} << 40, body);
 }
 
 // A bitmap file that claims width x height 8-bit pixels in run-length form, with its full

@@ -203,6 +203,14 @@ TEST_F(Calibration, AProfileSurvivesARestartBelongsToItsPrinterAndRefusesBadValu
     EXPECT_THROW(saveCalibration(builtInPdfPrinterName(), CalibrationProfile{1, 0, 10000, 10000}),
                  UserError);
     EXPECT_EQ(loadCalibration(builtInPdfPrinterName()), std::nullopt);
+
+    // An instance of the queue keeps its own profile when the queue's is reset.
+    const QString instance = marginsQueue() + QStringLiteral("/draft");
+    const CalibrationProfile draft{-10, 10, 10000, 10000};
+    saveCalibration(instance, draft);
+    saveCalibration(marginsQueue(), CalibrationProfile{});
+    EXPECT_EQ(loadCalibration(marginsQueue()), std::nullopt);
+    EXPECT_EQ(loadCalibration(instance), draft);
 }
 
 } // namespace

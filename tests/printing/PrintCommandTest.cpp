@@ -1,6 +1,7 @@
 // `veltmoor-tags printers` and `veltmoor-tags print` as a user runs them, against the test
 // printing system and against one that is not running.
 #include "printing/PrintedPaper.h"
+#include "support/CodeScanner.h"
 
 #include <QFile>
 #include <QProcess>
@@ -31,7 +32,8 @@ protected:
         ASSERT_TRUE(folder.isValid());
     }
 
-    CommandRun run(const QStringList& arguments, const QString& cupsServer = QString()) {
+    CommandRun run(const QStringList& arguments, const QString& cupsServer = QString(),
+                   const QString& program = QStringLiteral(VELTMOOR_CLI_PATH)) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("VELTMOOR_WORKING_FOLDER"), folder.path());
@@ -39,8 +41,10 @@ protected:
         if (!cupsServer.isEmpty()) {
             environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
         }
+        // Printer instances are kept in the folder's own lpoptions, not the system's.
+        environment.insert(QStringLiteral("CUPS_SERVERROOT"), folder.path());
         process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(VELTMOOR_CLI_PATH), arguments);
+        process.start(program, arguments);
         process.waitForFinished(120000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -80,6 +84,55 @@ TEST_F(PrintCommand, PrintsTheDesignAsOneJobOnThePrintersPaper) {
         runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).value_or(QString());
     EXPECT_EQ(images.count(QRegularExpression(QStringLiteral("image +2025 +50 .* 200 +200 "))), 32)
         << images.toStdString();
+}
+
+// A printer instance is a printer of its own, at the resolution it chose; a paused printer
+// takes the job, and the user is told that it waits.
+TEST_F(PrintCommand, PrintsOnInstancesAndSaysWhenThePrinterIsPaused) {
+    const QString draft = marginsQueue() + QStringLiteral("/draft");
+    ASSERT_EQ(run({QStringLiteral("-p"), draft, QStringLiteral("-o"),
+                   QStringLiteral("Resolution=300dpi")},
+                  QString(), QStringLiteral("lpoptions"))
+                  .status,
+              0);
+    const CommandRun listed = run({QStringLiteral("printers")});
+    EXPECT_TRUE(listed.out.contains(draft + QStringLiteral("\tLetter\t300 dpi\n")))
+        << listed.out.toStdString();
+
+    const struct {
+        QString printer;
+        QString after; // what follows the job's number
+    } prints[] = {
+        {draft, QStringLiteral(".\n")},
+        {pausedQueue(),
+         QStringLiteral("; the printer is paused, so the job waits until it is resumed.\n")},
+    };
+    for (const auto& print : prints) {
+        const CommandRun printed =
+            run({QStringLiteral("print"), design(), QStringLiteral("--printer"), print.printer});
+        EXPECT_EQ(printed.status, 0) << printed.err.toStdString();
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^Sent to \"%1\" as job \\d+%2$")
+                                           .arg(QRegularExpression::escape(print.printer),
+                                                QRegularExpression::escape(print.after)))
+                        .match(printed.out)
+                        .hasMatch())
+            << printed.out.toStdString();
+    }
+}
+
+// Every tag's code, as the printer received the sheet and rasterised at its resolution.
+TEST_F(PrintCommand, EveryCodeScansFromThePrintersPdf) {
+    for (const auto& [queue, dpi] : {std::pair{testQueue(), 300}, std::pair{marginsQueue(), 600}}) {
+        const CommandRun printed = run(
+            {QStringLiteral("print"), QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/barcodes.vmg"),
+             QStringLiteral("--printer"), queue});
+        ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
+        const int job = printed.out.section(QLatin1Char(' '), -1).chopped(2).toInt();
+        const QString pdf = waitForJobPdf(queue, job);
+        ASSERT_FALSE(pdf.isEmpty());
+        EXPECT_EQ(test::scanCodes(renderFirstPage(pdf, dpi)), test::barcodesDesignCodes())
+            << queue.toStdString();
+    }
 }
 
 TEST_F(PrintCommand, ListsPrintersOneALineWithTheDefaultMarked) {
@@ -127,9 +180,10 @@ TEST_F(PrintCommand, WritesTheBuiltInPrintersPdfWholeOrNotAtAll) {
     const CommandRun refused = run({QStringLiteral("print"), design(), QStringLiteral("--pdf"),
                                     unwritable, QStringLiteral("--allow-missing")});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.endsWith(QStringLiteral("veltmoor-tags: The PDF file %1 cannot be "
-                                                    "written: No such file or directory.\n")
-                                         .arg(unwritable)))
+    EXPECT_TRUE(
+        refused.err.endsWith(QStringLiteral("veltmoor-tags: %1 could not be written: No such "
+                                            "file or directory.\n")
+                                 .arg(unwritable)))
         << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(unwritable));
 }

@@ -36,6 +36,10 @@ QString closedQueue() {
     return testQueue() + QStringLiteral("_closed");
 }
 
+QString pausedQueue() {
+    return testQueue() + QStringLiteral("_paused");
+}
+
 QString waitForJobPdf(const QString& queue, int jobNumber) {
     const QDir out(cupsTestFolder() + QStringLiteral("/out/") + queue);
     const QString pattern = QStringLiteral("*-job_%1.pdf").arg(jobNumber);

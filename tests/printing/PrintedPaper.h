@@ -14,6 +14,7 @@ QString cupsTestFolder();
 QString testQueue();    // cups-pdf as it comes: A4, 300 dpi, no margins
 QString marginsQueue(); // Letter, 600 dpi, margins 0.25 / 0.375 / 0.25 / 0.5 in
 QString closedQueue();  // refusing jobs
+QString pausedQueue();  // paused: its jobs wait
 
 // The PDF that cups-pdf writes for a job of the queue; waits for it to be complete. Empty
 // when it does not appear within half a minute.

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTransform>
@@ -297,6 +298,34 @@ TEST_F(PrintTest, NothingIsPrintedWhenTheLastSheetCannotBeKept) {
         EXPECT_EQ(sheet, original);
         EXPECT_FALSE(queueHasJobTitled(testQueue(), request.documentName));
     }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The working folder is made the user's alone, and the kept sheet is never written through a
+// link planted there: the file it points at stays as it was, and nothing is printed.
+TEST_F(PrintTest, TheLastSheetIsNeverWrittenThroughALink) {
+    const QString folder = working.filePath(QStringLiteral("work"));
+    qputenv("VELTMOOR_WORKING_FOLDER", folder.toLocal8Bit());
+    const QString pdf = working.filePath(QStringLiteral("sheet.pdf"));
+    Bitmap sheet(200, 60, clBlack);
+    PrintRequest request;
+    request.printer.printerName = builtInPdfPrinterName();
+    request.pdfPath = pdf;
+    PrintSheet(sheet, request);
+    EXPECT_FALSE(QFileInfo(folder).permissions().testAnyFlags(QFile::ReadGroup | QFile::WriteGroup |
+                                                              QFile::ExeGroup | QFile::ReadOther |
+                                                              QFile::WriteOther | QFile::ExeOther));
+
+    const QString elsewhere = working.filePath(QStringLiteral("elsewhere.txt"));
+    QFile target(elsewhere);
+    ASSERT_TRUE(target.open(QIODevice::WriteOnly) && target.write("mine") == 4);
+    target.close();
+    const QString kept = QDir(folder).filePath(QStringLiteral("~~page.bmp"));
+    ASSERT_TRUE(QFile::remove(kept) && QFile::remove(pdf) && QFile::link(elsewhere, kept));
+    sheet = Bitmap(200, 60, clBlack);
+    EXPECT_THROW(PrintSheet(sheet, request), UserError);
+    ASSERT_TRUE(target.open(QIODevice::ReadOnly));
+    EXPECT_EQ(target.readAll(), QByteArray("mine"));
     EXPECT_FALSE(QFile::exists(pdf));
 }
 

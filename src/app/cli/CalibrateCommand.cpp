@@ -65,7 +65,8 @@ int runCalibrateCommand(const CommandOptions& options, std::ostream& out, std::o
     const PrintResult printed = PrintCalibrationSheet(printer, options.pdfPath);
     if (printed.jobNumber > 0) {
         out << "Sent the calibration sheet to \"" << printed.printerName.toStdString()
-            << "\" as job " << printed.jobNumber << ".\n";
+            << "\" as job " << printed.jobNumber << pausedPrinterNote(printed).toStdString()
+            << ".\n";
     } else {
         out << "Wrote " << QDir::toNativeSeparators(options.pdfPath).toStdString() << ".\n";
     }

@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "ProgramVersion.h"
+#include "app/cli/BarcodeCommand.h"
 #include "app/cli/CalibrateCommand.h"
 #include "app/cli/CommandOptions.h"
 #include "app/cli/DesignCommands.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <ostream>
 
 namespace veltmoor {
@@ -36,7 +38,8 @@ const std::array kVerbTable{
     VerbRow{"render", Operand::Design,
             "render DESIGN.vmg -o OUT [--tag N] [--mode single|preview|print]\n"
             "[--email] [--transparent] [--marks none|3|4]\n"
-            "[--printable WxH@DPI | --printer NAME] [--allow-missing]",
+            "[--printable WxH@DPI | --printer NAME] [--allow-missing]\n"
+            "[--barcode TYPE:DATA]",
             "writes the sheet (or with --tag N the tag of slot N) as .bmp, .jpg or .png",
             runRenderCommand},
     VerbRow{"cutfile", Operand::Design,
@@ -49,8 +52,8 @@ const std::array kVerbTable{
             "layout DESIGN.vmg [--marks none|3|4]\n"
             "[--printable WxH@DPI | --printer NAME]",
             "prints the size label and the page grid in tag dots (1/200 inch)", runLayoutCommand},
-    VerbRow{"info", Operand::Design, "info DESIGN.vmg", "prints the design as JSON",
-            runInfoCommand},
+    VerbRow{"info", Operand::Design, "info DESIGN.vmg [--barcode TYPE:DATA]",
+            "prints the design as JSON", runInfoCommand},
     VerbRow{"save", Operand::Design, "save DESIGN.vmg -o OUT.vmg",
             "opens the design and writes it to OUT.vmg as \"Save Tag...\" does", runSaveCommand},
     VerbRow{"tint", Operand::Picture, "tint PICTURE --type N -o OUT.bmp | tint --list",
@@ -62,7 +65,8 @@ const std::array kVerbTable{
             runPrintersCommand},
     VerbRow{"print", Operand::Design,
             "print DESIGN.vmg [--printer NAME] [--copies N] [--pdf OUT.pdf]\n"
-            "[--marks none|3|4] [--no-calibration] [--allow-missing]",
+            "[--marks none|3|4] [--no-calibration] [--allow-missing]\n"
+            "[--barcode TYPE:DATA]",
             "prints the sheet as \"Print Page\" does: on the design's printer (or\n"
             "NAME), in the design's number of copies (or N, 1 to 4); --pdf writes\n"
             "the PDF of the built-in PDF printer instead; --no-calibration prints\n"
@@ -75,6 +79,9 @@ const std::array kVerbTable{
             "file instead); --set keeps the measured profile (offsets in mm to the\n"
             "right and down, scales in %), --show shows it",
             runCalibrateCommand},
+    VerbRow{"barcode", Operand::None, "barcode --type TYPE --data DATA -o OUT [--module 2|3|4]",
+            "writes one code alone at 200 dpi (module width 3 dots unless --module)",
+            runBarcodeCommand},
 };
 
 const VerbRow* findVerb(const QString& word) {
@@ -158,6 +165,15 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         return kExitBadInput;
     } catch (const std::bad_alloc&) {
         err << "veltmoor-tags: there is not enough memory for this design.\n";
+        return kExitBadInput;
+    } catch (const std::exception& error) {
+        // Whatever else the system refused (a thread, a file handle) ends the verb with one
+        // sentence, never with an abort.
+        err << "veltmoor-tags: the system refused what " << first.toStdString()
+            << " needed: " << error.what() << ".\n";
+        return kExitBadInput;
+    } catch (...) {
+        err << "veltmoor-tags: " << first.toStdString() << " stopped on an unexpected error.\n";
         return kExitBadInput;
     }
 }

@@ -1,6 +1,7 @@
 #include "app/cli/CommandOptions.h"
 
 #include "images/TintPalettes.h"
+#include "render/BarcodeDrawing.h"
 
 #include <QRegularExpression>
 
@@ -56,6 +57,24 @@ CuttingMarks parseMarks(const QString& text) {
     return *marks;
 }
 
+Symbology parseSymbology(const QString& name, const char* option) {
+    const std::optional<Symbology> symbology = symbologyFromName(name);
+    if (!symbology || *symbology == Symbology::None) {
+        throw UsageError{std::string(option) + " takes ean13, upca, ean8, code128 or qr."};
+    }
+    return *symbology;
+}
+
+// TYPE:DATA; the data is kept as written, price-list fields included.
+void parseBarcode(const QString& text, CommandOptions& options) {
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon < 0) {
+        throw UsageError{"--barcode takes TYPE:DATA, such as ean13:400638133393."};
+    }
+    options.barcode.symbology = parseSymbology(text.left(colon), "--barcode");
+    options.barcode.data = text.mid(colon + 1);
+}
+
 struct OptionRow {
     const char* name;
     // The value's placeholder in the usage text; null for an option without a value.
@@ -69,7 +88,7 @@ struct OptionRow {
 
 // Every option of every verb. The usage text lists the described ones in this order.
 const std::array kOptionTable{
-    OptionRow{"-o", "OUT", "render cutfile tint save",
+    OptionRow{"-o", "OUT", "render cutfile tint save barcode",
               "the picture to write; its extension picks the format\n"
               "(save writes the design there)",
               [](CommandOptions& o, const QString& v) { o.outputPath = v; }},
@@ -112,10 +131,26 @@ const std::array kOptionTable{
               [](CommandOptions& o, const QString& v) { o.profile = v; }},
     OptionRow{"--show", nullptr, "calibrate", nullptr,
               [](CommandOptions& o, const QString&) { o.show = true; }},
-    OptionRow{"--type", "N", "tint", nullptr,
+    OptionRow{"--barcode", "TYPE:DATA", "render print info",
+              "a code on every tag for this run: ean13, upca, ean8, code128\n"
+              "or qr (EAN and UPC complete a missing check digit)",
+              [](CommandOptions& o, const QString& v) { parseBarcode(v, o); }},
+    OptionRow{"--type", "N", "tint barcode", nullptr,
               [](CommandOptions& o, const QString& v) {
+                  if (o.verb == QLatin1String("barcode")) {
+                      o.barcode.symbology = parseSymbology(v, "--type");
+                      return;
+                  }
                   o.type = parseNumber(v, 0, kTintTypeCount - 1,
                                        "--type takes a colouring from 0 to 19 (see tint --list).");
+              }},
+    OptionRow{"--data", "DATA", "barcode", nullptr,
+              [](CommandOptions& o, const QString& v) { o.barcode.data = v; }},
+    OptionRow{"--module", "N", "barcode", nullptr,
+              [](CommandOptions& o, const QString& v) {
+                  o.barcode.moduleDots =
+                      parseNumber(v, kMinBarcodeModuleDots, kMaxBarcodeModuleDots,
+                                  "--module takes a module width of 2, 3 or 4 dots.");
               }},
     OptionRow{"--list", nullptr, "tint", nullptr,
               [](CommandOptions& o, const QString&) { o.list = true; }},

@@ -3,6 +3,7 @@
 #include "app/cli/UsageError.h"
 #include "output/PrinterMetrics.h"
 #include "output/RegistrationMarks.h"
+#include "render/TagBarcode.h"
 #include "render/TagSettings.h"
 
 #include <QSet>
@@ -36,6 +37,8 @@ struct CommandOptions {
     bool show = false;
     bool list = false;
     std::optional<int> type;
+    // --barcode TYPE:DATA, or the barcode verb's --type, --data and --module.
+    TagBarcode barcode;
     bool allowMissing = false;
     // The options the command line named, as typed ("--tag"), for rules between options.
     QSet<QString> given;

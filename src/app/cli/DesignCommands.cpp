@@ -1,10 +1,12 @@
 #include "app/cli/DesignCommands.h"
 
+#include "app/cli/BarcodeCommand.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/DesignChecks.h"
 #include "app/cli/DesignDescription.h"
 #include "design/DesignComposition.h"
 #include "design/DesignCutFile.h"
+#include "design/DesignPrinter.h"
 #include "design/TagDesign.h"
 #include "output/CuttingPicture.h"
 #include "output/ImageExport.h"
@@ -27,7 +29,7 @@ PageMetrics pageFor(const CommandOptions& options, const TagDesign& design, std:
         return *options.printable;
     }
     if (options.printer) {
-        PrinterSelection selection = PrinterSelection::of(design);
+        PrinterSelection selection = printerSelectionOf(design);
         selection.printerName = *options.printer;
         useOfferedPaper(selection, err);
         return ReadPrinterMetrics(selection).pageMetrics();
@@ -83,6 +85,7 @@ int runRenderCommand(const CommandOptions& options, std::ostream&, std::ostream&
                                   {options.allowMissing, options.tag.value_or(kFirstSheetSlot),
                                    options.tag.value_or(kLastSheetSlot), "render", "rendered"});
     applyMarks(options, design);
+    applyBarcodeOverride(options, design);
     design.renderMode = options.mode;
     design.Printing = options.printing;
     const PageMetrics page = pageFor(options, design, err);
@@ -95,6 +98,9 @@ int runRenderCommand(const CommandOptions& options, std::ostream&, std::ostream&
                                            "to render.")
                                 .arg(*options.tag)
                                 .arg(options.operand));
+        }
+        if (!composed.barcodeProblem.isEmpty()) {
+            throw UserError(barcodeRefusal(*options.tag, composed.barcodeProblem));
         }
         if (options.transparent) {
             writeTransparentPng(options.outputPath, designCuttingTagPicture(design, composed.tag));
@@ -147,7 +153,8 @@ int runLayoutCommand(const CommandOptions& options, std::ostream& out, std::ostr
 }
 
 int runInfoCommand(const CommandOptions& options, std::ostream& out, std::ostream& err) {
-    const TagDesign design = openDesign(options.operand, err);
+    TagDesign design = openDesign(options.operand, err);
+    applyBarcodeOverride(options, design);
     out << describeDesignAsJson(design).toStdString();
     return kExitOk;
 }

@@ -64,6 +64,13 @@ QString slotObject(int slot, const img& record) {
         QStringLiteral("\"ImageVerticalOffset\": %1").arg(record.ImageVerticalOffset),
         QStringLiteral("\"ColoringType\": %1").arg(record.ColoringType),
         QStringLiteral("\"ColoringColor\": %1").arg(colorNumber(record.ColoringColor)),
+        QStringLiteral("\"Barcode\": {\"symbology\": %1, \"data\": %2, \"placement\": %3, "
+                       "\"moduleDots\": %4, \"height\": %5}")
+            .arg(jsonString(symbologyName(record.barcode.symbology)),
+                 jsonString(record.barcode.data),
+                 jsonString(placementName(record.barcode.placement)))
+            .arg(record.barcode.moduleDots)
+            .arg(inchText(record.barcode.heightHundredths)),
     };
     return QStringLiteral("    {") + fields.join(QStringLiteral(", ")) + QLatin1Char('}');
 }
@@ -101,7 +108,10 @@ QString describeDesignAsJson(const TagDesign& design) {
     const QStringList lines = setupFileLines(design);
     QStringList settings;
     for (qsizetype index = slotLines; index < lines.size(); ++index) {
-        settings << settingMember(lines.at(index));
+        // The codes are told with their slots above.
+        if (!lines.at(index).endsWith(QLatin1String(" Barcode"))) {
+            settings << settingMember(lines.at(index));
+        }
     }
     return QStringLiteral("{\n  \"slots\": [\n") + slotTexts.join(QStringLiteral(",\n")) +
            QStringLiteral("\n  ],\n  \"settings\": {\n") + settings.join(QStringLiteral(",\n")) +

@@ -1,8 +1,10 @@
 #include "app/cli/PrintCommand.h"
 
+#include "app/cli/BarcodeCommand.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/DesignChecks.h"
 #include "design/DesignComposition.h"
+#include "design/DesignPrinter.h"
 #include "output/SheetLayout.h"
 #include "platform/Errors.h"
 #include "printing/SheetPrinter.h"
@@ -20,7 +22,7 @@ namespace {
 
 PrinterSelection selectionFor(const CommandOptions& options, const TagDesign& design,
                               std::ostream& err) {
-    PrinterSelection selection = PrinterSelection::of(design);
+    PrinterSelection selection = printerSelectionOf(design);
     if (options.printer) {
         selection.printerName = *options.printer;
     }
@@ -60,6 +62,7 @@ int runPrintCommand(const CommandOptions& options, std::ostream& out, std::ostre
     if (options.marks) {
         design.cuttingMarks = *options.marks;
     }
+    applyBarcodeOverride(options, design);
     const PrinterSelection selection = selectionFor(options, design, err);
     const PrinterMetrics metrics = ReadPrinterMetrics(selection);
     design.renderMode = RenderMode::Print;
@@ -77,7 +80,7 @@ int runPrintCommand(const CommandOptions& options, std::ostream& out, std::ostre
     const PrintResult printed = PrintSheet(sheet, request);
     if (printed.jobNumber > 0) {
         out << "Sent to \"" << printed.printerName.toStdString() << "\" as job "
-            << printed.jobNumber << ".\n";
+            << printed.jobNumber << pausedPrinterNote(printed).toStdString() << ".\n";
     } else {
         out << "Wrote " << QDir::toNativeSeparators(options.pdfPath).toStdString() << ".\n";
     }

@@ -1,6 +1,7 @@
 #include "app/ui/CalibrationDialog.h"
 
 #include "app/ui/BusyCursor.h"
+#include "app/ui/Prompts.h"
 #include "app/ui/TForm1.h"
 #include "platform/Errors.h"
 #include "printing/Calibration.h"
@@ -128,10 +129,17 @@ void CalibrationDialog::attempt(const std::function<void()>& action) {
 }
 
 void CalibrationDialog::showProfileInUse() {
-    const std::optional<CalibrationProfile> profile = loadCalibration(metrics_.PrinterName);
-    InUseLabel->setText(
-        profile ? QStringLiteral("In use: the page is %1.").arg(describe(*profile))
+    // A damaged profile is shown as it is; Reset mends it.
+    try {
+        const std::optional<CalibrationProfile> profile = loadCalibration(metrics_.PrinterName);
+        InUseLabel->setText(
+            profile
+                ? QStringLiteral("In use: the page is %1.").arg(describe(*profile))
                 : QStringLiteral("In use: none; the page is printed where the driver puts it."));
+    } catch (const UnreadableCalibration& damage) {
+        InUseLabel->setText(
+            QStringLiteral("In use: %1 \"Reset\" removes it.").arg(damage.message()));
+    }
 }
 
 void CalibrationDialog::printSheet() {
@@ -176,8 +184,7 @@ void TForm1::CalibratePrinterButtonClick() {
                                        "and takes no calibration: choose an installed printer "
                                        "with \"Printer Setup\" first."));
     }
-    CalibrationDialog dialog(metrics, this);
-    dialog.exec();
+    prompts_.calibratePrinter(metrics);
 }
 
 void TForm1::connectCalibrationCommands() {

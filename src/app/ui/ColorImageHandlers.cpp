@@ -24,7 +24,7 @@ bool TForm1::coloring() const {
 }
 
 void TForm1::ColorImageItemClick() {
-    const int slot = design_.HoverSlot;
+    const int slot = HoverSlot_;
     if (slot < kFirstSheetSlot || slot > kLastSheetSlot ||
         design_.Slots[static_cast<std::size_t>(slot)].FileName.isEmpty()) {
         return;

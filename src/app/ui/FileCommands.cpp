@@ -5,6 +5,10 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/RecentDesigns.h"
 #include "app/ui/SlotThumbnails.h"
+#include "design/DesignPrinter.h"
+#include "images/TintedCopy.h"
+#include "platform/Errors.h"
+#include "platform/UserSettings.h"
 #include "platform/WorkingFolder.h"
 #include "printing/OfferedPaper.h"
 #include "setupfile/SetupFile.h"
@@ -15,18 +19,21 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
-#include <QSettings>
 
 namespace veltmoor {
 
 namespace {
 
 const QString kDesignFilter = QStringLiteral("Veltmoor Tags (*.vmg)");
-const QString kRecentKey = QStringLiteral("recentDesigns");
 constexpr int kRecentDesignCount = 6;
 
-QSettings userSettings() {
-    return QSettings(userSettingsPath(), QSettings::IniFormat);
+// The design itself is open or saved all the same; only the list is not kept.
+void keepRecentDesigns(const QStringList& recent, Prompts& prompts) {
+    try {
+        user_settings::setRecentDesigns(recent);
+    } catch (const UserError& error) {
+        prompts.message(error.message());
+    }
 }
 
 bool isDesignFile(const QString& path) {
@@ -61,6 +68,9 @@ bool TForm1::SaveAsItemClick() {
         saveSetupFile(*path, design_);
         rememberRecentDesign(*path);
     }
+    designPath_ = *path;
+    history_->markSaved();
+    updateTitle();
     // The page is read again on saving, as it always has been; the file does not change.
     refreshPrinterMetrics();
     return true;
@@ -90,7 +100,10 @@ void TForm1::OpenDesignFile(const QString& path) {
         thumbnails.at(static_cast<std::size_t>(slot)) =
             letterboxThumbnail(picture.bitmap, picture.width, picture.height);
     };
+    const QStringList previousPictures = pictureFilesOf(design_.Slots);
     const OpenSetupFileResult opened = openSetupFile(path, design_, options);
+    // The closed design's tinted copies go unless the opened one uses them too.
+    removeReleasedTintedCopies(previousPictures, pictureFilesOf(design_.Slots));
 
     if (!designPagesShown()) {
         // Opened from the welcome page (or at start): the design pages come as "Continue"
@@ -112,13 +125,15 @@ void TForm1::OpenDesignFile(const QString& path) {
     // still offers it.
     OfferedPaper paper{design_.PrinterPaper, QString()};
     if (!paper.paper.isEmpty() && services_.listPrinters) {
-        paper = offeredPaper(PrinterSelection::of(design_), services_.listPrinters());
+        paper = offeredPaper(printerSelectionOf(design_), services_.listPrinters());
         design_.PrinterPaper = paper.paper;
     }
     refreshPrinterMetrics();
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     rememberRecentDesign(path);
+    designPath_ = path;
+    startHistory();
     follow(opened.redraw);
     const QString problems = opened.pictureProblemMessage();
     if (!problems.isEmpty()) {
@@ -132,9 +147,8 @@ void TForm1::OpenDesignFile(const QString& path) {
 void TForm1::rememberRecentDesign(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     designFolder_ = QFileInfo(absolute).absolutePath();
-    QSettings settings = userSettings();
-    settings.setValue(kRecentKey, withRecentDesign(settings.value(kRecentKey).toStringList(),
-                                                   absolute, kRecentDesignCount));
+    keepRecentDesigns(
+        withRecentDesign(user_settings::recentDesigns(), absolute, kRecentDesignCount), prompts_);
     showRecentDesigns();
 }
 
@@ -144,7 +158,7 @@ void TForm1::showRecentDesigns() {
         item->deleteLater();
     }
     RecentDesignItems.clear();
-    const QStringList recent = userSettings().value(kRecentKey).toStringList();
+    const QStringList recent = user_settings::recentDesigns();
     const QStringList labels = recentDesignLabels(recent);
     RecentDesignsSeparator->setVisible(!recent.isEmpty());
     for (int index = 0; index < recent.size(); ++index) {
@@ -160,10 +174,9 @@ void TForm1::showRecentDesigns() {
 
 void TForm1::OpenRecentDesign(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        QSettings settings = userSettings();
-        QStringList recent = settings.value(kRecentKey).toStringList();
+        QStringList recent = user_settings::recentDesigns();
         recent.removeAll(path);
-        settings.setValue(kRecentKey, recent);
+        keepRecentDesigns(recent, prompts_);
         showRecentDesigns();
         prompts_.message(QStringLiteral("The design \"%1\" is no longer there, so it has been "
                                         "taken off the list of recent designs.")
@@ -230,11 +243,10 @@ void TForm1::connectFileHandlers() {
     });
     // A design deleted or moved since it was listed leaves the list before the user sees it.
     connect(FileMenu, &QMenu::aboutToShow, this, [this] {
-        QSettings settings = userSettings();
-        const QStringList recent = settings.value(kRecentKey).toStringList();
+        const QStringList recent = user_settings::recentDesigns();
         const QStringList existing = existingRecentDesigns(recent);
         if (existing != recent) {
-            settings.setValue(kRecentKey, existing);
+            keepRecentDesigns(existing, prompts_);
             showRecentDesigns();
         }
     });

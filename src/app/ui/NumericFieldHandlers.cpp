@@ -26,9 +26,9 @@ bool leavesTheField(const QEvent* event) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == TextBlockMemo && event->type() == QEvent::FocusIn) {
-        guarded([this] { TextBlockMemoEnter(); });
+        guardedFrom(TextBlockMemo, [this] { TextBlockMemoEnter(); });
     } else if (watched == TextBlockMemo && event->type() == QEvent::FocusOut) {
-        guarded([this] { TextBlockMemoExit(); });
+        guardedFrom(TextBlockMemo, [this] { TextBlockMemoExit(); });
     } else if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
         numericFieldEvent(edit, event);
     }
@@ -46,12 +46,12 @@ void TForm1::numericFieldEvent(QLineEdit* edit, QEvent* event) {
         // a key that closed a message lands here too and must not bring the message back.
         if (numericFieldKeysDown_.erase({edit, static_cast<QKeyEvent*>(event)->key()}) > 0 &&
             sizeEdit && !syncing_) {
-            guarded([this, edit] { sizeEditKeyUp(edit); });
+            guardedFrom(edit, [this, edit] { sizeEditKeyUp(edit); });
         }
         break;
     case QEvent::FocusOut:
         if (leavesTheField(event) && !syncing_) {
-            guarded([this, edit] { numericFieldLeft(edit); });
+            guardedFrom(edit, [this, edit] { numericFieldLeft(edit); });
         }
         break;
     default:

@@ -4,7 +4,9 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/ScopeExit.h"
 #include "app/ui/UpDown.h"
+#include "design/DesignPrinter.h"
 #include "platform/Errors.h"
+#include "printing/Calibration.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,12 +28,33 @@ QString printedOutcome(const PrintResult& printed, const PrintRequest& request) 
     if (printed.jobNumber <= 0) {
         return QStringLiteral("Wrote %1").arg(QFileInfo(request.pdfPath).fileName());
     }
-    const QString sent =
+    QString sent =
         QStringLiteral("Sent to %1 as job %2").arg(printed.printerName).arg(printed.jobNumber);
     // A corrected page is no surprise to someone who forgot the printer was calibrated.
-    return printed.calibrationApplied
-               ? sent + QStringLiteral(", placed by the printer's calibration profile")
-               : sent;
+    if (printed.calibrationApplied) {
+        sent += QStringLiteral(", placed by the printer's calibration profile");
+    }
+    return sent + pausedPrinterNote(printed);
+}
+
+// A printer whose kept profile is damaged prints without it only when the user says so;
+// false when the user would rather not print.
+bool settleDamagedCalibration(Prompts& prompts, const QString& printerName, PrintRequest& request) {
+    if (!request.useCalibration) {
+        return true;
+    }
+    try {
+        loadCalibration(printerName);
+        return true;
+    } catch (const UnreadableCalibration& damage) {
+        if (!prompts.askOkCancel(damage.message() +
+                                     QStringLiteral(" Print the sheet without the calibration?"),
+                                 QStringLiteral("Print Page"))) {
+            return false;
+        }
+        request.useCalibration = false;
+        return true;
+    }
 }
 
 } // namespace
@@ -55,7 +78,7 @@ void TForm1::refreshPrinterMetrics() {
     {
         const BusyCursor busy;
         try {
-            printerMetrics_ = services_.readPrinterMetrics(PrinterSelection::of(design_));
+            printerMetrics_ = services_.readPrinterMetrics(printerSelectionOf(design_));
             statusPanels[0]->setText(
                 QStringLiteral("Printer: %1").arg(printerMetrics_.PrinterName));
         } catch (const UserError& error) {
@@ -69,7 +92,7 @@ void TForm1::refreshPrinterMetrics() {
 
 std::optional<PrintRequest> TForm1::askPrintRequest() {
     PrintRequest request;
-    request.printer = PrinterSelection::of(design_);
+    request.printer = printerSelectionOf(design_);
     request.copies = CopiesUpDown->position();
     request.documentName = kPrintDocumentName;
     if (!printsToPdfFile(request.printer, services_.installedPrinters())) {
@@ -89,9 +112,22 @@ std::optional<PrintRequest> TForm1::askPrintRequest() {
 void TForm1::PrintButtonClick() {
     // The file name comes first: while its dialog is up the redraw timer may run, and a
     // tag render drops the composed sheet.
-    const std::optional<PrintRequest> request = askPrintRequest();
+    std::optional<PrintRequest> request = askPrintRequest();
     if (!request) {
         prompts_.message(QStringLiteral("Sheet not printed. No name entered for the PDF file."));
+        return;
+    }
+    // The sheet is laid out on the page it is printed on, read now: the printer may have
+    // changed since the page was last read.
+    // A printer that cannot be read now is reported once, by the print itself.
+    if (services_.readPrinterMetrics) {
+        const BusyCursor busy;
+        try {
+            printerMetrics_ = services_.readPrinterMetrics(request->printer);
+        } catch (const UserError&) {
+        }
+    }
+    if (!settleDamagedCalibration(prompts_, printerMetrics_.PrinterName, *request)) {
         return;
     }
     DisableControls();
@@ -110,7 +146,7 @@ void TForm1::PrintButtonClick() {
 
 void TForm1::PrinterSetupButtonClick() {
     const std::vector<PrinterDescription> printers = services_.listPrinters();
-    if (const auto chosen = prompts_.choosePrinter(printers, PrinterSelection::of(design_))) {
+    if (const auto chosen = prompts_.choosePrinter(printers, printerSelectionOf(design_))) {
         const PrinterList installed = printerListFor(printers);
         design_.selectPrinter(installed, indexAmong(installed, chosen->printerName));
         design_.PrinterPaper = chosen->paper;

@@ -1,5 +1,6 @@
 #include "app/ui/Prompts.h"
 
+#include "app/ui/CalibrationDialog.h"
 #include "app/ui/PrinterSetupDialog.h"
 
 #include <QApplication>
@@ -211,6 +212,11 @@ QtPrompts::choosePrinter(const std::vector<PrinterDescription>& printers,
         return std::nullopt;
     }
     return dialog.selection();
+}
+
+void QtPrompts::calibratePrinter(const PrinterMetrics& metrics) {
+    CalibrationDialog dialog(metrics, parent_);
+    dialog.exec();
 }
 
 } // namespace veltmoor

@@ -53,6 +53,9 @@ public:
     virtual std::optional<PrinterSelection>
     choosePrinter(const std::vector<PrinterDescription>& printers,
                   const PrinterSelection& current) = 0;
+    // The printer's calibration, on the page read from it: prints the calibration sheet,
+    // keeps or resets the printer's profile. It says its own problems and never throws.
+    virtual void calibratePrinter(const PrinterMetrics& metrics) = 0;
 };
 
 // The real dialogs, parented to the given window.
@@ -75,6 +78,7 @@ public:
     bool askOkCancel(const QString& text, const QString& caption) override;
     std::optional<PrinterSelection> choosePrinter(const std::vector<PrinterDescription>& printers,
                                                   const PrinterSelection& current) override;
+    void calibratePrinter(const PrinterMetrics& metrics) override;
 
 private:
     QWidget* parent_;

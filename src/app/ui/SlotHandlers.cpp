@@ -112,7 +112,7 @@ void TForm1::OpenImageItemClick(int slot) {
     if (slot == kFirstSheetSlot) {
         setSheetCommandsEnabled(true);
     }
-    design_.CurrentSlot = design_.HoverSlot;
+    design_.CurrentSlot = HoverSlot_;
     SetValues();
     if (slot == kFirstSheetSlot) {
         DrawTimer_->cancel();
@@ -127,7 +127,7 @@ void TForm1::ShowImage1ItemClick() {
     if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, StandardTabSheet);
     }
-    design_.CurrentSlot = design_.HoverSlot;
+    design_.CurrentSlot = HoverSlot_;
     SetValues();
     DrawTagReal();
 }
@@ -141,7 +141,7 @@ void TForm1::DeleteImageItemClick(int slot) {
 
 void TForm1::ImagePopupMenuPopup(int slot) {
     const auto index = static_cast<std::size_t>(slot);
-    const int hover = design_.HoverSlot;
+    const int hover = HoverSlot_;
     if (hover != slot) {
         prompts_.message(QStringLiteral("Error"));
     }
@@ -156,7 +156,7 @@ void TForm1::ImagePopupMenuPopup(int slot) {
 }
 
 void TForm1::SlotImageMouseMove(int slot) {
-    design_.HoverSlot = slot;
+    HoverSlot_ = slot;
 }
 
 void TForm1::setSheetCommandsEnabled(bool enabled) {

@@ -70,6 +70,8 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
             : std::make_unique<QtSchedulerTimer>(RedrawScheduler::kNormalWait);
     DrawTimer_ = std::make_unique<RedrawScheduler>(
         std::move(redrawTimer), [this] { guarded([this] { DrawTimerTimer(); }); });
+    history_ = std::make_unique<DesignHistory>(
+        [this](const TagDesign& values) { showHistoryStep(values); });
     buildWindow();
     connectHandlers();
     guarded([this] { FormCreate(); });
@@ -164,6 +166,7 @@ void TForm1::buildMenus() {
     buildCutItems();
     // The designs opened last follow the menu's own items.
     RecentDesignsSeparator = FileMenu->addSeparator();
+    buildEditMenu();
     MinimizeMenu = menuBar()->addAction(QStringLiteral("&Minimize"));
     MinimizeMenu->setObjectName(QStringLiteral("MinimizeMenu"));
 }
@@ -191,7 +194,29 @@ void TForm1::buildStatusBar() {
 // Wiring: every handler runs inside the error boundary; each job connects its own.
 
 void TForm1::guarded(const std::function<void()>& handler) {
+    // A handler reached from another one belongs to the outer one's step.
+    if (guardDepth_ > 0 || movingInHistory_ || !history_) {
+        runGuarded(prompts_, handler);
+        return;
+    }
+    const TagDesign before = designValues(design_);
+    const QObject* typed =
+        handlerSource_ != nullptr && handlerSource_ == typingField_ ? typingField_ : nullptr;
+    handlerSource_ = nullptr;
+    historyStarted_ = false;
+    ++guardDepth_;
     runGuarded(prompts_, handler);
+    --guardDepth_;
+    if (!historyStarted_) {
+        history_->record(before, designValues(design_), typed, typingSession_);
+    }
+}
+
+void TForm1::guardedFrom(const QObject* control, const std::function<void()>& handler) {
+    if (guardDepth_ == 0) {
+        handlerSource_ = control;
+    }
+    guarded(handler);
 }
 
 void TForm1::connectHandlers() {
@@ -207,6 +232,7 @@ void TForm1::connectHandlers() {
     connectHelpStepRules();
     connectCalibrationCommands();
     connectCutCommands();
+    connectEditCommands();
 }
 
 } // namespace veltmoor

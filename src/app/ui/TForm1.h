@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/RedrawScheduler.h"
+#include "design/DesignHistory.h"
 #include "design/TagDesign.h"
 #include "guidance/WindowPlacement.h"
 #include "output/PrinterMetrics.h"
@@ -102,8 +103,12 @@ public:
     QString slotHint(int slot) const;
     RedrawScheduler& DrawTimer() { return *DrawTimer_; }
     int compositionCount() const { return compositionCount_; }
+    // The slot box the mouse last moved over: the one its menu acts on.
+    int hoverSlot() const { return HoverSlot_; }
     // Whether "Print Page" and "Preview Sheet" would be offered now.
     bool sheetCommandsWanted() const { return sheetCommandsWanted_; }
+    // The steps Undo and Redo go through, and what the title bar says of them.
+    DesignHistory& history() { return *history_; }
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -408,15 +413,19 @@ private:
     void buildSlotMenu(int slot);
     void connectHandlers();
 
-    // Runs a handler inside the error boundary.
+    // Runs a handler inside the error boundary; what it changes of the design becomes one
+    // step of the history.
     void guarded(const std::function<void()>& handler);
+    // The same for a handler of a control's own event: typing into a text field joins the
+    // step before it.
+    void guardedFrom(const QObject* control, const std::function<void()>& handler);
     // Connects a control's signal to a handler that runs guarded, and not while the window
     // itself is writing the design into its controls.
     template <class Sender, class Signal, class Handler>
     void on(Sender* sender, Signal signal, Handler handler) {
-        connect(sender, signal, this, [this, handler](auto&&...) {
+        connect(sender, signal, this, [this, sender, handler](auto&&...) {
             if (!syncing_) {
-                guarded(handler);
+                guardedFrom(sender, handler);
             }
         });
     }
@@ -426,6 +435,29 @@ private:
     void connectNumericFieldHandlers();
     void connectTextHandlers();
     void connectFileHandlers();
+
+    // --- Undo and Redo: the "Edit" menu, the steps and the title bar. ---
+    void buildEditMenu();
+    void connectEditCommands();
+    // Opening or starting a design: the history starts again from it.
+    void startHistory();
+    // Shows the design a step of the history holds.
+    void showHistoryStep(const TagDesign& values);
+    void showThumbnailOf(int slot);
+    void updateEditItems();
+    void updateTitle();
+    std::unique_ptr<DesignHistory> history_;
+    QMenu* EditMenu = nullptr;
+    QAction* UndoItem = nullptr;
+    QAction* RedoItem = nullptr;
+    int guardDepth_ = 0;
+    bool movingInHistory_ = false;
+    bool historyStarted_ = false; // by the handler running now
+    // The text field typed into: its changes make one step until the focus leaves it.
+    const QObject* typingField_ = nullptr;
+    const QObject* handlerSource_ = nullptr; // the control whose event runs the handler
+    int typingSession_ = 0;
+    QString designPath_; // the design file last opened or saved
 
     // Follows what a design operation asks for.
     void follow(Redraw redraw);
@@ -511,6 +543,8 @@ private:
     std::array<QString, 11> SlotHints_;
     QString designFolder_; // where the design dialogs start: the last design's folder
     bool syncing_ = false;
+    int HoverSlot_ = 0;
+    bool Activated_ = false; // the first activation has shown the welcome page
     bool sheetCommandsWanted_ = false;
     int compositionCount_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "images/TintedCopy.h"
 #include "output/PrinterMetrics.h"
 #include "platform/WorkingFolder.h"
 #include "render/TagSettings.h"
@@ -49,7 +50,7 @@ void TForm1::FormCreate() {
     // Until a printer answers, the built-in PDF printer's page.
     printerMetrics_ = builtInPdfPrinterMetricsForSystemLocale();
     refreshPrinterMetrics();
-    design_.Activated = false;
+    Activated_ = false;
     // The text fields start empty, and so do the checked slots' texts.
     design_.TextBlockMemoText.clear();
     design_.TextBlockMemoExit();
@@ -59,11 +60,12 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormActivate() {
-    if (design_.Activated) {
+    if (Activated_) {
         return;
     }
     // The controls show this design at the end; setting one here would run its handler.
     design_ = TagDesign::atFirstActivation();
+    Activated_ = true;
 
     {
         const QSignalBlocker blockOne(PageControl1);
@@ -101,6 +103,7 @@ void TForm1::FormActivate() {
     ContinueButton->setEnabled(true);
     ExitAboutButton->setEnabled(true);
     ContinueButton->setFocus();
+    startHistory();
 }
 
 void TForm1::ContinueButtonClick() {
@@ -112,6 +115,8 @@ void TForm1::ContinueButtonClick() {
         services_.showFloatingTag();
     }
     setActivePage(PageControl1, StandardTabSheet);
+    // The design starts here: nothing before its first picture is undone.
+    startHistory();
 }
 
 void TForm1::showDesignPages() {
@@ -158,7 +163,7 @@ void TForm1::showEvent(QShowEvent* event) {
     if (framePlacement_.frameChanged(*this)) {
         placeOnScreen();
     }
-    if (!design_.Activated) {
+    if (!Activated_) {
         guarded([this] { FormActivate(); });
     }
 }
@@ -171,7 +176,7 @@ void TForm1::placeOnScreen() {
 }
 
 bool TForm1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !design_.Activated) {
+    if (event->type() == QEvent::WindowActivate && !Activated_) {
         guarded([this] { FormActivate(); });
     }
     const bool handled = QMainWindow::event(event);
@@ -193,6 +198,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     Timer1->stop();
     DrawTimer_->cancel();
+    // The design is closed: its tinted copies are made again when it is next opened.
+    removeReleasedTintedCopies(pictureFilesOf(design_.Slots), {});
     event->accept();
 }
 

@@ -15,10 +15,12 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
-
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace veltmoor {
 namespace {
@@ -112,7 +114,7 @@ TEST(CommandLineInfo, TheDesignAsJson) {
     EXPECT_EQ(first.value("ValueText").toString(), "$4.50");
     EXPECT_EQ(first.value("PictureWidth").toInt(), 800);
     EXPECT_EQ(first.value("ImageSize").toInt(), 70);
-    EXPECT_EQ(first.size(), 19) << "the slot number and the 18 stored fields";
+    EXPECT_EQ(first.size(), 20) << "the slot number, the 18 stored fields and the code";
     const QJsonObject settings = document.object().value("settings").toObject();
     EXPECT_EQ(settings.size(), 36);
     EXPECT_EQ(settings.value("TagType").toInt(), 14);
@@ -122,11 +124,81 @@ TEST(CommandLineInfo, TheDesignAsJson) {
     EXPECT_EQ(settings.value("TextBlockFontColor").toInt(), -16777208);
 }
 
+// Runs the real program with `arguments` under `limited` (a testing::exitStatus... helper).
+template <typename Limited> int programStatus(const QStringList& arguments, Limited limited) {
+    std::vector<std::string> words{VELTMOOR_PROGRAM};
+    for (const QString& argument : arguments) {
+        words.push_back(argument.toStdString());
+    }
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    return limited([&] { execv(VELTMOOR_PROGRAM, argv.data()); });
+}
+
 class CommandLineRender : public ::testing::Test {
 protected:
     QString output(const char* name) { return folder_.filePath(QLatin1String(name)); }
+
+    // A design whose slots 1, 2, ... name bitmaps of size x size black pixels (1,080 bytes
+    // each, in run-length form), with the settings of another design.
+    void writeDesignWithClaimingBitmaps(const char* designName,
+                                        std::initializer_list<const char*> pictures,
+                                        std::uint32_t size) {
+        QFile source(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/two-tags.vmg"));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        const QByteArray settings = source.readAll().split('\n').mid(2).join('\n');
+        QByteArray design;
+        int slot = 0;
+        for (const char* name : pictures) {
+            QFile picture(output(name));
+            ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+            picture.write(testing::claimingRunLengthBitmap(size, size));
+            design += "Tag" + QByteArray::number(++slot) + ",\"" + name +
+                      "\",640,480,750,\"\",\"$3\",\"\",\"\",0,0,255,65535,0,100,50,50,3,0\r\n";
+        }
+        QFile designFile(output(designName));
+        ASSERT_TRUE(designFile.open(QIODevice::WriteOnly));
+        designFile.write(design + settings);
+    }
+
     QTemporaryDir folder_;
 };
+
+// The sheet takes every picture the tag view takes: one larger than the pictures the cache
+// keeps is decoded alone, not refused.
+TEST_F(CommandLineRender, APictureLargerThanTheCachesBudgetComposesOnTheSheet) {
+    writeDesignWithClaimingBitmaps("large.vmg", {"large.bmp"}, 7100);
+    const CliRun sheet =
+        run({"render", output("large.vmg"), "-o", output("sheet.bmp"), "--printable", kLetter});
+    ASSERT_EQ(sheet.status, kExitOk) << sheet.err;
+    const Bitmap composed = readPicture(output("sheet.bmp")).bitmap;
+    const auto black =
+        std::count(composed.data(), composed.data() + composed.width() * composed.height(),
+                   pixelFromColor(clBlack));
+    EXPECT_GT(black, composed.width() * composed.height() / 10) << "the black picture is there";
+}
+
+// With every new thread refused, tinting and a tag's stencil are done on the calling thread:
+// the commands finish as they would with threads, instead of aborting.
+TEST_F(CommandLineRender, CommandsFinishWhenTheSystemRefusesEveryThread) {
+    const Bitmap photo(1200, 900, rgbColor(30, 160, 90)); // several slices of work
+    writeBmp24(output("photo.bmp"), photo);
+    for (const QStringList& arguments :
+         {QStringList{"tint", output("photo.bmp"), "--type", "0", "-o", output("tinted.bmp")},
+          QStringList{"render", samplePath("gift-tags.vmg"), "--tag", "1", "-o",
+                      output("tag.png")}}) {
+        EXPECT_EQ(programStatus(
+                      arguments,
+                      [](const auto& body) { return testing::exitStatusWithThreadsRefused(body); }),
+                  kExitOk)
+            << arguments.join(' ').toStdString();
+    }
+    EXPECT_EQ(readPicture(output("tinted.bmp")).bitmap, ColorizeBitmap(photo, 0).toBitmap());
+    EXPECT_EQ(readPicture(output("tag.png")).width, 400);
+}
 
 TEST_F(CommandLineRender, SheetTagAndEmailSizes) {
     const QString design = samplePath("gift-tags.vmg");
@@ -298,34 +370,19 @@ TEST_F(CommandLineSave, OutputWithoutItsPicturesIsRefusedUnlessAllowed) {
     }
 }
 
-// Two 1,080-byte bitmaps that claim 14000 x 14000 pixels each: the real program, under a
-// 1.5 GB address-space limit, refuses the design with a sentence naming the picture rather
-// than aborting or taking the memory.
+// Two 1,080-byte bitmaps that claim 14000 x 14000 pixels each (784 MB decoded, each alone):
+// the real program, under a 768 MB address-space limit, refuses the design with a sentence
+// naming the picture rather than aborting or taking the memory.
 TEST_F(CommandLineRender, PicturesTooLargeForMemoryGiveStatusOneNamingTheLargest) {
     if (testing::kAddressSanitizer) {
         GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
     }
-    // Two slots naming the pictures, then the settings of another design.
-    QFile source(QStringLiteral(VELTMOOR_TEST_DATA "/setupfile/two-tags.vmg"));
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    const QByteArray settings = source.readAll().split('\n').mid(2).join('\n');
-    QByteArray design;
-    for (const QByteArray name : {"huge1.bmp", "huge2.bmp"}) {
-        QFile picture(output(name.constData()));
-        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
-        picture.write(testing::claimingRunLengthBitmap(14000, 14000));
-        design += "Tag" + name.mid(4, 1) + ",\"" + name +
-                  "\",640,480,750,\"\",\"$3\",\"\",\"\",0,0,255,65535,0,100,50,50,3,0\r\n";
-    }
-    QFile designFile(output("huge.vmg"));
-    ASSERT_TRUE(designFile.open(QIODevice::WriteOnly));
-    designFile.write(design + settings);
-    designFile.close();
+    writeDesignWithClaimingBitmaps("huge.vmg", {"huge1.bmp", "huge2.bmp"}, 14000);
 
     const std::string messages = output("messages.txt").toStdString();
     const std::string target = output("tag.png").toStdString();
     const std::string designPath = output("huge.vmg").toStdString();
-    const int status = testing::exitStatusUnderMemoryLimit(1536ul << 20, [&] {
+    const int status = testing::exitStatusUnderMemoryLimit(768ul << 20, [&] {
         dup2(open(messages.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
         execl(VELTMOOR_PROGRAM, VELTMOOR_PROGRAM, "render", "--tag", "1", "-o", target.c_str(),
               designPath.c_str(), static_cast<char*>(nullptr));

@@ -2,12 +2,14 @@
 // kept or reset; a value out of range is refused and keeps nothing.
 #include "app/ui/CalibrationDialog.h"
 
+#include "platform/Errors.h"
 #include "printing/Calibration.h"
 #include "support/TestPrinters.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -63,6 +65,26 @@ TEST(CalibrationDialog, WorksOutKeepsAndResetsTheProfileAndRefusesValuesOutOfRan
     }
 
     dialog.ResetButton->click();
+    EXPECT_EQ(loadCalibration(QStringLiteral("Office")), std::nullopt);
+    EXPECT_TRUE(dialog.InUseLabel->text().contains(QLatin1String("none")));
+    qunsetenv("VELTMOOR_SETTINGS_FILE");
+}
+
+// A damaged profile does not keep the dialog shut: it shows the damage, and Reset mends it.
+TEST(CalibrationDialog, OpensOnADamagedProfileAndResetMendsIt) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString settingsFile = folder.filePath(QStringLiteral("settings.conf"));
+    qputenv("VELTMOOR_SETTINGS_FILE", settingsFile.toUtf8());
+    QSettings(settingsFile, QSettings::IniFormat)
+        .setValue(QStringLiteral("Calibration/Office"), QStringLiteral("1.5,oops"));
+    ASSERT_THROW(loadCalibration(QStringLiteral("Office")), UserError);
+
+    CalibrationDialog dialog(letterWithMargins());
+    EXPECT_TRUE(dialog.InUseLabel->text().contains(QLatin1String("cannot be used")))
+        << dialog.InUseLabel->text().toStdString();
+    dialog.ResetButton->click();
+    EXPECT_TRUE(dialog.ProblemLabel->text().isEmpty()) << dialog.ProblemLabel->text().toStdString();
     EXPECT_EQ(loadCalibration(QStringLiteral("Office")), std::nullopt);
     EXPECT_TRUE(dialog.InUseLabel->text().contains(QLatin1String("none")));
     qunsetenv("VELTMOOR_SETTINGS_FILE");

@@ -200,5 +200,30 @@ TEST(WindowColoringTest, ClickAtPositionMovesTheTextBlockUntilThePageChanges) {
     EXPECT_FALSE(w.DrawTimer().isPending());
 }
 
+// A tinted copy lives while a design uses it: opening another design removes it, opening
+// its own design again makes it anew, and closing the window removes it.
+TEST(WindowColoringTest, TintedCopiesGoWithTheDesignThatUsesThem) {
+    Coloring h;
+    TForm1& w = h.w();
+    h.colorSlot(1);
+    w.TypeRadioGroup->setItemIndex(0);
+    w.UseColoredImageButton->click();
+    const QString copy = h.slot(1).FileName;
+    const QString design = h.folder.filePath(QStringLiteral("tinted.vmg"));
+    h.prompts.answerPath(design);
+    w.SaveAsItem->trigger();
+    ASSERT_TRUE(QFile::exists(copy));
+
+    w.OpenDesignFile(QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/gift-tags.vmg"));
+    EXPECT_FALSE(QFile::exists(copy));
+    w.OpenDesignFile(design);
+    EXPECT_EQ(h.slot(1).FileName, copy);
+    EXPECT_TRUE(QFile::exists(copy));
+    h.prompts.answerNo();  // no saving
+    h.prompts.answerYes(); // and end
+    w.close();
+    EXPECT_FALSE(QFile::exists(copy));
+}
+
 } // namespace
 } // namespace veltmoor

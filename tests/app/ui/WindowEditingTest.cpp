@@ -313,7 +313,7 @@ TEST(WindowSlotTest, OpenShowAndDeleteFromTheMenus) {
     TForm1& w = h.w();
     const QString tall = h.picture(QStringLiteral("tall.bmp"), 300, 600, rgbColor(0, 0, 255));
     WindowHarness::hover(w.slotBoxes[3]);
-    EXPECT_EQ(h.design().HoverSlot, 3);
+    EXPECT_EQ(h.w().hoverSlot(), 3);
     w.ImagePopupMenuPopup(3);
     EXPECT_TRUE(h.prompts.messages.isEmpty());
     EXPECT_TRUE(w.openImageItems[3]->isEnabled());

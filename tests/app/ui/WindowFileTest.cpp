@@ -119,7 +119,7 @@ TEST(WindowFileTest, ABrokenDesignOrAnUnwritablePlaceChangesNothing) {
     h.prompts.messages.clear();
     h.save(h.path(QStringLiteral("no such folder/sheet.vmg")));
     ASSERT_EQ(h.prompts.messages.size(), 1);
-    EXPECT_TRUE(h.prompts.messages.first().contains(QStringLiteral("could not be saved")));
+    EXPECT_TRUE(h.prompts.messages.first().contains(QStringLiteral("could not be written")));
 }
 
 TEST(WindowFileTest, ADesignMovedWithItsPicturesOpensWhole) {

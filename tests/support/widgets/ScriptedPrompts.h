@@ -91,6 +91,10 @@ public:
         return next.selection;
     }
 
+    void calibratePrinter(const PrinterMetrics& metrics) override {
+        asked << QStringLiteral("calibratePrinter: ") + metrics.PrinterName;
+    }
+
     bool scriptUsedUp() const { return answers_.empty(); }
 
     QStringList asked;

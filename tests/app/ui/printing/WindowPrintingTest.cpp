@@ -5,9 +5,11 @@
 #include "printing/PrintedPaper.h"
 #include "support/widgets/WindowHarness.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include <cups/cups.h>
 #include <gtest/gtest.h>
@@ -114,6 +116,34 @@ TEST_F(WindowPrintingTest, WithoutAPrinterPrintPageWritesThePdfAskedFor) {
     EXPECT_TRUE(h.unlocked());
 }
 
+// Print reads the page it prints on: a printer changed since the page was last read gets the
+// sheet laid out on its own page (the margins queue's Letter at 600 dpi leaves 8.00 x 10.125
+// printable inches, a sheet of 1600 x 2025 tag dots). A damaged calibration profile asks
+// first: cancelled, nothing is printed; confirmed, the sheet prints without the profile.
+TEST_F(WindowPrintingTest, PrintLaysTheSheetOnThePageItPrintsAndAsksAboutADamagedProfile) {
+    PrintingWindow h(pageReads);
+    h.design().PrinterName = marginsQueue();
+    QSettings(h.folder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat)
+        .setValue(QStringLiteral("Calibration/") + marginsQueue(), QStringLiteral("oops"));
+    const QString kept = h.folder.filePath(QStringLiteral("work/~~page.bmp"));
+
+    h.prompts.answerNo();
+    h.w().PrintButton->click();
+    ASSERT_EQ(h.prompts.asked.filter(QStringLiteral("askOkCancel")).size(), 1);
+    EXPECT_TRUE(h.prompts.asked.last().contains(QLatin1String("cannot be used")));
+    EXPECT_FALSE(QFile::exists(kept));
+    EXPECT_TRUE(h.unlocked());
+
+    h.prompts.answerYes();
+    h.w().PrintButton->click();
+    ASSERT_TRUE(h.prompts.messages.isEmpty()) << h.prompts.messages.join('\n').toStdString();
+    EXPECT_TRUE(h.statusText().startsWith(QStringLiteral("Sent to %1 as job").arg(marginsQueue())))
+        << h.statusText().toStdString();
+    const DecodedPicture sheet = readPicture(kept);
+    EXPECT_EQ(sheet.width, 1600);
+    EXPECT_EQ(sheet.height, 2025);
+}
+
 struct FailureCase {
     const char* name;
     bool printingSystemStopped;
@@ -130,7 +160,7 @@ const FailureCase kFailures[] = {
     {"StoppedPrintingSystem", true, testQueue, nullptr, [] { return testQueue(); },
      "the printing system (CUPS) is not running"},
     {"UnwritablePdf", true, [] { return QString(); }, "/no-such-folder/sheet.pdf",
-     [] { return QStringLiteral("/no-such-folder/sheet.pdf"); }, "cannot be written"},
+     [] { return QStringLiteral("/no-such-folder/sheet.pdf"); }, "could not be written"},
 };
 
 void PrintTo(const FailureCase& failure, std::ostream* out) {

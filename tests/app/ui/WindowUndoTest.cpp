@@ -1,0 +1,193 @@
+#include "app/ui/RadioGroup.h"
+#include "design/DesignComposition.h"
+#include "images/TintedCopy.h"
+#include "setupfile/SetupFile.h"
+#include "support/widgets/WindowHarness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <QUndoStack>
+
+#include <functional>
+#include <vector>
+
+namespace veltmoor {
+namespace {
+
+using testing::WindowHarness;
+
+// The window past the welcome page with a picture for tag 1.
+struct Editing : WindowHarness {
+    Editing() {
+        startDesigning(picture(QStringLiteral("red.bmp"), 100, 100, clRed));
+        settle();
+        // The keys reach the window's shortcuts while it is the active one.
+        w().activateWindow();
+        QApplication::processEvents();
+    }
+
+    QAction* item(const char* name) { return w().findChild<QAction*>(QString::fromLatin1(name)); }
+
+    // What the user would keep of the design: the file it saves to, and the tags of the
+    // slots the changes reach as they compose.
+    struct State {
+        QByteArray file;
+        Bitmap tag1;
+        Bitmap tag2;
+    };
+    State state() {
+        settle();
+        const QString path = folder.filePath(QStringLiteral("state.vmg"));
+        saveSetupFile(path, design());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        PictureCache pictures;
+        const PageMetrics page = testing::eightByTenPage().pageMetrics();
+        return {file.readAll(), composeSlot(design(), 1, page, pictures).tag,
+                composeSlot(design(), 2, page, pictures).tag};
+    }
+
+    void colorSlot(int slot, int type) {
+        const auto index = static_cast<std::size_t>(slot);
+        hover(w().slotBoxes[index]);
+        w().ImagePopupMenuPopup(slot);
+        w().colorImageItems[index]->trigger();
+        w().TypeRadioGroup->setItemIndex(type);
+        w().UseColoredImageButton->click();
+    }
+};
+
+TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
+    Editing h;
+    TForm1& w = h.w();
+    const QString blue = h.picture(QStringLiteral("blue.bmp"), 80, 40, rgbColor(0, 0, 255));
+    struct Change {
+        const char* name;
+        std::function<void()> make;
+    };
+    const std::vector<Change> changes{
+        {"Corner Text", [&] { w.ValueEdit->setText(QStringLiteral("$9.99")); }},
+        {"Background Colour",
+         [&] {
+             h.prompts.answerColor(rgbColor(0, 200, 0));
+             w.SelectBackgoundColorButton->click();
+         }},
+        {"Shape", [&] { w.TypeOfPageRadioGroup->setItemIndex(kShapeOvalCircle); }},
+        {"Tag Size", [&] { w.WidthUpDown->step(1); }},
+        {"No Hole", [&] { w.NoHoleCheckBox->click(); }},
+        {"Tags Checked", [&] { w.slotCheckBoxes[4]->click(); }},
+        {"Picture",
+         [&] {
+             h.hover(w.slotBoxes[2]);
+             h.prompts.answerPath(blue);
+             w.openImageItems[2]->trigger();
+         }},
+        {"Tint", [&] { h.colorSlot(2, 1); }},
+        {"Cutting Marks", [&] { w.CuttingMarksComboBox->setCurrentIndex(1); }},
+        {"Picture", [&] { w.deleteItems[2]->trigger(); }},
+        {"Address Labels",
+         [&] {
+             h.prompts.answerYes();
+             w.AddressLabelsCheckBox->click();
+         }},
+    };
+    std::vector<Editing::State> states{h.state()};
+    for (const Change& change : changes) {
+        change.make();
+        states.push_back(h.state());
+        EXPECT_EQ(h.item("UndoItem")->text(), QStringLiteral("&Undo %1").arg(change.name));
+    }
+    EXPECT_EQ(w.history().stack().count(), static_cast<int>(changes.size()));
+    for (std::size_t step = changes.size(); step > 0; --step) {
+        SCOPED_TRACE(changes[step - 1].name);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        const Editing::State undone = h.state();
+        EXPECT_EQ(undone.file, states[step - 1].file);
+        EXPECT_TRUE(undone.tag1 == states[step - 1].tag1);
+        EXPECT_TRUE(undone.tag2 == states[step - 1].tag2);
+    }
+    EXPECT_FALSE(h.item("UndoItem")->isEnabled());
+    for (std::size_t step = 1; step <= changes.size(); ++step) {
+        SCOPED_TRACE(changes[step - 1].name);
+        QTest::keyClick(&w, step % 2 == 0 ? Qt::Key_Y : Qt::Key_Z,
+                        step % 2 == 0 ? Qt::ControlModifier
+                                      : Qt::ControlModifier | Qt::ShiftModifier);
+        const Editing::State redone = h.state();
+        EXPECT_EQ(redone.file, states[step].file);
+        EXPECT_TRUE(redone.tag1 == states[step].tag1);
+        EXPECT_TRUE(redone.tag2 == states[step].tag2);
+    }
+    // The tinted copy, deleted from the design, stays named while a step can bring it back.
+    const QString tinted = tintedCopyPath(2, blue, 1);
+    EXPECT_NE(h.slot(2).FileName, tinted);
+    EXPECT_TRUE(w.history().referencedPictureFiles(w.design()).contains(tinted));
+    EXPECT_TRUE(h.prompts.messages.isEmpty());
+}
+
+TEST(WindowUndoTest, TypingInOneFieldIsOneStepUntilTheFieldIsLeft) {
+    Editing h;
+    TForm1& w = h.w();
+    w.ValueEdit->setFocus(Qt::TabFocusReason);
+    const int before = w.history().stack().count();
+    QTest::keyClicks(w.ValueEdit, QStringLiteral("SALE"));
+    w.TextEdit->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(w.TextEdit, QStringLiteral("NEW"));
+    w.CopiesEdit->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.history().stack().count(), before + 2);
+    EXPECT_EQ(h.slot(1).ValueText, QStringLiteral("SALE"));
+
+    h.item("UndoItem")->trigger();
+    EXPECT_EQ(h.slot(1).EdgeText, QString());
+    EXPECT_EQ(h.item("UndoItem")->text(), QStringLiteral("&Undo Corner Text"));
+    h.item("UndoItem")->trigger();
+    EXPECT_EQ(h.slot(1).ValueText, QString());
+    EXPECT_EQ(w.ValueEdit->text(), QString());
+}
+
+TEST(WindowUndoTest, TheTitleMarksADesignThatDiffersFromTheOneSavedOrOpened) {
+    Editing h;
+    TForm1& w = h.w();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Veltmoor Tags Print"));
+    w.NoHoleCheckBox->click();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Untitled* - Veltmoor Tags Print"));
+
+    const QString path = h.folder.filePath(QStringLiteral("sale.vmg"));
+    h.prompts.answerPath(path);
+    w.SaveAsItem->trigger();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("sale.vmg - Veltmoor Tags Print"));
+    w.BlankCheckBox->click();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("sale.vmg* - Veltmoor Tags Print"));
+    h.item("UndoItem")->trigger();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("sale.vmg - Veltmoor Tags Print"));
+    h.item("UndoItem")->trigger();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("sale.vmg* - Veltmoor Tags Print"));
+
+    // Opening starts the history again from the file.
+    w.OpenDesignFile(path);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("sale.vmg - Veltmoor Tags Print"));
+    EXPECT_FALSE(h.item("UndoItem")->isEnabled());
+    EXPECT_TRUE(h.design().settings.hole.noHole);
+
+    // Previewing is not a step, and the window locked holds the history still.
+    w.PreviewButton->click();
+    EXPECT_EQ(w.history().stack().count(), 0);
+    w.NoHoleCheckBox->click();
+    w.DisableControls();
+    EXPECT_FALSE(h.item("UndoItem")->isEnabled());
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(h.design().settings.hole.noHole);
+    w.EnableControls();
+    EXPECT_TRUE(h.item("UndoItem")->isEnabled());
+}
+
+} // namespace
+} // namespace veltmoor
