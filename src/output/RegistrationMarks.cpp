@@ -2,6 +2,8 @@
 
 #include "platform/Canvas.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -160,12 +162,27 @@ PageGrid gridBetweenMarks(const PageMetrics& page, const Paper& paper, CuttingMa
     return grid;
 }
 
+// The columns and rows the marks cost against the plain page grid, as words ("1 column and
+// 2 rows"); empty when they cost none, so the user learns why the counts dropped.
+QString roomTakenByMarks(const PageGrid& plain, const PageGrid& marked) {
+    const auto count = [](int lost, const char* one, const char* many) {
+        return lost <= 0
+                   ? QString()
+                   : QStringLiteral("%1 %2").arg(lost).arg(QLatin1String(lost == 1 ? one : many));
+    };
+    QStringList parts{count(plain.TagsAcross - marked.TagsAcross, "column", "columns"),
+                      count(plain.TagsDown - marked.TagsDown, "row", "rows")};
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(" and "));
+}
+
 } // namespace
 
 SheetPlan planSheet(const PageMetrics& page, CuttingMarks marks, int tagWidthDots,
                     int tagHeightDots) {
     SheetPlan plan;
-    plan.grid = computePageGrid(page, tagWidthDots, tagHeightDots);
+    const PageGrid plain = computePageGrid(page, tagWidthDots, tagHeightDots);
+    plan.grid = plain;
     if (marks != CuttingMarks::None) {
         const Paper paper(page);
         plan.marks = marksOnSheet(marks, paper);
@@ -180,6 +197,11 @@ SheetPlan planSheet(const PageMetrics& page, CuttingMarks marks, int tagWidthDot
         }
     }
     plan.sizeLabel = sizeLabelText(tagWidthDots, tagHeightDots, plan.grid);
+    const QString cost = roomTakenByMarks(plain, plan.grid);
+    if (!cost.isEmpty()) {
+        plan.sizeLabel +=
+            QStringLiteral(" (the marks for the cutting machine take the room of %1)").arg(cost);
+    }
     if (plan.marksOutOfReach) {
         plan.sizeLabel += QStringLiteral(" (the printable area does not reach the marks for the "
                                          "cutting machine, so none are printed)");

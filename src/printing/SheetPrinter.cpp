@@ -307,6 +307,7 @@ std::vector<PrinterDescription> listPrinters() {
         printer.paper = info.defaultPageSize().key();
         for (const QPageSize& size : info.supportedPageSizes()) {
             printer.papers << size.key();
+            printer.paperNames << size.name();
         }
         const int resolution = driverDefaultResolution(printer.name);
         printer.resolution = resolution > 0 ? resolution : kFallbackPrinterResolution;
@@ -318,6 +319,7 @@ std::vector<PrinterDescription> listPrinters() {
         builtIn.name = builtInPdfPrinterName();
         builtIn.paper = builtInPdfPageSize(builtInPaper()).key();
         builtIn.papers << builtIn.paper;
+        builtIn.paperNames << builtInPdfPageSize(builtInPaper()).name();
         builtIn.resolution = kBuiltInPdfResolution;
         builtIn.isDefault = true;
         builtIn.builtIn = true;

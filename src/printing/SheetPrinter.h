@@ -17,6 +17,9 @@ struct PrinterDescription {
     QString name;
     QString paper;      // the driver's default paper, by the driver's own name ("Letter")
     QStringList papers; // every paper the driver offers, by the same names
+    // The same papers, in the same order, by the names a person knows ("Envelope Monarch"
+    // for "EnvMonarch"); a paper without one here is shown by its key.
+    QStringList paperNames{};
     int resolution = 0; // dots per inch it prints at
     bool isDefault = false;
     bool builtIn = false; // the built-in PDF printer, which writes a PDF file

@@ -97,9 +97,12 @@ TEST(SheetPlan, CountsFollowTheMarks) {
     const SheetPlan none = planSheet(a4, CuttingMarks::None, 200, 200);
     EXPECT_EQ(none.sizeLabel, "Tag Width = 1.00 Height = 1.00 Tags Down = 11 Across = 7");
     const SheetPlan three = planSheet(a4, CuttingMarks::ThreeMark, 200, 200);
-    EXPECT_EQ(three.sizeLabel, "Tag Width = 1.00 Height = 1.00 Tags Down = 10 Across = 6");
+    EXPECT_EQ(three.sizeLabel, "Tag Width = 1.00 Height = 1.00 Tags Down = 10 Across = 6 (the "
+                               "marks for the cutting machine take the room of 1 column and 1 "
+                               "row)");
     const SheetPlan four = planSheet(a4, CuttingMarks::FourMark, 200, 200);
-    EXPECT_EQ(four.sizeLabel, "Tag Width = 1.00 Height = 1.00 Tags Down = 10 Across = 7");
+    EXPECT_EQ(four.sizeLabel, "Tag Width = 1.00 Height = 1.00 Tags Down = 10 Across = 7 (the "
+                              "marks for the cutting machine take the room of 1 row)");
     EXPECT_EQ(four.marks.size(), 8U);
 }
 

@@ -80,11 +80,15 @@ void TForm1::SaveCutFileItemClick() {
 
 void TForm1::SaveTagsForCuttingMachineItemClick() {
     const int slot = design_.CurrentSlot;
-    const bool wholeSheet = prompts_.askYesNo(
+    const std::optional<bool> answer = prompts_.askYesNoCancel(
         QStringLiteral("Save the whole sheet of tags? Choose No to save only tag %1, the one "
                        "shown.")
             .arg(slot),
         QStringLiteral("Save Tags for Cutting Machine"));
+    if (!answer) {
+        return;
+    }
+    const bool wholeSheet = *answer;
     const bool hasTag = wholeSheet ? PicturedSlots::fromSlots(design_.Slots).any()
                                    : slot >= kFirstSheetSlot && slot <= kLastSheetSlot &&
                                          QFileInfo::exists(design_.Slots.at(slot).FileName);

@@ -3,6 +3,7 @@
 #include "app/ui/BusyCursor.h"
 #include "app/ui/PictureBox.h"
 #include "app/ui/Prompts.h"
+#include "app/ui/RecentDesigns.h"
 #include "app/ui/SlotThumbnails.h"
 #include "design/DesignPrinter.h"
 #include "images/TintedCopy.h"
@@ -146,13 +147,8 @@ void TForm1::OpenDesignFile(const QString& path) {
 void TForm1::rememberRecentDesign(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     designFolder_ = QFileInfo(absolute).absolutePath();
-    QStringList recent = user_settings::recentDesigns();
-    recent.removeAll(absolute);
-    recent.prepend(absolute);
-    while (recent.size() > kRecentDesignCount) {
-        recent.removeLast();
-    }
-    keepRecentDesigns(recent, prompts_);
+    keepRecentDesigns(
+        withRecentDesign(user_settings::recentDesigns(), absolute, kRecentDesignCount), prompts_);
     showRecentDesigns();
 }
 
@@ -163,11 +159,12 @@ void TForm1::showRecentDesigns() {
     }
     RecentDesignItems.clear();
     const QStringList recent = user_settings::recentDesigns();
+    const QStringList labels = recentDesignLabels(recent);
     RecentDesignsSeparator->setVisible(!recent.isEmpty());
     for (int index = 0; index < recent.size(); ++index) {
         const QString path = recent.at(index);
-        QAction* item = FileMenu->addAction(
-            QStringLiteral("&%1 %2").arg(index + 1).arg(QFileInfo(path).fileName()));
+        QAction* item =
+            FileMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(labels.at(index)));
         item->setObjectName(QStringLiteral("RecentDesign%1").arg(index + 1));
         item->setProperty("hint", path);
         on(item, &QAction::triggered, [this, path] { OpenRecentDesign(path); });
@@ -242,6 +239,15 @@ void TForm1::connectFileHandlers() {
         const QString hint = item->property("hint").toString();
         if (!hint.isEmpty()) {
             DisplayHint(hint);
+        }
+    });
+    // A design deleted or moved since it was listed leaves the list before the user sees it.
+    connect(FileMenu, &QMenu::aboutToShow, this, [this] {
+        const QStringList recent = user_settings::recentDesigns();
+        const QStringList existing = existingRecentDesigns(recent);
+        if (existing != recent) {
+            keepRecentDesigns(existing, prompts_);
+            showRecentDesigns();
         }
     });
     setAcceptDrops(true);

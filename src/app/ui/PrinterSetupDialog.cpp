@@ -30,6 +30,15 @@ QString shownName(const PrinterDescription& printer) {
     return printer.isDefault ? QStringLiteral("%1 (default)").arg(printer.name) : printer.name;
 }
 
+// The printer's own paper leads the list, the others follow in the driver's order.
+QStringList papersDefaultFirst(const PrinterDescription& printer) {
+    QStringList keys = printer.papers;
+    if (keys.removeAll(printer.paper) > 0) {
+        keys.prepend(printer.paper);
+    }
+    return keys;
+}
+
 } // namespace
 
 PrinterSetupDialog::PrinterSetupDialog(std::vector<PrinterDescription> printers,
@@ -78,9 +87,15 @@ void PrinterSetupDialog::showPapersOf(int printerIndex, const QString& chosenPap
         return;
     }
     const PrinterDescription& printer = printers_[static_cast<std::size_t>(printerIndex)];
-    PaperComboBox->addItems(printer.papers);
-    const int chosen = PaperComboBox->findText(chosenPaper.isEmpty() ? printer.paper : chosenPaper);
-    PaperComboBox->setCurrentIndex(chosen >= 0 ? chosen : PaperComboBox->findText(printer.paper));
+    // Shown by name, kept by key: the design stores the driver's key.
+    for (const QString& key : papersDefaultFirst(printer)) {
+        const qsizetype at = printer.papers.indexOf(key);
+        const bool named =
+            at >= 0 && at < printer.paperNames.size() && !printer.paperNames.at(at).isEmpty();
+        PaperComboBox->addItem(named ? printer.paperNames.at(at) : key, key);
+    }
+    const int chosen = PaperComboBox->findData(chosenPaper.isEmpty() ? printer.paper : chosenPaper);
+    PaperComboBox->setCurrentIndex(chosen >= 0 ? chosen : PaperComboBox->findData(printer.paper));
 }
 
 const PrinterDescription* PrinterSetupDialog::chosenPrinter() const {
@@ -96,7 +111,7 @@ PrinterSelection PrinterSetupDialog::selection() const {
     chosen.landscape = LandscapeRadioButton->isChecked();
     if (const PrinterDescription* printer = chosenPrinter()) {
         chosen.printerName = printer->builtIn ? builtInPdfPrinterName() : printer->name;
-        const QString paper = PaperComboBox->currentText();
+        const QString paper = PaperComboBox->currentData().toString();
         chosen.paper = paper == printer->paper ? QString() : paper;
     }
     return chosen;

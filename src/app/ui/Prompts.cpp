@@ -189,6 +189,16 @@ bool QtPrompts::askYesNo(const QString& text, const QString& caption) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+std::optional<bool> QtPrompts::askYesNoCancel(const QString& text, const QString& caption) {
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(parent_, applicationCaption(caption), text,
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) {
+        return std::nullopt;
+    }
+    return answer == QMessageBox::Yes;
+}
+
 bool QtPrompts::askOkCancel(const QString& text, const QString& caption) {
     return QMessageBox::warning(parent_, applicationCaption(caption), text,
                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;

@@ -44,6 +44,8 @@ public:
     virtual void notice(const QString& text) { message(text); }
     // A question with Yes and No; true for Yes.
     virtual bool askYesNo(const QString& text, const QString& caption) = 0;
+    // A question with Yes, No and Cancel: true for Yes, false for No, nothing for Cancel.
+    virtual std::optional<bool> askYesNoCancel(const QString& text, const QString& caption) = 0;
     // A warning with OK and Cancel; true for OK.
     virtual bool askOkCancel(const QString& text, const QString& caption) = 0;
     // The printer set-up: one of the printers, its paper and the orientation, starting
@@ -72,6 +74,7 @@ public:
     void message(const QString& text, const QString& caption = QString()) override;
     void notice(const QString& text) override;
     bool askYesNo(const QString& text, const QString& caption) override;
+    std::optional<bool> askYesNoCancel(const QString& text, const QString& caption) override;
     bool askOkCancel(const QString& text, const QString& caption) override;
     std::optional<PrinterSelection> choosePrinter(const std::vector<PrinterDescription>& printers,
                                                   const PrinterSelection& current) override;

@@ -57,7 +57,8 @@ TEST_F(CutFileCommand, SvgHasATagPathForEveryTagOfTheSheet) {
 TEST_F(CutFileCommand, LayoutCountsFollowTheMarks) {
     ASSERT_EQ(run({"layout", kDesign, "--printable", kPaper, "--marks", "3"}), kExitOk);
     EXPECT_EQ(out_.str().substr(0, out_.str().find('\n')),
-              "Tag Width = 2.00 Height = 3.25 Tags Down = 2 Across = 3");
+              "Tag Width = 2.00 Height = 3.25 Tags Down = 2 Across = 3 (the marks for the "
+              "cutting machine take the room of 1 column and 1 row)");
 }
 
 TEST_F(CutFileCommand, MistakesAndBadFiles) {

@@ -1,6 +1,7 @@
 #include "app/ui/PrinterSetupDialog.h"
 
 #include <QComboBox>
+#include <QPageSize>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -37,6 +38,25 @@ TEST(PrinterSetupDialogTest, StartsOnTheDefaultPrinterAndFollowsThePrinterChosen
     EXPECT_EQ(chosen.printerName, QStringLiteral("Office"));
     EXPECT_EQ(chosen.paper, QStringLiteral("Letter"));
     EXPECT_TRUE(chosen.landscape);
+}
+
+// Papers are listed by the names Qt gives them, the printer's own first, and kept by key.
+TEST(PrinterSetupDialogTest, PapersAreNamedAsPeopleKnowThemAndKeptByKey) {
+    PrinterDescription office = printer("Office", "Letter", {});
+    for (const QPageSize::PageSizeId id :
+         {QPageSize::AnsiC, QPageSize::EnvelopeMonarch, QPageSize::Letter}) {
+        office.papers << QPageSize::key(id);
+        office.paperNames << QPageSize::name(id);
+    }
+    PrinterSetupDialog dialog({office}, PrinterSelection{});
+    QStringList shown;
+    for (int index = 0; index < dialog.PaperComboBox->count(); ++index) {
+        shown << dialog.PaperComboBox->itemText(index);
+    }
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Letter / ANSI A"), QStringLiteral("ANSI C"),
+                                  QStringLiteral("Envelope Monarch")}));
+    dialog.PaperComboBox->setCurrentIndex(2);
+    EXPECT_EQ(dialog.selection().paper, QStringLiteral("EnvMonarch"));
 }
 
 } // namespace

@@ -42,9 +42,11 @@ struct Cutting : testing::WindowHarness {
 TEST(WindowCuttingTest, ThePreviewShowsTheChosenMarksWhichTheDesignFileKeeps) {
     Cutting h;
     h.chooseMarks(CuttingMarks::ThreeMark);
-    // 17 mm kept free on each side leave 169.2 mm (6.66 in) across: three tags, not four.
+    // 17 mm kept free on each side leave 169.2 mm (6.66 in) across: three tags, not four,
+    // and the label says where the fourth went.
     EXPECT_EQ(h.w().TesselSizeLabel->text(),
-              QStringLiteral("Tag Width = 2.00 Height = 4.00 Tags Down = 2 Across = 3"));
+              QStringLiteral("Tag Width = 2.00 Height = 4.00 Tags Down = 2 Across = 3 (the marks "
+                             "for the cutting machine take the room of 1 column)"));
     h.w().PreviewButton->click();
     const Bitmap& sheet = h.w().SheetBitmap();
     ASSERT_EQ(sheet.width(), 1600);
@@ -79,6 +81,10 @@ TEST(WindowCuttingTest, TheFileItemsWriteCutFilesAndPicturesOrSayWhyNot) {
     QFile svg(h.file("sheet.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_EQ(svg.readAll().count("<rect"), 5);
+    h.prompts.cancelNext(); // Cancel on "the whole sheet?" asks and writes nothing more
+    h.w().SaveTagsForCuttingMachineItem->trigger();
+    EXPECT_TRUE(h.prompts.asked.last().startsWith(QLatin1String("askYesNoCancel")));
+    EXPECT_TRUE(h.prompts.unanswered.isEmpty());
     h.prompts.answerYes(); // the whole sheet
     h.prompts.answerPath(h.file("sheet.png"));
     h.w().SaveTagsForCuttingMachineItem->trigger();

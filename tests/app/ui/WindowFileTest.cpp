@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -75,8 +76,11 @@ TEST(WindowFileTest, ADesignOpenedFromTheWelcomePageShowsItsFirstTag) {
     h.save(file);
     WindowHarness fresh;
     fresh.window->show();
-    fresh.w().OpenDesignFile(file);
+    // "Open Tag..." beside "Continue": no picture is asked for on the way.
+    fresh.prompts.answerPath(file);
+    fresh.window->findChild<QPushButton*>(QStringLiteral("OpenTagAboutButton"))->click();
     fresh.settle();
+    EXPECT_EQ(fresh.prompts.asked, QStringList{QStringLiteral("openFile: Open Tag")});
     EXPECT_EQ(fresh.design().CurrentSlot, 1);
     EXPECT_TRUE(fresh.w().PageControl1->isTabVisible(
         fresh.w().PageControl1->indexOf(fresh.w().Images01to15TabSheet)));
@@ -208,6 +212,36 @@ TEST(WindowFileTest, RecentDesignsAreListedAndAVanishedOneIsDropped) {
     EXPECT_TRUE(h.prompts.messages.first().contains(QStringLiteral("second.vmg")));
     ASSERT_EQ(h.w().RecentDesignItems.size(), 1U);
     EXPECT_EQ(h.w().RecentDesignItems[0]->text(), QStringLiteral("&1 first.vmg"));
+}
+
+// The same file reached by a link is one entry; two files named alike show their folders;
+// a file gone by the time the menu opens is not offered.
+TEST(WindowFileTest, RecentDesignsHoldEachFileOnceAndTellAlikeNamesApart) {
+    FileHarness h;
+    ASSERT_TRUE(QDir(h.folder.path()).mkpath(QStringLiteral("a")));
+    ASSERT_TRUE(QDir(h.folder.path()).mkpath(QStringLiteral("b")));
+    const QString inA = h.path(QStringLiteral("a/mydesign.vmg"));
+    const QString inB = h.path(QStringLiteral("b/mydesign.vmg"));
+    h.save(inA);
+    ASSERT_TRUE(QFile::link(h.path(QStringLiteral("a")), h.path(QStringLiteral("link"))));
+    h.open(h.path(QStringLiteral("link/mydesign.vmg")));
+    ASSERT_EQ(h.w().RecentDesignItems.size(), 1U);
+    h.save(inB);
+    const auto texts = [&h] {
+        QStringList shown;
+        for (const QAction* item : h.w().RecentDesignItems) {
+            shown << item->text();
+        }
+        return shown;
+    };
+    const QString root = QFileInfo(h.folder.path()).canonicalFilePath();
+    EXPECT_EQ(texts(), (QStringList{QStringLiteral("&1 mydesign.vmg  (%1/b)").arg(root),
+                                    QStringLiteral("&2 mydesign.vmg  (%1/a)").arg(root)}));
+
+    ASSERT_TRUE(QFile::remove(inB));
+    emit h.w().FileMenu->aboutToShow();
+    EXPECT_EQ(texts(), QStringList{QStringLiteral("&1 mydesign.vmg")});
+    EXPECT_EQ(h.prompts.messages, QStringList());
 }
 
 TEST(WindowFileTest, ADroppedPictureGoesToTheBoxItLandsOn) {

@@ -61,6 +61,11 @@ public:
         asked << QStringLiteral("askYesNo: ") + caption + QStringLiteral(": ") + text;
         return take<bool>().value_or(false);
     }
+    // answerYes, answerNo, or cancelNext (also what an unscripted question gets).
+    std::optional<bool> askYesNoCancel(const QString& text, const QString& caption) override {
+        asked << QStringLiteral("askYesNoCancel: ") + caption + QStringLiteral(": ") + text;
+        return take<bool>();
+    }
     // Scripted like a Yes/No question: answerYes is OK, answerNo or cancelNext is Cancel.
     bool askOkCancel(const QString& text, const QString& caption) override {
         asked << QStringLiteral("askOkCancel: ") + caption + QStringLiteral(": ") + text;

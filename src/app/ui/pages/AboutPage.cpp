@@ -57,8 +57,16 @@ QWidget* TForm1::buildAboutPage() {
     setHint(ExitAboutButton, QStringLiteral("End Program"));
     ContinueButton->setEnabled(false);
     ExitAboutButton->setEnabled(false);
+    // A saved design opens straight from here, without first choosing a picture for tag 1;
+    // the File menu stays locked until the design pages are shown.
+    QPushButton* openTag =
+        makeButton(QStringLiteral("OpenTagAboutButton"), QStringLiteral("&Open Tag..."), page);
+    setHint(openTag, QStringLiteral("Opens a previously saved tag setup instead of starting a "
+                                    "new sheet."));
+    on(openTag, &QPushButton::clicked, [this] { OpenItemClick(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ContinueButton);
+    buttons->addWidget(openTag);
     buttons->addWidget(ExitAboutButton);
     right->addLayout(buttons);
     layout->addLayout(right, 1);
