@@ -1,11 +1,10 @@
 #include "pricelist/PriceList.h"
 
-#include "render/TagBarcode.h"
-
 #include "design/TextMeasure.h"
 #include "platform/Canvas.h"
 #include "platform/Errors.h"
 #include "pricelist/TagFields.h"
+#include "render/TagBarcode.h"
 #include "render/TagCompositor.h"
 
 #include <QDir>
@@ -248,7 +247,15 @@ const Bitmap& PriceListSheets::tagImage(std::int64_t index) {
     input.Printing = true;
     input.page = page_;
     input.pictureRequired = false;
-    lastTag_ = DrawTagReal(input, pictures_).tag;
+    ComposedTag composed = DrawTagReal(input, pictures_);
+    // A tag without the code it was meant to carry is never printed.
+    if (!composed.barcodeProblem.isEmpty()) {
+        throw UserError(QStringLiteral("Tag %1 of the price list (slot %2): %3.")
+                            .arg(index + 1)
+                            .arg(tag.slotNumber)
+                            .arg(composed.barcodeProblem));
+    }
+    lastTag_ = std::move(composed.tag);
     lastKey_ = tag.key;
     return lastTag_;
 }

@@ -109,7 +109,8 @@ TEST_F(PrintCommand, PrintsOnInstancesAndSaysWhenThePrinterIsPaused) {
     };
     for (const auto& print : prints) {
         const CommandRun printed =
-            run({QStringLiteral("print"), design(), QStringLiteral("--printer"), print.printer});
+            run({QStringLiteral("print"), design(), QStringLiteral("--printer"), print.printer,
+                 QStringLiteral("--allow-missing")});
         EXPECT_EQ(printed.status, 0) << printed.err.toStdString();
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^Sent to \"%1\" as job \\d+%2$")
                                            .arg(QRegularExpression::escape(print.printer),

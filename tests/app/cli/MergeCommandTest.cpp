@@ -218,6 +218,24 @@ TEST_F(MergeCommand, ABadTablePrintsNothing) {
     EXPECT_EQ(checked.out, "Rows: 1\nTags: 1\nSheets: 1 (9 tags a sheet)\n");
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(run({"merge", design, "-o", pdf}).status, kExitBadUsage);
+
+    // A code is checked on every row before anything is drawn, and a tag too narrow for its
+    // code stops the job: no tag is ever printed without the code it was meant to carry.
+    const QString codes = write(QStringLiteral("codes.csv"),
+                                "name,price,sku\nJam,1,400638133393\nTea,2,4006381333930\n");
+    const CliRun wrongDigit =
+        run({"merge", design, "--data", codes, "--barcode", "ean13:${sku}", "-o", pdf});
+    EXPECT_EQ(wrongDigit.status, kExitBadInput);
+    EXPECT_NE(wrongDigit.err.find("line 3: "), std::string::npos) << wrongDigit.err;
+    const QString narrow = QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/price-list.vmg");
+    const QString rightDigits =
+        write(QStringLiteral("right.csv"), "name,price,sku\nJam,1,400638133393\n");
+    const CliRun tooWide =
+        run({"merge", narrow, "--data", rightDigits, "--barcode", "ean13:${sku}", "-o", pdf});
+    EXPECT_EQ(tooWide.status, kExitBadInput);
+    EXPECT_NE(tooWide.err.find("Tag 1 of the price list (slot 1): "), std::string::npos)
+        << tooWide.err;
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 } // namespace
