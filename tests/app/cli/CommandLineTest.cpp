@@ -1,4 +1,5 @@
 #include "app/cli/CommandLine.h"
+#include "app/cli/CliRun.h"
 
 #include "images/ColorizeBitmap.h"
 #include "platform/PictureFile.h"
@@ -29,21 +30,10 @@ QString samplePath(const char* name) {
     return QDir(QStringLiteral(VELTMOOR_TEST_DATA "/../../samples")).filePath(QLatin1String(name));
 }
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-CliRun run(QStringList arguments) {
-    arguments.prepend(QStringLiteral("veltmoor-tags"));
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun result;
-    result.status = runCommandLine(arguments, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+CliRun run(const QStringList& arguments) {
+    return test::runCli(arguments);
 }
 
 const QString kLetter = QStringLiteral("4800x6300@600");

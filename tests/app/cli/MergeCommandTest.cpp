@@ -1,6 +1,7 @@
 // `veltmoor-tags merge` as a shop runs it: a design whose texts hold fields, a price list, and
 // the sheets it gives, read back through poppler and compared with `render --tag` of a design
 // typed out row by row.
+#include "app/cli/CliRun.h"
 #include "app/cli/CommandLine.h"
 
 #include "support/ExternalTool.h"
@@ -22,21 +23,10 @@ namespace {
 
 using test::runTool;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-CliRun run(QStringList arguments) {
-    arguments.prepend(QStringLiteral("veltmoor-tags"));
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun result;
-    result.status = runCommandLine(arguments, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+CliRun run(const QStringList& arguments) {
+    return test::runCli(arguments);
 }
 
 constexpr int kRows = 25;
