@@ -16,6 +16,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -78,6 +79,16 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
 }
 
 TForm1::~TForm1() {
+    // The application, the history and the menus still signal while the window's members
+    // are torn down (the focus leaves each field as it goes): none of it may reach a window
+    // that is half gone.
+    disconnect(qApp, nullptr, this, nullptr);
+    if (history_) {
+        history_->stack().disconnect(this);
+    }
+    if (FileMenu) {
+        FileMenu->menuAction()->disconnect(this);
+    }
     if (hintTracker_) {
         qApp->removeEventFilter(hintTracker_.get());
     }
