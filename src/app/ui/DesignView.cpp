@@ -5,6 +5,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
 #include "design/MemoLines.h"
 #include "design/SlotPicture.h"
@@ -114,8 +115,6 @@ void TForm1::showDesignInControls() {
     const TagSettings& settings = design_.settings;
     TypeOfPageRadioGroup->setItemIndex(settings.shapeIndex);
     BorderRadioGroup->setItemIndex(settings.cutLineType);
-    ValueRadioGroup->setItemIndex(settings.valuePlace);
-    EdgeRadioGroup->setItemIndex(settings.edgePlace);
     Text1RadioGroup->setItemIndex(settings.textBlockAlignment);
     TypeRadioGroup->setItemIndex(design_.ColoringTypeChoice);
     NoHoleCheckBox->setChecked(settings.hole.noHole);
@@ -135,13 +134,8 @@ void TForm1::showDesignInControls() {
     PrintImageAdjustUpDown->setPosition(design_.PrintImageAdjustUpDownPosition);
     CopiesUpDown->setPosition(design_.CopiesUpDownPosition);
     CuttingMarksComboBox->setCurrentIndex(static_cast<int>(design_.cuttingMarks));
-    if (ValueEdit->text() != design_.ValueEditText) {
-        ValueEdit->setText(design_.ValueEditText);
-    }
-    if (TextEdit->text() != design_.TextEditText) {
-        TextEdit->setText(design_.TextEditText);
-    }
     syncing_ = false;
+    textPage_->showDesign(design_);
     showTextBlockMemo();
 }
 

@@ -3,6 +3,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/TForm1.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/TextPage.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -79,9 +80,8 @@ void TForm1::connectHelpStepRules() {
     rules.onFocusEntering(TypeOfPageRadioGroup, kHelpSelectShape);
     rules.onMouseOver(TesselSizeGroupBox, kHelpChangeSize);
     rules.onFocusEntering(Text2TabSheet, kHelpTextBlockTab);
-    for (QWidget* text : std::initializer_list<QWidget*>{TextBlockMemo, ValueEdit, TextEdit}) {
-        rules.onMouseOver(text, kHelpChangeText);
-    }
+    rules.onMouseOver(TextBlockMemo, kHelpChangeText);
+    textPage_->addHelpRules(rules);
     // The colour buttons finish the cut line too, for a user who went straight to them.
     rules.onMouseOver(SelectColorsGroupBox, kHelpCutLine);
     rules.onMouseOver(SelectColorsGroupBox, kHelpColors);

@@ -4,6 +4,7 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/TextPage.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -16,7 +17,7 @@ using namespace window;
 void TForm1::showEditingPages() {
     const QSignalBlocker blockOne(PageControl1);
     const QSignalBlocker blockTwo(PageControl2);
-    setPageVisible(PageControl2, TextTabSheet, true);
+    setPageVisible(PageControl2, textPage_, true);
     setPageVisible(PageControl2, AdvancedTabSheet, true);
     for (QWidget* page : {StandardTabSheet, Text2TabSheet, Images01to15TabSheet}) {
         setPageVisible(PageControl1, page, true);
@@ -92,10 +93,6 @@ void TForm1::connectShapeAndColourHandlers() {
     on(SelectBorderColorButton, &QPushButton::clicked, [this] { SelectBorderColorButtonClick(); });
     on(SelectBackgoundColorButton, &QPushButton::clicked,
        [this] { SelectBackgoundColorButtonClick(); });
-    on(SelectValueColorButton, &QPushButton::clicked,
-       [this] { SelectTextColorChoice(design_.ValueColorChoice, &TagDesign::SetValueColor); });
-    on(SelectTextColorButton, &QPushButton::clicked,
-       [this] { SelectTextColorChoice(design_.TextColorChoice, &TagDesign::SetTextColor); });
     on(Text1MemoSelectColorButton, &QPushButton::clicked, [this] {
         SelectTextColorChoice(design_.TextBlockColorChoice, &TagDesign::SetTextBlockColor);
     });

@@ -3,6 +3,7 @@
 #include "app/ui/ErrorBoundary.h"
 #include "app/ui/HintTracker.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/TextPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -124,7 +125,8 @@ void TForm1::buildWindow() {
     PageControl1->addTab(buildTextBlockPage(), QStringLiteral("Text B&lock"));
     PageControl1->addTab(buildAboutPage(), QStringLiteral("About"));
     PageControl2->addTab(buildControlPage(), QStringLiteral("C&ontrol"));
-    PageControl2->addTab(buildTextPage(), QStringLiteral("&Text"));
+    textPage_ = new TextPage;
+    PageControl2->addTab(textPage_, QStringLiteral("&Text"));
     PageControl2->addTab(buildAdvancedPage(), QStringLiteral("A&dvanced"));
     fitTabsWhole(PageControl2);
 

@@ -43,6 +43,7 @@ class HintTracker;
 class PictureBox;
 class Prompts;
 class RadioGroup;
+class TextPage;
 class UpDown;
 class ValueOutOfRange;
 
@@ -151,7 +152,6 @@ public:
     QWidget* Text2TabSheet = nullptr;
     QWidget* AboutTabSheet = nullptr;
     QWidget* PrintControlTabSheet = nullptr;
-    QWidget* TextTabSheet = nullptr;
     QWidget* AdvancedTabSheet = nullptr;
 
     // "Basic".
@@ -217,16 +217,6 @@ public:
     QPushButton* PreviewButton = nullptr;
     QPushButton* PrintButton = nullptr;
     QPushButton* PreviewTesselButton = nullptr;
-
-    // "Text".
-    QLineEdit* ValueEdit = nullptr;
-    QPushButton* FontButton = nullptr;
-    QPushButton* SelectValueColorButton = nullptr;
-    RadioGroup* ValueRadioGroup = nullptr;
-    QLineEdit* TextEdit = nullptr;
-    QPushButton* TextSelectButton = nullptr;
-    QPushButton* SelectTextColorButton = nullptr;
-    RadioGroup* EdgeRadioGroup = nullptr;
 
     // "Advanced".
     QGroupBox* HoleSizePlaceGroupBox = nullptr;
@@ -401,12 +391,14 @@ protected:
 
 private:
     void buildWindow();
+    // The pages, each owning its controls; the window shows the design in them and turns
+    // their signals into the design's operations.
+    TextPage* textPage_ = nullptr;
     QWidget* buildBasicPage();
     QWidget* buildImagesPage();
     QWidget* buildTextBlockPage();
     QWidget* buildAboutPage();
     QWidget* buildControlPage();
-    QWidget* buildTextPage();
     QWidget* buildAdvancedPage();
     void buildMenus();
     void buildStatusBar();
@@ -427,6 +419,22 @@ private:
             if (!syncing_) {
                 guardedFrom(sender, handler);
             }
+        });
+    }
+    // Connects a page's signal to a handler that runs guarded. A page sends nothing while it
+    // shows the design, so no check for that is needed here.
+    template <class Page, class Signal, class Handler>
+    void onPage(Page* page, Signal signal, Handler handler) {
+        connect(page, signal, this, [this, page, handler](auto&&... values) {
+            guardedFrom(page, [&] { handler(values...); });
+        });
+    }
+    // The same for a text typed into a page's field: the field decides the step it joins.
+    template <class Page, class Handler>
+    void onTyped(Page* page, void (Page::*signal)(const QString&, const QObject*),
+                 Handler handler) {
+        connect(page, signal, this, [this, handler](const QString& text, const QObject* field) {
+            guardedFrom(field, [&] { handler(text); });
         });
     }
     void connectLifecycleHandlers();

@@ -2,6 +2,7 @@
 
 #include "app/ui/Prompts.h"
 #include "app/ui/RadioGroup.h"
+#include "app/ui/pages/TextPage.h"
 #include "design/MemoLines.h"
 
 #include <QLineEdit>
@@ -50,18 +51,18 @@ void TForm1::TextBlockPositionRadioGroupClick() {
 // The three texts, their places and fonts.
 void TForm1::connectTextHandlers() {
     // Texts.
-    on(ValueEdit, &QLineEdit::textChanged,
-       [this] { follow(design_.ValueEditChange(ValueEdit->text())); });
-    on(TextEdit, &QLineEdit::textChanged,
-       [this] { follow(design_.TextEditChange(TextEdit->text())); });
+    onTyped(textPage_, &TextPage::cornerTextTyped,
+            [this](const QString& text) { follow(design_.ValueEditChange(text)); });
+    onTyped(textPage_, &TextPage::edgeTextTyped,
+            [this](const QString& text) { follow(design_.TextEditChange(text)); });
     on(TextBlockMemo, &QPlainTextEdit::textChanged, [this] { TextBlockMemoChange(); });
     TextBlockMemo->installEventFilter(this);
-    on(ValueRadioGroup, &RadioGroup::clicked, [this] {
-        design_.settings.valuePlace = ValueRadioGroup->itemIndex();
+    onPage(textPage_, &TextPage::cornerChosen, [this](int corner) {
+        design_.settings.valuePlace = corner;
         DrawTag(design_.CurrentSlot);
     });
-    on(EdgeRadioGroup, &RadioGroup::clicked, [this] {
-        design_.settings.edgePlace = EdgeRadioGroup->itemIndex();
+    onPage(textPage_, &TextPage::edgeChosen, [this](int edge) {
+        design_.settings.edgePlace = edge;
         DrawTag(design_.CurrentSlot);
     });
     // A new alignment shows at the next redraw; choosing it asks for none.
@@ -69,8 +70,13 @@ void TForm1::connectTextHandlers() {
        [this] { design_.settings.textBlockAlignment = Text1RadioGroup->itemIndex(); });
     on(TextBlockPositionRadioGroup, &RadioGroup::clicked,
        [this] { TextBlockPositionRadioGroupClick(); });
-    on(FontButton, &QPushButton::clicked, [this] { chooseFont(design_.settings.valueFont); });
-    on(TextSelectButton, &QPushButton::clicked, [this] { chooseFont(design_.settings.textFont); });
+    onPage(textPage_, &TextPage::cornerFontAsked,
+           [this] { chooseFont(design_.settings.valueFont); });
+    onPage(textPage_, &TextPage::edgeFontAsked, [this] { chooseFont(design_.settings.textFont); });
+    onPage(textPage_, &TextPage::cornerColorAsked,
+           [this] { SelectTextColorChoice(design_.ValueColorChoice, &TagDesign::SetValueColor); });
+    onPage(textPage_, &TextPage::edgeColorAsked,
+           [this] { SelectTextColorChoice(design_.TextColorChoice, &TagDesign::SetTextColor); });
     on(TextBlockMemoSelectFontButton, &QPushButton::clicked,
        [this] { chooseFont(design_.settings.textBlockFont); });
 }

@@ -6,6 +6,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/TextPage.h"
 #include "images/TintedCopy.h"
 #include "output/PrinterMetrics.h"
 #include "platform/WorkingFolder.h"
@@ -73,7 +74,8 @@ void TForm1::FormActivate() {
         for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
             setPageVisible(PageControl1, page, false);
         }
-        for (QWidget* page : {PrintControlTabSheet, TextTabSheet, AdvancedTabSheet}) {
+        for (QWidget* page :
+             std::initializer_list<QWidget*>{PrintControlTabSheet, textPage_, AdvancedTabSheet}) {
             setPageVisible(PageControl2, page, false);
         }
         PageControl2->hide();
@@ -232,7 +234,7 @@ void TForm1::PageControl1Change() {
             advanceHelp(kHelpBasicTab, kHelpCutLine);
         }
     } else if (page == Text2TabSheet) {
-        setActivePage(PageControl2, TextTabSheet);
+        setActivePage(PageControl2, textPage_);
         advanceHelp(kHelpTextBlockTab, kHelpChangeText);
     }
 }

@@ -151,14 +151,14 @@ TEST(WindowColoringTest, APickedColourGoesToTheCheckedSlotsAndTheDialog) {
     struct Case {
         int item;
         TColor img::*field;
-        QPushButton* TForm1::*button;
+        const char* button;
     };
     for (const Case& c : {
-             Case{kPickCutLineColor, &img::CutLineColor, &TForm1::SelectBorderColorButton},
-             Case{kPickValueFontColor, &img::ValueColor, &TForm1::SelectValueColorButton},
-             Case{kPickTextFontColor, &img::TextColor, &TForm1::SelectTextColorButton},
-             Case{kPickBackgroundColor, &img::BackgroundColor, &TForm1::SelectBackgoundColorButton},
-             Case{kPickTextBlockColor, &img::TextBlockColor, &TForm1::Text1MemoSelectColorButton},
+             Case{kPickCutLineColor, &img::CutLineColor, "SelectBorderColorButton"},
+             Case{kPickValueFontColor, &img::ValueColor, "SelectValueColorButton"},
+             Case{kPickTextFontColor, &img::TextColor, "SelectTextColorButton"},
+             Case{kPickBackgroundColor, &img::BackgroundColor, "SelectBackgoundColorButton"},
+             Case{kPickTextBlockColor, &img::TextBlockColor, "Text1MemoSelectColorButton"},
          }) {
         SCOPED_TRACE(c.item);
         Coloring h;
@@ -174,7 +174,7 @@ TEST(WindowColoringTest, APickedColourGoesToTheCheckedSlotsAndTheDialog) {
         EXPECT_EQ(h.slot(3).*c.field, clAqua);
         EXPECT_TRUE(w.DrawTimer().isPending());
         h.prompts.cancelNext();
-        (w.*c.button)->click();
+        h.control<QPushButton>(QString::fromLatin1(c.button))->click();
         EXPECT_EQ(h.prompts.asked.last(), QStringLiteral("chooseColor: 0000ff"));
     }
 }

@@ -87,7 +87,7 @@ TEST(WindowSchedulerTest, ACompositionAtOnceLeavesAPendingOneInPlace) {
     Designing h;
     TForm1& w = h.w();
     const int before = w.compositionCount();
-    w.ValueEdit->setText(QStringLiteral("$1"));
+    testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->setText(QStringLiteral("$1"));
     EXPECT_TRUE(w.DrawTimer().isPending());
     WindowHarness::leftClick(w.AImage); // composes slot 1 now
     EXPECT_EQ(w.compositionCount(), before + 1);
@@ -208,8 +208,8 @@ TEST(WindowCheckedSlotsTest, OnlyTheCheckedSlotsChange) {
     const TColor blue = rgbColor(0, 0, 255);
     h.prompts.answerColor(blue);
     w.SelectBackgoundColorButton->click();
-    w.ValueEdit->setText(QStringLiteral("$2"));
-    w.TextEdit->setText(QStringLiteral("SALE"));
+    testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->setText(QStringLiteral("$2"));
+    testing::control<QLineEdit>(w, QStringLiteral("TextEdit"))->setText(QStringLiteral("SALE"));
     w.ImageSizeEdit->setText(QStringLiteral("80"));
     for (int slot = 1; slot <= 9; ++slot) {
         const bool checked = slot == 2 || slot == 5;
@@ -230,7 +230,7 @@ TEST(WindowCheckedSlotsTest, NoneCheckedChangesNoSlotAndTheButtonsSetTheBoxes) {
     h.onlyChecked({});
     h.prompts.answerColor(rgbColor(0, 0, 255));
     w.SelectBorderColorButton->click();
-    w.ValueEdit->setText(QStringLiteral("x"));
+    testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->setText(QStringLiteral("x"));
     for (int slot = 0; slot <= 10; ++slot) {
         EXPECT_EQ(h.slot(slot).CutLineColor, slot >= 1 && slot <= 9 ? clBlack : clRed) << slot;
         EXPECT_TRUE(slot == 0 || h.slot(slot).ValueText.isEmpty()) << slot;
@@ -258,13 +258,13 @@ TEST(WindowCheckedSlotsTest, CornerTextColourGoesIntoTheFont) {
     h.onlyChecked({3});
     const TColor green = rgbColor(0, 128, 0);
     h.prompts.answerColor(green);
-    h.w().SelectValueColorButton->click();
+    h.control<QPushButton>(QStringLiteral("SelectValueColorButton"))->click();
     EXPECT_EQ(h.design().settings.valueFont.color, green);
     EXPECT_EQ(h.slot(3).ValueColor, green);
     EXPECT_EQ(h.slot(1).ValueColor, clBlack);
     // The dialog opens next time on its own last choice.
     h.prompts.cancelNext();
-    h.w().SelectValueColorButton->click();
+    h.control<QPushButton>(QStringLiteral("SelectValueColorButton"))->click();
     EXPECT_EQ(h.prompts.asked.last(), QStringLiteral("chooseColor: 008000"));
 }
 
@@ -274,7 +274,7 @@ TEST(WindowCheckedSlotsTest, FontChoiceKeepsColourAndRedraws) {
     chosen.name = QStringLiteral("Times New Roman");
     chosen.sizePoints = 24;
     h.prompts.answer(chosen);
-    h.w().TextSelectButton->click();
+    h.control<QPushButton>(QStringLiteral("TextSelectButton"))->click();
     EXPECT_EQ(h.design().settings.textFont.sizePoints, 24);
     EXPECT_EQ(h.design().settings.textFont.color, clRed);
     EXPECT_TRUE(h.w().DrawTimer().isPending());
@@ -413,8 +413,8 @@ TEST(WindowTextTest, AnOverlongTextBlockLineIsReportedAndKept) {
 
 TEST(WindowTextTest, PlacementChoicesReachTheDesign) {
     Designing h;
-    h.w().ValueRadioGroup->setItemIndex(kCornerLL);
-    h.w().EdgeRadioGroup->setItemIndex(kEdgeTop);
+    h.control<RadioGroup>(QStringLiteral("ValueRadioGroup"))->setItemIndex(kCornerLL);
+    h.control<RadioGroup>(QStringLiteral("EdgeRadioGroup"))->setItemIndex(kEdgeTop);
     EXPECT_EQ(h.design().settings.valuePlace, kCornerLL);
     EXPECT_EQ(h.design().settings.edgePlace, kEdgeTop);
     EXPECT_TRUE(h.w().DrawTimer().isPending());
@@ -439,7 +439,8 @@ TEST(WindowPagesTest, PageChangesFollowTheHelpSteps) {
     advanced.clear();
     current = 4;
     w.PageControl1->setCurrentWidget(w.Text2TabSheet);
-    EXPECT_EQ(w.PageControl2->currentWidget(), w.TextTabSheet);
+    EXPECT_EQ(w.PageControl2->currentWidget(),
+              testing::control<QWidget>(w, QStringLiteral("TextTabSheet")));
     EXPECT_EQ(advanced, (std::vector<std::pair<int, int>>{{4, 5}}));
 
     // Hovering the shape choice while "Select Tag Shape" is current moves the help on at

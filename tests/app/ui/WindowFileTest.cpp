@@ -41,7 +41,7 @@ struct FileHarness : WindowHarness {
 
 TEST(WindowFileTest, ASavedDesignComesBackWholeAfterEverythingChanged) {
     FileHarness h;
-    h.w().ValueEdit->setText(QStringLiteral("Aug 17, 2002"));
+    h.control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("Aug 17, 2002"));
     h.design().setShape(9);
     const QByteArray saved = h.designBytes();
     const QString file = h.path(QStringLiteral("sheet.vmg"));
@@ -50,7 +50,7 @@ TEST(WindowFileTest, ASavedDesignComesBackWholeAfterEverythingChanged) {
     ASSERT_TRUE(QFileInfo::exists(file));
 
     // Change everything the file carries, then open it again.
-    h.w().ValueEdit->setText(QStringLiteral("other"));
+    h.control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("other"));
     h.prompts.answerColor(rgbColor(1, 2, 3));
     h.w().SelectBackgoundColorButton->click();
     h.design().setShape(3);
@@ -62,7 +62,7 @@ TEST(WindowFileTest, ASavedDesignComesBackWholeAfterEverythingChanged) {
     EXPECT_EQ(h.designBytes(), saved);
     EXPECT_EQ(h.slot(3).PictureWidth, 60);
     EXPECT_EQ(h.slot(1).ValueText, QStringLiteral("Aug 17, 2002"));
-    EXPECT_EQ(h.w().ValueEdit->text(), h.design().ValueEditText);
+    EXPECT_EQ(h.control<QLineEdit>(QStringLiteral("ValueEdit"))->text(), h.design().ValueEditText);
     EXPECT_EQ(h.w().WidthEdit->text(), QStringLiteral("2.00"));
     EXPECT_EQ(h.design().TagWidthDots, 400);
     // The slot's thumbnail is its picture again, not the placeholder of the deleted slot.

@@ -81,7 +81,11 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{12, [](TForm1& w) { w.PageControl1->setCurrentWidget(w.Text2TabSheet); },
                  "4 -> 5"},
         StepCase{5, [](TForm1& w) { moveMouseOver(w.TextBlockMemo->viewport()); }, "5 -> 6"},
-        StepCase{5, [](TForm1& w) { moveMouseOver(w.TextEdit); }, "5 -> 6"},
+        StepCase{5,
+                 [](TForm1& w) {
+                     moveMouseOver(testing::control<QLineEdit>(w, QStringLiteral("TextEdit")));
+                 },
+                 "5 -> 6"},
         StepCase{7, [](TForm1& w) { moveMouseOver(w.SelectColorsGroupBox); }, "7 8 -> 9"},
         StepCase{10, [](TForm1& w) { moveMouseOver(w.ImageVertOffsetGroupBox); }, "10 -> 11"},
         StepCase{12, [](TForm1& w) { moveMouseOver(w.PrinterSetupButton); }, "12 -> 13"},
@@ -111,7 +115,8 @@ QString labelSettings(TForm1& w) {
                        w.HeightEdit->text(),
                        number(w.TypeOfPageRadioGroup->itemIndex()),
                        number(w.NoHoleCheckBox->isChecked()),
-                       w.ValueEdit->text() + w.TextEdit->text(),
+                       testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->text() +
+                           testing::control<QLineEdit>(w, QStringLiteral("TextEdit"))->text(),
                        number(w.Text1RadioGroup->itemIndex()),
                        number(w.ImageHorizontalOffsetUpDown->position()),
                        number(w.ImageSizeUpDown->position()),
@@ -129,7 +134,7 @@ TEST_P(AddressLabelsTest, MakesAReturnAddressLabelAskingOnceTheSheetWasWorkedOn)
     const std::optional<bool> ok = GetParam();
     WindowHarness h;
     h.startDesigning(h.picture(QStringLiteral("red.bmp"), 60, 60, clRed));
-    h.w().ValueEdit->setText(QStringLiteral("$4.00"));
+    h.control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("$4.00"));
     if (ok) {
         h.w().PreviewButton->click();
         h.prompts.answer(*ok);

@@ -75,7 +75,11 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
         std::function<void()> make;
     };
     const std::vector<Change> changes{
-        {"Corner Text", [&] { w.ValueEdit->setText(QStringLiteral("$9.99")); }},
+        {"Corner Text",
+         [&] {
+             testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))
+                 ->setText(QStringLiteral("$9.99"));
+         }},
         {"Background Colour",
          [&] {
              h.prompts.answerColor(rgbColor(0, 200, 0));
@@ -136,11 +140,13 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
 TEST(WindowUndoTest, TypingInOneFieldIsOneStepUntilTheFieldIsLeft) {
     Editing h;
     TForm1& w = h.w();
-    w.ValueEdit->setFocus(Qt::TabFocusReason);
+    testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->setFocus(Qt::TabFocusReason);
     const int before = w.history().stack().count();
-    QTest::keyClicks(w.ValueEdit, QStringLiteral("SALE"));
-    w.TextEdit->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(w.TextEdit, QStringLiteral("NEW"));
+    QTest::keyClicks(testing::control<QLineEdit>(w, QStringLiteral("ValueEdit")),
+                     QStringLiteral("SALE"));
+    testing::control<QLineEdit>(w, QStringLiteral("TextEdit"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(testing::control<QLineEdit>(w, QStringLiteral("TextEdit")),
+                     QStringLiteral("NEW"));
     w.CopiesEdit->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w.history().stack().count(), before + 2);
     EXPECT_EQ(h.slot(1).ValueText, QStringLiteral("SALE"));
@@ -150,7 +156,7 @@ TEST(WindowUndoTest, TypingInOneFieldIsOneStepUntilTheFieldIsLeft) {
     EXPECT_EQ(h.item("UndoItem")->text(), QStringLiteral("&Undo Corner Text"));
     h.item("UndoItem")->trigger();
     EXPECT_EQ(h.slot(1).ValueText, QString());
-    EXPECT_EQ(w.ValueEdit->text(), QString());
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->text(), QString());
 }
 
 TEST(WindowUndoTest, TheTitleMarksADesignThatDiffersFromTheOneSavedOrOpened) {

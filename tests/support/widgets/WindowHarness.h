@@ -17,9 +17,24 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <stdexcept>
 
 namespace veltmoor::testing {
+
+// A control of the window by its name. A name the window does not know fails the test at
+// once rather than handing back a null pointer to crash on.
+template <class T = QWidget> T* control(const QObject& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr) {
+        ADD_FAILURE() << "the window has no " << T::staticMetaObject.className() << " named "
+                      << name.toStdString();
+        throw std::logic_error("missing control " + name.toStdString());
+    }
+    return found;
+}
 
 // A printable page of 8 x 10 inches at 600 dots per inch.
 inline PrinterMetrics eightByTenPage() {
@@ -62,6 +77,9 @@ struct WindowHarness {
     }
 
     TForm1& w() { return *window; }
+    template <class T = QWidget> T* control(const QString& name) {
+        return testing::control<T>(*window, name);
+    }
     TagDesign& design() { return window->design(); }
     img& slot(int number) { return window->design().Slots.at(static_cast<std::size_t>(number)); }
 

@@ -1,26 +1,28 @@
-#include "app/ui/TForm1.h"
+#include "app/ui/pages/TextPage.h"
 
+#include "app/ui/HelpStepRules.h"
 #include "app/ui/HintTracker.h"
-#include "app/ui/PictureBox.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WidgetFactory.h"
+#include "app/ui/WindowTexts.h"
+#include "design/TagDesign.h"
 #include "render/TagSettings.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace veltmoor {
 
 using namespace window;
 
-QWidget* TForm1::buildTextPage() {
-    TextTabSheet = new QWidget;
-    TextTabSheet->setObjectName(QStringLiteral("TextTabSheet"));
-    auto* page = TextTabSheet;
+TextPage::TextPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TextTabSheet"));
+    auto* page = this;
     auto* layout = new QVBoxLayout(page);
     compact(layout);
 
@@ -78,7 +80,40 @@ QWidget* TForm1::buildTextPage() {
     edgeLayout->addWidget(EdgeRadioGroup, 2, 0, 1, 2);
     layout->addWidget(edge);
     layout->addStretch(1);
-    return page;
+
+    connect(ValueEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { emit cornerTextTyped(text, ValueEdit); });
+    connect(TextEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { emit edgeTextTyped(text, TextEdit); });
+    connect(ValueRadioGroup, &RadioGroup::clicked, this,
+            [this] { emit cornerChosen(ValueRadioGroup->itemIndex()); });
+    connect(EdgeRadioGroup, &RadioGroup::clicked, this,
+            [this] { emit edgeChosen(EdgeRadioGroup->itemIndex()); });
+    connect(FontButton, &QPushButton::clicked, this, &TextPage::cornerFontAsked);
+    connect(TextSelectButton, &QPushButton::clicked, this, &TextPage::edgeFontAsked);
+    connect(SelectValueColorButton, &QPushButton::clicked, this, &TextPage::cornerColorAsked);
+    connect(SelectTextColorButton, &QPushButton::clicked, this, &TextPage::edgeColorAsked);
+}
+
+void TextPage::showDesign(const TagDesign& design) {
+    const QSignalBlocker corner(ValueRadioGroup);
+    const QSignalBlocker edge(EdgeRadioGroup);
+    const QSignalBlocker cornerText(ValueEdit);
+    const QSignalBlocker edgeText(TextEdit);
+    ValueRadioGroup->setItemIndex(design.settings.valuePlace);
+    EdgeRadioGroup->setItemIndex(design.settings.edgePlace);
+    // Only a text that differs is written, so that the cursor stays where the user typed.
+    if (ValueEdit->text() != design.ValueEditText) {
+        ValueEdit->setText(design.ValueEditText);
+    }
+    if (TextEdit->text() != design.TextEditText) {
+        TextEdit->setText(design.TextEditText);
+    }
+}
+
+void TextPage::addHelpRules(HelpStepRules& rules) const {
+    rules.onMouseOver(ValueEdit, window::kHelpChangeText);
+    rules.onMouseOver(TextEdit, window::kHelpChangeText);
 }
 
 } // namespace veltmoor

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+namespace veltmoor {
+
+class HelpStepRules;
+class RadioGroup;
+struct TagDesign;
+
+// "Text": the corner text and the text along an edge, each with its font, colour and place.
+class TextPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TextPage(QWidget* parent = nullptr);
+
+    // The design's texts and places, written without running a handler.
+    void showDesign(const TagDesign& design);
+    // Pointing at a text field finishes the help's text step.
+    void addHelpRules(HelpStepRules& rules) const;
+
+signals:
+    // A typed text names its field: typing into one field is one step until it loses the
+    // focus.
+    void cornerTextTyped(const QString& text, const QObject* field);
+    void edgeTextTyped(const QString& text, const QObject* field);
+    void cornerChosen(int corner);
+    void edgeChosen(int edge);
+    void cornerFontAsked();
+    void edgeFontAsked();
+    void cornerColorAsked();
+    void edgeColorAsked();
+
+private:
+    QLineEdit* ValueEdit = nullptr;
+    QPushButton* FontButton = nullptr;
+    QPushButton* SelectValueColorButton = nullptr;
+    RadioGroup* ValueRadioGroup = nullptr;
+    QLineEdit* TextEdit = nullptr;
+    QPushButton* TextSelectButton = nullptr;
+    QPushButton* SelectTextColorButton = nullptr;
+    RadioGroup* EdgeRadioGroup = nullptr;
+};
+
+} // namespace veltmoor
