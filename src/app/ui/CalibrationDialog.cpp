@@ -3,6 +3,7 @@
 #include "app/ui/BusyCursor.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/TForm1.h"
+#include "app/ui/pages/ControlPage.h"
 #include "platform/Errors.h"
 #include "printing/Calibration.h"
 #include "printing/SheetPrinter.h"
@@ -188,7 +189,7 @@ void TForm1::CalibratePrinterButtonClick() {
 }
 
 void TForm1::connectCalibrationCommands() {
-    on(CalibratePrinterButton, &QPushButton::clicked, [this] { CalibratePrinterButtonClick(); });
+    onPage(controlPage_, &ControlPage::calibrationAsked, [this] { CalibratePrinterButtonClick(); });
 }
 
 } // namespace veltmoor

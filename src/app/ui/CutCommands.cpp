@@ -1,4 +1,5 @@
 #include "app/ui/TForm1.h"
+#include "app/ui/pages/ControlPage.h"
 
 #include "app/ui/BusyCursor.h"
 #include "app/ui/Prompts.h"
@@ -57,11 +58,7 @@ void TForm1::buildCutItems() {
     FileMenu->insertSeparator(ExitItem);
 }
 
-void TForm1::CuttingMarksComboBoxChange() {
-    const int choice = CuttingMarksComboBox->currentIndex();
-    if (choice < 0) {
-        return;
-    }
+void TForm1::CuttingMarksComboBoxChange(int choice) {
     design_.cuttingMarks = static_cast<CuttingMarks>(choice);
     // The marks narrow the sheet's grid; the redraw brings the size label's counts along.
     DrawTag(design_.CurrentSlot);
@@ -121,8 +118,8 @@ void TForm1::SaveTagsForCuttingMachineItemClick() {
 
 // "Marks for cutting machine" on "Control", and the two items of "File".
 void TForm1::connectCutCommands() {
-    on(CuttingMarksComboBox, &QComboBox::currentIndexChanged,
-       [this] { CuttingMarksComboBoxChange(); });
+    onPage(controlPage_, &ControlPage::cuttingMarksChosen,
+           [this](int choice) { CuttingMarksComboBoxChange(choice); });
     on(SaveCutFileItem, &QAction::triggered, [this] { SaveCutFileItemClick(); });
     on(SaveTagsForCuttingMachineItem, &QAction::triggered,
        [this] { SaveTagsForCuttingMachineItemClick(); });

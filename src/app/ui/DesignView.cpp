@@ -5,6 +5,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
 #include "design/MemoLines.h"
@@ -113,7 +114,6 @@ void TForm1::showDesignInControls() {
     showHoleSizeTexts();
     syncing_ = true;
     const TagSettings& settings = design_.settings;
-    TypeOfPageRadioGroup->setItemIndex(settings.shapeIndex);
     BorderRadioGroup->setItemIndex(settings.cutLineType);
     Text1RadioGroup->setItemIndex(settings.textBlockAlignment);
     TypeRadioGroup->setItemIndex(design_.ColoringTypeChoice);
@@ -132,9 +132,8 @@ void TForm1::showDesignInControls() {
     TextBlockWidthOffsetUpDown->setPosition(settings.textBlockWidthOffset);
     TextBlockHeightOffsetUpDown->setPosition(settings.textBlockHeightOffset);
     PrintImageAdjustUpDown->setPosition(design_.PrintImageAdjustUpDownPosition);
-    CopiesUpDown->setPosition(design_.CopiesUpDownPosition);
-    CuttingMarksComboBox->setCurrentIndex(static_cast<int>(design_.cuttingMarks));
     syncing_ = false;
+    controlPage_->showDesign(design_);
     textPage_->showDesign(design_);
     showTextBlockMemo();
 }

@@ -3,6 +3,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/TForm1.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 
 #include <QAbstractScrollArea>
@@ -77,7 +78,6 @@ void TForm1::connectHelpStepRules() {
         new HelpStepRules([this] { return currentHelpItem(); },
                           [this](int done, int next) { advanceHelp(done, next); }, this);
     HelpStepRules& rules = *helpStepRules_;
-    rules.onFocusEntering(TypeOfPageRadioGroup, kHelpSelectShape);
     rules.onMouseOver(TesselSizeGroupBox, kHelpChangeSize);
     rules.onFocusEntering(Text2TabSheet, kHelpTextBlockTab);
     rules.onMouseOver(TextBlockMemo, kHelpChangeText);
@@ -89,9 +89,7 @@ void TForm1::connectHelpStepRules() {
                                                           ImageVertOffsetGroupBox}) {
         rules.onMouseOver(group, kHelpTryOptions);
     }
-    rules.onMouseOver(PrinterSetupButton, kHelpPrinterSetup);
-    rules.onMouseOver(PreviewButton, kHelpPreviewSheet);
-    rules.onMouseOver(PrintButton, kHelpPrint);
+    controlPage_->addHelpRules(rules);
 }
 
 } // namespace veltmoor

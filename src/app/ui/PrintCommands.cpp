@@ -1,4 +1,5 @@
 #include "app/ui/TForm1.h"
+#include "app/ui/pages/ControlPage.h"
 
 #include "app/ui/BusyCursor.h"
 #include "app/ui/Prompts.h"
@@ -93,7 +94,7 @@ void TForm1::refreshPrinterMetrics() {
 std::optional<PrintRequest> TForm1::askPrintRequest() {
     PrintRequest request;
     request.printer = printerSelectionOf(design_);
-    request.copies = CopiesUpDown->position();
+    request.copies = design_.CopiesUpDownPosition;
     request.documentName = kPrintDocumentName;
     if (!printsToPdfFile(request.printer, services_.installedPrinters())) {
         return request;
@@ -167,10 +168,9 @@ void TForm1::connectPrintCommands() {
     if (!printCommandsConnected_) {
         return;
     }
-    on(PrintButton, &QPushButton::clicked, [this] { PrintButtonClick(); });
-    on(PrinterSetupButton, &QPushButton::clicked, [this] { PrinterSetupButtonClick(); });
-    PrinterSetupButton->setEnabled(true);
-    PrintButton->setEnabled(sheetCommandsWanted_);
+    onPage(controlPage_, &ControlPage::printAsked, [this] { PrintButtonClick(); });
+    onPage(controlPage_, &ControlPage::printerSetupAsked, [this] { PrinterSetupButtonClick(); });
+    controlPage_->offerPrinting(sheetCommandsWanted_);
 }
 
 } // namespace veltmoor

@@ -4,6 +4,7 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 
 #include <QCheckBox>
@@ -28,12 +29,12 @@ void TForm1::showEditingPages() {
     }
 }
 
-void TForm1::TypeOfPageRadioGroupClick() {
+void TForm1::TypeOfPageRadioGroupClick(int shapeIndex) {
     showEditingPages();
     if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, StandardTabSheet);
     }
-    design_.settings.shapeIndex = TypeOfPageRadioGroup->itemIndex();
+    design_.settings.shapeIndex = shapeIndex;
     const Redraw redraw = design_.TypeOfPageRadioGroupClick();
     showDesignInControls();
     follow(redraw);
@@ -71,7 +72,8 @@ void TForm1::SelectTextColorChoice(TColor& choice, void (TagDesign::*setter)(TCo
 // The shape, the cut line, the tag options and the colour buttons.
 void TForm1::connectShapeAndColourHandlers() {
     // Shape, cut line, check boxes.
-    on(TypeOfPageRadioGroup, &RadioGroup::clicked, [this] { TypeOfPageRadioGroupClick(); });
+    onPage(controlPage_, &ControlPage::shapeChosen,
+           [this](int shapeIndex) { TypeOfPageRadioGroupClick(shapeIndex); });
     on(BorderRadioGroup, &RadioGroup::clicked, [this] { BorderRadioGroupClick(); });
     on(NoHoleCheckBox, &QCheckBox::toggled,
        [this] { follow(design_.setNoHole(NoHoleCheckBox->isChecked())); });

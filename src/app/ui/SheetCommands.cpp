@@ -1,5 +1,7 @@
 #include "app/ui/TForm1.h"
 
+#include "app/ui/pages/ControlPage.h"
+
 #include "app/ui/BusyCursor.h"
 #include "app/ui/PictureBox.h"
 #include "app/ui/Prompts.h"
@@ -82,14 +84,14 @@ void TForm1::PreviewTesselButtonClick() {
 }
 
 void TForm1::DisableControls() {
-    PrinterSetupButton->setEnabled(false);
+    controlPage_->setPrinterSetupEnabled(false);
     FileMenu->menuAction()->setEnabled(false);
     MinimizeMenu->setEnabled(false);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             Label2, CopiesEdit, CopiesUpDown, PreviewTesselButton, PreviewButton, PrintButton,
-             GroupBox1, BorderRadioGroup, TypeOfPageRadioGroup}) {
+    controlPage_->lockSheetCommands();
+    for (QWidget* control : std::initializer_list<QWidget*>{GroupBox1, BorderRadioGroup}) {
         control->setEnabled(false);
     }
+    controlPage_->setShapeEnabled(false);
     const QSignalBlocker block(PageControl1);
     for (QWidget* page : {Images01to15TabSheet, Text2TabSheet, AboutTabSheet, StandardTabSheet}) {
         setPageVisible(PageControl1, page, false);
@@ -113,16 +115,12 @@ void TForm1::EnableControls() {
     }
     FileMenu->menuAction()->setEnabled(true);
     MinimizeMenu->setEnabled(true);
-    PrinterSetupButton->setEnabled(printCommandsConnected_);
-    for (QWidget* control : std::initializer_list<QWidget*>{Label2, CopiesEdit, CopiesUpDown,
-                                                            PreviewButton, PreviewTesselButton}) {
+    controlPage_->setPrinterSetupEnabled(printCommandsConnected_);
+    controlPage_->unlockSheetCommands(printCommandsConnected_);
+    for (QWidget* control : std::initializer_list<QWidget*>{GroupBox1, BorderRadioGroup}) {
         control->setEnabled(true);
     }
-    PrintButton->setEnabled(printCommandsConnected_);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{GroupBox1, BorderRadioGroup, TypeOfPageRadioGroup}) {
-        control->setEnabled(true);
-    }
+    controlPage_->setShapeEnabled(true);
 }
 
 void TForm1::connectSheetOutputHandlers() {
@@ -133,8 +131,8 @@ void TForm1::connectSheetOutputHandlers() {
 
 // "Preview Sheet" and "Preview Tags"; printing connects its own.
 void TForm1::connectSheetCommands() {
-    on(PreviewButton, &QPushButton::clicked, [this] { PreviewButtonClick(); });
-    on(PreviewTesselButton, &QPushButton::clicked, [this] { PreviewTesselButtonClick(); });
+    onPage(controlPage_, &ControlPage::previewSheetAsked, [this] { PreviewButtonClick(); });
+    onPage(controlPage_, &ControlPage::previewTagsAsked, [this] { PreviewTesselButtonClick(); });
 }
 
 } // namespace veltmoor

@@ -1,5 +1,7 @@
 #include "app/ui/TForm1.h"
 
+#include "app/ui/pages/ControlPage.h"
+
 #include "app/ui/PictureBox.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/RadioGroup.h"
@@ -161,8 +163,7 @@ void TForm1::SlotImageMouseMove(int slot) {
 
 void TForm1::setSheetCommandsEnabled(bool enabled) {
     sheetCommandsWanted_ = enabled;
-    PreviewButton->setEnabled(enabled);
-    PrintButton->setEnabled(enabled && printCommandsConnected_);
+    controlPage_->offerSheetCommands(enabled, printCommandsConnected_);
 }
 
 // Which slots an edit reaches, and the picture boxes with their mirrors and menus.

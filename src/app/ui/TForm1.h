@@ -43,6 +43,7 @@ class HintTracker;
 class PictureBox;
 class Prompts;
 class RadioGroup;
+class ControlPage;
 class TextPage;
 class UpDown;
 class ValueOutOfRange;
@@ -124,7 +125,7 @@ public:
     void DisplayHint(const QString& hint);
     void PageControl1Change();
     void PageControl2Change();
-    void TypeOfPageRadioGroupClick();
+    void TypeOfPageRadioGroupClick(int shapeIndex);
     void BorderRadioGroupClick();
     void SetValues();
     void SlotImageClick(int slot);
@@ -151,7 +152,6 @@ public:
     QWidget* Images01to15TabSheet = nullptr;
     QWidget* Text2TabSheet = nullptr;
     QWidget* AboutTabSheet = nullptr;
-    QWidget* PrintControlTabSheet = nullptr;
     QWidget* AdvancedTabSheet = nullptr;
 
     // "Basic".
@@ -208,16 +208,6 @@ public:
     QPushButton* ContinueButton = nullptr;
     QPushButton* ExitAboutButton = nullptr;
 
-    // "Control".
-    RadioGroup* TypeOfPageRadioGroup = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* CopiesEdit = nullptr;
-    UpDown* CopiesUpDown = nullptr;
-    QPushButton* PrinterSetupButton = nullptr;
-    QPushButton* PreviewButton = nullptr;
-    QPushButton* PrintButton = nullptr;
-    QPushButton* PreviewTesselButton = nullptr;
-
     // "Advanced".
     QGroupBox* HoleSizePlaceGroupBox = nullptr;
     QLineEdit* HoleWidthEdit = nullptr;
@@ -253,16 +243,13 @@ public:
     QTimer* Timer1 = nullptr;
 
     // --- Cutting machines: marks on the sheet, cut files and pictures to trace. ---
-    void CuttingMarksComboBoxChange();
+    void CuttingMarksComboBoxChange(int choice);
     void SaveCutFileItemClick();
     void SaveTagsForCuttingMachineItemClick();
-    QLabel* CuttingMarksLabel = nullptr; // on "Control"
-    QComboBox* CuttingMarksComboBox = nullptr;
     QAction* SaveCutFileItem = nullptr;
     QAction* SaveTagsForCuttingMachineItem = nullptr;
 
 private:
-    QLayout* buildCuttingMarksChoice(QWidget* page);
     void buildCutItems();
     void connectCutCommands();
     QString cutFolder_; // where the last cut file or picture for cutting went
@@ -375,7 +362,6 @@ private:
 
     // --- Printer calibration: "Calibrate Printer..." on the "Control" page and its dialog. ---
 public:
-    QPushButton* CalibratePrinterButton = nullptr;
     void CalibratePrinterButtonClick();
 
 private:
@@ -393,12 +379,12 @@ private:
     void buildWindow();
     // The pages, each owning its controls; the window shows the design in them and turns
     // their signals into the design's operations.
+    ControlPage* controlPage_ = nullptr;
     TextPage* textPage_ = nullptr;
     QWidget* buildBasicPage();
     QWidget* buildImagesPage();
     QWidget* buildTextBlockPage();
     QWidget* buildAboutPage();
-    QWidget* buildControlPage();
     QWidget* buildAdvancedPage();
     void buildMenus();
     void buildStatusBar();

@@ -6,6 +6,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "images/TintedCopy.h"
 #include "output/PrinterMetrics.h"
@@ -75,7 +76,7 @@ void TForm1::FormActivate() {
             setPageVisible(PageControl1, page, false);
         }
         for (QWidget* page :
-             std::initializer_list<QWidget*>{PrintControlTabSheet, textPage_, AdvancedTabSheet}) {
+             std::initializer_list<QWidget*>{controlPage_, textPage_, AdvancedTabSheet}) {
             setPageVisible(PageControl2, page, false);
         }
         PageControl2->hide();
@@ -111,7 +112,7 @@ void TForm1::FormActivate() {
 void TForm1::ContinueButtonClick() {
     advanceHelp(kHelpContinue, kHelpSelectImage);
     showDesignPages();
-    TypeOfPageRadioGroupClick();
+    TypeOfPageRadioGroupClick(design_.settings.shapeIndex);
     SlotImageClick(1);
     if (services_.showFloatingTag) {
         services_.showFloatingTag();
@@ -126,7 +127,7 @@ void TForm1::showDesignPages() {
         const QSignalBlocker blockOne(PageControl1);
         const QSignalBlocker blockTwo(PageControl2);
         PageControl2->show();
-        setPageVisible(PageControl2, PrintControlTabSheet, true);
+        setPageVisible(PageControl2, controlPage_, true);
         for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
             setPageVisible(PageControl1, page, true);
         }
@@ -247,7 +248,7 @@ void TForm1::PageControl2Change() {
     QWidget* page = PageControl2->currentWidget();
     if (page == AdvancedTabSheet && currentHelpItem() == kHelpAdvancedTab) {
         advanceHelp(kHelpAdvancedTab, kHelpTryOptions);
-    } else if (page == PrintControlTabSheet && currentHelpItem() == kHelpControlTab) {
+    } else if (page == controlPage_ && currentHelpItem() == kHelpControlTab) {
         advanceHelp(kHelpControlTab, kHelpPrinterSetup);
     }
 }
@@ -287,8 +288,8 @@ void TForm1::connectLifecycleHandlers() {
     on(ExitAboutButton, &QPushButton::clicked, [this] { close(); });
     on(ExitItem, &QAction::triggered, [this] { close(); });
     on(MinimizeMenu, &QAction::triggered, [this] { MinimizeMenuClick(); });
-    on(CopiesUpDown, &UpDown::clicked,
-       [this] { design_.CopiesUpDownPosition = CopiesUpDown->position(); });
+    onPage(controlPage_, &ControlPage::copiesChosen,
+           [this](int copies) { design_.CopiesUpDownPosition = copies; });
 }
 
 } // namespace veltmoor

@@ -29,7 +29,8 @@ struct Cutting : testing::WindowHarness {
         return services;
     }
     void chooseMarks(CuttingMarks marks) {
-        w().CuttingMarksComboBox->setCurrentIndex(static_cast<int>(marks));
+        control<QComboBox>(QStringLiteral("CuttingMarksComboBox"))
+            ->setCurrentIndex(static_cast<int>(marks));
         settle();
     }
     QString file(const char* name) { return folder.filePath(QLatin1String(name)); }
@@ -47,7 +48,7 @@ TEST(WindowCuttingTest, ThePreviewShowsTheChosenMarksWhichTheDesignFileKeeps) {
     EXPECT_EQ(h.w().TesselSizeLabel->text(),
               QStringLiteral("Tag Width = 2.00 Height = 4.00 Tags Down = 2 Across = 3 (the marks "
                              "for the cutting machine take the room of 1 column)"));
-    h.w().PreviewButton->click();
+    h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();
     const Bitmap& sheet = h.w().SheetBitmap();
     ASSERT_EQ(sheet.width(), 1600);
     const struct {
@@ -69,7 +70,8 @@ TEST(WindowCuttingTest, ThePreviewShowsTheChosenMarksWhichTheDesignFileKeeps) {
     h.w().OpenItem->trigger();
     h.settle();
     EXPECT_EQ(h.design().cuttingMarks, CuttingMarks::ThreeMark);
-    EXPECT_EQ(h.w().CuttingMarksComboBox->currentText(), QStringLiteral("3-mark"));
+    EXPECT_EQ(h.control<QComboBox>(QStringLiteral("CuttingMarksComboBox"))->currentText(),
+              QStringLiteral("3-mark"));
     EXPECT_EQ(h.prompts.messages, QStringList());
 }
 

@@ -286,12 +286,14 @@ TEST(WindowShapeTest, FanShapesMirrorTheHoleAndComposeAtOnce) {
     Designing h;
     TForm1& w = h.w();
     const int before = w.compositionCount();
-    w.TypeOfPageRadioGroup->setItemIndex(kShapeFanTapered);
+    testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))
+        ->setItemIndex(kShapeFanTapered);
     EXPECT_EQ(w.compositionCount(), before + 1);
     EXPECT_EQ(h.design().settings.hole.heightOffset, 94);
     EXPECT_EQ(w.HoleHeightOffsetEdit->text(), QStringLiteral("94"));
     EXPECT_EQ(h.design().CurrentSlot, 1);
-    w.TypeOfPageRadioGroup->setItemIndex(kShapeStandard);
+    testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))
+        ->setItemIndex(kShapeStandard);
     EXPECT_EQ(h.design().settings.hole.heightOffset, 6);
 }
 
@@ -447,7 +449,8 @@ TEST(WindowPagesTest, PageChangesFollowTheHelpSteps) {
     // the next poll.
     current = 2;
     QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(w.TypeOfPageRadioGroup, &enter);
+    QCoreApplication::sendEvent(
+        testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup")), &enter);
     w.Timer1Timer();
     EXPECT_EQ(advanced.back(), std::make_pair(2, 3));
 

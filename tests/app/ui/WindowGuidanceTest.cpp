@@ -74,7 +74,12 @@ TEST_P(HelpStepRuleTest, MovesTheStepListAsTheUserWorks) {
 INSTANTIATE_TEST_SUITE_P(
     Rules, HelpStepRuleTest,
     ::testing::Values(
-        StepCase{2, [](TForm1& w) { focusOn(w.TypeOfPageRadioGroup->button(3)); }, "2 -> 3"},
+        StepCase{2,
+                 [](TForm1& w) {
+                     focusOn(testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))
+                                 ->button(3));
+                 },
+                 "2 -> 3"},
         StepCase{3, [](TForm1& w) { moveMouseOver(w.TesselSizeGroupBox); }, "3 -> 4"},
         StepCase{2, [](TForm1& w) { moveMouseOver(w.TesselSizeGroupBox); }, "-> 2"},
         StepCase{4, [](TForm1& w) { focusOn(w.TextBlockMemo); }, "4 -> 5"},
@@ -88,9 +93,22 @@ INSTANTIATE_TEST_SUITE_P(
                  "5 -> 6"},
         StepCase{7, [](TForm1& w) { moveMouseOver(w.SelectColorsGroupBox); }, "7 8 -> 9"},
         StepCase{10, [](TForm1& w) { moveMouseOver(w.ImageVertOffsetGroupBox); }, "10 -> 11"},
-        StepCase{12, [](TForm1& w) { moveMouseOver(w.PrinterSetupButton); }, "12 -> 13"},
-        StepCase{14, [](TForm1& w) { moveMouseOver(w.PrintButton); }, "14 -> 15"},
-        StepCase{13, [](TForm1& w) { moveMouseOver(w.PrintButton); }, "-> 13"}));
+        StepCase{12,
+                 [](TForm1& w) {
+                     moveMouseOver(
+                         testing::control<QPushButton>(w, QStringLiteral("PrinterSetupButton")));
+                 },
+                 "12 -> 13"},
+        StepCase{14,
+                 [](TForm1& w) {
+                     moveMouseOver(testing::control<QPushButton>(w, QStringLiteral("PrintButton")));
+                 },
+                 "14 -> 15"},
+        StepCase{13,
+                 [](TForm1& w) {
+                     moveMouseOver(testing::control<QPushButton>(w, QStringLiteral("PrintButton")));
+                 },
+                 "-> 13"}));
 
 TEST(HelpStartTest, LeavingTheWelcomePageWithAPictureTicksExactlyTheFirstTwoSteps) {
     EXPECT_EQ(GuidedWindow().ticks(), QStringLiteral("0 1 -> 2"));
@@ -109,21 +127,23 @@ TEST(WindowPlacementTest, TheFrameOpensAgainstTheRightEdgeCentredAndWhollyOnTheS
 // What "Address Labels" sets, as the window shows it.
 QString labelSettings(TForm1& w) {
     const auto number = [](int value) { return QString::number(value); };
-    return QStringList{number(w.design().TagWidthDots),
-                       number(w.design().TagHeightDots),
-                       w.WidthEdit->text(),
-                       w.HeightEdit->text(),
-                       number(w.TypeOfPageRadioGroup->itemIndex()),
-                       number(w.NoHoleCheckBox->isChecked()),
-                       testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->text() +
-                           testing::control<QLineEdit>(w, QStringLiteral("TextEdit"))->text(),
-                       number(w.Text1RadioGroup->itemIndex()),
-                       number(w.ImageHorizontalOffsetUpDown->position()),
-                       number(w.ImageSizeUpDown->position()),
-                       number(w.TextBlockWidthOffsetUpDown->position()),
-                       number(w.TextBlockHeightOffsetUpDown->position()),
-                       w.PageControl1->currentWidget()->objectName(),
-                       number(w.AddressLabelsCheckBox->isChecked())}
+    return QStringList{
+        number(w.design().TagWidthDots),
+        number(w.design().TagHeightDots),
+        w.WidthEdit->text(),
+        w.HeightEdit->text(),
+        number(
+            testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))->itemIndex()),
+        number(w.NoHoleCheckBox->isChecked()),
+        testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->text() +
+            testing::control<QLineEdit>(w, QStringLiteral("TextEdit"))->text(),
+        number(w.Text1RadioGroup->itemIndex()),
+        number(w.ImageHorizontalOffsetUpDown->position()),
+        number(w.ImageSizeUpDown->position()),
+        number(w.TextBlockWidthOffsetUpDown->position()),
+        number(w.TextBlockHeightOffsetUpDown->position()),
+        w.PageControl1->currentWidget()->objectName(),
+        number(w.AddressLabelsCheckBox->isChecked())}
         .join(QLatin1Char(' '));
 }
 
@@ -136,7 +156,7 @@ TEST_P(AddressLabelsTest, MakesAReturnAddressLabelAskingOnceTheSheetWasWorkedOn)
     h.startDesigning(h.picture(QStringLiteral("red.bmp"), 60, 60, clRed));
     h.control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("$4.00"));
     if (ok) {
-        h.w().PreviewButton->click();
+        h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();
         h.prompts.answer(*ok);
     }
     h.settle();

@@ -57,32 +57,38 @@ struct Sheet : WindowHarness {
     // The controls the sheet commands lock, in the order they are locked and unlocked.
     std::vector<QObject*> lockOrder() {
         TForm1& f = w();
-        return {f.PrinterSetupButton,  f.FileMenu->menuAction(),
-                f.MinimizeMenu,        f.Label2,
-                f.CopiesEdit,          f.CopiesUpDown,
-                f.PreviewTesselButton, f.PreviewButton,
-                f.PrintButton,         f.GroupBox1,
-                f.BorderRadioGroup,    f.TypeOfPageRadioGroup};
+        return {testing::control<QPushButton>(f, QStringLiteral("PrinterSetupButton")),
+                f.FileMenu->menuAction(),
+                f.MinimizeMenu,
+                testing::control<QLabel>(f, QStringLiteral("Label2")),
+                testing::control<QLineEdit>(f, QStringLiteral("CopiesEdit")),
+                testing::control<UpDown>(f, QStringLiteral("CopiesUpDown")),
+                testing::control<QPushButton>(f, QStringLiteral("PreviewTesselButton")),
+                testing::control<QPushButton>(f, QStringLiteral("PreviewButton")),
+                testing::control<QPushButton>(f, QStringLiteral("PrintButton")),
+                f.GroupBox1,
+                f.BorderRadioGroup,
+                testing::control<RadioGroup>(f, QStringLiteral("TypeOfPageRadioGroup"))};
     }
     std::vector<QObject*> unlockOrder() {
         TForm1& f = w();
         return {f.FileMenu->menuAction(),
                 f.MinimizeMenu,
-                f.PrinterSetupButton,
-                f.Label2,
-                f.CopiesEdit,
-                f.CopiesUpDown,
-                f.PreviewButton,
-                f.PreviewTesselButton,
-                f.PrintButton,
+                testing::control<QPushButton>(f, QStringLiteral("PrinterSetupButton")),
+                testing::control<QLabel>(f, QStringLiteral("Label2")),
+                testing::control<QLineEdit>(f, QStringLiteral("CopiesEdit")),
+                testing::control<UpDown>(f, QStringLiteral("CopiesUpDown")),
+                testing::control<QPushButton>(f, QStringLiteral("PreviewButton")),
+                testing::control<QPushButton>(f, QStringLiteral("PreviewTesselButton")),
+                testing::control<QPushButton>(f, QStringLiteral("PrintButton")),
                 f.GroupBox1,
                 f.BorderRadioGroup,
-                f.TypeOfPageRadioGroup};
+                testing::control<RadioGroup>(f, QStringLiteral("TypeOfPageRadioGroup"))};
     }
     bool unlocked() {
-        for (QObject* control : lockOrder()) {
-            if (!isEnabled(control) && control != w().PrintButton &&
-                control != w().PrinterSetupButton) {
+        for (QObject* item : lockOrder()) {
+            if (!isEnabled(item) && item != control<QPushButton>(QStringLiteral("PrintButton")) &&
+                item != control<QPushButton>(QStringLiteral("PrinterSetupButton"))) {
                 return false;
             }
         }
@@ -159,7 +165,7 @@ TEST(WindowSheetTest, PreviewSheetShowsTheSheetReducedBySixOnAqua) {
     TForm1& w = h.w();
     EXPECT_FALSE(h.tabShown(w.PreviewTabSheet)) << "no sheet composed yet";
 
-    w.PreviewButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
 
     EXPECT_TRUE(h.prompts.messages.isEmpty())
         << h.prompts.messages.join(QLatin1Char('|')).toStdString();
@@ -197,7 +203,7 @@ TEST(WindowSheetTest, PreviewSheetShowsTheSheetReducedBySixOnAqua) {
 
 TEST(WindowSheetTest, PreviewSheetTagsCarryTheWidePreviewCutLine) {
     Sheet h;
-    h.w().PreviewButton->click();
+    h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();
     TagDesign design = h.design();
     design.renderMode = RenderMode::Preview;
     PictureCache pictures;
@@ -219,7 +225,7 @@ TEST(WindowSheetTest, PreviewSheetTagsCarryTheWidePreviewCutLine) {
 TEST(WindowSheetTest, TheNextTagRenderHidesThePreviewAndDropsTheSheet) {
     Sheet h;
     TForm1& w = h.w();
-    w.PreviewButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
     ASSERT_TRUE(h.tabShown(w.PreviewTabSheet));
     WindowHarness::leftClick(w.slotBoxes[1]);
     EXPECT_FALSE(h.tabShown(w.PreviewTabSheet));
@@ -234,7 +240,7 @@ TEST(WindowSheetTest, ARedrawStillWaitingDoesNotHideTheNewPreview) {
     h.prompts.answerColor(kBlue);
     w.SelectBackgoundColorButton->click();
     ASSERT_TRUE(w.DrawTimer().isPending());
-    w.PreviewButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
     h.advance(1000);
     EXPECT_TRUE(h.tabShown(w.PreviewTabSheet));
     ASSERT_FALSE(w.SheetBitmap().isEmpty());
@@ -253,7 +259,7 @@ TEST(WindowSheetTest, PreviewSheetLeavesTheCurrentSlotsTextBlockInTheMemo) {
     WindowHarness::leftClick(w.slotBoxes[1]);
     w.TextBlockMemo->setPlainText(QStringLiteral("One"));
     h.settle();
-    w.PreviewButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
     // Leaving the memo writes its text into the checked slot: still slot 1's own.
     QFocusEvent out(QEvent::FocusOut);
     QCoreApplication::sendEvent(w.TextBlockMemo, &out);
@@ -276,7 +282,7 @@ TEST(WindowSheetTest, PreviewTagsShowsEachPicturedSlotAndStopsAfterEach) {
         seen.emplace_back(h.design().CurrentSlot, h.previewPixelForDot(200, 400));
     };
 
-    w.PreviewTesselButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("PreviewTesselButton"))->click();
 
     EXPECT_EQ(h.prompts.messages, QStringList(3, QStringLiteral("Display Next Tag")));
     ASSERT_EQ(seen.size(), 3U);
@@ -295,18 +301,21 @@ TEST(WindowSheetTest, PreviewSheetWaitsForTheFirstPictureAndPrintingForThePrinte
     WindowHarness h(onLetterPage());
     TForm1& w = h.w();
     w.show();
-    EXPECT_FALSE(w.PreviewButton->isEnabled());
-    EXPECT_TRUE(w.PreviewTesselButton->isEnabled());
+    EXPECT_FALSE(testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->isEnabled());
+    EXPECT_TRUE(
+        testing::control<QPushButton>(w, QStringLiteral("PreviewTesselButton"))->isEnabled());
     h.prompts.cancelNext(); // tag 1 gets the blank picture
     w.ContinueButton->click();
-    EXPECT_TRUE(w.PreviewButton->isEnabled());
-    EXPECT_TRUE(w.PreviewTesselButton->isEnabled());
+    EXPECT_TRUE(testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->isEnabled());
+    EXPECT_TRUE(
+        testing::control<QPushButton>(w, QStringLiteral("PreviewTesselButton"))->isEnabled());
     // Nothing prints yet: neither a lock nor the first picture offers it.
     w.DisableControls();
     w.EnableControls();
-    EXPECT_FALSE(w.PrintButton->isEnabled());
-    EXPECT_FALSE(w.PrinterSetupButton->isEnabled());
-    EXPECT_TRUE(w.PreviewButton->isEnabled());
+    EXPECT_FALSE(testing::control<QPushButton>(w, QStringLiteral("PrintButton"))->isEnabled());
+    EXPECT_FALSE(
+        testing::control<QPushButton>(w, QStringLiteral("PrinterSetupButton"))->isEnabled());
+    EXPECT_TRUE(testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->isEnabled());
 }
 
 // --- locking the window -----------------------------------------------------------------

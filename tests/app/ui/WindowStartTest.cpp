@@ -57,7 +57,8 @@ TEST(WindowStartTest, ControlsCarryTheirNamesAndSizes) {
     EXPECT_EQ(w.statusPanels[1]->width(), 175);
     EXPECT_EQ(w.statusPanels[1]->text(), QStringLiteral("Version 1.0b 03-06-04"));
     EXPECT_EQ(withoutMnemonic(w.ContinueButton->text()), QStringLiteral("Continue"));
-    EXPECT_EQ(w.TypeOfPageRadioGroup->item(7), QStringLiteral("Bow Tie "));
+    EXPECT_EQ(testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))->item(7),
+              QStringLiteral("Bow Tie "));
     EXPECT_EQ(w.Memo2->toPlainText(),
               QStringLiteral("Move the mouse over most areas of the window, will give you help.\n"
                              "The help will be displayed instead of this text."));
@@ -247,7 +248,8 @@ TEST(WindowHintTest, HoveringShowsTheLongHintInTheHintLine) {
     TForm1& w = h.w();
     w.show();
     QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(w.TypeOfPageRadioGroup, &enter);
+    QCoreApplication::sendEvent(
+        testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup")), &enter);
     EXPECT_EQ(w.Memo2->toPlainText(),
               QStringLiteral("Selects the shape of tag that will be drawn."));
     // A radio button inside the group has no hint of its own: the group's shows.

@@ -85,7 +85,11 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
              h.prompts.answerColor(rgbColor(0, 200, 0));
              w.SelectBackgoundColorButton->click();
          }},
-        {"Shape", [&] { w.TypeOfPageRadioGroup->setItemIndex(kShapeOvalCircle); }},
+        {"Shape",
+         [&] {
+             testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))
+                 ->setItemIndex(kShapeOvalCircle);
+         }},
         {"Tag Size", [&] { w.WidthUpDown->step(1); }},
         {"No Hole", [&] { w.NoHoleCheckBox->click(); }},
         {"Tags Checked", [&] { w.slotCheckBoxes[4]->click(); }},
@@ -96,7 +100,11 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
              w.openImageItems[2]->trigger();
          }},
         {"Tint", [&] { h.colorSlot(2, 1); }},
-        {"Cutting Marks", [&] { w.CuttingMarksComboBox->setCurrentIndex(1); }},
+        {"Cutting Marks",
+         [&] {
+             testing::control<QComboBox>(w, QStringLiteral("CuttingMarksComboBox"))
+                 ->setCurrentIndex(1);
+         }},
         {"Picture", [&] { w.deleteItems[2]->trigger(); }},
         {"Address Labels",
          [&] {
@@ -147,7 +155,7 @@ TEST(WindowUndoTest, TypingInOneFieldIsOneStepUntilTheFieldIsLeft) {
     testing::control<QLineEdit>(w, QStringLiteral("TextEdit"))->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(testing::control<QLineEdit>(w, QStringLiteral("TextEdit")),
                      QStringLiteral("NEW"));
-    w.CopiesEdit->setFocus(Qt::TabFocusReason);
+    testing::control<QLineEdit>(w, QStringLiteral("CopiesEdit"))->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w.history().stack().count(), before + 2);
     EXPECT_EQ(h.slot(1).ValueText, QStringLiteral("SALE"));
 
@@ -184,7 +192,7 @@ TEST(WindowUndoTest, TheTitleMarksADesignThatDiffersFromTheOneSavedOrOpened) {
     EXPECT_TRUE(h.design().settings.hole.noHole);
 
     // Previewing is not a step, and the window locked holds the history still.
-    w.PreviewButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
     EXPECT_EQ(w.history().stack().count(), 0);
     w.NoHoleCheckBox->click();
     w.DisableControls();

@@ -1,12 +1,13 @@
-#include "app/ui/TForm1.h"
+#include "app/ui/pages/ControlPage.h"
 
+#include "app/ui/HelpStepRules.h"
 #include "app/ui/HintTracker.h"
-#include "app/ui/PictureBox.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
 #include "design/NumericFields.h"
+#include "design/TagDesign.h"
 #include "render/TagSettings.h"
 
 #include <QComboBox>
@@ -14,16 +15,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace veltmoor {
 
 using namespace window;
 
-QWidget* TForm1::buildControlPage() {
-    PrintControlTabSheet = new QWidget;
-    PrintControlTabSheet->setObjectName(QStringLiteral("PrintControlTabSheet"));
-    auto* page = PrintControlTabSheet;
+ControlPage::ControlPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PrintControlTabSheet"));
+    auto* page = this;
     auto* layout = new QVBoxLayout(page);
     compact(layout);
     TypeOfPageRadioGroup = makeRadioGroup(
@@ -76,7 +77,7 @@ QWidget* TForm1::buildControlPage() {
         button->setEnabled(button == PreviewTesselButton);
         layout->addWidget(button);
     }
-    layout->addLayout(buildCuttingMarksChoice(page));
+    layout->addLayout(buildCuttingMarksChoice());
 
     // Printer calibration.
     CalibratePrinterButton = makeButton(QStringLiteral("CalibratePrinterButton"),
@@ -87,11 +88,74 @@ QWidget* TForm1::buildControlPage() {
     layout->addWidget(CalibratePrinterButton);
 
     layout->addStretch(1);
-    return page;
+
+    connect(TypeOfPageRadioGroup, &RadioGroup::clicked, this,
+            [this] { emit shapeChosen(TypeOfPageRadioGroup->itemIndex()); });
+    connect(CopiesUpDown, &UpDown::clicked, this,
+            [this] { emit copiesChosen(CopiesUpDown->position()); });
+    connect(PrinterSetupButton, &QPushButton::clicked, this, &ControlPage::printerSetupAsked);
+    connect(PreviewButton, &QPushButton::clicked, this, &ControlPage::previewSheetAsked);
+    connect(PrintButton, &QPushButton::clicked, this, &ControlPage::printAsked);
+    connect(PreviewTesselButton, &QPushButton::clicked, this, &ControlPage::previewTagsAsked);
+    connect(CuttingMarksComboBox, &QComboBox::currentIndexChanged, this, [this](int marks) {
+        if (marks >= 0) {
+            emit cuttingMarksChosen(marks);
+        }
+    });
+    connect(CalibratePrinterButton, &QPushButton::clicked, this, &ControlPage::calibrationAsked);
+}
+
+void ControlPage::showDesign(const TagDesign& design) {
+    const QSignalBlocker shape(TypeOfPageRadioGroup);
+    const QSignalBlocker marks(CuttingMarksComboBox);
+    TypeOfPageRadioGroup->setItemIndex(design.settings.shapeIndex);
+    CopiesUpDown->setPosition(design.CopiesUpDownPosition);
+    CuttingMarksComboBox->setCurrentIndex(static_cast<int>(design.cuttingMarks));
+}
+
+void ControlPage::addHelpRules(HelpStepRules& rules) const {
+    rules.onFocusEntering(TypeOfPageRadioGroup, kHelpSelectShape);
+    rules.onMouseOver(PrinterSetupButton, kHelpPrinterSetup);
+    rules.onMouseOver(PreviewButton, kHelpPreviewSheet);
+    rules.onMouseOver(PrintButton, kHelpPrint);
+}
+
+void ControlPage::offerSheetCommands(bool sheetWanted, bool printingConnected) {
+    PreviewButton->setEnabled(sheetWanted);
+    PrintButton->setEnabled(sheetWanted && printingConnected);
+}
+
+void ControlPage::offerPrinting(bool sheetWanted) {
+    PrinterSetupButton->setEnabled(true);
+    PrintButton->setEnabled(sheetWanted);
+}
+
+void ControlPage::lockSheetCommands() {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             Label2, CopiesEdit, CopiesUpDown, PreviewTesselButton, PreviewButton, PrintButton}) {
+        control->setEnabled(false);
+    }
+}
+
+void ControlPage::unlockSheetCommands(bool printingConnected) {
+    for (QWidget* control : std::initializer_list<QWidget*>{Label2, CopiesEdit, CopiesUpDown,
+                                                            PreviewButton, PreviewTesselButton}) {
+        control->setEnabled(true);
+    }
+    PrintButton->setEnabled(printingConnected);
+}
+
+void ControlPage::setPrinterSetupEnabled(bool enabled) {
+    PrinterSetupButton->setEnabled(enabled);
+}
+
+void ControlPage::setShapeEnabled(bool enabled) {
+    TypeOfPageRadioGroup->setEnabled(enabled);
 }
 
 // A caption over two lines beside a drop-down: the page has little room left.
-QLayout* TForm1::buildCuttingMarksChoice(QWidget* page) {
+QLayout* ControlPage::buildCuttingMarksChoice() {
+    QWidget* page = this;
     CuttingMarksLabel = new QLabel(QStringLiteral("Mar&ks for cutting machine"), page);
     CuttingMarksLabel->setObjectName(QStringLiteral("CuttingMarksLabel"));
     CuttingMarksLabel->setWordWrap(true);

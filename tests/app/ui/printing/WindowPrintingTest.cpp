@@ -42,7 +42,8 @@ struct PrintingWindow : WindowHarness {
     }
     QString statusText() { return w().statusPanels[0]->text(); }
     bool unlocked() {
-        return w().PrintButton->isEnabled() && w().PrinterSetupButton->isEnabled() &&
+        return control<QPushButton>(QStringLiteral("PrintButton"))->isEnabled() &&
+               control<QPushButton>(QStringLiteral("PrinterSetupButton"))->isEnabled() &&
                w().GroupBox1->isEnabled() && QGuiApplication::overrideCursor() == nullptr &&
                !design().Printing && design().renderMode == RenderMode::Single;
     }
@@ -64,8 +65,8 @@ bool allWhite(const Bitmap& bitmap) {
 
 TEST_F(WindowPrintingTest, PrintPageSendsOneJobOfTheChosenCopiesOnThePrintersPaper) {
     PrintingWindow h(pageReads);
-    h.w().CopiesUpDown->setPosition(3);
-    h.w().PrintButton->click();
+    h.control<UpDown>(QStringLiteral("CopiesUpDown"))->setPosition(3);
+    h.control<QPushButton>(QStringLiteral("PrintButton"))->click();
     ASSERT_TRUE(h.prompts.messages.isEmpty()) << h.prompts.messages.join('\n').toStdString();
     const QRegularExpressionMatch sent =
         QRegularExpression(QStringLiteral("^Sent to (\\S+) as job (\\d+)$")).match(h.statusText());
@@ -95,7 +96,7 @@ TEST_F(WindowPrintingTest, PrintPageSendsOneJobOfTheChosenCopiesOnThePrintersPap
 
     // A calibrated printer says so where the job is reported.
     saveCalibration(testQueue(), CalibrationProfile{15, -20, 10100, 9950});
-    h.w().PrintButton->click();
+    h.control<QPushButton>(QStringLiteral("PrintButton"))->click();
     EXPECT_TRUE(
         h.statusText().endsWith(QLatin1String(", placed by the printer's calibration profile")))
         << h.statusText().toStdString();
@@ -106,7 +107,7 @@ TEST_F(WindowPrintingTest, WithoutAPrinterPrintPageWritesThePdfAskedFor) {
     PrintingWindow h(pageReads);
     const QString pdf = h.folder.filePath(QStringLiteral("sheet.pdf"));
     h.prompts.answerPath(pdf);
-    h.w().PrintButton->click();
+    h.control<QPushButton>(QStringLiteral("PrintButton"))->click();
     ASSERT_TRUE(h.prompts.messages.isEmpty()) << h.prompts.messages.join('\n').toStdString();
     EXPECT_EQ(h.prompts.asked.filter(QStringLiteral("saveFile")).size(), 1);
     EXPECT_EQ(h.statusText(), QStringLiteral("Wrote sheet.pdf"));
@@ -128,14 +129,14 @@ TEST_F(WindowPrintingTest, PrintLaysTheSheetOnThePageItPrintsAndAsksAboutADamage
     const QString kept = h.folder.filePath(QStringLiteral("work/~~page.bmp"));
 
     h.prompts.answerNo();
-    h.w().PrintButton->click();
+    h.control<QPushButton>(QStringLiteral("PrintButton"))->click();
     ASSERT_EQ(h.prompts.asked.filter(QStringLiteral("askOkCancel")).size(), 1);
     EXPECT_TRUE(h.prompts.asked.last().contains(QLatin1String("cannot be used")));
     EXPECT_FALSE(QFile::exists(kept));
     EXPECT_TRUE(h.unlocked());
 
     h.prompts.answerYes();
-    h.w().PrintButton->click();
+    h.control<QPushButton>(QStringLiteral("PrintButton"))->click();
     ASSERT_TRUE(h.prompts.messages.isEmpty()) << h.prompts.messages.join('\n').toStdString();
     EXPECT_TRUE(h.statusText().startsWith(QStringLiteral("Sent to %1 as job").arg(marginsQueue())))
         << h.statusText().toStdString();
@@ -181,7 +182,7 @@ TEST_P(WindowPrintFailureTest, SaysWhatWentWrongOnceAndKeepsTheSheetAndTheDesign
         h.prompts.answerPath(QString::fromLatin1(failure.pdf));
     }
     const TagDesign before = h.design();
-    h.w().PrintButton->click();
+    h.control<QPushButton>(QStringLiteral("PrintButton"))->click();
 
     ASSERT_EQ(h.prompts.messages.size(), 1);
     EXPECT_TRUE(h.prompts.messages[0].contains(failure.named()))
@@ -205,13 +206,13 @@ TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesig
     // Cancelled, the dialog changes nothing, but the page is read again and the tag redrawn.
     const int readsBefore = pageReads;
     h.prompts.answerPrinter(std::nullopt);
-    h.w().PrinterSetupButton->click();
+    h.control<QPushButton>(QStringLiteral("PrinterSetupButton"))->click();
     EXPECT_EQ(pageReads, readsBefore + 1);
     EXPECT_TRUE(h.w().DrawTimer().isPending());
     EXPECT_TRUE(h.design().PrinterName.isEmpty());
 
     h.prompts.answerPrinter(PrinterSelection{marginsQueue(), QString(), true});
-    h.w().PrinterSetupButton->click();
+    h.control<QPushButton>(QStringLiteral("PrinterSetupButton"))->click();
     ASSERT_TRUE(h.prompts.messages.isEmpty()) << h.prompts.messages.join('\n').toStdString();
     ASSERT_TRUE(h.prompts.asked.last().contains(marginsQueue()));
     h.settle();
