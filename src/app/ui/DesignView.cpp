@@ -5,6 +5,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/AboutPage.h"
 #include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
@@ -57,7 +58,7 @@ void TForm1::DrawTagReal() {
                         composed.PreviewRect.width(), composed.PreviewRect.height());
     const QImage tag = composed.tag.toQImage();
     if (slot == kAboutSlot) {
-        AboutSampleImage->showPicture(tag, preview, clBtnFace);
+        aboutPage_->showSample(tag, preview);
     }
     LastTagBitmap_ = composed.tag;
     if (design_.renderMode != RenderMode::Preview) {

@@ -94,7 +94,7 @@ void TForm1::refreshPrinterMetrics() {
 std::optional<PrintRequest> TForm1::askPrintRequest() {
     PrintRequest request;
     request.printer = printerSelectionOf(design_);
-    request.copies = design_.CopiesUpDownPosition;
+    request.copies = controlPage_->copies();
     request.documentName = kPrintDocumentName;
     if (!printsToPdfFile(request.printer, services_.installedPrinters())) {
         return request;

@@ -1,5 +1,6 @@
 #include "app/ui/TForm1.h"
 
+#include "app/ui/pages/AboutPage.h"
 #include "app/ui/pages/ControlPage.h"
 
 #include "app/ui/BusyCursor.h"
@@ -24,7 +25,7 @@ namespace veltmoor {
 
 void TForm1::buildSheetOutput() {
     // The "Preview" page sits just before "About", hidden until a sheet is previewed.
-    PageControl1->insertTab(PageControl1->indexOf(AboutTabSheet), buildPreviewPage(),
+    PageControl1->insertTab(PageControl1->indexOf(aboutPage_), buildPreviewPage(),
                             QStringLiteral("Preview"));
     setPageVisible(PageControl1, PreviewTabSheet, false);
     buildExportItems();
@@ -93,20 +94,21 @@ void TForm1::DisableControls() {
     }
     controlPage_->setShapeEnabled(false);
     const QSignalBlocker block(PageControl1);
-    for (QWidget* page : {Images01to15TabSheet, Text2TabSheet, AboutTabSheet, StandardTabSheet}) {
+    for (QWidget* page : std::initializer_list<QWidget*>{Images01to15TabSheet, Text2TabSheet,
+                                                         aboutPage_, StandardTabSheet}) {
         setPageVisible(PageControl1, page, false);
     }
     if (!floatingTagShowsTheTag()) {
         // Its tab is hidden, but its page stands in front while the work runs.
-        setActivePage(PageControl1, AboutTabSheet);
+        setActivePage(PageControl1, aboutPage_);
     }
 }
 
 void TForm1::EnableControls() {
     {
         const QSignalBlocker block(PageControl1);
-        for (QWidget* page :
-             {Images01to15TabSheet, Text2TabSheet, AboutTabSheet, StandardTabSheet}) {
+        for (QWidget* page : std::initializer_list<QWidget*>{Images01to15TabSheet, Text2TabSheet,
+                                                             aboutPage_, StandardTabSheet}) {
             setPageVisible(PageControl1, page, true);
         }
     }

@@ -3,6 +3,7 @@
 #include "app/ui/ErrorBoundary.h"
 #include "app/ui/HintTracker.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/AboutPage.h"
 #include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 
@@ -124,7 +125,8 @@ void TForm1::buildWindow() {
     PageControl1->addTab(buildBasicPage(), QStringLiteral("&Basic"));
     PageControl1->addTab(buildImagesPage(), QStringLiteral("&Images 1 to 9"));
     PageControl1->addTab(buildTextBlockPage(), QStringLiteral("Text B&lock"));
-    PageControl1->addTab(buildAboutPage(), QStringLiteral("About"));
+    aboutPage_ = new AboutPage;
+    PageControl1->addTab(aboutPage_, QStringLiteral("About"));
     controlPage_ = new ControlPage;
     PageControl2->addTab(controlPage_, QStringLiteral("C&ontrol"));
     textPage_ = new TextPage;

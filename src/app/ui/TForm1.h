@@ -43,6 +43,7 @@ class HintTracker;
 class PictureBox;
 class Prompts;
 class RadioGroup;
+class AboutPage;
 class ControlPage;
 class TextPage;
 class UpDown;
@@ -151,7 +152,6 @@ public:
     QWidget* StandardTabSheet = nullptr;
     QWidget* Images01to15TabSheet = nullptr;
     QWidget* Text2TabSheet = nullptr;
-    QWidget* AboutTabSheet = nullptr;
     QWidget* AdvancedTabSheet = nullptr;
 
     // "Basic".
@@ -201,12 +201,6 @@ public:
     QLineEdit* TextBlockHeightOffsetEdit = nullptr;
     UpDown* TextBlockHeightOffsetUpDown = nullptr;
     RadioGroup* TextBlockPositionRadioGroup = nullptr;
-
-    // "About".
-    PictureBox* AboutSampleImage = nullptr;
-    QPlainTextEdit* AboutMemo = nullptr;
-    QPushButton* ContinueButton = nullptr;
-    QPushButton* ExitAboutButton = nullptr;
 
     // "Advanced".
     QGroupBox* HoleSizePlaceGroupBox = nullptr;
@@ -379,12 +373,12 @@ private:
     void buildWindow();
     // The pages, each owning its controls; the window shows the design in them and turns
     // their signals into the design's operations.
+    AboutPage* aboutPage_ = nullptr;
     ControlPage* controlPage_ = nullptr;
     TextPage* textPage_ = nullptr;
     QWidget* buildBasicPage();
     QWidget* buildImagesPage();
     QWidget* buildTextBlockPage();
-    QWidget* buildAboutPage();
     QWidget* buildAdvancedPage();
     void buildMenus();
     void buildStatusBar();

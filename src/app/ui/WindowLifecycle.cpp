@@ -6,6 +6,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/AboutPage.h"
 #include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "images/TintedCopy.h"
@@ -80,7 +81,7 @@ void TForm1::FormActivate() {
             setPageVisible(PageControl2, page, false);
         }
         PageControl2->hide();
-        setActivePage(PageControl1, AboutTabSheet);
+        setActivePage(PageControl1, aboutPage_);
     }
     FileMenu->menuAction()->setEnabled(false);
     MinimizeMenu->setEnabled(false);
@@ -95,17 +96,12 @@ void TForm1::FormActivate() {
 
     const TagDesign::WorkingSizes working = design_.beginAboutSample();
     DrawTagReal();
-    QFont sloganFont = AboutSampleImage->font();
-    sloganFont.setPointSize(10);
-    sloganFont.setBold(true);
-    AboutSampleImage->setOverlayText(kSlogan, sloganFont, 310);
+    aboutPage_->showSlogan();
     DrawTimer_->cancel();
     design_.endAboutSample(working);
     showDesignInControls();
 
-    ContinueButton->setEnabled(true);
-    ExitAboutButton->setEnabled(true);
-    ContinueButton->setFocus();
+    aboutPage_->offerStart();
     startHistory();
 }
 
@@ -132,7 +128,7 @@ void TForm1::showDesignPages() {
             setPageVisible(PageControl1, page, true);
         }
         setActivePage(PageControl1, StandardTabSheet);
-        setPageVisible(PageControl1, AboutTabSheet, false);
+        setPageVisible(PageControl1, aboutPage_, false);
     }
     FileMenu->menuAction()->setEnabled(true);
     MinimizeMenu->setEnabled(true);
@@ -140,7 +136,7 @@ void TForm1::showDesignPages() {
 
 bool TForm1::designPagesShown() const {
     return PageControl2->isVisibleTo(const_cast<TForm1*>(this)) ||
-           !PageControl1->isTabVisible(PageControl1->indexOf(AboutTabSheet));
+           !PageControl1->isTabVisible(PageControl1->indexOf(aboutPage_));
 }
 
 void TForm1::MinimizeMenuClick() {
@@ -284,8 +280,9 @@ void TForm1::connectLifecycleHandlers() {
     on(Timer1, &QTimer::timeout, [this] { Timer1Timer(); });
     on(PageControl1, &QTabWidget::currentChanged, [this] { PageControl1Change(); });
     on(PageControl2, &QTabWidget::currentChanged, [this] { PageControl2Change(); });
-    on(ContinueButton, &QPushButton::clicked, [this] { ContinueButtonClick(); });
-    on(ExitAboutButton, &QPushButton::clicked, [this] { close(); });
+    onPage(aboutPage_, &AboutPage::continueAsked, [this] { ContinueButtonClick(); });
+    onPage(aboutPage_, &AboutPage::openAsked, [this] { OpenItemClick(); });
+    onPage(aboutPage_, &AboutPage::exitAsked, [this] { close(); });
     on(ExitItem, &QAction::triggered, [this] { close(); });
     on(MinimizeMenu, &QAction::triggered, [this] { MinimizeMenuClick(); });
     onPage(controlPage_, &ControlPage::copiesChosen,

@@ -87,7 +87,7 @@ TEST(WindowFileTest, ADesignOpenedFromTheWelcomePageShowsItsFirstTag) {
     EXPECT_TRUE(fresh.w().PageControl2->isTabVisible(
         fresh.w().PageControl2->indexOf(fresh.w().AdvancedTabSheet)));
     EXPECT_FALSE(fresh.w().PageControl1->isTabVisible(
-        fresh.w().PageControl1->indexOf(fresh.w().AboutTabSheet)));
+        fresh.w().PageControl1->indexOf(fresh.control(QStringLiteral("AboutTabSheet")))));
     EXPECT_EQ(fresh.w().LastTagBitmap().width(), 400); // tag 1's size, not the 350 sample
 }
 

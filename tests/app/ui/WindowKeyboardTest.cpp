@@ -158,9 +158,10 @@ TEST(WindowKeyboardTest, HintsWrapAtSixtyCharactersAndKeepEveryWord) {
 TEST(WindowKeyboardTest, WelcomeTextTabsAndFileLabelShowWhole) {
     WindowHarness h;
     h.w().show();
-    EXPECT_FALSE(h.w().AboutMemo->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(
+        h.control<QPlainTextEdit>(QStringLiteral("AboutMemo"))->horizontalScrollBar()->isVisible());
     h.prompts.cancelNext();
-    h.w().ContinueButton->click();
+    h.control<QPushButton>(QStringLiteral("ContinueButton"))->click();
     h.settle();
     EXPECT_TRUE(h.slot(1).FileName.endsWith(QStringLiteral("~temptag.bmp")));
     EXPECT_EQ(h.w().Label3->text(), QStringLiteral("(blank picture)"));

@@ -305,7 +305,7 @@ TEST(WindowSheetTest, PreviewSheetWaitsForTheFirstPictureAndPrintingForThePrinte
     EXPECT_TRUE(
         testing::control<QPushButton>(w, QStringLiteral("PreviewTesselButton"))->isEnabled());
     h.prompts.cancelNext(); // tag 1 gets the blank picture
-    w.ContinueButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("ContinueButton"))->click();
     EXPECT_TRUE(testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->isEnabled());
     EXPECT_TRUE(
         testing::control<QPushButton>(w, QStringLiteral("PreviewTesselButton"))->isEnabled());
@@ -336,8 +336,9 @@ TEST_P(WindowLockTest, LockAndUnlockInTheirOrderAndDoNotCount) {
     TForm1& w = h.w();
     w.FloatingTagCheckBox->setChecked(GetParam().floatingTag);
     w.PageControl1->setCurrentWidget(w.Text2TabSheet);
-    const std::array<QWidget*, 4> lockedPages{w.Images01to15TabSheet, w.Text2TabSheet,
-                                              w.AboutTabSheet, w.StandardTabSheet};
+    const std::array<QWidget*, 4> lockedPages{
+        w.Images01to15TabSheet, w.Text2TabSheet,
+        testing::control<QWidget>(w, QStringLiteral("AboutTabSheet")), w.StandardTabSheet};
 
     // What was on before is locked, and unlocked again, each in its own order.
     const QStringList enabledBefore = enabledOf(h.lockOrder());
@@ -349,9 +350,11 @@ TEST_P(WindowLockTest, LockAndUnlockInTheirOrderAndDoNotCount) {
         EXPECT_FALSE(h.tabShown(page)) << page->objectName().toStdString();
     }
     if (GetParam().floatingTag) {
-        EXPECT_NE(w.PageControl1->currentWidget(), w.AboutTabSheet);
+        EXPECT_NE(w.PageControl1->currentWidget(),
+                  testing::control<QWidget>(w, QStringLiteral("AboutTabSheet")));
     } else {
-        EXPECT_EQ(w.PageControl1->currentWidget(), w.AboutTabSheet);
+        EXPECT_EQ(w.PageControl1->currentWidget(),
+                  testing::control<QWidget>(w, QStringLiteral("AboutTabSheet")));
     }
 
     w.DisableControls(); // nested: one unlock still unlocks everything

@@ -56,14 +56,16 @@ TEST(WindowStartTest, ControlsCarryTheirNamesAndSizes) {
     EXPECT_EQ(w.statusPanels[0]->width(), 350);
     EXPECT_EQ(w.statusPanels[1]->width(), 175);
     EXPECT_EQ(w.statusPanels[1]->text(), QStringLiteral("Version 1.0b 03-06-04"));
-    EXPECT_EQ(withoutMnemonic(w.ContinueButton->text()), QStringLiteral("Continue"));
+    EXPECT_EQ(
+        withoutMnemonic(testing::control<QPushButton>(w, QStringLiteral("ContinueButton"))->text()),
+        QStringLiteral("Continue"));
     EXPECT_EQ(testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))->item(7),
               QStringLiteral("Bow Tie "));
     EXPECT_EQ(w.Memo2->toPlainText(),
               QStringLiteral("Move the mouse over most areas of the window, will give you help.\n"
                              "The help will be displayed instead of this text."));
     // Before the first activation the welcome buttons wait for the sample.
-    EXPECT_FALSE(w.ContinueButton->isEnabled());
+    EXPECT_FALSE(testing::control<QPushButton>(w, QStringLiteral("ContinueButton"))->isEnabled());
     EXPECT_TRUE(QDir(h.folder.filePath(QStringLiteral("work"))).exists());
 }
 
@@ -95,8 +97,8 @@ TEST(WindowStartTest, FirstActivationShowsOnlyTheWelcomePageWithTheSample) {
     EXPECT_FALSE(w.PageControl2->isVisible());
     EXPECT_FALSE(w.FileMenu->menuAction()->isEnabled());
     EXPECT_FALSE(w.MinimizeMenu->isEnabled());
-    EXPECT_TRUE(w.ContinueButton->isEnabled());
-    EXPECT_TRUE(w.ExitAboutButton->isEnabled());
+    EXPECT_TRUE(testing::control<QPushButton>(w, QStringLiteral("ContinueButton"))->isEnabled());
+    EXPECT_TRUE(testing::control<QPushButton>(w, QStringLiteral("ExitAboutButton"))->isEnabled());
     EXPECT_EQ(w.compositionCount(), 1);
     EXPECT_FALSE(w.DrawTimer().isPending());
     EXPECT_FALSE(w.sheetCommandsWanted());
@@ -104,8 +106,9 @@ TEST(WindowStartTest, FirstActivationShowsOnlyTheWelcomePageWithTheSample) {
     // The sample: a square tag, 350 x 350 on the page, slogan across it.
     EXPECT_EQ(w.LastTagBitmap().width(), 350);
     EXPECT_EQ(w.LastTagBitmap().height(), 350);
-    EXPECT_EQ(w.AboutSampleImage->target(), QRect(0, 0, 350, 350));
-    EXPECT_EQ(w.AboutSampleImage->overlayText(),
+    EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("AboutSampleImage"))->target(),
+              QRect(0, 0, 350, 350));
+    EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("AboutSampleImage"))->overlayText(),
               QStringLiteral("\"The software that does what you want it to do\""));
     EXPECT_EQ(h.slot(0).EdgeText, QStringLiteral("TAGS"));
     EXPECT_FALSE(h.slot(0).ValueText.isEmpty());
@@ -134,13 +137,15 @@ TEST(WindowStartTest, ASecondActivationChangesNothing) {
     TForm1& w = h.w();
     w.show();
     h.design().CurrentSlot = 4;
-    const QImage sample = w.AboutSampleImage->rendered();
+    const QImage sample =
+        testing::control<PictureBox>(w, QStringLiteral("AboutSampleImage"))->rendered();
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&w, &activate);
     w.FormActivate();
     EXPECT_EQ(w.compositionCount(), 1);
     EXPECT_EQ(h.design().CurrentSlot, 4);
-    EXPECT_EQ(w.AboutSampleImage->rendered(), sample);
+    EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("AboutSampleImage"))->rendered(),
+              sample);
     EXPECT_TRUE(h.prompts.asked.isEmpty());
 }
 
@@ -187,7 +192,7 @@ TEST(WindowStartTest, CancellingTheFirstPictureGivesTagOneABlankPicture) {
     TForm1& w = h.w();
     w.show();
     h.prompts.cancelNext();
-    w.ContinueButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("ContinueButton"))->click();
     const QString blank =
         QDir(h.folder.filePath(QStringLiteral("work"))).filePath(QStringLiteral("~temptag.bmp"));
     EXPECT_EQ(h.slot(1).FileName, blank);
@@ -230,7 +235,7 @@ TEST(WindowCloseTest, TheSaveQuestionComesFirstAndEndingNeedsAYes) {
     w.show();
     h.prompts.answerNo();
     h.prompts.answerNo();
-    w.ExitAboutButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("ExitAboutButton"))->click();
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(h.prompts.asked,
               (QStringList{QStringLiteral("askYesNo: Save?: Do you want to save the definition "

@@ -109,7 +109,7 @@ struct WindowHarness {
     void startDesigning(const QString& firstPicture) {
         window->show();
         prompts.answerPath(firstPicture);
-        window->ContinueButton->click();
+        control<QPushButton>(QStringLiteral("ContinueButton"))->click();
     }
 
     // What typing leaves behind: the text, then the key release the edit reads it on (of a

@@ -1,4 +1,4 @@
-#include "app/ui/TForm1.h"
+#include "app/ui/pages/AboutPage.h"
 
 #include "app/ui/HintTracker.h"
 #include "app/ui/PictureBox.h"
@@ -16,10 +16,9 @@ namespace veltmoor {
 
 using namespace window;
 
-QWidget* TForm1::buildAboutPage() {
-    AboutTabSheet = new QWidget;
-    AboutTabSheet->setObjectName(QStringLiteral("AboutTabSheet"));
-    auto* page = AboutTabSheet;
+AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("AboutTabSheet"));
+    auto* page = this;
     auto* layout = new QHBoxLayout(page);
     compact(layout);
     AboutSampleImage = makeBox(QStringLiteral("AboutSampleImage"), kPreviewSize, page);
@@ -63,14 +62,33 @@ QWidget* TForm1::buildAboutPage() {
         makeButton(QStringLiteral("OpenTagAboutButton"), QStringLiteral("&Open Tag..."), page);
     setHint(openTag, QStringLiteral("Opens a previously saved tag setup instead of starting a "
                                     "new sheet."));
-    on(openTag, &QPushButton::clicked, [this] { OpenItemClick(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ContinueButton);
     buttons->addWidget(openTag);
     buttons->addWidget(ExitAboutButton);
     right->addLayout(buttons);
     layout->addLayout(right, 1);
-    return page;
+
+    connect(ContinueButton, &QPushButton::clicked, this, &AboutPage::continueAsked);
+    connect(openTag, &QPushButton::clicked, this, &AboutPage::openAsked);
+    connect(ExitAboutButton, &QPushButton::clicked, this, &AboutPage::exitAsked);
+}
+
+void AboutPage::showSample(const QImage& tag, const QRect& preview) {
+    AboutSampleImage->showPicture(tag, preview, clBtnFace);
+}
+
+void AboutPage::showSlogan() {
+    QFont sloganFont = AboutSampleImage->font();
+    sloganFont.setPointSize(10);
+    sloganFont.setBold(true);
+    AboutSampleImage->setOverlayText(kSlogan, sloganFont, 310);
+}
+
+void AboutPage::offerStart() {
+    ContinueButton->setEnabled(true);
+    ExitAboutButton->setEnabled(true);
+    ContinueButton->setFocus();
 }
 
 } // namespace veltmoor

@@ -113,6 +113,10 @@ void ControlPage::showDesign(const TagDesign& design) {
     CuttingMarksComboBox->setCurrentIndex(static_cast<int>(design.cuttingMarks));
 }
 
+int ControlPage::copies() const {
+    return CopiesUpDown->position();
+}
+
 void ControlPage::addHelpRules(HelpStepRules& rules) const {
     rules.onFocusEntering(TypeOfPageRadioGroup, kHelpSelectShape);
     rules.onMouseOver(PrinterSetupButton, kHelpPrinterSetup);

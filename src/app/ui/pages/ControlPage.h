@@ -26,6 +26,8 @@ public:
     // The design's shape, copies and marks, written without running a handler.
     void showDesign(const TagDesign& design);
     void addHelpRules(HelpStepRules& rules) const;
+    // The copies as shown: what "Print Page" prints.
+    int copies() const;
 
     // "Preview Sheet" waits for the first tag's picture, "Print Page" for that and for
     // printing being connected.
