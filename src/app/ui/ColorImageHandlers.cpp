@@ -1,5 +1,7 @@
 #include "app/ui/TForm1.h"
 
+#include "app/ui/pages/ColorImagePage.h"
+
 #include "app/ui/PictureBox.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/ScopeExit.h"
@@ -19,8 +21,15 @@ namespace veltmoor {
 // ---------------------------------------------------------------------------------------
 // Colouring a slot's picture on the "Color Image" page.
 
+void TForm1::buildColoring() {
+    // The page sits after "Text Block", its tab shown only while a picture is coloured.
+    PageControl1->insertTab(PageControl1->indexOf(Text2TabSheet) + 1,
+                            colorImagePage_ = new ColorImagePage, QStringLiteral("Color Image"));
+    setPageVisible(PageControl1, colorImagePage_, false);
+}
+
 bool TForm1::coloring() const {
-    return PageControl1->isTabVisible(PageControl1->indexOf(ColorImageTabSheet));
+    return PageControl1->isTabVisible(PageControl1->indexOf(colorImagePage_));
 }
 
 void TForm1::ColorImageItemClick() {
@@ -33,23 +42,23 @@ void TForm1::ColorImageItemClick() {
     PageControl2->hide();
     {
         const QSignalBlocker block(PageControl1);
-        setPageVisible(PageControl1, ColorImageTabSheet, true);
-        setActivePage(PageControl1, ColorImageTabSheet);
+        setPageVisible(PageControl1, colorImagePage_, true);
+        setActivePage(PageControl1, colorImagePage_);
     }
     ColoringBitmap_.reset();
     // A preview of an earlier visit must not stand for a picture that cannot be read now.
-    ColorBitMapImage->clearPicture(clWhite);
+    colorImagePage_->clearPreview();
     design_.CurrentSlot = slot;
     SetValues();
     DrawTimer_->cancel();
     DrawTagReal();
     // The timer starts again even when the picture cannot be read: the page stays open.
     const ScopeExit restart([this] { DrawTimer_->request(); });
-    TypeRadioGroupClick();
+    TypeRadioGroupClick(colorImagePage_->coloringType());
 }
 
-void TForm1::TypeRadioGroupClick() {
-    PreviewColoringType_ = TypeRadioGroup->itemIndex();
+void TForm1::TypeRadioGroupClick(int type) {
+    PreviewColoringType_ = type;
     if (!coloring() || !isTintType(PreviewColoringType_)) {
         // Outside the page a choice only records the type for the next visit.
         return;
@@ -58,7 +67,7 @@ void TForm1::TypeRadioGroupClick() {
         const img& record = design_.Slots[static_cast<std::size_t>(design_.CurrentSlot)];
         ColoringBitmap_ = pictures_.picture(record.SourceFileName, 0, 0);
     }
-    ColorBitMapImage->showBitmap(tintPreview(*ColoringBitmap_, PreviewColoringType_));
+    colorImagePage_->showPreview(tintPreview(*ColoringBitmap_, PreviewColoringType_));
 }
 
 void TForm1::UseColoredImageButtonClick() {
@@ -101,17 +110,17 @@ void TForm1::leaveColorImagePage() {
     EnableControls();
     PageControl2->show();
     const QSignalBlocker block(PageControl1);
-    setPageVisible(PageControl1, ColorImageTabSheet, false);
+    setPageVisible(PageControl1, colorImagePage_, false);
     setActivePage(PageControl1, design_.CurrentSlot <= 4 ? StandardTabSheet : Images01to15TabSheet);
 }
 
 // ---------------------------------------------------------------------------------------
 // Picking a colour, or the text block's place, by a click on the tag.
 
-void TForm1::Image2MouseDown(const PictureBox& picture, QPoint position) {
+void TForm1::Image2MouseDown(QPoint position, TColor color) {
     const Point dots = previewPointToTagDots(position.x(), position.y(), design_.TagWidthDots,
                                              design_.TagHeightDots);
-    PickPoint(dots.x, dots.y, picture.colorAt(position));
+    PickPoint(dots.x, dots.y, color);
 }
 
 void TForm1::PickPoint(int x, int y, TColor color) {
@@ -141,20 +150,23 @@ void TForm1::connectColorImageHandlers() {
         on(colorImageItems[static_cast<std::size_t>(slot)], &QAction::triggered,
            [this] { ColorImageItemClick(); });
     }
-    on(TypeRadioGroup, &RadioGroup::clicked, [this] { TypeRadioGroupClick(); });
-    on(UseColoredImageButton, &QPushButton::clicked, [this] { UseColoredImageButtonClick(); });
-    on(CancelColoringButton, &QPushButton::clicked, [this] { CancelColoringButtonClick(); });
+    onPage(colorImagePage_, &ColorImagePage::typeChosen,
+           [this](int type) { TypeRadioGroupClick(type); });
+    onPage(colorImagePage_, &ColorImagePage::useAsked, [this] { UseColoredImageButtonClick(); });
+    onPage(colorImagePage_, &ColorImagePage::cancelAsked, [this] { CancelColoringButtonClick(); });
 
     on(PickColorRadioGroup, &RadioGroup::clicked,
        [this] { follow(design_.PickColorRadioGroupClick(PickColorRadioGroup->itemIndex())); });
     on(TextBlockPositionRadioGroup, &RadioGroup::clicked, [this] {
         design_.TextBlockPositionRadioGroupIndex = TextBlockPositionRadioGroup->itemIndex();
     });
-    for (PictureBox* preview : {Image2, ColorBitMapImage}) {
-        connect(preview, &PictureBox::pressed, this, [this, preview](QPoint position) {
-            guarded([&] { Image2MouseDown(*preview, position); });
-        });
-    }
+    connect(Image2, &PictureBox::pressed, this, [this](QPoint position) {
+        guarded([&] { Image2MouseDown(position, Image2->colorAt(position)); });
+    });
+    connect(colorImagePage_, &ColorImagePage::previewPressed, this,
+            [this](QPoint position, TColor color) {
+                guarded([&] { Image2MouseDown(position, color); });
+            });
 }
 
 } // namespace veltmoor

@@ -6,6 +6,7 @@
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/AboutPage.h"
+#include "app/ui/pages/ColorImagePage.h"
 #include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
@@ -117,7 +118,6 @@ void TForm1::showDesignInControls() {
     const TagSettings& settings = design_.settings;
     BorderRadioGroup->setItemIndex(settings.cutLineType);
     Text1RadioGroup->setItemIndex(settings.textBlockAlignment);
-    TypeRadioGroup->setItemIndex(design_.ColoringTypeChoice);
     NoHoleCheckBox->setChecked(settings.hole.noHole);
     BlankCheckBox->setChecked(settings.blankSheet);
     FloatingTagCheckBox->setChecked(design_.FloatingTagCheckBox);
@@ -134,6 +134,7 @@ void TForm1::showDesignInControls() {
     TextBlockHeightOffsetUpDown->setPosition(settings.textBlockHeightOffset);
     PrintImageAdjustUpDown->setPosition(design_.PrintImageAdjustUpDownPosition);
     syncing_ = false;
+    colorImagePage_->showDesign(design_);
     controlPage_->showDesign(design_);
     textPage_->showDesign(design_);
     showTextBlockMemo();

@@ -44,6 +44,7 @@ class PictureBox;
 class Prompts;
 class RadioGroup;
 class AboutPage;
+class ColorImagePage;
 class ControlPage;
 class TextPage;
 class UpDown;
@@ -321,29 +322,23 @@ public:
     // --- Image colouring: the "Color Image" page; picking a colour or the text block's
     // place by a click on the tag. ---
     void ColorImageItemClick();
-    void TypeRadioGroupClick();
+    void TypeRadioGroupClick(int type);
     void UseColoredImageButtonClick();
     void CancelColoringButtonClick();
     // A press on a picture of the tag (the preview or the colouring preview): the point in
     // tag dots and the colour shown there go to PickPoint.
-    void Image2MouseDown(const PictureBox& picture, QPoint position);
+    void Image2MouseDown(QPoint position, TColor color);
     // A click on the tag at (x, y) in tag dots with the colour there; the floating tag
     // window calls it too.
     void PickPoint(int x, int y, TColor color);
     // Switching the left-hand pages ends any picking.
     void resetPicking();
 
-    QWidget* ColorImageTabSheet = nullptr;
-    PictureBox* ColorBitMapImage = nullptr;
-    RadioGroup* TypeRadioGroup = nullptr;
-    QPushButton* UseColoredImageButton = nullptr;
-    QPushButton* CancelColoringButton = nullptr;
     std::array<QAction*, 10> colorImageItems{}; // "Color Image" of each slot's menu
     RadioGroup* PickColorRadioGroup = nullptr;  // on "Advanced"
 
 private:
     void buildColoring(); // the "Color Image" page, hidden until a picture is coloured
-    QWidget* buildColorImagePage();
     void connectColorImageHandlers();
     bool coloring() const; // the "Color Image" page is open
     void leaveColorImagePage();
@@ -374,6 +369,7 @@ private:
     // The pages, each owning its controls; the window shows the design in them and turns
     // their signals into the design's operations.
     AboutPage* aboutPage_ = nullptr;
+    ColorImagePage* colorImagePage_ = nullptr;
     ControlPage* controlPage_ = nullptr;
     TextPage* textPage_ = nullptr;
     QWidget* buildBasicPage();

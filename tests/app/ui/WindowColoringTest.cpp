@@ -45,8 +45,8 @@ struct Coloring : WindowHarness {
     // The page in front, or the "Color Image" page with everything else locked away.
     QWidget* page() {
         TForm1& window = w();
-        const bool open = window.PageControl1->isTabVisible(
-            window.PageControl1->indexOf(window.ColorImageTabSheet));
+        const bool open = window.PageControl1->isTabVisible(window.PageControl1->indexOf(
+            testing::control<QWidget>(window, QStringLiteral("ColorImageTabSheet"))));
         const bool locked =
             window.PageControl2->isHidden() && !window.FileMenu->menuAction()->isEnabled();
         return open == locked ? window.PageControl1->currentWidget() : nullptr;
@@ -80,14 +80,17 @@ TEST(WindowColoringTest, UseShowsTheTintedCopyAndCancelGoesBackToTheSlotsOwnPict
 
         // Cancelled at once: nothing changes, nothing is written.
         h.colorSlot(c.slot);
-        w.CancelColoringButton->click();
+        testing::control<QPushButton>(w, QStringLiteral("CancelColoringButton"))->click();
         EXPECT_EQ(h.slot(c.slot).FileName, source);
         EXPECT_TRUE(w.slotThumbnail(c.slot) == untinted);
 
         h.colorSlot(c.slot);
-        w.TypeRadioGroup->setItemIndex(c.type);
-        EXPECT_TRUE(near(w.ColorBitMapImage->rendered().pixelColor(c.tintedInPreview), c.tinted));
-        w.UseColoredImageButton->click();
+        testing::control<RadioGroup>(w, QStringLiteral("TypeRadioGroup"))->setItemIndex(c.type);
+        EXPECT_TRUE(near(testing::control<PictureBox>(w, QStringLiteral("ColorBitMapImage"))
+                             ->rendered()
+                             .pixelColor(c.tintedInPreview),
+                         c.tinted));
+        testing::control<QPushButton>(w, QStringLiteral("UseColoredImageButton"))->click();
         EXPECT_EQ(h.page(), home);
         const img& slot = h.slot(c.slot);
         EXPECT_EQ(slot.FileName, tintedCopyPath(c.slot, source, c.type));
@@ -101,7 +104,7 @@ TEST(WindowColoringTest, UseShowsTheTintedCopyAndCancelGoesBackToTheSlotsOwnPict
 
         // Cancelling later untints the slot.
         h.colorSlot(c.slot);
-        w.CancelColoringButton->click();
+        testing::control<QPushButton>(w, QStringLiteral("CancelColoringButton"))->click();
         EXPECT_EQ(slot.FileName, source);
         EXPECT_EQ(slot.ColoringType, kNotTinted);
         EXPECT_TRUE(w.slotThumbnail(c.slot) == untinted);
@@ -119,25 +122,27 @@ TEST(WindowColoringTest, APictureThatCannotBeReadOrACopyThatCannotBeWrittenChang
 
     // A folder stands where the copy goes: the message, and the page stays open.
     h.colorSlot(2);
-    w.TypeRadioGroup->setItemIndex(3);
+    testing::control<RadioGroup>(w, QStringLiteral("TypeRadioGroup"))->setItemIndex(3);
     ASSERT_TRUE(QDir().mkpath(tintedCopyPath(2, source, 3)));
-    w.UseColoredImageButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("UseColoredImageButton"))->click();
     ASSERT_EQ(h.prompts.messages.size(), 1);
     EXPECT_TRUE(h.prompts.messages[0].contains(QStringLiteral("~~2-")));
-    EXPECT_EQ(h.page(), w.ColorImageTabSheet);
-    w.CancelColoringButton->click();
+    EXPECT_EQ(h.page(), testing::control<QWidget>(w, QStringLiteral("ColorImageTabSheet")));
+    testing::control<QPushButton>(w, QStringLiteral("CancelColoringButton"))->click();
 
     // The picture was damaged after it was chosen: either button leaves the page.
     QFile damaged(source);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
     damaged.write("BM not a bitmap at all");
     damaged.close();
-    for (QPushButton* button : {w.UseColoredImageButton, w.CancelColoringButton}) {
+    for (QPushButton* button :
+         {testing::control<QPushButton>(w, QStringLiteral("UseColoredImageButton")),
+          testing::control<QPushButton>(w, QStringLiteral("CancelColoringButton"))}) {
         h.prompts.messages.clear();
         h.colorSlot(2);
         ASSERT_EQ(h.prompts.messages.size(), 1);
         EXPECT_TRUE(h.prompts.messages[0].contains(QStringLiteral("later broken.bmp")));
-        EXPECT_EQ(h.page(), w.ColorImageTabSheet);
+        EXPECT_EQ(h.page(), testing::control<QWidget>(w, QStringLiteral("ColorImageTabSheet")));
         button->click();
         EXPECT_EQ(h.page(), w.StandardTabSheet);
         EXPECT_EQ(h.slot(2).FileName, source);
@@ -206,8 +211,8 @@ TEST(WindowColoringTest, TintedCopiesGoWithTheDesignThatUsesThem) {
     Coloring h;
     TForm1& w = h.w();
     h.colorSlot(1);
-    w.TypeRadioGroup->setItemIndex(0);
-    w.UseColoredImageButton->click();
+    testing::control<RadioGroup>(w, QStringLiteral("TypeRadioGroup"))->setItemIndex(0);
+    testing::control<QPushButton>(w, QStringLiteral("UseColoredImageButton"))->click();
     const QString copy = h.slot(1).FileName;
     const QString design = h.folder.filePath(QStringLiteral("tinted.vmg"));
     h.prompts.answerPath(design);

@@ -61,8 +61,8 @@ struct Editing : WindowHarness {
         hover(w().slotBoxes[index]);
         w().ImagePopupMenuPopup(slot);
         w().colorImageItems[index]->trigger();
-        w().TypeRadioGroup->setItemIndex(type);
-        w().UseColoredImageButton->click();
+        control<RadioGroup>(QStringLiteral("TypeRadioGroup"))->setItemIndex(type);
+        control<QPushButton>(QStringLiteral("UseColoredImageButton"))->click();
     }
 };
 

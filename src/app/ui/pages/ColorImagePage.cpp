@@ -1,25 +1,25 @@
-#include "app/ui/TForm1.h"
+#include "app/ui/pages/ColorImagePage.h"
 
 #include "app/ui/HintTracker.h"
 #include "app/ui/PictureBox.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
+#include "design/TagDesign.h"
 #include "images/TintPalettes.h"
 
 #include <QGridLayout>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace veltmoor {
 
 using namespace window;
 
-QWidget* TForm1::buildColorImagePage() {
-    ColorImageTabSheet = new QWidget;
-    ColorImageTabSheet->setObjectName(QStringLiteral("ColorImageTabSheet"));
-    auto* page = ColorImageTabSheet;
+ColorImagePage::ColorImagePage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ColorImageTabSheet"));
+    auto* page = this;
     auto* layout = new QGridLayout(page);
     compact(layout);
 
@@ -51,14 +51,31 @@ QWidget* TForm1::buildColorImagePage() {
     buttons->addWidget(CancelColoringButton);
     layout->addLayout(buttons, 1, 1, Qt::AlignBottom);
     layout->setColumnStretch(1, 1);
-    return page;
+
+    connect(TypeRadioGroup, &RadioGroup::clicked, this,
+            [this] { emit typeChosen(TypeRadioGroup->itemIndex()); });
+    connect(UseColoredImageButton, &QPushButton::clicked, this, &ColorImagePage::useAsked);
+    connect(CancelColoringButton, &QPushButton::clicked, this, &ColorImagePage::cancelAsked);
+    connect(ColorBitMapImage, &PictureBox::pressed, this, [this](QPoint position) {
+        emit previewPressed(position, ColorBitMapImage->colorAt(position));
+    });
 }
 
-void TForm1::buildColoring() {
-    // The page sits after "Text Block", its tab shown only while a picture is coloured.
-    PageControl1->insertTab(PageControl1->indexOf(Text2TabSheet) + 1, buildColorImagePage(),
-                            QStringLiteral("Color Image"));
-    setPageVisible(PageControl1, ColorImageTabSheet, false);
+void ColorImagePage::showDesign(const TagDesign& design) {
+    const QSignalBlocker block(TypeRadioGroup);
+    TypeRadioGroup->setItemIndex(design.ColoringTypeChoice);
+}
+
+int ColorImagePage::coloringType() const {
+    return TypeRadioGroup->itemIndex();
+}
+
+void ColorImagePage::showPreview(const Bitmap& tinted) {
+    ColorBitMapImage->showBitmap(tinted);
+}
+
+void ColorImagePage::clearPreview() {
+    ColorBitMapImage->clearPicture(clWhite);
 }
 
 } // namespace veltmoor
