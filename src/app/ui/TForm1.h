@@ -82,13 +82,16 @@ void attachSystemPrinting(WindowServices& services);
 // (the C++ name is the objectName); they show the design held in `design()` and their
 // handlers change it through the design's own operations.
 //
-// One class, split over files by job rather than into page classes: handlers of one page
-// reach controls of other pages all the time (a shape change shows pages, a picture click
-// switches to "Basic", the sheet commands lock nearly everything), and every control keeps
-// the one name tests and handlers know it by. So:
+// The pages are becoming classes of their own (pages/<Page>.h): such a page owns its
+// controls, shows the design when told to, and sends the user's changes as signals that the
+// window turns into design operations, one step of the history each. Effects across pages
+// (a shape change shows pages, a picture click switches to "Basic", the sheet commands lock
+// nearly everything) go through the window. "About", "Control", "Text" and "Color Image"
+// are such classes; the other pages are still built by the window itself, which reaches
+// their controls below. So:
 //   TForm1.cpp                 the frame (page controls, hint line, status bar, menus) and
 //                              the wiring
-//   pages/<Page>.cpp           builds one page and its controls
+//   pages/<Page>.cpp           one page and its controls
 //   WindowLifecycle.cpp        start, the welcome page, page changes, the status poll,
 //                              closing
 //   DesignView.cpp             redraws and showing the design in the controls
