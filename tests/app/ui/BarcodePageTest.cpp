@@ -1,0 +1,116 @@
+#include "app/ui/pages/BarcodePage.h"
+#include "support/CodeScanner.h"
+#include "support/widgets/WindowHarness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace veltmoor {
+namespace {
+
+template <class Control> Control* find(const QObject& parent, const char* name) {
+    auto* control = parent.findChild<Control*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+}
+
+TEST(BarcodePageTest, ShowsTheCurrentTagsCodeQuietlyAndTellsEachChangeTheUserMakes) {
+    TagDesign design;
+    design.CurrentSlot = 5;
+    const TagBarcode shown{Symbology::Code128, QStringLiteral("VT-42"), BarcodePlacement::TextBlock,
+                           2, 40};
+    design.Slots[5].barcode = shown;
+    BarcodePage page;
+    std::vector<TagBarcode> told;
+    QStringList refused;
+    QObject::connect(&page, &BarcodePage::barcodeChanged, [&](auto code) { told.push_back(code); });
+    QObject::connect(&page, &BarcodePage::dataRefused, [&](auto why) { refused << why; });
+    page.showDesign(design);
+    EXPECT_TRUE(told.empty());
+    auto* type = find<QComboBox>(page, "BarcodeTypeComboBox");
+    auto* data = find<QLineEdit>(page, "BarcodeDataEdit");
+    auto* placement = find<RadioGroup>(page, "BarcodePlacementRadioGroup");
+    auto* height = find<QDoubleSpinBox>(page, "BarcodeHeightEdit");
+    EXPECT_EQ(type->currentText(), QStringLiteral("Code 128"));
+    EXPECT_EQ(data->text(), QStringLiteral("VT-42"));
+    EXPECT_TRUE(placement->button(2)->isChecked());
+    EXPECT_EQ(find<QComboBox>(page, "BarcodeModuleWidthComboBox")->currentText(),
+              QStringLiteral("2 dots (0.254 mm)"));
+    EXPECT_EQ(height->text(), QStringLiteral("0.40"));
+
+    TagBarcode expected = shown;
+    QTest::keyClicks(data, QStringLiteral("/A"));
+    expected.data = QStringLiteral("VT-42/A");
+    EXPECT_EQ(told.back(), expected);
+    placement->button(1)->click();
+    expected.placement = BarcodePlacement::Top;
+    EXPECT_EQ(told.back(), expected);
+    height->setValue(0.75);
+    expected.heightHundredths = 75;
+    EXPECT_EQ(told.back(), expected);
+    EXPECT_EQ(told.size(), 4U);
+    // The data is what a symbology's choice keeps; what needs none of the rest is greyed.
+    type->setCurrentIndex(type->findText(QStringLiteral("QR Code")));
+    EXPECT_EQ(told.back().symbology, Symbology::QrCode);
+    EXPECT_EQ(std::pair(data->isEnabled(), height->isEnabled()), std::pair(true, false));
+    type->setCurrentIndex(type->findText(QStringLiteral("None")));
+    EXPECT_EQ(std::pair(data->isEnabled(), placement->isEnabled()), std::pair(false, false));
+
+    // Data that cannot be encoded is refused once it is entered; a field waits for its row.
+    type->setCurrentIndex(type->findText(QStringLiteral("EAN-13")));
+    for (const char* entered : {"4006381333932", "${sku}", "400638133393"}) {
+        data->selectAll();
+        QTest::keyClicks(data, QString::fromLatin1(entered));
+        QTest::keyClick(data, Qt::Key_Return);
+    }
+    EXPECT_EQ(refused,
+              QStringList{QStringLiteral("the check digit of the EAN-13 data "
+                                         "\"4006381333932\" is 2, but its digits ask for 1")});
+}
+
+TEST(BarcodePageTest, TheWindowPutsTheChosenCodeOnTheTagAsOneStepOfUndo) {
+    testing::WindowHarness h;
+    h.startDesigning(h.picture(QStringLiteral("white.bmp"), 100, 100, clWhite));
+    h.settle();
+    h.w().activateWindow();
+    QApplication::processEvents();
+    TForm1& w = h.w();
+    const auto scanned = [&] {
+        h.settle();
+        return test::scanCodes(w.LastTagBitmap().toQImage());
+    };
+    auto* type = find<QComboBox>(w, "BarcodeTypeComboBox");
+    auto* data = find<QLineEdit>(w, "BarcodeDataEdit");
+    auto* undo = find<QAction>(w, "UndoItem");
+    type->setCurrentIndex(type->findText(QStringLiteral("EAN-13")));
+    data->setFocus();
+    QTest::keyClicks(data, QStringLiteral("400638133393"));
+    EXPECT_EQ(scanned(), (std::vector<test::ScannedCode>{{"EAN-13", "4006381333931"}}));
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Barcode"));
+    // The typing was one step, the symbology's choice the one before it.
+    undo->trigger();
+    EXPECT_TRUE(scanned().empty());
+    undo->trigger();
+    EXPECT_EQ(std::pair(type->currentText(), data->isEnabled()),
+              std::pair(QStringLiteral("None"), false));
+    EXPECT_FALSE(h.slot(1).barcode.isSet());
+
+    // Too wide for the tag at four dots a module: the size label says so and nothing is drawn.
+    h.slot(1).barcode = {Symbology::Ean13, QStringLiteral("400638133393"), {}, 4, 50};
+    w.DrawTagReal();
+    EXPECT_TRUE(scanned().empty());
+    EXPECT_TRUE(find<QLabel>(w, "TesselSizeLabel")
+                    ->text()
+                    .endsWith(QStringLiteral(" (the EAN-13 code does not fit inside the tag at 4 "
+                                             "dots a module)")));
+}
+
+} // namespace
+} // namespace veltmoor
