@@ -62,8 +62,8 @@ BarcodePage::BarcodePage(QWidget* parent) : QWidget(parent) {
 
     BarcodePlacementRadioGroup =
         makeRadioGroup(QStringLiteral("BarcodePlacementRadioGroup"), QStringLiteral("&Place Code"),
-                       {QStringLiteral("Above the bottom edge"), QStringLiteral("Below the hole"),
-                        QStringLiteral("At the text block")},
+                       {QStringLiteral("Bottom edge"), QStringLiteral("Under the hole"),
+                        QStringLiteral("Text block")},
                        1, this);
     setHint(BarcodePlacementRadioGroup,
             QStringLiteral("Puts the code above the tag's bottom edge, below its top edge "
