@@ -24,46 +24,36 @@ template <class Control> Control* find(const QObject& parent, const char* name) 
 TEST(BarcodePageTest, ShowsTheCurrentTagsCodeQuietlyAndTellsEachChangeTheUserMakes) {
     TagDesign design;
     design.CurrentSlot = 5;
-    const TagBarcode shown{Symbology::Code128, QStringLiteral("VT-42"), BarcodePlacement::TextBlock,
-                           2, 40};
-    design.Slots[5].barcode = shown;
+    TagBarcode expected{Symbology::Code128, QStringLiteral("VT-42"), BarcodePlacement::TextBlock, 2,
+                        40};
+    design.Slots[5].barcode = expected;
     BarcodePage page;
     std::vector<TagBarcode> told;
     QStringList refused;
     QObject::connect(&page, &BarcodePage::barcodeChanged, [&](auto code) { told.push_back(code); });
     QObject::connect(&page, &BarcodePage::dataRefused, [&](auto why) { refused << why; });
     page.showDesign(design);
-    EXPECT_TRUE(told.empty());
     auto* type = find<QComboBox>(page, "BarcodeTypeComboBox");
     auto* data = find<QLineEdit>(page, "BarcodeDataEdit");
     auto* placement = find<RadioGroup>(page, "BarcodePlacementRadioGroup");
     auto* height = find<QDoubleSpinBox>(page, "BarcodeHeightEdit");
-    EXPECT_EQ(type->currentText(), QStringLiteral("Code 128"));
-    EXPECT_EQ(data->text(), QStringLiteral("VT-42"));
-    EXPECT_TRUE(placement->button(2)->isChecked());
-    EXPECT_EQ(find<QComboBox>(page, "BarcodeModuleWidthComboBox")->currentText(),
-              QStringLiteral("2 dots (0.254 mm)"));
-    EXPECT_EQ(height->text(), QStringLiteral("0.40"));
-
-    TagBarcode expected = shown;
+    EXPECT_EQ(std::tuple(told.size(), type->currentText(), data->text(), placement->itemIndex(),
+                         find<QComboBox>(page, "BarcodeModuleWidthComboBox")->currentText(),
+                         height->text()),
+              std::tuple(0U, QStringLiteral("Code 128"), QStringLiteral("VT-42"), 2,
+                         QStringLiteral("2 dots (0.254 mm)"), QStringLiteral("0.40")));
     QTest::keyClicks(data, QStringLiteral("/A"));
-    expected.data = QStringLiteral("VT-42/A");
-    EXPECT_EQ(told.back(), expected);
     placement->button(1)->click();
-    expected.placement = BarcodePlacement::Top;
-    EXPECT_EQ(told.back(), expected);
     height->setValue(0.75);
-    expected.heightHundredths = 75;
-    EXPECT_EQ(told.back(), expected);
-    EXPECT_EQ(told.size(), 4U);
-    // The data is what a symbology's choice keeps; what needs none of the rest is greyed.
+    expected = {Symbology::Code128, QStringLiteral("VT-42/A"), BarcodePlacement::Top, 2, 75};
+    EXPECT_EQ(std::pair(told.size(), told.back()), std::pair(std::size_t{4}, expected));
+    // What a symbology does not use is greyed.
     type->setCurrentIndex(type->findText(QStringLiteral("QR Code")));
-    EXPECT_EQ(told.back().symbology, Symbology::QrCode);
     EXPECT_EQ(std::pair(data->isEnabled(), height->isEnabled()), std::pair(true, false));
     type->setCurrentIndex(type->findText(QStringLiteral("None")));
     EXPECT_EQ(std::pair(data->isEnabled(), placement->isEnabled()), std::pair(false, false));
 
-    // Data that cannot be encoded is refused once it is entered; a field waits for its row.
+    // Data that cannot be encoded is refused once entered; a field waits for its row.
     type->setCurrentIndex(type->findText(QStringLiteral("EAN-13")));
     for (const char* entered : {"4006381333932", "${sku}", "400638133393"}) {
         data->selectAll();
@@ -100,7 +90,6 @@ TEST(BarcodePageTest, TheWindowPutsTheChosenCodeOnTheTagAsOneStepOfUndo) {
     undo->trigger();
     EXPECT_EQ(std::pair(type->currentText(), data->isEnabled()),
               std::pair(QStringLiteral("None"), false));
-    EXPECT_FALSE(h.slot(1).barcode.isSet());
 
     // Too wide for the tag at four dots a module: the size label says so and nothing is drawn.
     h.slot(1).barcode = {Symbology::Ean13, QStringLiteral("400638133393"), {}, 4, 50};
