@@ -61,7 +61,8 @@ TagDesign openTemplate(const CommandOptions& options, std::ostream& err) {
     openOptions.decodePictures = false;
     const QString problems =
         openSetupFile(options.operand, design, openOptions).pictureProblemMessage();
-    if (!problems.isEmpty()) {
+    // Without --allow-missing the table's check names the missing pictures rows would print.
+    if (!problems.isEmpty() && options.allowMissing) {
         err << "veltmoor-tags: " << problems.toStdString() << "\n";
     }
     if (options.marks) {
