@@ -108,7 +108,7 @@ BarcodePage::BarcodePage(QWidget* parent) : QWidget(parent) {
     setTabOrder(BarcodePlacementRadioGroup, BarcodeModuleWidthComboBox);
     setTabOrder(BarcodeModuleWidthComboBox, BarcodeHeightEdit);
 
-    show(TagBarcode());
+    showBarcode(TagBarcode());
     connect(BarcodeTypeComboBox, &QComboBox::currentIndexChanged, this, [this] {
         enableForSymbology();
         changed();
@@ -125,10 +125,10 @@ void BarcodePage::showDesign(const TagDesign& design) {
     const int slot = design.CurrentSlot >= kFirstSheetSlot && design.CurrentSlot <= kLastSheetSlot
                          ? design.CurrentSlot
                          : kFirstSheetSlot;
-    show(design.Slots.at(static_cast<std::size_t>(slot)).barcode);
+    showBarcode(design.Slots.at(static_cast<std::size_t>(slot)).barcode);
 }
 
-void BarcodePage::show(const TagBarcode& shown) {
+void BarcodePage::showBarcode(const TagBarcode& shown) {
     showing_ = true;
     BarcodeTypeComboBox->setCurrentIndex(
         BarcodeTypeComboBox->findData(static_cast<int>(shown.symbology)));

@@ -38,7 +38,7 @@ signals:
     void dataRefused(const QString& problem);
 
 private:
-    void show(const TagBarcode& shown);
+    void showBarcode(const TagBarcode& shown);
     void changed();
     void dataEntered();
     void enableForSymbology();
