@@ -6,6 +6,7 @@
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/AboutPage.h"
+#include "app/ui/pages/BarcodePage.h"
 #include "app/ui/pages/ColorImagePage.h"
 #include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
@@ -70,6 +71,7 @@ void TForm1::DrawTagReal() {
     }
     // The composition loaded the slot's text block into the memo's text; show it.
     showTextBlockMemo();
+    barcodePage_->showDesign(design_);
 }
 
 void TForm1::follow(Redraw redraw) {
@@ -138,6 +140,7 @@ void TForm1::showDesignInControls() {
     controlPage_->showDesign(design_);
     textPage_->showDesign(design_);
     showTextBlockMemo();
+    barcodePage_->showDesign(design_);
 }
 
 void TForm1::SetValues() {

@@ -2,10 +2,13 @@
 
 #include "app/ui/ErrorBoundary.h"
 #include "app/ui/HintTracker.h"
+#include "app/ui/Prompts.h"
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/AboutPage.h"
+#include "app/ui/pages/BarcodePage.h"
 #include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
+#include "design/DesignComposition.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,6 +134,7 @@ void TForm1::buildWindow() {
     PageControl2->addTab(controlPage_, QStringLiteral("C&ontrol"));
     textPage_ = new TextPage;
     PageControl2->addTab(textPage_, QStringLiteral("&Text"));
+    PageControl2->addTab(barcodePage_ = new BarcodePage, QStringLiteral("B&arcode"));
     PageControl2->addTab(buildAdvancedPage(), QStringLiteral("A&dvanced"));
     fitTabsWhole(PageControl2);
 
@@ -250,6 +254,13 @@ void TForm1::connectHandlers() {
     connectCalibrationCommands();
     connectCutCommands();
     connectEditCommands();
+    // The page's code goes to the checked slots; what is typed into its data is one step.
+    connect(barcodePage_, &BarcodePage::barcodeChanged, this, [this](const TagBarcode& code) {
+        guardedFrom(QApplication::focusWidget(), [&] { follow(design_.setBarcode(code)); });
+    });
+    connect(barcodePage_, &BarcodePage::dataRefused, this, [this](const QString& problem) {
+        prompts_.message(barcodeRefusal(design_.CurrentSlot, problem));
+    });
 }
 
 } // namespace veltmoor

@@ -7,6 +7,7 @@
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/AboutPage.h"
+#include "app/ui/pages/BarcodePage.h"
 #include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "images/TintedCopy.h"
@@ -76,8 +77,8 @@ void TForm1::FormActivate() {
         for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
             setPageVisible(PageControl1, page, false);
         }
-        for (QWidget* page :
-             std::initializer_list<QWidget*>{controlPage_, textPage_, AdvancedTabSheet}) {
+        for (QWidget* page : std::initializer_list<QWidget*>{controlPage_, textPage_, barcodePage_,
+                                                             AdvancedTabSheet}) {
             setPageVisible(PageControl2, page, false);
         }
         PageControl2->hide();
