@@ -4,6 +4,7 @@
 #include "app/ui/PriceListDialog.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/ScopeExit.h"
+#include "app/ui/WidgetFactory.h"
 #include "design/DesignPrinter.h"
 #include "platform/Errors.h"
 #include "pricelist/PriceList.h"
@@ -30,15 +31,6 @@ const QString kSheetStep = QStringLiteral("Sheet %1 of %2");
 // is printed or any file replaced.
 struct JobStopped {};
 
-QAction* addItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                 const QString& hint) {
-    auto* item = new QAction(caption, menu);
-    item->setObjectName(name);
-    item->setProperty("hint", hint);
-    menu->insertAction(before, item);
-    return item;
-}
-
 } // namespace
 
 PriceListCommands::PriceListCommands(PriceListWindow window, QMenu* fileMenu, QAction* before,
@@ -55,16 +47,16 @@ PriceListCommands::PriceListCommands(PriceListWindow window, QMenu* fileMenu, QA
 PriceListCommands::~PriceListCommands() = default;
 
 void PriceListCommands::buildItems(QMenu* fileMenu, QAction* before) {
-    UsePriceListItem = addItem(
+    UsePriceListItem = window::addMenuItem(
         fileMenu, before, QStringLiteral("UsePriceListItem"), tr("Use &Price List..."),
         tr("Fills the tags' ${column} fields from a table exported from a spreadsheet, one tag "
            "for every row, sheet after sheet."));
-    SaveSheetsAsPdfItem = addItem(
+    SaveSheetsAsPdfItem = window::addMenuItem(
         fileMenu, before, QStringLiteral("SaveSheetsAsPdfItem"), tr("Save Sheets as P&DF..."),
         tr("Saves every sheet of the price list in one PDF file, on the printer's page."));
-    StopUsingPriceListItem = addItem(fileMenu, before, QStringLiteral("StopUsingPriceListItem"),
-                                     tr("Stop &Using Price List"),
-                                     tr("Prints the plain sheet again, without the price list."));
+    StopUsingPriceListItem = window::addMenuItem(
+        fileMenu, before, QStringLiteral("StopUsingPriceListItem"), tr("Stop &Using Price List"),
+        tr("Prints the plain sheet again, without the price list."));
     fileMenu->insertSeparator(before);
 }
 

@@ -29,11 +29,12 @@ QString fieldText(const PriceList::Field& field) {
 } // namespace
 
 QString PriceListSummary::countsText() const {
-    return QObject::tr("%1 rows, %2 tags, %3 sheets of %4 tags")
-        .arg(rows)
-        .arg(tags)
-        .arg(sheets)
-        .arg(tagsPerSheet);
+    const auto counted = [](std::int64_t count, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    };
+    return QObject::tr("%1, %2, %3 of %4")
+        .arg(counted(rows, "row", "rows"), counted(tags, "tag", "tags"),
+             counted(sheets, "sheet", "sheets"), counted(tagsPerSheet, "tag", "tags"));
 }
 
 PriceListSummary summarizePriceList(const PriceList& list, const PriceListSheets& sheets) {
