@@ -228,5 +228,20 @@ TEST_F(MergeCommand, ABadTablePrintsNothing) {
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
+// A series that cannot be finished takes back the sheets it wrote: here the third sheet's
+// name is taken by a folder. A whole series says how many sheets it wrote.
+TEST_F(MergeCommand, APictureSeriesIsWrittenWholeOrNotAtAll) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sheet-003.png")));
+    const QString pngs = folder.filePath(QStringLiteral("sheet.png"));
+    const CliRun failed = run({"merge", design, "--data", table, "-o", pngs});
+    EXPECT_EQ(failed.status, kExitBadInput) << failed.err;
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("sheet-001.png"))));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("sheet-002.png"))));
+
+    const CliRun one = run({"merge", design, "--data", table, "-o", pngs, "--sheets", "2-2"});
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(one.out.rfind("Wrote 1 sheet as ", 0), 0u) << one.out;
+}
+
 } // namespace
 } // namespace veltmoor
