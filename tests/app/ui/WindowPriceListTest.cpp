@@ -117,6 +117,17 @@ TEST(WindowPriceList, TwentyFiveRowsMakeThreeSheetsPreviewedInTurnAndSavedAsOneP
 
 TEST(WindowPriceList, TheDesignKeepsItsTableBesideItAndStopUndoAndAMissingTableGoBack) {
     PriceListWindow h;
+    // A table without the design's field is shown with its problem, and is not used.
+    h.w().ValueEdit->setText(QStringLiteral("${cost}"));
+    h.use();
+    ASSERT_EQ(h.prompts.priceLists.size(), 1u);
+    EXPECT_FALSE(h.prompts.priceLists[0].fields.at(0).found);
+    EXPECT_EQ(h.prompts.priceLists[0].problems,
+              QStringList("slot 1 uses the field ${cost}, but the table's header names only "
+                          "name, price"));
+    EXPECT_TRUE(h.design().priceListPath.isEmpty());
+
+    h.w().ValueEdit->setText(QStringLiteral("${price}"));
     h.use();
     EXPECT_EQ(h.w().findChild<QAction*>("UndoItem")->text(), "&Undo Price List");
     const QString design = h.folder.filePath(QStringLiteral("shop.vmg"));
