@@ -5,6 +5,7 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/ScopeExit.h"
 #include "app/ui/WidgetFactory.h"
+#include "app/ui/WindowTexts.h"
 #include "design/DesignPrinter.h"
 #include "platform/Errors.h"
 #include "pricelist/PriceList.h"
@@ -79,9 +80,9 @@ void PriceListCommands::buildNavigation(QWidget* previewPage) {
     layout->addWidget(NextSheetButton);
     SheetNavigation->adjustSize();
     const QSize size = SheetNavigation->sizeHint();
-    const QRect page(QPoint(0, 0), previewPage->minimumSizeHint().expandedTo(QSize(583, 389)));
-    SheetNavigation->setGeometry(page.right() - size.width(), page.bottom() - size.height(),
-                                 size.width(), size.height());
+    SheetNavigation->setGeometry(window::kSheetPreviewWidth - size.width(),
+                                 window::kSheetPreviewHeight - size.height(), size.width(),
+                                 size.height());
     SheetNavigation->hide();
 }
 

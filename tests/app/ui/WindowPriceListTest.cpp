@@ -29,8 +29,8 @@ WindowServices builtInPdfPrinting() {
 
 // A red tag of 2.50 x 3.00 in whose corner text is the row's price: three across and three
 // down on the harness's 8 x 10 in page. The table of 25 rows lies beside the design.
-struct PriceListWindow : WindowHarness {
-    PriceListWindow() : WindowHarness(builtInPdfPrinting()) {
+struct ShopWindow : WindowHarness {
+    ShopWindow() : WindowHarness(builtInPdfPrinting()) {
         startDesigning(picture(QStringLiteral("red.bmp"), 100, 100, clRed));
         type(w().WidthEdit, QStringLiteral("2.50"));
         type(w().HeightEdit, QStringLiteral("3.00"));
@@ -74,7 +74,7 @@ struct PriceListWindow : WindowHarness {
 };
 
 TEST(WindowPriceList, TwentyFiveRowsMakeThreeSheetsPreviewedInTurnAndSavedAsOnePdf) {
-    PriceListWindow h;
+    ShopWindow h;
     h.use();
     ASSERT_EQ(h.prompts.priceLists.size(), 1u) << h.prompts.messages.join('\n').toStdString();
     const PriceListSummary& summary = h.prompts.priceLists.front();
@@ -116,7 +116,7 @@ TEST(WindowPriceList, TwentyFiveRowsMakeThreeSheetsPreviewedInTurnAndSavedAsOneP
 }
 
 TEST(WindowPriceList, TheDesignKeepsItsTableBesideItAndStopUndoAndAMissingTableGoBack) {
-    PriceListWindow h;
+    ShopWindow h;
     // A table without the design's field is shown with its problem, and is not used.
     h.w().ValueEdit->setText(QStringLiteral("${cost}"));
     h.use();
