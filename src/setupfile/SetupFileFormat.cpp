@@ -561,7 +561,12 @@ QString priceListSetting(const SettingLines& setting, int settingNumber) {
     const QString& line = setting.line(settingNumber);
     const QString body =
         line.left(line.size() - 1 - static_cast<qsizetype>(qstrlen(kPriceListKey)));
-    return textAfter(body, setting.error(settingNumber), "price list");
+    const LineError error = setting.error(settingNumber);
+    try {
+        return textAfter(body, error, "price list");
+    } catch (const UserError&) {
+        error.fail(QStringLiteral("the price list is not a path in double quotes."));
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "platform/Errors.h"
 #include "setupfile/SetupFile.h"
 
 #include <QDir>
@@ -49,6 +50,16 @@ TEST(PriceListLine, WrittenRelativeBesideOrBelowTheDesignAndReadBack) {
     saveSetupFile(designPath, TagDesign::atFirstActivation());
     openSetupFile(designPath, opened);
     EXPECT_TRUE(opened.priceListPath.isEmpty());
+
+    QStringList broken = setupFileLines(TagDesign::atFirstActivation());
+    broken << "prices.csv PriceList";
+    try {
+        parseSetupFileLines(broken, "d.vmg");
+        FAIL() << "a path without quotes was read";
+    } catch (const UserError& error) {
+        EXPECT_EQ(error.message(),
+                  "d.vmg, line 37: the price list is not a path in double quotes.");
+    }
 }
 
 } // namespace
