@@ -24,18 +24,27 @@ std::int64_t wholeNumber(const QString& text) {
     return value;
 }
 
-int checkedRange(std::int64_t value, int min, int max) {
+// The range in the field's own numbers; a size also in inches, since "9" typed for nine
+// inches lies between 1 and 500 to anyone who does not count in hundredths.
+QString outOfRangeMessage(int min, int max, TypedNumber number) {
+    QString message = QStringLiteral("Value must be between %1 and %2").arg(min).arg(max);
+    if (number == TypedNumber::Hundredths) {
+        message += QStringLiteral(" (%1 to %2 inches)").arg(inchText(min), inchText(max));
+    }
+    return message;
+}
+
+int checkedRange(std::int64_t value, int min, int max, TypedNumber number) {
     if (value < min || value > max) {
-        throw ValueOutOfRange(min, max);
+        throw ValueOutOfRange(min, max, number);
     }
     return static_cast<int>(value);
 }
 
 } // namespace
 
-ValueOutOfRange::ValueOutOfRange(int min, int max)
-    : UserError(QStringLiteral("Value must be between %1 and %2").arg(min).arg(max)), min_(min),
-      max_(max) {}
+ValueOutOfRange::ValueOutOfRange(int min, int max, TypedNumber number)
+    : UserError(outOfRangeMessage(min, max, number)), min_(min), max_(max) {}
 
 int ParseHundredths(const QString& text, int min, int max) {
     QString kept;
@@ -53,13 +62,13 @@ int ParseHundredths(const QString& text, int min, int max) {
     if (point < 0) {
         // Whole inches; the product is formed in 64 bits so that a long number is reported
         // as out of range instead of wrapping round.
-        return checkedRange(wholeNumber(kept) * 100, min, max);
+        return checkedRange(wholeNumber(kept) * 100, min, max, TypedNumber::Hundredths);
     }
     while (kept.size() - point - 1 < 2) {
         kept.append(QLatin1Char('0'));
     }
     kept.remove(point, 1);
-    return checkedRange(wholeNumber(kept), min, max);
+    return checkedRange(wholeNumber(kept), min, max, TypedNumber::Hundredths);
 }
 
 int ParsePercent(const QString& text, int min, int max) {
@@ -72,7 +81,7 @@ int ParsePercent(const QString& text, int min, int max) {
     if (digits.isEmpty()) {
         digits = QStringLiteral("0");
     }
-    return checkedRange(wholeNumber(digits), min, max);
+    return checkedRange(wholeNumber(digits), min, max, TypedNumber::Percent);
 }
 
 bool canStillBecomeInRange(const QString& text, TypedNumber number, int min, int max) {

@@ -36,11 +36,19 @@ constexpr int kTypedHoleSizeMax = 50;
 constexpr int kPercentMax = 100;
 constexpr int kImageSizePercentMax = 200;
 
+// How a field reads its typed text.
+enum class TypedNumber {
+    Hundredths, // as ParseHundredths: digits and one "."
+    Percent,    // as ParsePercent: digits only
+};
+
 // A typed value that is a number but lies outside what the field accepts. The message is
-// the one the user sees ("Value must be between 1 and 500"); the field keeps its value.
+// the one the user sees ("Value must be between 0 and 200", a size with its range in
+// inches after it: "Value must be between 1 and 500 (0.01 to 5.00 inches)"); the field
+// keeps its value.
 class ValueOutOfRange : public UserError {
 public:
-    ValueOutOfRange(int min, int max);
+    ValueOutOfRange(int min, int max, TypedNumber number);
 
     int min() const { return min_; }
     int max() const { return max_; }
@@ -59,12 +67,6 @@ int ParseHundredths(const QString& text, int min, int max);
 // "5%" 5, nothing at all 0). Throws ValueOutOfRange outside min..max, and UserError when
 // the digits do not fit a 32-bit number.
 int ParsePercent(const QString& text, int min, int max);
-
-// How a field reads its typed text.
-enum class TypedNumber {
-    Hundredths, // as ParseHundredths: digits and one "."
-    Percent,    // as ParsePercent: digits only
-};
 
 // Whether typing more characters after text can still give a value in min..max, so that
 // an out-of-range text may be a value the user has only begun to type ("0" on the way to

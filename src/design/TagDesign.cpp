@@ -224,9 +224,17 @@ Redraw TagDesign::HeightUpDownClick(int position) {
 }
 
 Redraw TagDesign::HoleWidthEditKeyUp(const QString& text) {
-    HoleWidthEditTyping = true;
+    return holeSizeEditKeyUp(text, HoleWidthEditTyping, settings.hole.width);
+}
+
+Redraw TagDesign::HoleHeightEditKeyUp(const QString& text) {
+    return holeSizeEditKeyUp(text, HoleHeightEditTyping, settings.hole.height);
+}
+
+Redraw TagDesign::holeSizeEditKeyUp(const QString& text, bool& typing, int& size) {
+    typing = true;
     const int value = ParseHundredths(text, 0, kTypedHoleSizeMax);
-    settings.hole.width = kHoleSizeRange.limit(value);
+    size = kHoleSizeRange.limit(value);
     return Redraw::Scheduled;
 }
 

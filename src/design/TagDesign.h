@@ -181,7 +181,8 @@ struct TagDesign {
     Redraw WidthUpDownClick(int position);
     Redraw HeightUpDownClick(int position);
 
-    Redraw HoleWidthEditKeyUp(const QString& text); // throws UserError
+    Redraw HoleWidthEditKeyUp(const QString& text);  // throws UserError
+    Redraw HoleHeightEditKeyUp(const QString& text); // throws UserError
     Redraw HoleWidthUpDownClick(int position);
     Redraw HoleHeightUpDownClick(int position);
     QString holeWidthEditText() const;
@@ -229,6 +230,9 @@ struct TagDesign {
     // A typed width or height: the edit keeps what was typed, the up-down the parsed size.
     Redraw tagSizeEditKeyUp(const QString& text, bool& typing, QString& editText,
                             int& upDownPosition);
+
+    // A typed hole width or height: the edit keeps what was typed, the hole the parsed size.
+    Redraw holeSizeEditKeyUp(const QString& text, bool& typing, int& size);
 
     // Records a picture just decoded for a slot: its size and aspect. Slot 1 applies the
     // tag size, as the first picture of a sheet does.

@@ -30,13 +30,15 @@ TEST(ParseHundredths, ReadsInchTextsAsHundredths) {
     EXPECT_EQ(ParseHundredths(QStringLiteral("abc"), 0, 50), 0);
 }
 
+// The range in hundredths, as the field has always said it, and in inches, which is what
+// the user typed.
 TEST(ParseHundredths, RefusesValuesOutsideTheRangeWithTheRangeInTheMessage) {
     EXPECT_EQ(failureOf([] { ParseHundredths(QStringLiteral("6"), 1, 500); }),
-              QStringLiteral("Value must be between 1 and 500"));
+              QStringLiteral("Value must be between 1 and 500 (0.01 to 5.00 inches)"));
     EXPECT_EQ(failureOf([] { ParseHundredths(QStringLiteral(".51"), 0, 50); }),
-              QStringLiteral("Value must be between 0 and 50"));
+              QStringLiteral("Value must be between 0 and 50 (0.00 to 0.50 inches)"));
     EXPECT_EQ(failureOf([] { ParseHundredths(QString(), 1, 500); }),
-              QStringLiteral("Value must be between 1 and 500"));
+              QStringLiteral("Value must be between 1 and 500 (0.01 to 5.00 inches)"));
     EXPECT_THROW(ParseHundredths(QStringLiteral("6"), 1, 500), ValueOutOfRange);
 }
 

@@ -100,9 +100,9 @@ void TForm1::leaveColorImagePage() {
     ColoringBitmap_.reset();
     EnableControls();
     PageControl2->show();
+    // The unlock has brought back the page the slot's menu was opened from.
     const QSignalBlocker block(PageControl1);
     setPageVisible(PageControl1, ColorImageTabSheet, false);
-    setActivePage(PageControl1, design_.CurrentSlot <= 4 ? StandardTabSheet : Images01to15TabSheet);
 }
 
 // ---------------------------------------------------------------------------------------

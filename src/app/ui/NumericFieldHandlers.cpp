@@ -36,7 +36,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::numericFieldEvent(QLineEdit* edit, QEvent* event) {
-    const bool sizeEdit = edit == WidthEdit || edit == HeightEdit || edit == HoleWidthEdit;
+    const bool sizeEdit =
+        edit == WidthEdit || edit == HeightEdit || edit == HoleWidthEdit || edit == HoleHeightEdit;
     switch (event->type()) {
     case QEvent::KeyPress:
         numericFieldKeysDown_.insert({edit, static_cast<QKeyEvent*>(event)->key()});
@@ -60,7 +61,7 @@ void TForm1::numericFieldEvent(QLineEdit* edit, QEvent* event) {
 }
 
 bool TForm1::keepsTyping(QLineEdit* edit, bool hundredths, const ValueOutOfRange& error) {
-    outOfRangeText_ = OutOfRangeText{edit, edit->text(), error.min(), error.max()};
+    outOfRangeText_ = OutOfRangeText{edit, edit->text(), error};
     return canStillBecomeInRange(edit->text(),
                                  hundredths ? TypedNumber::Hundredths : TypedNumber::Percent,
                                  error.min(), error.max());
@@ -73,18 +74,23 @@ void TForm1::sizeEditKeyUp(QLineEdit* edit) {
             follow(design_.WidthEditKeyUp(text));
         } else if (edit == HeightEdit) {
             follow(design_.HeightEditKeyUp(text));
-        } else {
+        } else if (edit == HoleWidthEdit) {
             follow(design_.HoleWidthEditKeyUp(text));
+        } else {
+            follow(design_.HoleHeightEditKeyUp(text));
         }
-    } catch (const ValueOutOfRange& error) {
-        if (keepsTyping(edit, true, error)) {
+    } catch (const UserError& error) {
+        const auto* outOfRange = dynamic_cast<const ValueOutOfRange*>(&error);
+        if (outOfRange && keepsTyping(edit, true, *outOfRange)) {
             return; // the size in use stays, unasked, until the text is finished
         }
-        // The size in use stays and is applied again, with its redraw.
-        if (edit != HoleWidthEdit) {
-            DrawTag(design_.CurrentSlot);
+        // One message for the refused text: the field shows the size in use before the
+        // message is up, so that neither closing it nor leaving the field brings it back.
+        outOfRangeText_.reset();
+        showValueInUse(edit);
+        if (edit == WidthEdit || edit == HeightEdit) {
+            DrawTag(design_.CurrentSlot); // the size in use is applied again
         }
-        showDesignInControls();
         throw;
     }
     outOfRangeText_.reset();
@@ -97,10 +103,10 @@ void TForm1::numericFieldLeft(QLineEdit* edit) {
         outOfRangeText_->text != edit->text()) {
         return;
     }
-    const OutOfRangeText left = *outOfRangeText_;
+    const ValueOutOfRange error = outOfRangeText_->error;
     outOfRangeText_.reset();
     showValueInUse(edit);
-    throw ValueOutOfRange(left.min, left.max);
+    throw error;
 }
 
 void TForm1::showValueInUse(QLineEdit* edit) {
@@ -111,6 +117,8 @@ void TForm1::showValueInUse(QLineEdit* edit) {
         design_.HeightUpDownClick(design_.HeightUpDownPosition);
     } else if (edit == HoleWidthEdit) {
         design_.HoleWidthUpDownClick(design_.settings.hole.width);
+    } else if (edit == HoleHeightEdit) {
+        design_.HoleHeightUpDownClick(design_.settings.hole.height);
     }
     for (const auto& [field, percentEdit, upDown] : percentPairs()) {
         if (percentEdit == edit) {
@@ -126,8 +134,9 @@ void TForm1::percentEditChange(PercentField field, QLineEdit* edit, UpDown* upDo
     QString shown;
     try {
         shown = design_.PercentEditChange(field, edit->text());
-    } catch (const ValueOutOfRange& error) {
-        if (keepsTyping(edit, false, error)) {
+    } catch (const UserError& error) {
+        const auto* outOfRange = dynamic_cast<const ValueOutOfRange*>(&error);
+        if (outOfRange && keepsTyping(edit, false, *outOfRange)) {
             return;
         }
         // The field goes back to the value it had.
@@ -168,7 +177,7 @@ std::array<TForm1::PercentPair, 7> TForm1::percentPairs() const {
 // The tag and hole sizes, read on every key release, and the percent pairs.
 void TForm1::connectNumericFieldHandlers() {
     // Tag size and hole size: the edits are read on every key release.
-    for (QLineEdit* edit : {WidthEdit, HeightEdit, HoleWidthEdit}) {
+    for (QLineEdit* edit : {WidthEdit, HeightEdit, HoleWidthEdit, HoleHeightEdit}) {
         edit->installEventFilter(this);
     }
     on(WidthUpDown, &UpDown::clicked, [this] {

@@ -34,7 +34,12 @@ void TForm1::forgetSheet() {
     SheetBitmap_ = Bitmap();
     // Hiding the page is the window's doing, not the user's choice of page.
     const QSignalBlocker block(PageControl1);
+    const bool inFront = PageControl1->currentWidget() == PreviewTabSheet;
     setPageVisible(PageControl1, PreviewTabSheet, false);
+    if (inFront) {
+        // The new tag takes the sheet's place, not whichever tab happens to lie beside it.
+        setActivePage(PageControl1, StandardTabSheet);
+    }
 }
 
 void TForm1::redrawIfPending() {
@@ -75,9 +80,9 @@ void TForm1::PreviewButtonClick() {
 }
 
 void TForm1::PreviewTesselButtonClick() {
-    if (!floatingTagShowsTheTag()) {
-        setActivePage(PageControl1, StandardTabSheet);
-    }
+    // The tags are reviewed in the tag view, floating window or not: behind each message
+    // the window shows the tag it asks about.
+    setActivePage(PageControl1, StandardTabSheet);
     const PicturedSlots pictured = PicturedSlots::fromSlots(design_.Slots);
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         if (pictured.holds(slot)) {
@@ -98,7 +103,17 @@ void TForm1::DisableControls() {
         control->setEnabled(false);
     }
     const QSignalBlocker block(PageControl1);
-    for (QWidget* page : {Images01to15TabSheet, Text2TabSheet, AboutTabSheet, StandardTabSheet}) {
+    if (!lockedPages_) {
+        // Only the first lock knows what the user had: a nested one sees the locked window.
+        LockedPages before{PageControl1->currentWidget(), {}};
+        for (QWidget* page : lockablePages()) {
+            if (PageControl1->isTabVisible(PageControl1->indexOf(page))) {
+                before.shown.push_back(page);
+            }
+        }
+        lockedPages_ = before;
+    }
+    for (QWidget* page : lockablePages()) {
         setPageVisible(PageControl1, page, false);
     }
     if (!floatingTagShowsTheTag()) {
@@ -108,15 +123,19 @@ void TForm1::DisableControls() {
 }
 
 void TForm1::EnableControls() {
-    {
+    if (lockedPages_) {
+        // The tabs and the page the user had come back: a welcome page that "Continue" had
+        // closed stays closed, and the user stays where the command was given.
         const QSignalBlocker block(PageControl1);
-        for (QWidget* page :
-             {Images01to15TabSheet, Text2TabSheet, AboutTabSheet, StandardTabSheet}) {
+        for (QWidget* page : lockedPages_->shown) {
             setPageVisible(PageControl1, page, true);
         }
-    }
-    if (!floatingTagShowsTheTag()) {
-        setActivePage(PageControl1, StandardTabSheet);
+        QWidget* front = lockedPages_->front;
+        if (!front || !PageControl1->isTabVisible(PageControl1->indexOf(front))) {
+            front = StandardTabSheet; // the page went meanwhile (an outdated sheet preview)
+        }
+        setActivePage(PageControl1, front);
+        lockedPages_.reset();
     }
     FileMenu->menuAction()->setEnabled(true);
     MinimizeMenu->setEnabled(true);
@@ -130,6 +149,10 @@ void TForm1::EnableControls() {
          std::initializer_list<QWidget*>{GroupBox1, BorderRadioGroup, TypeOfPageRadioGroup}) {
         control->setEnabled(true);
     }
+}
+
+std::array<QWidget*, 4> TForm1::lockablePages() const {
+    return {Images01to15TabSheet, Text2TabSheet, AboutTabSheet, StandardTabSheet};
 }
 
 void TForm1::connectSheetOutputHandlers() {

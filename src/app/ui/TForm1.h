@@ -2,6 +2,7 @@
 
 #include "app/ui/RedrawScheduler.h"
 #include "design/DesignHistory.h"
+#include "design/NumericFields.h"
 #include "design/TagDesign.h"
 #include "guidance/WindowPlacement.h"
 #include "output/PrinterMetrics.h"
@@ -38,6 +39,7 @@ class QTimer;
 
 namespace veltmoor {
 
+class BarcodePage;
 class HelpStepRules;
 class HintTracker;
 class PictureBox;
@@ -45,7 +47,6 @@ class PriceListCommands;
 class Prompts;
 class RadioGroup;
 class UpDown;
-class ValueOutOfRange;
 
 // What the window reaches outside itself. Everything but the prompts may be left empty:
 // the help window, the floating tag window and saving a design attach here.
@@ -289,7 +290,8 @@ public:
     // the window is unlocked again either way.
     void PrintPreview();
     // Lock and unlock the window around long work. They do not count: the first
-    // EnableControls unlocks everything.
+    // EnableControls unlocks everything, giving back the tabs and the page in front that the
+    // first DisableControls found.
     void DisableControls();
     void EnableControls();
     // The sending menu item tells which of the three exports each one makes.
@@ -331,6 +333,13 @@ private:
     void connectExportCommands();
     // Every tag render makes the composed sheet out of date: it goes, and so does its page.
     void forgetSheet();
+    // The pages a lock hides, and what the user had of them before it.
+    std::array<QWidget*, 4> lockablePages() const;
+    struct LockedPages {
+        QWidget* front = nullptr;
+        std::vector<QWidget*> shown;
+    };
+    std::optional<LockedPages> lockedPages_;
     // A pending redraw runs now, so that it cannot hide a preview composed after it.
     void redrawIfPending();
 
@@ -523,8 +532,7 @@ private:
     struct OutOfRangeText {
         QLineEdit* edit = nullptr;
         QString text;
-        int min = 0;
-        int max = 0;
+        ValueOutOfRange error;
     };
     std::array<PercentPair, 7> percentPairs() const;
     void numericFieldEvent(QLineEdit* edit, QEvent* event);
@@ -538,6 +546,7 @@ private:
     // Whether the text block's widest line was too wide at its last change.
     bool textBlockTooLong_ = false;
 
+    BarcodePage* barcodePage_ = nullptr; // the "Barcode" page of the left-hand controls
     WindowServices services_;
     Prompts& prompts_;
     TagDesign design_;

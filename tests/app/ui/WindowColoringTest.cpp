@@ -76,7 +76,10 @@ TEST(WindowColoringTest, UseShowsTheTintedCopyAndCancelGoesBackToTheSlotsOwnPict
             h.picture(QStringLiteral("%1.bmp").arg(c.slot), c.width, c.height, c.source);
         h.givePicture(c.slot, source);
         const Bitmap untinted = w.slotThumbnail(c.slot);
+        // The slot's menu is opened on a page that shows its box; leaving the colouring
+        // comes back there.
         QWidget* const home = c.slot <= 4 ? w.StandardTabSheet : w.Images01to15TabSheet;
+        w.PageControl1->setCurrentWidget(home);
 
         // Cancelled at once: nothing changes, nothing is written.
         h.colorSlot(c.slot);

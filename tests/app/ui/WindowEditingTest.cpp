@@ -126,7 +126,8 @@ TEST(WindowNumericFieldTest, TypedTagWidths) {
     EXPECT_TRUE(h.prompts.messages.isEmpty());
 
     WindowHarness::type(w.WidthEdit, QStringLiteral("6"));
-    EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("Value must be between 1 and 500")});
+    EXPECT_EQ(h.prompts.messages,
+              QStringList{QStringLiteral("Value must be between 1 and 500 (0.01 to 5.00 inches)")});
     EXPECT_EQ(h.design().TagWidthDots, 500);
 
     // .3 inch is held at the smallest width, while the edit keeps what was typed.
@@ -160,10 +161,13 @@ TEST(WindowNumericFieldTest, HoleSizes) {
     w.HoleHeightUpDown->downButton()->click();
     EXPECT_EQ(h.design().settings.hole.height, 11);
     EXPECT_EQ(w.HoleHeightEdit->text(), QStringLiteral(".11"));
-    // The hole height takes its arrows only.
-    EXPECT_TRUE(w.HoleHeightEdit->isReadOnly());
+    // The hole height is typed as the width is.
+    WindowHarness::type(w.HoleHeightEdit, QStringLiteral(".25"));
+    EXPECT_EQ(h.design().settings.hole.height, 25);
+    EXPECT_EQ(w.HoleHeightUpDown->position(), 25);
     WindowHarness::type(w.HoleWidthEdit, QStringLiteral(".51"));
-    EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("Value must be between 0 and 50")});
+    EXPECT_EQ(h.prompts.messages,
+              QStringList{QStringLiteral("Value must be between 0 and 50 (0.00 to 0.50 inches)")});
     EXPECT_EQ(h.design().settings.hole.width, 20);
 }
 

@@ -36,7 +36,8 @@ struct Typing : WindowHarness {
     }
 };
 
-const QString kTagSizeRange = QStringLiteral("Value must be between 1 and 500");
+const QString kTagSizeRange =
+    QStringLiteral("Value must be between 1 and 500 (0.01 to 5.00 inches)");
 
 TEST(WindowKeyboardTest, TheKeyThatClosedTheMessageIsNotReadAgainByTheField) {
     for (const Qt::Key closingKey : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
@@ -50,7 +51,8 @@ TEST(WindowKeyboardTest, TheKeyThatClosedTheMessageIsNotReadAgainByTheField) {
     }
 }
 
-// Typed key by key: the messages shown, the up-down's position and the field's text after.
+// Typed key by key: the messages shown, the up-down's position and the field's text after
+// (a refused size gives way to the size in use at once).
 TEST(WindowKeyboardTest, TextThatMayStillBecomeAValueWaitsAndHopelessTextIsRefusedAtOnce) {
     const std::tuple<const char*, const char*, int, int, const char*> cases[] = {
         {"Width", "0", 0, 200, "0"}, // nothing applied yet
@@ -58,9 +60,9 @@ TEST(WindowKeyboardTest, TextThatMayStillBecomeAValueWaitsAndHopelessTextIsRefus
         {"Width", "0.75", 0, 75, "0.75"}, // a tag under an inch
         {"Width", ".75", 0, 75, ".75"},
         {"Height", "0.5", 0, 50, "0.5"},
-        {"Width", "6", 1, 200, "6"},    // six inches and more
-        {"Width", "a", 1, 200, "a"},    // a letter
-        {"HoleWidth", "1", 1, 12, "1"}, // a hole of an inch
+        {"Width", "6", 1, 200, "2.00"},   // six inches and more
+        {"Width", "a", 1, 200, "2.00"},   // a letter
+        {"HoleWidth", "1", 1, 12, ".12"}, // a hole of an inch
         {"HoleWidth", ".05", 0, 5, ".05"},
         {"ImageSize", "250", 1, 25, "25"}, // the percent field goes back
         {"TextBlockWidthOffset", "7", 0, 7, "7"},
@@ -92,6 +94,38 @@ TEST(WindowKeyboardTest, LeavingAnUnfinishedSizeShowsTheMessageAndTheSizeInUse) 
     // Once shown again, the field is settled: leaving it once more says nothing.
     Typing::leave(w.WidthEdit, Qt::MouseFocusReason);
     EXPECT_EQ(h.prompts.messages.size(), 1);
+}
+
+// Every size field: a size out of range is said once, in inches too; the field shows the size
+// in use while the message is up, leaving the field says nothing more, and the next size
+// typed is taken.
+TEST(WindowKeyboardTest, ARefusedSizeIsSaidOnceAndTheFieldShowsTheSizeInUse) {
+    const QString holeRange =
+        QStringLiteral("Value must be between 0 and 50 (0.00 to 0.50 inches)");
+    const std::tuple<const char*, const char*, QString, const char*, const char*, int> cases[] = {
+        {"Width", "9", kTagSizeRange, "2.00", "3.5", 350},
+        {"Height", "9", kTagSizeRange, "4.00", "1.25", 125},
+        {"HoleWidth", "1", holeRange, ".12", ".2", 20},
+        {"HoleHeight", "1", holeRange, ".12", ".3", 30},
+    };
+    for (const auto& [field, refused, message, inUse, accepted, position] : cases) {
+        Typing h;
+        auto* edit =
+            h.w().findChild<QLineEdit*>(QString::fromLatin1(field) + QStringLiteral("Edit"));
+        const auto* upDown =
+            h.w().findChild<UpDown*>(QString::fromLatin1(field) + QStringLiteral("UpDown"));
+        QString shownWithMessage;
+        h.prompts.onMessage = [&](const QString&) { shownWithMessage = edit->text(); };
+        Typing::typeOver(edit, QString::fromLatin1(refused));
+        Typing::leave(edit, Qt::TabFocusReason);
+        EXPECT_EQ(h.prompts.messages, QStringList{message}) << field;
+        EXPECT_EQ(shownWithMessage, QString::fromLatin1(inUse)) << field;
+        EXPECT_EQ(edit->text(), QString::fromLatin1(inUse)) << field;
+
+        Typing::typeOver(edit, QString::fromLatin1(accepted));
+        EXPECT_EQ(upDown->position(), position) << field;
+        EXPECT_EQ(h.prompts.messages.size(), 1) << field;
+    }
 }
 
 TEST(WindowKeyboardTest, TheTooLongMessageComesOnceAndNoKeyIsLost) {
@@ -164,9 +198,9 @@ TEST(WindowKeyboardTest, WelcomeTextTabsAndFileLabelShowWhole) {
     h.settle();
     EXPECT_TRUE(h.slot(1).FileName.endsWith(QStringLiteral("~temptag.bmp")));
     EXPECT_EQ(h.w().Label3->text(), QStringLiteral("(blank picture)"));
-    // The three left-hand tabs are whole, side by side, within their page control.
+    // The four left-hand tabs are whole, side by side, within their page control.
     const QTabBar* tabs = h.w().PageControl2->tabBar();
-    ASSERT_EQ(tabs->count(), 3);
+    ASSERT_EQ(tabs->count(), 4);
     EXPECT_TRUE(tabs->styleSheet().isEmpty());
     EXPECT_LE(tabs->sizeHint().width(), h.w().PageControl2->width());
 }

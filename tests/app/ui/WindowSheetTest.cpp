@@ -263,30 +263,110 @@ TEST(WindowSheetTest, PreviewSheetLeavesTheCurrentSlotsTextBlockInTheMemo) {
 
 // --- "Preview Tags" ---------------------------------------------------------------------
 
+// With or without the floating tag, and from the sheet's preview too, each tag is reviewed in
+// the tag view.
 TEST(WindowSheetTest, PreviewTagsShowsEachPicturedSlotAndStopsAfterEach) {
-    Sheet h;
-    h.givePicture(2, kGreen);
-    h.givePicture(5, kBlue);
-    TForm1& w = h.w();
-    w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
-    h.design().CurrentSlot = 1;
-    h.prompts.messages.clear();
-    std::vector<std::pair<int, QColor>> seen;
-    h.prompts.onMessage = [&](const QString&) {
-        seen.emplace_back(h.design().CurrentSlot, h.previewPixelForDot(200, 400));
-    };
+    for (const bool floatingTag : {false, true}) {
+        SCOPED_TRACE(floatingTag ? "floating tag" : "no floating tag");
+        WindowServices services;
+        services.showFloatingTag = floatingTag ? std::function<void()>([] {}) : nullptr;
+        Sheet h(services);
+        h.givePicture(2, kGreen);
+        h.givePicture(5, kBlue);
+        TForm1& w = h.w();
+        w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
+        if (floatingTag) {
+            w.PreviewButton->click();
+        }
+        h.design().CurrentSlot = 1;
+        h.prompts.messages.clear();
+        std::vector<std::pair<int, QColor>> seen;
+        h.prompts.onMessage = [&](const QString&) {
+            EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet) << "the tag view";
+            seen.emplace_back(h.design().CurrentSlot, h.previewPixelForDot(200, 400));
+        };
 
-    w.PreviewTesselButton->click();
+        w.PreviewTesselButton->click();
 
-    EXPECT_EQ(h.prompts.messages, QStringList(3, QStringLiteral("Display Next Tag")));
-    ASSERT_EQ(seen.size(), 3U);
-    const std::array<std::pair<int, TColor>, 3> expected{{{1, clRed}, {2, kGreen}, {5, kBlue}}};
-    for (std::size_t index = 0; index < expected.size(); ++index) {
-        EXPECT_EQ(seen[index].first, expected[index].first);
-        EXPECT_TRUE(near(seen[index].second, expected[index].second)) << "tag " << index;
+        EXPECT_EQ(h.prompts.messages, QStringList(3, QStringLiteral("Display Next Tag")));
+        ASSERT_EQ(seen.size(), 3U);
+        const std::array<std::pair<int, TColor>, 3> expected{{{1, clRed}, {2, kGreen}, {5, kBlue}}};
+        for (std::size_t index = 0; index < expected.size(); ++index) {
+            EXPECT_EQ(seen[index].first, expected[index].first);
+            EXPECT_TRUE(near(seen[index].second, expected[index].second)) << "tag " << index;
+        }
+        EXPECT_EQ(h.design().CurrentSlot, 5);
+        EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet) << "the tag view in front";
     }
-    EXPECT_EQ(h.design().CurrentSlot, 5);
-    EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet) << "the tag view in front";
+}
+
+// Every command that locks the window gives back the tabs and the page the user had; only
+// "Preview Sheet" brings its own page.
+TEST(WindowSheetTest, TheCommandsThatLockTheWindowLeaveTheUserWhereTheyWere) {
+    const std::pair<const char*, std::function<void(Sheet&)>> commands[] = {
+        {"Preview Sheet", [](Sheet& h) { h.w().PreviewButton->click(); }},
+        {"Print Page", [](Sheet& h) { h.w().PrintButton->click(); }},
+        {"an export",
+         [](Sheet& h) {
+             h.prompts.answerPath(h.folder.filePath(QStringLiteral("sheet.bmp")));
+             h.w().SaveSheetImageBestItem->trigger();
+         }},
+        {"Color Image, Use",
+         [](Sheet& h) {
+             h.w().ImagePopupMenuPopup(1);
+             h.w().colorImageItems[1]->trigger();
+             h.w().UseColoredImageButton->click();
+         }},
+        {"Color Image, Cancel",
+         [](Sheet& h) {
+             h.w().ImagePopupMenuPopup(1);
+             h.w().colorImageItems[1]->trigger();
+             h.w().CancelColoringButton->click();
+         }},
+    };
+    WindowServices services;
+    services.installedPrinters = [] { return PrinterList{{QStringLiteral("Shop")}, 0}; };
+    services.listPrinters = [] { return std::vector<PrinterDescription>{}; };
+    services.printSheet = [](Bitmap&, const PrintRequest&) {
+        return PrintResult{QStringLiteral("Shop"), 1};
+    };
+    for (const bool floatingTag : {false, true}) {
+        services.showFloatingTag = floatingTag ? std::function<void()>([] {}) : nullptr;
+        for (const auto& [name, command] : commands) {
+            for (const char* start : {"StandardTabSheet", "Images01to15TabSheet"}) {
+                const std::string trace =
+                    std::string(name) + " from " + start + (floatingTag ? ", floating tag" : "");
+                SCOPED_TRACE(trace);
+                Sheet h(services);
+                TForm1& w = h.w();
+                WindowHarness::hover(w.slotBoxes[1]);
+                w.PageControl1->setCurrentWidget(w.findChild<QWidget*>(QString::fromLatin1(start)));
+                const auto shownTabs = [&] {
+                    QStringList shown;
+                    for (int index = 0; index < w.PageControl1->count(); ++index) {
+                        if (w.PageControl1->isTabVisible(index)) {
+                            shown << w.PageControl1->widget(index)->objectName();
+                        }
+                    }
+                    return shown;
+                };
+                QStringList expectedTabs = shownTabs();
+                QString expectedPage = QString::fromLatin1(start);
+                if (std::string(name) == "Preview Sheet") {
+                    expectedTabs.insert(3, QStringLiteral("PreviewTabSheet"));
+                    expectedPage = QStringLiteral("PreviewTabSheet");
+                }
+
+                command(h);
+
+                EXPECT_TRUE(h.prompts.messages.isEmpty())
+                    << h.prompts.messages.join(QLatin1Char('|')).toStdString();
+                EXPECT_EQ(shownTabs(), expectedTabs);
+                EXPECT_EQ(w.PageControl1->currentWidget()->objectName(), expectedPage);
+                EXPECT_TRUE(h.unlocked());
+            }
+        }
+    }
 }
 
 // --- which commands are offered ---------------------------------------------------------
@@ -350,12 +430,11 @@ TEST_P(WindowLockTest, LockAndUnlockInTheirOrderAndDoNotCount) {
     w.EnableControls();
     EXPECT_EQ(unlocking.changed, inOrder(h.unlockOrder(), enabledBefore));
     EXPECT_TRUE(h.unlocked());
+    // The tabs and the page of before: "About", closed by "Continue", stays closed.
     for (QWidget* page : lockedPages) {
-        EXPECT_TRUE(h.tabShown(page)) << page->objectName().toStdString();
+        EXPECT_EQ(h.tabShown(page), page != w.AboutTabSheet) << page->objectName().toStdString();
     }
-    if (!GetParam().floatingTag) {
-        EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet);
-    }
+    EXPECT_EQ(w.PageControl1->currentWidget(), w.Text2TabSheet);
 }
 
 INSTANTIATE_TEST_SUITE_P(FloatingTag, WindowLockTest,

@@ -31,8 +31,6 @@ QWidget* TForm1::buildAdvancedPage() {
     HoleWidthEdit = makeEdit(QStringLiteral("HoleWidthEdit"), box);
     HoleWidthUpDown = makeUpDown(QStringLiteral("HoleWidthUpDown"), kHoleSizeRange, 12, box);
     HoleHeightEdit = makeEdit(QStringLiteral("HoleHeightEdit"), box);
-    // The hole height is set with its arrows only; typed text would not be read.
-    HoleHeightEdit->setReadOnly(true);
     HoleHeightUpDown = makeUpDown(QStringLiteral("HoleHeightUpDown"), kHoleSizeRange, 12, box);
     HoleWidthOffsetEdit = makeEdit(QStringLiteral("HoleWidthOffsetEdit"), box);
     HoleWidthOffsetUpDown =
