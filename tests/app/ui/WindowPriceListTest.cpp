@@ -34,7 +34,7 @@ struct ShopWindow : WindowHarness {
         startDesigning(picture(QStringLiteral("red.bmp"), 100, 100, clRed));
         type(w().WidthEdit, QStringLiteral("2.50"));
         type(w().HeightEdit, QStringLiteral("3.00"));
-        w().ValueEdit->setText(QStringLiteral("${price}"));
+        control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("${price}"));
         settle();
         QFile file(table);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -118,7 +118,7 @@ TEST(WindowPriceList, TwentyFiveRowsMakeThreeSheetsPreviewedInTurnAndSavedAsOneP
 TEST(WindowPriceList, TheDesignKeepsItsTableBesideItAndStopUndoAndAMissingTableGoBack) {
     ShopWindow h;
     // A table without the design's field is shown with its problem, and is not used.
-    h.w().ValueEdit->setText(QStringLiteral("${cost}"));
+    h.control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("${cost}"));
     h.use();
     ASSERT_EQ(h.prompts.priceLists.size(), 1u);
     EXPECT_FALSE(h.prompts.priceLists[0].fields.at(0).found);
@@ -127,7 +127,7 @@ TEST(WindowPriceList, TheDesignKeepsItsTableBesideItAndStopUndoAndAMissingTableG
                           "name, price"));
     EXPECT_TRUE(h.design().priceListPath.isEmpty());
 
-    h.w().ValueEdit->setText(QStringLiteral("${price}"));
+    h.control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("${price}"));
     h.use();
     EXPECT_EQ(h.w().findChild<QAction*>("UndoItem")->text(), "&Undo Price List");
     const QString design = h.folder.filePath(QStringLiteral("shop.vmg"));
@@ -146,7 +146,7 @@ TEST(WindowPriceList, TheDesignKeepsItsTableBesideItAndStopUndoAndAMissingTableG
     h.list().StopUsingPriceListItem->trigger();
     h.w().OpenDesignFile(design);
     EXPECT_EQ(h.design().priceListPath, h.table);
-    h.w().PreviewButton->click();
+    h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();
     EXPECT_EQ(h.sheetNumber(), "Sheet 1 of 3");
 
     // Without its table the design opens on the plain sheet, and says why.
@@ -154,7 +154,7 @@ TEST(WindowPriceList, TheDesignKeepsItsTableBesideItAndStopUndoAndAMissingTableG
     h.w().OpenDesignFile(design);
     ASSERT_EQ(h.prompts.messages.size(), 1);
     EXPECT_TRUE(h.prompts.messages[0].contains("prices.csv of this design is not there"));
-    h.w().PreviewButton->click();
+    h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();
     EXPECT_EQ(h.sheetNumber(), QString());
     EXPECT_FALSE(h.w().SheetBitmap().isEmpty());
 }

@@ -241,7 +241,7 @@ TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesig
 // 20 rows of 2.00 x 4.00 in tags, eight to cups-pdf's A4 page, are three pages.
 TEST_F(WindowPrintingTest, APriceListPrintsEverySheetAsOneJob) {
     PrintingWindow h(pageReads);
-    h.w().ValueEdit->setText(QStringLiteral("${price}"));
+    h.control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("${price}"));
     const QString table = h.folder.filePath(QStringLiteral("prices.csv"));
     QFile file(table);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -256,8 +256,8 @@ TEST_F(WindowPrintingTest, APriceListPrintsEverySheetAsOneJob) {
     ASSERT_EQ(h.prompts.priceLists.size(), 1u) << h.prompts.messages.join('\n').toStdString();
     EXPECT_EQ(h.prompts.priceLists[0].sheets, 3);
 
-    h.w().CopiesUpDown->setPosition(2);
-    h.w().PrintButton->click();
+    h.control<UpDown>(QStringLiteral("CopiesUpDown"))->setPosition(2);
+    h.control<QPushButton>(QStringLiteral("PrintButton"))->click();
     ASSERT_TRUE(h.prompts.messages.isEmpty()) << h.prompts.messages.join('\n').toStdString();
     const QRegularExpressionMatch sent =
         QRegularExpression(QStringLiteral("^Sent to (\\S+) as job (\\d+)$")).match(h.statusText());
