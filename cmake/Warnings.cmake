@@ -30,6 +30,10 @@ function(veltmoor_test_program name folder)
     target_link_libraries(${name} PRIVATE veltmoor_test_support GTest::gtest GTest::gmock ${ARGN})
     target_compile_definitions(${name} PRIVATE VELTMOOR_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
     veltmoor_warnings(${name})
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    # A test suite named ...LongRun takes a minute or more: it carries the label "long", so
+    # that `ctest -LE long` leaves it out of a quick run.
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*LongRun.*"
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*LongRun.*"
+        PROPERTIES LABELS long ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C")
 endfunction()

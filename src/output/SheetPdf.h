@@ -27,6 +27,9 @@ struct SheetPdfPage {
     QString creator;
     // Strips of white paper print nothing; a job of many sheets of short text leaves them out.
     bool leaveOutWhiteStrips = false;
+    // A strip the same as the one at its place on the sheet before is not written again, the
+    // page shows the earlier image: sheets of price tags differ only where their texts are.
+    bool shareRepeatedStrips = false;
 };
 
 // The sheet as a PDF of `pages` equal pages, each showing the strips at their places. The
@@ -63,6 +66,11 @@ private:
     void write(const QByteArray& bytes);
     void object(int number, const QByteArray& body);
     void stream(int number, const QByteArray& dictionary, const QByteArray& data);
+    // The image already written for this strip of the previous sheet, if it shows the same
+    // pixels at the same place; 0 otherwise.
+    int sharedImage(const Bitmap& sheet, const StripOnPaper& strip) const;
+    void rememberSheet(const Bitmap& sheet, const std::vector<StripOnPaper>& strips,
+                       const std::vector<int>& images);
 
     Sink sink_;
     QString title_;
@@ -71,6 +79,13 @@ private:
     std::vector<qint64> offsets_{0, 0, 0}; // where each object begins, by number less one
     QByteArray kids_;
     int pageCount_ = 0;
+    // The sheet before and the image written for each of its strips, to share from.
+    struct WrittenStrip {
+        StripOnPaper strip;
+        int image = 0;
+    };
+    Bitmap previousSheet_;
+    std::vector<WrittenStrip> previousStrips_;
 };
 
 } // namespace veltmoor

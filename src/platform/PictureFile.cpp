@@ -10,9 +10,12 @@
 #include <QImageReader>
 #include <QImageWriter>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <limits>
+#include <mutex>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -103,21 +106,26 @@ private:
 
 // Qt refuses to allocate more than its own limit (128 MB) and then calls a valid picture
 // unreadable. Our pixel limit is the one that counts, checked on the size the file claims;
-// Qt's is raised so that no picture within ours reaches it, whatever bytes a pixel takes.
-void allowPicturesWithinOurLimit() {
-    static const bool raised = [] {
-        constexpr std::int64_t kWidestPixelBytes = 16; // four 32-bit float channels
-        constexpr std::int64_t kMegabyte = 1 << 20;
+// Qt's is raised so that a picture within the caller's limit never reaches it. Not every
+// format claims a size before decoding (an icon file holding a PNG does not), so Qt's limit
+// is the only guard there: it is raised no further than the caller's limit needs, at the
+// widest pixel a photo reader gives (16 bits a channel with alpha), and never lowered, since
+// other threads may be decoding.
+void allowPicturesWithin(std::int64_t maxPixels) {
+    constexpr std::int64_t kWidestPixelBytes = 8;
+    constexpr std::int64_t kMegabyte = 1 << 20;
+    static std::mutex raising;
+    const std::int64_t wanted = maxPixels * kWidestPixelBytes / kMegabyte + 1;
+    const std::lock_guard<std::mutex> lock(raising);
+    if (wanted > QImageReader::allocationLimit()) {
         QImageReader::setAllocationLimit(
-            static_cast<int>(kMaxPicturePixels * kWidestPixelBytes / kMegabyte + 1));
-        return true;
-    }();
-    (void)raised;
+            static_cast<int>(std::min<std::int64_t>(wanted, std::numeric_limits<int>::max())));
+    }
 }
 
 DecodedPicture decodeWithQt(const QByteArray& bytes, const QString& name,
                             const PictureReadOptions& options) {
-    allowPicturesWithinOurLimit();
+    allowPicturesWithin(options.maxPixels);
     QtReader qtReader(bytes);
     QImageReader& reader = *qtReader;
     if (!reader.canRead()) {

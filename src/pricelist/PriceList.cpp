@@ -68,21 +68,34 @@ PriceList::PriceList(PriceTable table, PriceListTemplate design, const PriceList
     }
     checkFields();
     QHash<QString, bool> pictureFound;
+    const auto exists = [&pictureFound](const QString& path) {
+        auto found = pictureFound.find(path);
+        if (found == pictureFound.end()) {
+            found = pictureFound.insert(path, QFileInfo(path).isFile());
+        }
+        return *found;
+    };
+    // A slot's own missing picture is told once, at the first row that would print it.
+    std::array<bool, kLastSheetSlot + 1> slotPictureTold{};
     for (std::size_t index = 0; index < table_.rows.size(); ++index) {
         checkRow(index, options);
         Row& row = rows_.back();
+        const int line = table_.rows[index].line;
         if (row.picture.isEmpty()) {
-            continue;
-        }
-        auto found = pictureFound.find(row.picture);
-        if (found == pictureFound.end()) {
-            found = pictureFound.insert(row.picture, QFileInfo(row.picture).isFile());
-        }
-        if (!*found && options.allowMissing) {
+            const QString& own = design_.Slots.at(static_cast<std::size_t>(row.slot)).FileName;
+            bool& told = slotPictureTold.at(static_cast<std::size_t>(row.slot));
+            if (!own.isEmpty() && row.copies > 0 && !options.allowMissing && !told &&
+                !exists(own)) {
+                told = true;
+                problem(line, QStringLiteral("slot %1's own picture %2 does not exist")
+                                  .arg(row.slot)
+                                  .arg(QDir::toNativeSeparators(own)));
+            }
+        } else if (!exists(row.picture) && options.allowMissing) {
             row.picture.clear();
-        } else if (!*found) {
-            problem(table_.rows[index].line, QStringLiteral("the picture %1 does not exist")
-                                                 .arg(QDir::toNativeSeparators(row.picture)));
+        } else if (!exists(row.picture)) {
+            problem(line, QStringLiteral("the picture %1 does not exist")
+                              .arg(QDir::toNativeSeparators(row.picture)));
         }
     }
     checkBarcodes();

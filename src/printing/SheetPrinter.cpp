@@ -446,7 +446,7 @@ PrintResult PrintSheets(const SheetSeries& sheets, const PrintRequest& request) 
     SheetPdfWriter writer([&file](const QByteArray& bytes) { file.write(bytes); },
                           request.documentName, kCreator);
     const SheetPdfPage pdfPage{
-        paper, metrics.PixelsPerInchX, metrics.PixelsPerInchY, request.documentName, kCreator,
+        paper, metrics.PixelsPerInchX, metrics.PixelsPerInchY, request.documentName, kCreator, true,
         true};
     const PageCalibration placement{calibration, request.printer.landscape};
     streamSheets(sheets, [&](int, const Bitmap& sheet) {

@@ -1,6 +1,7 @@
 #include "output/BandedPrinting.h"
 
 #include "output/PrinterPage.h"
+#include "output/SheetPdf.h"
 
 #include "support/ExternalTool.h"
 #include "support/TestPrinters.h"
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace veltmoor {
 namespace {
@@ -145,6 +148,42 @@ TEST(BandedPrinting, StripsPastTheSheetAreCutToItsRows) {
     const QString pdf = writtenPdf(folder, sheetPdf(numberedSheet(20, 130), strips,
                                                     SheetPdfPage{QSizeF(72, 72), 72, 72, {}, {}}));
     EXPECT_EQ(imagesOf(pdf), (QStringList{"1 6 20 10", "1 7 20 130", "1 8 20 2"}));
+}
+
+// In a series, a strip the same as on the sheet before is drawn from the image already
+// written: sheet 2 differs from sheet 1 by one pixel in its second strip, sheet 3 is sheet 2.
+// Every page still shows its own sheet, pixel for pixel.
+TEST(BandedPrinting, ASeriesWritesOnlyTheStripsThatChanged) {
+    const QTemporaryDir folder;
+    const Bitmap first = numberedSheet(20, 130);
+    Bitmap second = first;
+    second.setPixel(7, 61, pixelFromRgb(1, 2, 3));
+    const std::vector<StripOnPaper> strips{{0, 50, QRectF(0, 0, 20, 50)},
+                                           {50, 50, QRectF(0, 50, 20, 50)},
+                                           {100, 30, QRectF(0, 100, 20, 30)}};
+    SheetPdfPage page{QSizeF(20, 130), 72, 72, {}, {}};
+    page.shareRepeatedStrips = true;
+    QByteArray pdf;
+    SheetPdfWriter writer([&pdf](const QByteArray& bytes) { pdf += bytes; }, {}, {});
+    for (const Bitmap* sheet : std::array<const Bitmap*, 3>{&first, &second, &second}) {
+        writer.addSheet(*sheet, strips, page);
+    }
+    writer.finish();
+    const QString path = writtenPdf(folder, pdf);
+    EXPECT_EQ(imagesOf(path),
+              (QStringList{"1 6 20 50", "1 7 20 50", "1 8 20 30", "2 6 20 50", "2 12 20 50",
+                           "2 8 20 30", "3 6 20 50", "3 12 20 50", "3 8 20 30"}));
+    for (int number = 1; number <= 3; ++number) {
+        SCOPED_TRACE(number);
+        const QString shown = folder.filePath(QStringLiteral("page%1").arg(number));
+        test::runTool(QStringLiteral("pdftocairo"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("72"),
+                       QStringLiteral("-antialias"), QStringLiteral("none"), QStringLiteral("-f"),
+                       QString::number(number), QStringLiteral("-l"), QString::number(number),
+                       QStringLiteral("-singlefile"), path, shown});
+        const Bitmap paper = Bitmap::fromQImage(QImage(shown + QStringLiteral(".png")));
+        EXPECT_TRUE(paper == (number == 1 ? first : second));
+    }
 }
 
 } // namespace

@@ -15,15 +15,18 @@ class PriceListRows : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        QFile picture(folder.filePath(QStringLiteral("figs.jpg")));
-        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+        for (const char* name : {"figs.jpg", "own.jpg"}) {
+            QFile picture(folder.filePath(QLatin1String(name)));
+            ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+        }
         img& plain = design.Slots[1];
         plain.ValueText = QStringLiteral("${price}");
         plain.EdgeText = QStringLiteral("${name}");
         plain.TextBlockText = QStringLiteral("No. ${n}\r\n${name} ${unclosed");
         img& sale = design.Slots[2];
         sale.ValueText = QStringLiteral("SALE ${price}");
-        sale.FileName = QStringLiteral("own.jpg");
+        sale.FileName = folder.filePath(QStringLiteral("own.jpg"));
+        design.Slots[3].FileName = folder.filePath(QStringLiteral("lost.jpg"));
     }
 
     PriceList list(const QByteArray& csv, bool allowMissing = false) const {
@@ -55,8 +58,9 @@ TEST_F(PriceListRows, FillEveryTextOfTheirSlotTagByTag) {
         const PriceList::Tag honey = rows.tag(index);
         EXPECT_EQ(honey.slotNumber, 2);
         EXPECT_EQ(honey.slot.ValueText, "SALE 6");
-        EXPECT_EQ(honey.slot.FileName, "own.jpg"); // an empty cell keeps the slot's picture
-        EXPECT_EQ(honey.key, rows.tag(1).key);     // copies are one tag drawn again
+        // An empty cell keeps the slot's picture.
+        EXPECT_EQ(honey.slot.FileName, folder.filePath(QStringLiteral("own.jpg")));
+        EXPECT_EQ(honey.key, rows.tag(1).key); // copies are one tag drawn again
     }
     EXPECT_NE(rows.tag(0).key, rows.tag(1).key);
 
@@ -76,7 +80,9 @@ TEST_F(PriceListRows, ProblemsAreListedWithTheirLinesBeforeAnythingIsDrawn) {
     const PriceList rows = list("name,slot,copies,picture\n"
                                 "Jam,0,,\n"
                                 "Tea,1,-1,\n"
-                                "Figs,1,,gone.jpg\n");
+                                "Figs,1,,gone.jpg\n"
+                                "Plum,3,,\n"
+                                "Pear,3,,\n");
     EXPECT_EQ(rows.problemMessage(),
               "The table prices.csv cannot be used, so nothing was printed:\n"
               "  slot 1 uses the field ${price}, but the table's header names only name, slot, "
@@ -85,11 +91,14 @@ TEST_F(PriceListRows, ProblemsAreListedWithTheirLinesBeforeAnythingIsDrawn) {
               "  line 3: the copies \"-1\" are not a number from 0 to 10000.\n"
               "  line 4: the picture " +
                   QDir::toNativeSeparators(QDir(folder.path()).filePath("gone.jpg")) +
+                  " does not exist.\n"
+                  "  line 5: slot 3's own picture " +
+                  QDir::toNativeSeparators(QDir(folder.path()).filePath("lost.jpg")) +
                   " does not exist.");
 
-    const PriceList allowed = list("name,price,slot,picture\nFigs,1,2,gone.jpg\n", true);
+    const PriceList allowed = list("name,price,slot,picture\nFigs,1,2,gone.jpg\nPlum,1,3,\n", true);
     EXPECT_TRUE(allowed.problems().isEmpty());
-    EXPECT_EQ(allowed.tag(0).slot.FileName, "own.jpg");
+    EXPECT_EQ(allowed.tag(0).slot.FileName, folder.filePath(QStringLiteral("own.jpg")));
 
     QByteArray many = "name,price,copies\n";
     for (int row = 0; row < 12; ++row) {

@@ -76,7 +76,8 @@ const std::array kVerbTable{
     VerbRow{"merge", Operand::Design,
             "merge DESIGN.vmg --data TABLE.csv|- (-o OUT | --printer NAME)\n"
             "[--sheets A-B] [--check] [--allow-missing] [--copies N]\n"
-            "[--marks none|3|4] [--no-calibration] [--printable WxH@DPI]",
+            "[--marks none|3|4] [--no-calibration] [--printable WxH@DPI]\n"
+            "[--barcode TYPE:DATA]",
             "makes a tag of each row of a price list: the first row names the columns,\n"
             "${column} in a text of the design takes the row's cell and ${n} the tag's\n"
             "running number; columns slot (1 to 9), picture and copies choose the\n"

@@ -11,12 +11,14 @@
 #include "setupfile/SetupFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <unistd.h>
 
 #include <optional>
 #include <ostream>
+#include <string>
 
 namespace veltmoor {
 
@@ -59,7 +61,8 @@ TagDesign openTemplate(const CommandOptions& options, std::ostream& err) {
     openOptions.decodePictures = false;
     const QString problems =
         openSetupFile(options.operand, design, openOptions).pictureProblemMessage();
-    if (!problems.isEmpty()) {
+    // Without --allow-missing the table's check names the missing pictures rows would print.
+    if (!problems.isEmpty() && options.allowMissing) {
         err << "veltmoor-tags: " << problems.toStdString() << "\n";
     }
     if (options.marks) {
@@ -82,6 +85,29 @@ QString numberedPath(const QString& path, int sheet) {
                                    .arg(info.completeBaseName())
                                    .arg(sheet, 3, 10, QLatin1Char('0'))
                                    .arg(info.suffix()));
+}
+
+// "1 sheet", "3 sheets".
+std::string sheetCount(int count) {
+    return std::to_string(count) + (count == 1 ? " sheet" : " sheets");
+}
+
+// A picture a sheet. A job that fails on the way takes back the pictures it wrote: half a
+// series looks like a whole one in a folder.
+void writePictureSeries(const SheetSeries& series, const CommandOptions& options) {
+    QStringList written;
+    try {
+        streamSheets(series, [&](int index, const Bitmap& sheet) {
+            const QString path = numberedPath(options.outputPath, options.firstSheet + index);
+            exportPicture(path, sheet);
+            written << path;
+        });
+    } catch (...) {
+        for (const QString& path : written) {
+            QFile::remove(path);
+        }
+        throw;
+    }
 }
 
 } // namespace
@@ -133,10 +159,8 @@ int runMergeCommand(const CommandOptions& options, std::ostream& out, std::ostre
         };
     }
     if (!options.outputPath.isEmpty() && !writesPdf(options)) {
-        streamSheets(series, [&](int index, const Bitmap& sheet) {
-            exportPicture(numberedPath(options.outputPath, options.firstSheet + index), sheet);
-        });
-        out << "Wrote " << series.count << " sheets as "
+        writePictureSeries(series, options);
+        out << "Wrote " << sheetCount(series.count) << " as "
             << QDir::toNativeSeparators(numberedPath(options.outputPath, options.firstSheet))
                    .toStdString()
             << " and on.\n";
@@ -151,10 +175,10 @@ int runMergeCommand(const CommandOptions& options, std::ostream& out, std::ostre
     request.documentName = QFileInfo(options.operand).completeBaseName();
     const PrintResult printed = PrintSheets(series, request);
     if (printed.jobNumber > 0) {
-        out << "Sent " << series.count << " sheets to \"" << printed.printerName.toStdString()
+        out << "Sent " << sheetCount(series.count) << " to \"" << printed.printerName.toStdString()
             << "\" as job " << printed.jobNumber << ".\n";
     } else {
-        out << "Wrote " << series.count << " sheets to "
+        out << "Wrote " << sheetCount(series.count) << " to "
             << QDir::toNativeSeparators(options.outputPath).toStdString() << ".\n";
     }
     return kExitOk;

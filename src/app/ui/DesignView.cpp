@@ -5,6 +5,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/BarcodePage.h"
 #include "design/DesignComposition.h"
 #include "design/MemoLines.h"
 #include "design/SlotPicture.h"
@@ -66,6 +67,7 @@ void TForm1::DrawTagReal() {
     }
     // The composition loaded the slot's text block into the memo's text; show it.
     showTextBlockMemo();
+    barcodePage_->showDesign(design_);
 }
 
 void TForm1::follow(Redraw redraw) {
@@ -143,6 +145,7 @@ void TForm1::showDesignInControls() {
     }
     syncing_ = false;
     showTextBlockMemo();
+    barcodePage_->showDesign(design_);
 }
 
 void TForm1::SetValues() {

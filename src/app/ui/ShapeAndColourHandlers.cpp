@@ -4,6 +4,7 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/BarcodePage.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -17,6 +18,7 @@ void TForm1::showEditingPages() {
     const QSignalBlocker blockOne(PageControl1);
     const QSignalBlocker blockTwo(PageControl2);
     setPageVisible(PageControl2, TextTabSheet, true);
+    setPageVisible(PageControl2, barcodePage_, true);
     setPageVisible(PageControl2, AdvancedTabSheet, true);
     for (QWidget* page : {StandardTabSheet, Text2TabSheet, Images01to15TabSheet}) {
         setPageVisible(PageControl1, page, true);

@@ -2,7 +2,10 @@
 
 #include "app/ui/ErrorBoundary.h"
 #include "app/ui/HintTracker.h"
+#include "app/ui/Prompts.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/BarcodePage.h"
+#include "design/DesignComposition.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,6 +128,7 @@ void TForm1::buildWindow() {
     PageControl1->addTab(buildAboutPage(), QStringLiteral("About"));
     PageControl2->addTab(buildControlPage(), QStringLiteral("C&ontrol"));
     PageControl2->addTab(buildTextPage(), QStringLiteral("&Text"));
+    PageControl2->addTab(barcodePage_ = new BarcodePage, QStringLiteral("B&arcode"));
     PageControl2->addTab(buildAdvancedPage(), QStringLiteral("A&dvanced"));
     fitTabsWhole(PageControl2);
 
@@ -244,6 +248,13 @@ void TForm1::connectHandlers() {
     connectCalibrationCommands();
     connectCutCommands();
     connectEditCommands();
+    // The page's code goes to the checked slots; what is typed into its data is one step.
+    connect(barcodePage_, &BarcodePage::barcodeChanged, this, [this](const TagBarcode& code) {
+        guardedFrom(QApplication::focusWidget(), [&] { follow(design_.setBarcode(code)); });
+    });
+    connect(barcodePage_, &BarcodePage::dataRefused, this, [this](const QString& problem) {
+        prompts_.message(barcodeRefusal(design_.CurrentSlot, problem));
+    });
 }
 
 } // namespace veltmoor

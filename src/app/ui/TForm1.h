@@ -39,6 +39,7 @@ class QTimer;
 
 namespace veltmoor {
 
+class BarcodePage;
 class HelpStepRules;
 class HintTracker;
 class PictureBox;
@@ -538,6 +539,7 @@ private:
     // Whether the text block's widest line was too wide at its last change.
     bool textBlockTooLong_ = false;
 
+    BarcodePage* barcodePage_ = nullptr; // the "Barcode" page of the left-hand controls
     WindowServices services_;
     Prompts& prompts_;
     TagDesign design_;

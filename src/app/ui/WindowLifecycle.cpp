@@ -6,6 +6,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/BarcodePage.h"
 #include "images/TintedCopy.h"
 #include "output/PrinterMetrics.h"
 #include "platform/WorkingFolder.h"
@@ -73,7 +74,8 @@ void TForm1::FormActivate() {
         for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
             setPageVisible(PageControl1, page, false);
         }
-        for (QWidget* page : {PrintControlTabSheet, TextTabSheet, AdvancedTabSheet}) {
+        for (QWidget* page : std::initializer_list<QWidget*>{PrintControlTabSheet, TextTabSheet,
+                                                             barcodePage_, AdvancedTabSheet}) {
             setPageVisible(PageControl2, page, false);
         }
         PageControl2->hide();

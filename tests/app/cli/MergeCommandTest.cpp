@@ -4,6 +4,7 @@
 #include "app/cli/CliRun.h"
 #include "app/cli/CommandLine.h"
 
+#include "support/CodeScanner.h"
 #include "support/ExternalTool.h"
 
 #include <QDir>
@@ -190,6 +191,58 @@ TEST_F(MergeCommand, TwentyFiveRowsFillThreeSheetsOfNineEachTagItsRow) {
     }
 }
 
+// A shop's thousand products, each tag with its own EAN-13 code, half of them given without
+// their check digit: every code reads back from the sheets at 200 dpi and from the PDF
+// rasterised at 300 dpi, on its own row's sheet, and nothing reads as another number. The
+// codes differ, so the codes of a sheet are the codes of its tags.
+using MergeCommandLongRun = MergeCommand;
+TEST_F(MergeCommandLongRun, AThousandRowsOfEan13CodesEachScanAsTheirOwnRowsNumber) {
+    QString text = QString::fromLatin1(designWith("${price}", "${name}"));
+    text.replace(QStringLiteral("3.50 Height"), QStringLiteral("1.50 Height"));
+    text.replace(QStringLiteral("2.50 Width"), QStringLiteral("2.00 Width"));
+    text.replace(QStringLiteral("14 TagType"), QStringLiteral("0 TagType"));
+    const QString coded = write(QStringLiteral("coded.vmg"), text.toLatin1());
+    constexpr int kProducts = 1000;
+    QByteArray csv = "name,price,sku\n";
+    std::vector<test::ScannedCode> codes;
+    for (int row = 1; row <= kProducts; ++row) {
+        // Led by a 2, so that no number is a UPC-A code in an EAN-13's clothes.
+        const QString digits = QString::number(200000000000LL + row * 7919LL);
+        int sum = 0;
+        for (int index = 0; index < 12; ++index) {
+            sum += digits.at(index).digitValue() * (index % 2 == 0 ? 1 : 3);
+        }
+        const QString number = digits + QString::number((10 - sum % 10) % 10);
+        csv += (name(row) + ',' + price(row) + ',' + (row % 2 == 0 ? number : digits)).toLatin1() +
+               '\n';
+        codes.push_back({QStringLiteral("EAN-13"), number});
+    }
+    const QString products = write(QStringLiteral("products.csv"), csv);
+    const QStringList merge{"merge", coded, "--data", products, "--barcode", "ean13:${sku}", "-o"};
+    const CliRun pictures = run(merge + QStringList{folder.filePath(QStringLiteral("sheet.png"))});
+    ASSERT_EQ(pictures.status, 0) << pictures.err;
+    const QString pdf = folder.filePath(QStringLiteral("codes.pdf"));
+    ASSERT_EQ(run(merge + QStringList{pdf}).status, 0);
+    runTool("pdftoppm", {"-r", "300", "-gray", pdf, folder.filePath(QStringLiteral("page"))});
+
+    const std::string layout = run({"layout", coded}).out;
+    const int perSheet = layoutValue(layout, "TagsAcross") * layoutValue(layout, "TagsDown");
+    const QDir written(folder.path());
+    const QStringList sheets = written.entryList({QStringLiteral("sheet-*.png")}, QDir::Files);
+    const QStringList pages = written.entryList({QStringLiteral("page-*.pgm")}, QDir::Files);
+    ASSERT_EQ(sheets.size(), (kProducts + perSheet - 1) / perSheet);
+    ASSERT_EQ(pages.size(), sheets.size());
+    for (int sheet = 0; sheet < sheets.size(); ++sheet) {
+        const auto first = codes.begin() + sheet * perSheet;
+        const auto expected = test::sortedCodes(
+            {first, first + std::min<int>(perSheet, kProducts - sheet * perSheet)});
+        EXPECT_EQ(test::scanCodes(QImage(written.filePath(sheets.at(sheet)))), expected)
+            << sheets.at(sheet).toStdString();
+        EXPECT_EQ(test::scanCodes(QImage(written.filePath(pages.at(sheet)))), expected)
+            << pages.at(sheet).toStdString();
+    }
+}
+
 TEST_F(MergeCommand, ABadTablePrintsNothing) {
     const QString bad = write(QStringLiteral("bad.csv"), "name,cost\nJam,1\nTea,2,3\n");
     const QString badColumn = write(QStringLiteral("column.csv"), "name,cost\nJam,1\n");
@@ -226,6 +279,21 @@ TEST_F(MergeCommand, ABadTablePrintsNothing) {
     EXPECT_NE(tooWide.err.find("Tag 1 of the price list (slot 1): "), std::string::npos)
         << tooWide.err;
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// A series that cannot be finished takes back the sheets it wrote: here the third sheet's
+// name is taken by a folder. A whole series says how many sheets it wrote.
+TEST_F(MergeCommand, APictureSeriesIsWrittenWholeOrNotAtAll) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sheet-003.png")));
+    const QString pngs = folder.filePath(QStringLiteral("sheet.png"));
+    const CliRun failed = run({"merge", design, "--data", table, "-o", pngs});
+    EXPECT_EQ(failed.status, kExitBadInput) << failed.err;
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("sheet-001.png"))));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("sheet-002.png"))));
+
+    const CliRun one = run({"merge", design, "--data", table, "-o", pngs, "--sheets", "2-2"});
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(one.out.rfind("Wrote 1 sheet as ", 0), 0u) << one.out;
 }
 
 } // namespace

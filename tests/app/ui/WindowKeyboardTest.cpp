@@ -198,9 +198,9 @@ TEST(WindowKeyboardTest, WelcomeTextTabsAndFileLabelShowWhole) {
     h.settle();
     EXPECT_TRUE(h.slot(1).FileName.endsWith(QStringLiteral("~temptag.bmp")));
     EXPECT_EQ(h.w().Label3->text(), QStringLiteral("(blank picture)"));
-    // The three left-hand tabs are whole, side by side, within their page control.
+    // The four left-hand tabs are whole, side by side, within their page control.
     const QTabBar* tabs = h.w().PageControl2->tabBar();
-    ASSERT_EQ(tabs->count(), 3);
+    ASSERT_EQ(tabs->count(), 4);
     EXPECT_TRUE(tabs->styleSheet().isEmpty());
     EXPECT_LE(tabs->sizeHint().width(), h.w().PageControl2->width());
 }

@@ -156,7 +156,7 @@ TEST(WindowStartTest, ContinueAsksForTheFirstPictureAndShowsTheTag) {
                                                          QStringLiteral("Text2TabSheet")}));
     EXPECT_EQ(visiblePages(w.PageControl2),
               (QStringList{QStringLiteral("PrintControlTabSheet"), QStringLiteral("TextTabSheet"),
-                           QStringLiteral("AdvancedTabSheet")}));
+                           QStringLiteral("BarcodeTabSheet"), QStringLiteral("AdvancedTabSheet")}));
     EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet);
     EXPECT_TRUE(w.FileMenu->menuAction()->isEnabled());
     EXPECT_TRUE(w.sheetCommandsWanted());

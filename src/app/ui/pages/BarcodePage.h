@@ -1,0 +1,54 @@
+#pragma once
+
+#include "render/TagBarcode.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLineEdit;
+
+namespace veltmoor {
+
+class RadioGroup;
+struct TagDesign;
+
+// The "Barcode" page: the code on the tag, its data, where it goes, the width of its modules
+// and the height of its bars. It shows the current slot's code and tells what the user set;
+// the window applies it to the checked slots.
+class BarcodePage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BarcodePage(QWidget* parent = nullptr);
+
+    // Shows the code of the design's current slot (of tag 1 while no tag is current) without
+    // announcing any change.
+    void showDesign(const TagDesign& design);
+
+    // The code as the controls set it.
+    TagBarcode barcode() const;
+
+signals:
+    // The user changed one of the controls; the code as they now set it.
+    void barcodeChanged(const TagBarcode& barcode);
+    // The data the user finished entering cannot be encoded, for the reason given (one
+    // sentence without its full stop). Data naming price-list fields is left to the merged
+    // job, which checks every row.
+    void dataRefused(const QString& problem);
+
+private:
+    void showBarcode(const TagBarcode& shown);
+    void changed();
+    void dataEntered();
+    void enableForSymbology();
+
+    QComboBox* BarcodeTypeComboBox = nullptr;
+    QLineEdit* BarcodeDataEdit = nullptr;
+    RadioGroup* BarcodePlacementRadioGroup = nullptr;
+    QComboBox* BarcodeModuleWidthComboBox = nullptr;
+    QDoubleSpinBox* BarcodeHeightEdit = nullptr;
+    bool showing_ = false;
+};
+
+} // namespace veltmoor
