@@ -143,6 +143,8 @@ const Aspect kAspects[] = {
          return a.PrinterIndex == b.PrinterIndex && a.PrinterName == b.PrinterName &&
                 a.PrinterPaper == b.PrinterPaper && a.landscape == b.landscape;
      }},
+    {"Price List",
+     [](const TagDesign& a, const TagDesign& b) { return a.priceListPath == b.priceListPath; }},
     {"Cutting Marks",
      [](const TagDesign& a, const TagDesign& b) { return a.cuttingMarks == b.cuttingMarks; }},
     {"Print Image Adjust",

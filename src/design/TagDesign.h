@@ -119,6 +119,10 @@ struct TagDesign {
     QString PrinterPaper;
     bool landscape = false;
     CuttingMarks cuttingMarks = CuttingMarks::None; // printed on the sheet for a cutting machine
+    // The price list whose rows fill the tags' fields, as a path from here; empty: the plain
+    // sheet. Kept as the design file wrote it, as picture paths are.
+    QString priceListPath;
+    WrittenPicturePath writtenPriceListPath;
 
     std::array<bool, kLastSheetSlot> SlotCheckBoxes{true, true, true, true, true,
                                                     true, true, true, true}; // CheckBox1..9

@@ -38,6 +38,10 @@ std::optional<int> slotOf(const PriceTable& table, const PriceTable::Row& row) {
     return wholeNumber(cell, kFirstSheetSlot, kLastSheetSlot);
 }
 
+bool fills(const PriceTable& table, const QString& field) {
+    return field == kRunningNumberField || table.columnIndex(field) >= 0;
+}
+
 } // namespace
 
 PriceListTemplate PriceListTemplate::of(const TagDesign& design) {
@@ -109,19 +113,18 @@ PriceList::PriceList(PriceTable table, PriceListTemplate design, const PriceList
 // A field that names no column stops the job before a row is read: every tag of its slot
 // would show it.
 void PriceList::checkFields() {
-    std::array<bool, kLastSheetSlot + 1> used{};
     for (const PriceTable::Row& row : table_.rows) {
         if (const std::optional<int> slot = slotOf(table_, row)) {
-            used.at(static_cast<std::size_t>(*slot)) = true;
+            usedSlots_.at(static_cast<std::size_t>(*slot)) = true;
         }
     }
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        if (!used.at(static_cast<std::size_t>(slot))) {
+        if (!usedSlots_.at(static_cast<std::size_t>(slot))) {
             continue;
         }
         for (const QString& field :
              fieldNamesOf(design_.Slots.at(static_cast<std::size_t>(slot)))) {
-            if (field != kRunningNumberField && table_.columnIndex(field) < 0) {
+            if (!fills(table_, field)) {
                 problem(0, QStringLiteral("slot %1 uses the field ${%2}, but the table's header "
                                           "names only %3")
                                .arg(slot)
@@ -129,6 +132,24 @@ void PriceList::checkFields() {
             }
         }
     }
+}
+
+std::vector<PriceList::Field> PriceList::fields() const {
+    std::vector<Field> found;
+    QSet<QString> listed;
+    for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+        if (!usedSlots_.at(static_cast<std::size_t>(slot))) {
+            continue;
+        }
+        for (const QString& field :
+             fieldNamesOf(design_.Slots.at(static_cast<std::size_t>(slot)))) {
+            if (!listed.contains(field)) {
+                listed.insert(field);
+                found.push_back({field, fills(table_, field)});
+            }
+        }
+    }
+    return found;
 }
 
 // A row whose code cannot be encoded stops the job before anything is drawn, as a tag would

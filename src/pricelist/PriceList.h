@@ -51,9 +51,18 @@ public:
     // One message listing the first problems, each with its line; empty when there is none.
     QString problemMessage() const;
 
+    const PriceTable& table() const { return table_; }
     int rowCount() const { return static_cast<int>(table_.rows.size()); }
     std::int64_t tagCount() const { return tagCount_; }
     const PriceListTemplate& design() const { return design_; }
+
+    // The fields of the slots the rows are made from, each once, in slot order, and whether
+    // the table fills it.
+    struct Field {
+        QString name;
+        bool found = false;
+    };
+    std::vector<Field> fields() const;
 
     // The tag (from 0, in row order, each row repeated by its copies): its template slot
     // with the row's texts and picture. key says which tags are drawn alike: the same key,
@@ -82,7 +91,8 @@ private:
     PriceTable table_;
     PriceListTemplate design_;
     std::vector<Row> rows_;
-    std::array<bool, kLastSheetSlot + 1> numbered_{}; // slots whose texts hold ${n}
+    std::array<bool, kLastSheetSlot + 1> numbered_{};  // slots whose texts hold ${n}
+    std::array<bool, kLastSheetSlot + 1> usedSlots_{}; // slots some row is made from
     std::int64_t tagCount_ = 0;
     QStringList problems_;
     int problemCount_ = 0;

@@ -110,6 +110,9 @@ void applySetupFile(TagDesign& design, const SetupFileContents& contents,
     design.PrinterPaper = file.paper;
     design.landscape = file.landscape;
     design.cuttingMarks = file.cuttingMarks;
+    // The table is found as a picture is: from the design's folder, or beside it.
+    design.priceListPath = resolvePicturePath(file.priceList, designFolder);
+    design.writtenPriceListPath = {file.priceList, design.priceListPath};
     design.setNoHole(file.noHole);
     design.setBlankSheet(file.blankSheet);
     design.setFloatingTag(file.floatingTag);

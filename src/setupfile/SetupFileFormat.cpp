@@ -71,6 +71,7 @@ QString onOff(bool checked) {
 constexpr const char* kCuttingMarksKey = "CuttingMarks";
 constexpr const char* kBarcodeKey = "Barcode";
 constexpr const char* kPaperKey = "PrinterPaper";
+constexpr const char* kPriceListKey = "PriceList";
 
 QString settingLine(const QString& value, const char* key) {
     return value + QLatin1Char(' ') + QLatin1String(key);
@@ -455,6 +456,11 @@ QStringList setupFileLines(const TagDesign& design, const QString& designFolder)
     if (!design.PrinterPaper.isEmpty()) {
         lines << quotedSettingLine(design.PrinterPaper, kPaperKey);
     }
+    if (!design.priceListPath.isEmpty()) {
+        lines << settingLine(textField(picturePathToWrite(
+                                 design.priceListPath, design.writtenPriceListPath, designFolder)),
+                             kPriceListKey);
+    }
     // A tag's code goes with its tag line: slot, symbology, placement, module width, height
     // and the data, last, since it may hold anything.
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
@@ -504,6 +510,13 @@ CuttingMarks cuttingMarksSetting(const SettingLines& setting, int settingNumber)
     return *marks;
 }
 
+// A text field that ends its line, read as a tag line's field as if another field followed.
+QString textAfter(const QString& field, const LineError& error, const char* what) {
+    const QString line = field + QLatin1Char(',');
+    SlotLineReader reader(line, error);
+    return reader.text(what);
+}
+
 // "3,ean13,bottom,3,0.50,"400638133393" Barcode": the code of the tag on line Tag3.
 std::pair<int, TagBarcode> barcodeSetting(const SettingLines& setting, int settingNumber) {
     const QString& line = setting.line(settingNumber);
@@ -538,11 +551,22 @@ std::pair<int, TagBarcode> barcodeSetting(const SettingLines& setting, int setti
             QStringLiteral("the barcode's height \"%1\" is not between %2 and %3 inches.")
                 .arg(fields.at(4), inchText(kMinBarcodeHeight), inchText(kMaxBarcodeHeight)));
     }
-    // The data is read as a tag line's text field, as if another field followed.
-    const QString data = body.mid(dataStart) + QLatin1Char(',');
-    SlotLineReader reader(data, error);
-    barcode.data = reader.text("barcode's data");
+    barcode.data = textAfter(body.mid(dataStart), error, "barcode's data");
     return result;
+}
+
+// ""prices.csv" PriceList": the table, in a text field as a tag line writes it, since a path
+// may hold double quotes.
+QString priceListSetting(const SettingLines& setting, int settingNumber) {
+    const QString& line = setting.line(settingNumber);
+    const QString body =
+        line.left(line.size() - 1 - static_cast<qsizetype>(qstrlen(kPriceListKey)));
+    const LineError error = setting.error(settingNumber);
+    try {
+        return textAfter(body, error, "price list");
+    } catch (const UserError&) {
+        error.fail(QStringLiteral("the price list is not a path in double quotes."));
+    }
 }
 
 } // namespace
@@ -604,6 +628,8 @@ SetupFileContents parseSetupFileLines(const QStringList& lines, const QString& f
             s.cuttingMarks = cuttingMarksSetting(setting, number);
         } else if (hasKey(setting, number, kPaperKey)) {
             s.paper = setting.quoted(number, "paper");
+        } else if (hasKey(setting, number, kPriceListKey)) {
+            s.priceList = priceListSetting(setting, number);
         } else if (hasKey(setting, number, kBarcodeKey)) {
             const auto [slot, barcode] = barcodeSetting(setting, number);
             // A code whose tag has no line has no tag to go on.

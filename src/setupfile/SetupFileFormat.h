@@ -54,7 +54,8 @@ struct SetupFileSettings {
     // The optional lines after the 36: files without them print no marks, on the printer's
     // default paper.
     CuttingMarks cuttingMarks = CuttingMarks::None;
-    QString paper; // the driver's name for it
+    QString paper;     // the driver's name for it
+    QString priceList; // the table's path as written
 };
 
 // A whole design file, read and checked but not yet applied to any design.
@@ -67,10 +68,10 @@ struct SetupFileContents {
 QString setupFileSlotLine(int slot, const img& record);
 
 // Every line of the design's file: a line per slot 1..9 that holds a picture, then the 36
-// setting lines, then the marks for a cutting machine when there are any and the paper when
-// one was chosen (a reader that knows only the 36 lines stops before them, so older programs
-// still open the file). Picture paths are written for a file in designFolder (see
-// picturePathToWrite); without a folder, as the slots name them.
+// setting lines, then the marks for a cutting machine when there are any, the paper when
+// one was chosen and the price list when one is used (a reader that knows only the 36 lines stops
+// before them, so older programs still open the file). Picture paths are written for a file in
+// designFolder (see picturePathToWrite); without a folder, as the slots name them.
 QStringList setupFileLines(const TagDesign& design, const QString& designFolder = {});
 
 // Reads the lines of a design file. Throws UserError naming fileName, the line and what is

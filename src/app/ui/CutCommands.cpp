@@ -3,6 +3,7 @@
 #include "app/ui/BusyCursor.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/ScopeExit.h"
+#include "app/ui/WidgetFactory.h"
 #include "design/DesignCutFile.h"
 #include "output/CuttingPicture.h"
 #include "output/SheetLayout.h"
@@ -20,15 +21,6 @@ namespace {
 const QString kCutFileFilter = QStringLiteral("SVG cut files (*.svg);;DXF cut files (*.dxf)");
 const QString kCuttingPictureFilter = QStringLiteral("PNG pictures (*.png)");
 
-QAction* addCutItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                    const QString& hint) {
-    auto* item = new QAction(caption, menu);
-    item->setObjectName(name);
-    item->setProperty("hint", hint);
-    menu->insertAction(before, item);
-    return item;
-}
-
 // The dialog opens where the last file for the cutting machine went.
 std::optional<QString> askCutFileName(Prompts& prompts, const QString& title, const QString& filter,
                                       const QString& defaultSuffix, QString& folder) {
@@ -44,16 +36,16 @@ std::optional<QString> askCutFileName(Prompts& prompts, const QString& title, co
 // A group of their own between the design files and the picture exports.
 void TForm1::buildCutItems() {
     FileMenu->insertSeparator(ExitItem);
-    SaveCutFileItem = addCutItem(
+    SaveCutFileItem = window::addMenuItem(
         FileMenu, ExitItem, QStringLiteral("SaveCutFileItem"), QStringLiteral("Save &Cut File..."),
         QStringLiteral("Saves the outline of every tag and hole of the sheet, at true size on "
                        "the paper, as SVG or DXF for a cutting machine's program."));
-    SaveTagsForCuttingMachineItem =
-        addCutItem(FileMenu, ExitItem, QStringLiteral("SaveTagsForCuttingMachineItem"),
-                   QStringLiteral("Save Tags for Cu&tting Machine..."),
-                   QStringLiteral("Saves the sheet, or the tag shown, as a PNG picture that is "
-                                  "transparent outside the cut lines, for a cutting machine "
-                                  "whose own program traces the picture."));
+    SaveTagsForCuttingMachineItem = window::addMenuItem(
+        FileMenu, ExitItem, QStringLiteral("SaveTagsForCuttingMachineItem"),
+        QStringLiteral("Save Tags for Cu&tting Machine..."),
+        QStringLiteral("Saves the sheet, or the tag shown, as a PNG picture that is "
+                       "transparent outside the cut lines, for a cutting machine "
+                       "whose own program traces the picture."));
     FileMenu->insertSeparator(ExitItem);
 }
 

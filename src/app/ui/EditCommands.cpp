@@ -2,6 +2,7 @@
 
 #include "app/ui/ErrorBoundary.h"
 #include "app/ui/PictureBox.h"
+#include "app/ui/PriceListCommands.h"
 #include "app/ui/SlotThumbnails.h"
 #include "design/SlotPicture.h"
 #include "platform/Errors.h"
@@ -162,6 +163,7 @@ void TForm1::showHistoryStep(const TagDesign& values) {
     }
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
+    priceList_->followDesign();
     DrawTimer_->cancel();
     DrawTagReal();
 }

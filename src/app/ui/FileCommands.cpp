@@ -2,6 +2,7 @@
 
 #include "app/ui/BusyCursor.h"
 #include "app/ui/PictureBox.h"
+#include "app/ui/PriceListCommands.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/RecentDesigns.h"
 #include "app/ui/SlotThumbnails.h"
@@ -143,6 +144,7 @@ void TForm1::OpenDesignFile(const QString& path) {
     designPath_ = path;
     startHistory();
     follow(opened.redraw);
+    priceList_->designOpened();
     const QString problems = opened.pictureProblemMessage();
     if (!problems.isEmpty()) {
         prompts_.message(problems);

@@ -1,6 +1,7 @@
 #include "app/ui/TForm1.h"
 
 #include "app/ui/BusyCursor.h"
+#include "app/ui/PriceListCommands.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/ScopeExit.h"
 #include "app/ui/UpDown.h"
@@ -67,6 +68,9 @@ void attachSystemPrinting(WindowServices& services) {
     services.installedPrinters = [] { return installedPrinters(); };
     services.printSheet = [](Bitmap& sheet, const PrintRequest& request) {
         return PrintSheet(sheet, request);
+    };
+    services.printSheets = [](const SheetSeries& sheets, const PrintRequest& request) {
+        return PrintSheets(sheets, request);
     };
 }
 
@@ -139,6 +143,13 @@ void TForm1::PrintButtonClick() {
     });
     const BusyCursor busy;
     design_.renderMode = RenderMode::Print;
+    // A price list prints every sheet of its table as one job.
+    if (priceList_->inUse()) {
+        if (const auto printed = priceList_->printAll(*request, QStringLiteral("Print Page"))) {
+            statusPanels[0]->setText(printedOutcome(*printed, *request));
+        }
+        return;
+    }
     PrintPreview();
     const PrintResult printed = services_.printSheet(SheetBitmap_, *request);
     statusPanels[0]->setText(printedOutcome(printed, *request));

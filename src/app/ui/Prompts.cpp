@@ -1,6 +1,7 @@
 #include "app/ui/Prompts.h"
 
 #include "app/ui/CalibrationDialog.h"
+#include "app/ui/PriceListDialog.h"
 #include "app/ui/PrinterSetupDialog.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -24,6 +26,31 @@ QString pictureFilter() {
     return QObject::tr("Pictures (*.bmp *.jpg *.jpeg *.jpe *.jfif);;Bitmaps (*.bmp);;"
                        "JPEG pictures (*.jpg *.jpeg *.jpe *.jfif);;All files (*)");
 }
+
+// The progress dialog of a long job; Cancel asks the job to stop after the step it is in.
+class ProgressDialogJob : public JobProgress {
+public:
+    ProgressDialogJob(QWidget* parent, const QString& title, const QString& stepText, int count)
+        : dialog_(stepText.arg(0).arg(count), QObject::tr("Cancel"), 0, count, parent),
+          stepText_(stepText) {
+        dialog_.setWindowTitle(title);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(500);
+        dialog_.setAutoReset(false);
+        dialog_.setValue(0);
+    }
+
+    bool advance(int done, int count) override {
+        // The label names the sheet being made next, the one the wait is for.
+        dialog_.setLabelText(stepText_.arg(std::min(done + 1, count)).arg(count));
+        dialog_.setValue(done);
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialog_;
+    QString stepText_;
+};
 
 QString applicationCaption(const QString& caption) {
     return caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
@@ -217,6 +244,16 @@ QtPrompts::choosePrinter(const std::vector<PrinterDescription>& printers,
 void QtPrompts::calibratePrinter(const PrinterMetrics& metrics) {
     CalibrationDialog dialog(metrics, parent_);
     dialog.exec();
+}
+
+bool QtPrompts::confirmPriceList(const PriceListSummary& summary) {
+    PriceListDialog dialog(summary, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<JobProgress> QtPrompts::startJob(const QString& title, const QString& stepText,
+                                                 int count) {
+    return std::make_unique<ProgressDialogJob>(parent_, title, stepText, count);
 }
 
 } // namespace veltmoor

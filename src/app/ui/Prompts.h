@@ -17,6 +17,17 @@ class QWidget;
 
 namespace veltmoor {
 
+struct PriceListSummary;
+
+// A long job's progress as the user sees it: a step of count done at a time, and a way to
+// stop it.
+class JobProgress {
+public:
+    virtual ~JobProgress() = default;
+    // After each step; false once the user has asked to stop.
+    virtual bool advance(int done, int count) = 0;
+};
+
 // Every question the window puts to the user goes through here, so that tests can
 // answer them and the window never blocks in a dialog it did not expect. An empty
 // optional means the user cancelled.
@@ -56,6 +67,13 @@ public:
     // The printer's calibration, on the page read from it: prints the calibration sheet,
     // keeps or resets the printer's profile. It says its own problems and never throws.
     virtual void calibratePrinter(const PrinterMetrics& metrics) = 0;
+    // A price list as read and checked against the design; true when the user chose to use
+    // it (never for a list with problems).
+    virtual bool confirmPriceList(const PriceListSummary& summary) = 0;
+    // The progress of a job of count steps, each shown by stepText ("Sheet %1 of %2"); it
+    // goes away with the object.
+    virtual std::unique_ptr<JobProgress> startJob(const QString& title, const QString& stepText,
+                                                  int count) = 0;
 };
 
 // The real dialogs, parented to the given window.
@@ -79,6 +97,9 @@ public:
     std::optional<PrinterSelection> choosePrinter(const std::vector<PrinterDescription>& printers,
                                                   const PrinterSelection& current) override;
     void calibratePrinter(const PrinterMetrics& metrics) override;
+    bool confirmPriceList(const PriceListSummary& summary) override;
+    std::unique_ptr<JobProgress> startJob(const QString& title, const QString& stepText,
+                                          int count) override;
 
 private:
     QWidget* parent_;

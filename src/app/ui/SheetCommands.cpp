@@ -2,6 +2,7 @@
 
 #include "app/ui/BusyCursor.h"
 #include "app/ui/PictureBox.h"
+#include "app/ui/PriceListCommands.h"
 #include "app/ui/Prompts.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/ScopeExit.h"
@@ -26,6 +27,7 @@ void TForm1::buildSheetOutput() {
                             QStringLiteral("Preview"));
     setPageVisible(PageControl1, PreviewTabSheet, false);
     buildExportItems();
+    buildPriceListCommands();
 }
 
 void TForm1::forgetSheet() {
@@ -53,10 +55,15 @@ void TForm1::PrintPreview() {
     PreviewImage->clearPicture(clAqua);
     forgetSheet();
     const PageMetrics page = printerMetrics_.pageMetrics();
-    RefreshTessels(design_, page, pictures_);
-    // The marks for a cutting machine, when chosen, are part of the sheet as printed.
-    SheetBitmap_ = composeSheet(design_.Slots, sheetPlanFor(design_, page), design_.TagWidthDots,
-                                design_.TagHeightDots);
+    if (priceList_->inUse()) {
+        SheetBitmap_ = priceList_->composeShownSheet();
+    } else {
+        priceList_->showPlainSheet();
+        RefreshTessels(design_, page, pictures_);
+        // The marks for a cutting machine, when chosen, are part of the sheet as printed.
+        SheetBitmap_ = composeSheet(design_.Slots, sheetPlanFor(design_, page),
+                                    design_.TagWidthDots, design_.TagHeightDots);
+    }
     PreviewImage->showBitmap(
         renderSheetPreview(SheetBitmap_, PreviewImage->width(), PreviewImage->height()));
 }

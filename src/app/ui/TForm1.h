@@ -43,6 +43,7 @@ class BarcodePage;
 class HelpStepRules;
 class HintTracker;
 class PictureBox;
+class PriceListCommands;
 class Prompts;
 class RadioGroup;
 class UpDown;
@@ -58,6 +59,8 @@ struct WindowServices {
     std::function<std::vector<PrinterDescription>()> listPrinters; // with their papers
     std::function<PrinterList()> installedPrinters;                // names only, quick
     std::function<PrintResult(Bitmap& sheet, const PrintRequest&)> printSheet;
+    // A price list's sheets as one job (or one PDF); without it they are not printed.
+    std::function<PrintResult(const SheetSeries& sheets, const PrintRequest&)> printSheets;
     // The step-by-step help: the current step (-1 without a help window) and moving on.
     std::function<int()> currentHelpItem;
     std::function<void(int done, int next)> advanceHelp;
@@ -296,6 +299,8 @@ public:
     void SaveSingleTesselImageBestItemClick(const QAction* sender);
     // The composed sheet: from PrintPreview until the next tag render, empty otherwise.
     const Bitmap& SheetBitmap() const { return SheetBitmap_; }
+    // File -> "Use Price List...": the sheets of a table of products.
+    PriceListCommands& priceList() { return *priceList_; }
 
     QWidget* PreviewTabSheet = nullptr;
     PictureBox* PreviewImage = nullptr;
@@ -319,6 +324,8 @@ private:
     FramePlacement framePlacement_;
 
     void buildSheetOutput(); // the "Preview" page and the export items of "File"
+    void buildPriceListCommands();
+    PriceListCommands* priceList_ = nullptr; // owned by the window
     QWidget* buildPreviewPage();
     void buildExportItems();
     void connectSheetOutputHandlers();

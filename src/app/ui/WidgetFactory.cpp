@@ -4,14 +4,25 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 namespace veltmoor::window {
+
+QAction* addMenuItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
+                     const QString& hint) {
+    auto* item = new QAction(caption, menu);
+    item->setObjectName(name);
+    item->setProperty("hint", hint);
+    menu->insertAction(before, item);
+    return item;
+}
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);

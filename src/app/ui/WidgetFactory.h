@@ -5,10 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLayout;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QWidget;
 
@@ -30,6 +32,9 @@ RadioGroup* makeRadioGroup(const QString& name, const QString& caption, const QS
                            int columns, QWidget* parent);
 QGroupBox* makeGroup(const QString& name, const QString& caption, QWidget* parent);
 PictureBox* makeBox(const QString& name, int size, QWidget* parent);
+// An item of the menu before `before`, with the hint the hint line shows for it.
+QAction* addMenuItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
+                     const QString& hint);
 
 // One edit with its up-down, and a caption beside them (none when empty).
 QWidget* fieldRow(const QString& caption, QLineEdit* edit, UpDown* upDown, QWidget* parent);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/PriceListDialog.h"
 #include "app/ui/Prompts.h"
 
 #include <QStringList>
@@ -95,6 +96,20 @@ public:
         asked << QStringLiteral("calibratePrinter: ") + metrics.PrinterName;
     }
 
+    // Scripted like a Yes/No question: answerYes uses the list. Each summary is kept.
+    bool confirmPriceList(const PriceListSummary& summary) override {
+        asked << QStringLiteral("confirmPriceList: ") + summary.countsText();
+        priceLists.push_back(summary);
+        return take<bool>().value_or(false);
+    }
+
+    // Each job's steps are logged; stopJobAfter > 0 has the user stop a job after that many.
+    std::unique_ptr<JobProgress> startJob(const QString& title, const QString& stepText,
+                                          int count) override {
+        asked << QStringLiteral("startJob: %1: %2").arg(title, stepText.arg(0).arg(count));
+        return std::make_unique<ScriptedJob>(*this, stepText);
+    }
+
     bool scriptUsedUp() const { return answers_.empty(); }
 
     QStringList asked;
@@ -103,8 +118,25 @@ public:
     // Runs while a message is up, to look at the window the user sees behind it.
     std::function<void(const QString&)> onMessage;
     QList<QStringList> saveDialogs; // title, filter and default suffix of each save dialog
+    std::vector<PriceListSummary> priceLists;
+    QStringList jobSteps; // "Sheet 2 of 3" after each step of a job
+    int stopJobAfter = 0;
 
 private:
+    class ScriptedJob : public JobProgress {
+    public:
+        ScriptedJob(ScriptedPrompts& prompts, QString stepText)
+            : prompts_(prompts), stepText_(std::move(stepText)) {}
+        bool advance(int done, int count) override {
+            prompts_.jobSteps << stepText_.arg(done).arg(count);
+            return prompts_.stopJobAfter <= 0 || done < prompts_.stopJobAfter;
+        }
+
+    private:
+        ScriptedPrompts& prompts_;
+        QString stepText_;
+    };
+
     template <class T> std::optional<T> take() {
         if (answers_.empty()) {
             unanswered << asked.constLast();

@@ -1,10 +1,12 @@
 // "Print Page" and "Printer Setup" in the window, through the private test printing system
 // (CUPS_SERVER) and its cups-pdf queues, checked on the paper and the files that come out.
+#include "app/ui/PriceListCommands.h"
 #include "platform/Errors.h"
 #include "printing/Calibration.h"
 #include "printing/PrintedPaper.h"
 #include "support/widgets/WindowHarness.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -232,6 +234,41 @@ TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesig
     EXPECT_TRUE(reopened.design().landscape);
     EXPECT_TRUE(reopened.w().TesselSizeLabel->text().endsWith(QLatin1String("Down = 2 Across = 5")))
         << reopened.w().TesselSizeLabel->text().toStdString();
+}
+
+// With a price list in use, "Print Page" sends every sheet as one job of the chosen copies:
+// 20 rows of 2.00 x 4.00 in tags, eight to cups-pdf's A4 page, are three pages.
+TEST_F(WindowPrintingTest, APriceListPrintsEverySheetAsOneJob) {
+    PrintingWindow h(pageReads);
+    h.w().ValueEdit->setText(QStringLiteral("${price}"));
+    const QString table = h.folder.filePath(QStringLiteral("prices.csv"));
+    QFile file(table);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("price\n");
+    for (int row = 1; row <= 20; ++row) {
+        file.write(QByteArray::number(row) + ".00\n");
+    }
+    file.close();
+    h.prompts.answerPath(table);
+    h.prompts.answerYes();
+    h.w().priceList().UsePriceListItem->trigger();
+    ASSERT_EQ(h.prompts.priceLists.size(), 1u) << h.prompts.messages.join('\n').toStdString();
+    EXPECT_EQ(h.prompts.priceLists[0].sheets, 3);
+
+    h.w().CopiesUpDown->setPosition(2);
+    h.w().PrintButton->click();
+    ASSERT_TRUE(h.prompts.messages.isEmpty()) << h.prompts.messages.join('\n').toStdString();
+    const QRegularExpressionMatch sent =
+        QRegularExpression(QStringLiteral("^Sent to (\\S+) as job (\\d+)$")).match(h.statusText());
+    ASSERT_TRUE(sent.hasMatch()) << h.statusText().toStdString();
+    const int job = sent.captured(2).toInt();
+    const QString pdf = waitForJobPdf(testQueue(), job);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(controlFileCopies(job), 2);
+    const QString info = runTool(QStringLiteral("pdfinfo"), {pdf}).value_or(QString());
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +3\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(h.unlocked());
 }
 
 } // namespace
