@@ -28,6 +28,10 @@ void CompanionWindow::placeFrameAt(QPoint wanted) {
     }
 }
 
+void CompanionWindow::placeFrameWithin(QPoint wanted, const QRect& area) {
+    placement_.placeWithin(*this, area, wanted);
+}
+
 bool CompanionWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     switch (event->type()) {

@@ -30,6 +30,8 @@ protected:
     // area of the main window's screen. The window is placed again each time it is shown
     // and once the window manager has framed it.
     void placeFrameAt(QPoint wanted);
+    // The same within a part of the available area.
+    void placeFrameWithin(QPoint wanted, const QRect& area);
     const QScreen* companionScreen() const;
 
     bool event(QEvent* event) override;

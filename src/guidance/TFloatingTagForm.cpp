@@ -16,7 +16,6 @@ namespace {
 // The largest tag (5.00 x 5.00 in, 1000 x 1000 dots) fits the surface at half size.
 constexpr int kSurfaceSize = 500;
 constexpr TColor kUnusedSurfaceColor = 0x00FFFF; // yellow, until the first tag arrives
-constexpr int kDotsPerWindowPixel = 2;
 
 } // namespace
 
@@ -55,9 +54,23 @@ TFloatingTagForm::TFloatingTagForm(QWidget* mainWindow)
     }
 }
 
+TagRoom TFloatingTagForm::tagRoom(QSize tagDots) const {
+    const QScreen* screen = companionScreen();
+    if (screen == nullptr) {
+        return TagRoom{};
+    }
+    const QWidget* mainWindow = parentWidget();
+    const QRect mainFrame =
+        mainWindow != nullptr && mainWindow->isVisible() ? mainWindow->frameGeometry() : QRect();
+    return roomForTag(tagDots, frameGeometry().size() - size(), mainFrame,
+                      screen->availableGeometry());
+}
+
 void TFloatingTagForm::updateTag(const Bitmap& tag) {
-    const int width = std::clamp(tag.width() / kDotsPerWindowPixel, 1, kSurfaceSize);
-    const int height = std::clamp(tag.height() / kDotsPerWindowPixel, 1, kSurfaceSize);
+    tagDots_ = QSize(tag.width(), tag.height());
+    dotsPerPixel_ = tagRoom(tagDots_).dotsPerPixel;
+    const int width = std::clamp(tag.width() / dotsPerPixel_, 1, kSurfaceSize);
+    const int height = std::clamp(tag.height() / dotsPerPixel_, 1, kSurfaceSize);
     // On Windows the window was sized from outside, 8 pixels of border and 27 of border and
     // caption around the tag. Here the window manager owns the frame and its size varies
     // with the theme, so the client area is what gets the tag's half size; the frame
@@ -79,13 +92,20 @@ void TFloatingTagForm::Image1MouseDown(QPoint position) {
     if (!surface_.contains(position.x(), position.y()) || !pickPoint_) {
         return;
     }
-    // One window pixel is two tag dots.
-    pickPoint_(position.x() * kDotsPerWindowPixel, position.y() * kDotsPerWindowPixel,
+    // One window pixel is two tag dots, or more where the tag is drawn smaller.
+    pickPoint_(position.x() * dotsPerPixel_, position.y() * dotsPerPixel_,
                surface_.pixelColor(position.x(), position.y()));
 }
 
 void TFloatingTagForm::placeOnScreen() {
-    placeFrameAt(frameGeometry().topLeft());
+    const QPoint corner = frameGeometry().topLeft();
+    const QRect room = tagRoom(tagDots_.isEmpty() ? size() * 2 : tagDots_).room;
+    // Where the user put the window stays; only a window in the room keeps to the room.
+    if (room.contains(corner)) {
+        placeFrameWithin(corner, room);
+    } else {
+        placeFrameAt(corner);
+    }
 }
 
 } // namespace veltmoor

@@ -30,8 +30,10 @@ private:
 };
 
 // A small window that keeps the current tag in view at half its dot size, whatever page the
-// main window shows. A click in it picks the point (and the colour there) on the tag; its
-// close button asks the main window to clear "Floating Tag".
+// main window shows; where the screen beside the main window is too small for that, the tag
+// is drawn smaller, so that the window never covers the main window. A click in it picks the
+// point (and the colour there) on the tag; its close button asks the main window to clear
+// "Floating Tag".
 class TFloatingTagForm : public CompanionWindow {
     Q_OBJECT
 
@@ -44,21 +46,28 @@ public:
 
     void setPickPoint(PickPointHandler handler) { pickPoint_ = std::move(handler); }
 
-    // Shows a composed tag (in tag dots) at half size, the window sized to it.
+    // Shows a composed tag (in tag dots) at half size or smaller, the window sized to it.
     void updateTag(const Bitmap& tag);
     const Bitmap& surface() const { return surface_; }
+    // The tag dots one pixel of the window shows: 2 at half size.
+    int dotsPerPixel() const { return dotsPerPixel_; }
 
     // The window's own handler: a press at (x, y) of the picture.
     void Image1MouseDown(QPoint position);
 
-    // Keeps the window where it is, moved in as far as needed to be wholly on the screen.
+    // Keeps the window where it is, moved in as far as needed to be wholly on the screen; a
+    // window in the room beside the main window is kept within that room.
     void placeOnScreen() override;
 
     TagSurfaceView* Image1 = nullptr;
 
 private:
+    TagRoom tagRoom(QSize tagDots) const;
+
     Bitmap surface_;
     PickPointHandler pickPoint_;
+    int dotsPerPixel_ = 2;
+    QSize tagDots_; // of the tag shown last
 };
 
 } // namespace veltmoor

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace veltmoor {
@@ -78,6 +79,41 @@ TEST(FloatingTagForm, ALargerTagKeepsTheWholeWindowOnTheScreen) {
     EXPECT_EQ(form.size(), QSize(500, 500));
     EXPECT_TRUE(available.contains(form.frameGeometry()))
         << form.frameGeometry().x() << "," << form.frameGeometry().y();
+}
+
+// On a 1024 x 768 screen, the main window's frame as it opens there and a window frame of 2
+// pixels across and 21 down around the tag: 267 pixels are free on the left, 120 above.
+TEST(FloatingTagRoom, TheTagGoesBesideTheMainWindowAtTheLargestWholeFractionThatFits) {
+    const QRect screen(0, 0, 1024, 768);
+    const QRect mainFrame(QPoint(267, 120), QPoint(1022, 648));
+    const std::tuple<QSize, QRect, QRect, int> cases[] = {
+        {{1000, 1000}, mainFrame, QRect(0, 0, 267, 768), 4}, // a third is 333 + 2 wide
+        {{400, 800}, mainFrame, QRect(0, 0, 267, 768), 2},
+        {{1000, 100}, mainFrame, QRect(0, 0, 1024, 120), 2}, // above: half; beside: a quarter
+        {{1000, 1000}, screen, screen, 2},                   // no room beside a full screen
+    };
+    for (const auto& [tag, main, room, dotsPerPixel] : cases) {
+        const TagRoom found = roomForTag(tag, QSize(2, 21), main, screen);
+        EXPECT_EQ(found.room, room) << tag.width() << "x" << tag.height();
+        EXPECT_EQ(found.dotsPerPixel, dotsPerPixel) << tag.width() << "x" << tag.height();
+    }
+}
+
+// Beside a main window that leaves 300 pixels free, a 5.00 x 5.00 in tag is shown and clicked
+// at a quarter of its dots.
+TEST(FloatingTagForm, ShrinksBesideTheMainWindowAndReadsClicksAtThatScale) {
+    QWidget mainWindow;
+    mainWindow.setGeometry(mainWindow.screen()->availableGeometry().adjusted(300, 0, 0, 0));
+    mainWindow.show();
+    TFloatingTagForm form(&mainWindow);
+    std::vector<PickedPoint> picked;
+    form.setPickPoint([&](int x, int y, TColor color) { picked.push_back({x, y, color}); });
+    form.show();
+    form.updateTag(Bitmap(1000, 1000, clWhite));
+    EXPECT_EQ(form.size(), QSize(250, 250));
+    EXPECT_FALSE(form.frameGeometry().intersects(mainWindow.frameGeometry()));
+    press(form.Image1, QPoint(25, 60), Qt::LeftButton);
+    EXPECT_EQ(picked, (std::vector<PickedPoint>{{100, 240, clWhite}}));
 }
 
 TEST(FloatingTagForm, ClosingAsksTheMainWindowAndHides) {

@@ -6,6 +6,7 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/RecentDesigns.h"
 #include "app/ui/SlotThumbnails.h"
+#include "app/ui/WindowTexts.h"
 #include "design/DesignPrinter.h"
 #include "images/TintedCopy.h"
 #include "platform/Errors.h"
@@ -112,6 +113,13 @@ void TForm1::OpenDesignFile(const QString& path) {
         showDesignPages();
         showEditingPages();
         design_.CurrentSlot = kFirstSheetSlot;
+        // The step list moves on as "Continue" and the first picture would move it: left at
+        // "Click "Continue"", it would wait for a click that never comes, its pane still
+        // saying the program is loading.
+        advanceHelp(window::kHelpContinue, window::kHelpSelectImage);
+        if (!design_.Slots[kFirstSheetSlot].FileName.isEmpty()) {
+            advanceHelp(window::kHelpSelectImage, window::kHelpSelectShape);
+        }
         if (services_.showFloatingTag && design_.FloatingTagCheckBox) {
             services_.showFloatingTag();
         }

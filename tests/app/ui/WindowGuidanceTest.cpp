@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -21,10 +22,12 @@ struct GuidedWindow {
     THelpForm* help = nullptr;
     WindowHarness h{services()};
 
-    GuidedWindow() {
+    explicit GuidedWindow(bool startDesigning = true) {
         help = new THelpForm(h.window.get());
-        h.startDesigning(h.picture(QStringLiteral("red.bmp"), 60, 60, clRed));
-        h.settle();
+        if (startDesigning) {
+            h.startDesigning(h.picture(QStringLiteral("red.bmp"), 60, 60, clRed));
+            h.settle();
+        }
     }
     WindowServices services() {
         WindowServices s;
@@ -112,6 +115,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HelpStartTest, LeavingTheWelcomePageWithAPictureTicksExactlyTheFirstTwoSteps) {
     EXPECT_EQ(GuidedWindow().ticks(), QStringLiteral("0 1 -> 2"));
+}
+
+// A design opened from the welcome page passes "Continue" and its first picture as a click on
+// "Continue" would: the list does not wait at the first step, nor its pane at the line shown
+// while the program loads.
+TEST(HelpStartTest, ADesignOpenedFromTheWelcomePageMovesTheStepsOnAsContinueWould) {
+    GuidedWindow designed;
+    const QString file = designed.h.folder.filePath(QStringLiteral("sheet.vmg"));
+    designed.h.prompts.answerPath(file);
+    ASSERT_TRUE(designed.h.w().SaveAsItemClick());
+
+    GuidedWindow g(false);
+    g.h.w().show();
+    g.help->show();
+    g.h.prompts.answerPath(file);
+    g.h.w().findChild<QPushButton*>(QStringLiteral("OpenTagAboutButton"))->click();
+    g.help->Timer1Timer();
+    EXPECT_EQ(g.ticks(), QStringLiteral("0 1 -> 2"));
+    EXPECT_EQ(g.help->Memo1->toPlainText(),
+              QStringLiteral("Try the different shapes so you can see what they look like."));
 }
 
 TEST(WindowPlacementTest, TheFrameOpensAgainstTheRightEdgeCentredAndWhollyOnTheScreen) {
