@@ -403,13 +403,21 @@ Redraw TagDesign::AddressLabelsCheckBoxClick(bool checked) {
     return Redraw::Now;
 }
 
+void TagDesign::takeCurrentSlotTexts() {
+    if (CurrentSlot < 0 || CurrentSlot >= kSlotTableSize) {
+        return;
+    }
+    const img& slot = Slots[static_cast<std::size_t>(CurrentSlot)];
+    ValueEditText = slot.ValueText;
+    TextEditText = slot.EdgeText;
+}
+
 Redraw TagDesign::SetValues() {
     if (CurrentSlot < 0 || CurrentSlot >= kSlotTableSize) {
         return Redraw::None;
     }
     const img& slot = Slots[static_cast<std::size_t>(CurrentSlot)];
-    ValueEditText = slot.ValueText;
-    TextEditText = slot.EdgeText;
+    takeCurrentSlotTexts();
     // The memo takes the slot's text block, which measures its width for the next redraw.
     TextBlockMemoChange(QString(slot.TextBlockText));
     settings.valueFont.color = slot.ValueColor;

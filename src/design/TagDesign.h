@@ -222,6 +222,8 @@ struct TagDesign {
 
     // Shows the current slot's own values in the fields.
     Redraw SetValues();
+    // The corner and edge text fields take the current slot's texts.
+    void takeCurrentSlotTexts();
 
     // Chooses a printer by its index; an index naming no printer selects the default one.
     // Another printer starts on its own default paper.

@@ -138,6 +138,9 @@ void TForm1::OpenDesignFile(const QString& path) {
         design_.PrinterPaper = paper.paper;
     }
     refreshPrinterMetrics();
+    // The text fields show the tag in view's texts, as "Show Tag" shows them: typing into a
+    // field left empty would rewrite every checked tag's text unseen.
+    design_.takeCurrentSlotTexts();
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     rememberRecentDesign(path);

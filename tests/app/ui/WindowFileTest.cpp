@@ -72,6 +72,8 @@ TEST(WindowFileTest, ASavedDesignComesBackWholeAfterEverythingChanged) {
 
 TEST(WindowFileTest, ADesignOpenedFromTheWelcomePageShowsItsFirstTag) {
     FileHarness h;
+    h.type(h.control<QLineEdit>(QStringLiteral("ValueEdit")), QStringLiteral("SALE"));
+    h.type(h.control<QLineEdit>(QStringLiteral("TextEdit")), QStringLiteral("HOMEMADE"));
     const QString file = h.path(QStringLiteral("sheet.vmg"));
     h.save(file);
     WindowHarness fresh;
@@ -89,6 +91,9 @@ TEST(WindowFileTest, ADesignOpenedFromTheWelcomePageShowsItsFirstTag) {
     EXPECT_FALSE(fresh.w().PageControl1->isTabVisible(
         fresh.w().PageControl1->indexOf(fresh.control(QStringLiteral("AboutTabSheet")))));
     EXPECT_EQ(fresh.w().LastTagBitmap().width(), 400); // tag 1's size, not the 350 sample
+    // The text fields show tag 1's texts, not empty fields that typing would write over.
+    EXPECT_EQ(fresh.control<QLineEdit>(QStringLiteral("ValueEdit"))->text(), "SALE");
+    EXPECT_EQ(fresh.control<QLineEdit>(QStringLiteral("TextEdit"))->text(), "HOMEMADE");
 }
 
 TEST(WindowFileTest, CancelledDialogsSayNothingWasDone) {
