@@ -124,9 +124,12 @@ void TForm1::OpenDesignFile(const QString& path) {
             services_.showFloatingTag();
         }
     }
+    // A slot whose picture is missing shows its placeholder, not the last design's picture.
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         if (auto& thumbnail = thumbnails.at(static_cast<std::size_t>(slot))) {
             SlotThumbnails_[static_cast<std::size_t>(slot)] = std::move(*thumbnail);
+        } else {
+            MakeSlotPlaceholders(slot, slot, QStringLiteral("Tag"), slot);
         }
         showSlotThumbnail(slot);
     }

@@ -96,6 +96,36 @@ TEST(WindowFileTest, ADesignOpenedFromTheWelcomePageShowsItsFirstTag) {
     EXPECT_EQ(fresh.control<QLineEdit>(QStringLiteral("TextEdit"))->text(), "HOMEMADE");
 }
 
+// A design opened with a picture gone shows that tag as it will print, without the picture
+// the window showed before: its thumbnail is the placeholder, neither the tag in view nor the
+// sheet has any green.
+TEST(WindowFileTest, AMissingPictureShowsAsMissingEverywhereAfterAnOpen) {
+    FileHarness h;
+    const QString file = h.path(QStringLiteral("sheet.vmg"));
+    h.save(file);
+    ASSERT_TRUE(QFile::remove(h.path(QStringLiteral("green.bmp"))));
+    h.open(file);
+    EXPECT_EQ(h.prompts.messages.size(), 1);
+    const auto greenDots = [](const Bitmap& bitmap) {
+        int green = 0;
+        for (int y = 0; y < bitmap.height(); ++y) {
+            for (int x = 0; x < bitmap.width(); ++x) {
+                green += bitmap.pixelColor(x, y) == rgbColor(0, 255, 0) ? 1 : 0;
+            }
+        }
+        return green;
+    };
+    EXPECT_EQ(greenDots(h.w().slotThumbnail(3)), 0);
+    WindowHarness::hover(h.w().slotBoxes[3]);
+    h.w().showTagItems[3]->trigger();
+    h.settle();
+    ASSERT_EQ(h.design().CurrentSlot, 3);
+    EXPECT_EQ(greenDots(h.w().LastTagBitmap()), 0);
+    h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();
+    ASSERT_FALSE(h.w().SheetBitmap().isEmpty());
+    EXPECT_EQ(greenDots(h.w().SheetBitmap()), 0);
+}
+
 TEST(WindowFileTest, CancelledDialogsSayNothingWasDone) {
     FileHarness h;
     const QByteArray before = h.designBytes();
