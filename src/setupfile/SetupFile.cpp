@@ -36,8 +36,8 @@ QString OpenSetupFileResult::pictureProblemMessage() const {
     if (pictureProblems.empty()) {
         return QString();
     }
-    return QStringLiteral("These pictures of the design could not be loaded, so their tags have "
-                          "no picture until it is found again: %1.")
+    return QStringLiteral("These pictures of the design could not be loaded, so their tags show "
+                          "and print without a picture until it is found again: %1.")
         .arg(pictureProblemList(pictureProblems));
 }
 
