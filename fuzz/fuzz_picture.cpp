@@ -1,22 +1,14 @@
 // Feeds arbitrary bytes to the loader that picks the decoder by content, Qt's readers
 // included, and to the header reader that plans memory before a decode.
+#include "QtApplication.h"
 #include "platform/Errors.h"
 #include "platform/PictureFile.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Qt finds its image plugins through the application object.
-    static std::unique_ptr<QCoreApplication> application =
-        std::make_unique<QCoreApplication>(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -1,23 +1,16 @@
 // Feeds arbitrary bytes to the price-list table reader: each input is read or refused with a
 // message; a table that is read has as many cells in every row as columns, and its cells
 // fill a slot's fields without trouble.
+#include "QtApplication.h"
 #include "platform/Errors.h"
 #include "pricelist/PriceTable.h"
 #include "pricelist/TagFields.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    static std::unique_ptr<QCoreApplication> application =
-        std::make_unique<QCoreApplication>(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -1,22 +1,15 @@
 // Feeds arbitrary bytes to the design file reader: each input is read and checked or
 // refused with a message, and a file that is read applies to a design without trouble.
+#include "QtApplication.h"
 #include "design/TagDesign.h"
 #include "platform/Errors.h"
 #include "setupfile/SetupFile.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    static std::unique_ptr<QCoreApplication> application =
-        std::make_unique<QCoreApplication>(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
