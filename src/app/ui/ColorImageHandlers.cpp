@@ -50,6 +50,9 @@ void TForm1::ColorImageItemClick() {
     colorImagePage_->clearPreview();
     design_.CurrentSlot = slot;
     SetValues();
+    // The page opens on the slot's own choice, not on one tried on an earlier visit, and its
+    // choice is read below, before the handler's change is announced.
+    colorImagePage_->showDesign(design_);
     DrawTimer_->cancel();
     DrawTagReal();
     // The timer starts again even when the picture cannot be read: the page stays open.

@@ -6,10 +6,6 @@
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/AboutPage.h"
-#include "app/ui/pages/BarcodePage.h"
-#include "app/ui/pages/ColorImagePage.h"
-#include "app/ui/pages/ControlPage.h"
-#include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
 #include "design/MemoLines.h"
 #include "design/SlotPicture.h"
@@ -45,8 +41,15 @@ void TForm1::DrawTagReal() {
     }
     forgetSheet();
     const BusyCursor busy;
+    const QString memoText = design_.TextBlockMemoText;
     const ComposedTag composed =
         composeCurrentSlot(design_, printerMetrics_.pageMetrics(), pictures_);
+    // Composing loads the slot's text block into the memo's text.
+    if (design_.TextBlockMemoText != memoText) {
+        DesignChange loaded;
+        loaded.add(DesignAspect::TextBlockField);
+        announce(loaded);
+    }
     if (!composed.composed) {
         return;
     }
@@ -71,7 +74,6 @@ void TForm1::DrawTagReal() {
     }
     // The composition loaded the slot's text block into the memo's text; show it.
     showTextBlockMemo();
-    barcodePage_->showDesign(design_);
 }
 
 void TForm1::follow(Redraw redraw) {
@@ -136,11 +138,7 @@ void TForm1::showDesignInControls() {
     TextBlockHeightOffsetUpDown->setPosition(settings.textBlockHeightOffset);
     PrintImageAdjustUpDown->setPosition(design_.PrintImageAdjustUpDownPosition);
     syncing_ = false;
-    colorImagePage_->showDesign(design_);
-    controlPage_->showDesign(design_);
-    textPage_->showDesign(design_);
     showTextBlockMemo();
-    barcodePage_->showDesign(design_);
 }
 
 void TForm1::SetValues() {

@@ -72,6 +72,8 @@ void TForm1::connectEditCommands() {
         movingInHistory_ = true;
         runGuarded(prompts_, [this, step] { (history_->stack().*step)(); });
         movingInHistory_ = false;
+        // What the step changed is announced once the step is whole.
+        announce(DesignChange());
         updateEditItems();
     };
     connect(UndoItem, &QAction::triggered, this, [move] { move(&QUndoStack::undo); });
@@ -152,19 +154,21 @@ void TForm1::showThumbnailOf(int slot) {
 void TForm1::showHistoryStep(const TagDesign& values) {
     const TagDesign shown = designValues(design_);
     restoreDesignValues(design_, values);
+    const DesignChange change = changeBetween(shown, design_);
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
         if (shown.Slots[index].FileName != design_.Slots[index].FileName) {
             showThumbnailOf(slot);
         }
     }
-    if (changedAspects(shown, design_).contains(QStringLiteral("Printer Setup"))) {
+    if (change.changed(DesignAspect::PrinterSetup)) {
         refreshPrinterMetrics();
     }
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     priceList_->followDesign();
     DrawTimer_->cancel();
+    announce(change);
     DrawTagReal();
 }
 

@@ -151,6 +151,7 @@ void TForm1::OpenDesignFile(const QString& path) {
     startHistory();
     follow(opened.redraw);
     priceList_->designOpened();
+    announce(DesignChange::everything());
     const QString problems = opened.pictureProblemMessage();
     if (!problems.isEmpty()) {
         prompts_.message(problems);

@@ -6,6 +6,7 @@
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/AboutPage.h"
 #include "app/ui/pages/BarcodePage.h"
+#include "app/ui/pages/ColorImagePage.h"
 #include "app/ui/pages/ControlPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
@@ -25,6 +26,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <utility>
 
 namespace veltmoor {
 
@@ -231,6 +233,30 @@ void TForm1::guarded(const std::function<void()>& handler) {
     if (!historyStarted_) {
         history_->record(before, designValues(design_), typed, typingSession_);
     }
+    // A design opened or started anew is news to every view, whatever it shares with the last.
+    announce(historyStarted_ ? DesignChange::everything() : changeBetween(before, design_));
+}
+
+void TForm1::announce(const DesignChange& change) {
+    pendingChange_ |= change;
+    if (guardDepth_ > 0 || movingInHistory_ || pendingChange_.isEmpty()) {
+        return;
+    }
+    emit designChanged(std::exchange(pendingChange_, DesignChange()));
+}
+
+void TForm1::connectPagesToChanges() {
+    const auto showOnChange = [this]<class Page>(Page* page) {
+        connect(this, &TForm1::designChanged, page, [this, page](const DesignChange& change) {
+            if (Page::showsChange(change)) {
+                page->showDesign(design_);
+            }
+        });
+    };
+    showOnChange(colorImagePage_);
+    showOnChange(controlPage_);
+    showOnChange(textPage_);
+    showOnChange(barcodePage_);
 }
 
 void TForm1::guardedFrom(const QObject* control, const std::function<void()>& handler) {
@@ -241,6 +267,7 @@ void TForm1::guardedFrom(const QObject* control, const std::function<void()>& ha
 }
 
 void TForm1::connectHandlers() {
+    connectPagesToChanges();
     connectLifecycleHandlers();
     connectShapeAndColourHandlers();
     connectSlotHandlers();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/RedrawScheduler.h"
+#include "design/DesignChange.h"
 #include "design/DesignHistory.h"
 #include "design/NumericFields.h"
 #include "design/TagDesign.h"
@@ -440,6 +441,19 @@ private:
     void connectFileHandlers();
 
     // --- Undo and Redo: the "Edit" menu, the steps and the title bar. ---
+signals:
+    // What a change of the design changed, once it is whole: after each handler (the
+    // outermost one), each step of Undo or Redo, each open and each new design. The pages
+    // show the design again from here when the change reaches what they show.
+    void designChanged(const DesignChange& change);
+
+private:
+    // Inside a handler the change waits for the outermost handler's end and goes with
+    // what that handler changed; elsewhere it is announced at once.
+    void announce(const DesignChange& change);
+    // Each page shows the design again when a change reaches what it shows.
+    void connectPagesToChanges();
+    DesignChange pendingChange_;
     void buildEditMenu();
     void connectEditCommands();
     // Opening or starting a design: the history starts again from it.

@@ -3,6 +3,7 @@
 #include "app/ui/HintTracker.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/WidgetFactory.h"
+#include "design/DesignChange.h"
 #include "design/TagDesign.h"
 #include "platform/Units.h"
 #include "pricelist/TagFields.h"
@@ -126,6 +127,10 @@ void BarcodePage::showDesign(const TagDesign& design) {
                          ? design.CurrentSlot
                          : kFirstSheetSlot;
     showBarcode(design.Slots.at(static_cast<std::size_t>(slot)).barcode);
+}
+
+bool BarcodePage::showsChange(const DesignChange& change) {
+    return change.changed(DesignAspect::Barcode) || change.currentSlotChanged();
 }
 
 void BarcodePage::showBarcode(const TagBarcode& shown) {

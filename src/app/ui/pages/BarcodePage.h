@@ -11,6 +11,7 @@ class QLineEdit;
 namespace veltmoor {
 
 class RadioGroup;
+class DesignChange;
 struct TagDesign;
 
 // The "Barcode" page: the code on the tag, its data, where it goes, the width of its modules
@@ -25,6 +26,8 @@ public:
     // Shows the code of the design's current slot (of tag 1 while no tag is current) without
     // announcing any change.
     void showDesign(const TagDesign& design);
+    // Whether a change of the design reaches what showDesign shows.
+    static bool showsChange(const DesignChange& change);
 
     // The code as the controls set it.
     TagBarcode barcode() const;

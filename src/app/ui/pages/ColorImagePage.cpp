@@ -5,6 +5,7 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
+#include "design/DesignChange.h"
 #include "design/TagDesign.h"
 #include "images/TintPalettes.h"
 
@@ -64,6 +65,10 @@ ColorImagePage::ColorImagePage(QWidget* parent) : QWidget(parent) {
 void ColorImagePage::showDesign(const TagDesign& design) {
     const QSignalBlocker block(TypeRadioGroup);
     TypeRadioGroup->setItemIndex(design.ColoringTypeChoice);
+}
+
+bool ColorImagePage::showsChange(const DesignChange& change) {
+    return change.changed(DesignAspect::ColoringTypeChoice);
 }
 
 int ColorImagePage::coloringType() const {

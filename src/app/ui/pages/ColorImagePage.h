@@ -12,6 +12,7 @@ namespace veltmoor {
 class Bitmap;
 class PictureBox;
 class RadioGroup;
+class DesignChange;
 struct TagDesign;
 
 // "Color Image": a slot's picture tinted in the chosen way, to be used or cancelled. Its tab
@@ -24,6 +25,8 @@ public:
 
     // The design's colouring choice, written without running a handler.
     void showDesign(const TagDesign& design);
+    // Whether a change of the design reaches what showDesign shows.
+    static bool showsChange(const DesignChange& change);
     // The type of colouring chosen on the page.
     int coloringType() const;
     void showPreview(const Bitmap& tinted);

@@ -6,6 +6,7 @@
 #include "app/ui/UpDown.h"
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
+#include "design/DesignChange.h"
 #include "design/NumericFields.h"
 #include "design/TagDesign.h"
 #include "render/TagSettings.h"
@@ -111,6 +112,11 @@ void ControlPage::showDesign(const TagDesign& design) {
     TypeOfPageRadioGroup->setItemIndex(design.settings.shapeIndex);
     CopiesUpDown->setPosition(design.CopiesUpDownPosition);
     CuttingMarksComboBox->setCurrentIndex(static_cast<int>(design.cuttingMarks));
+}
+
+bool ControlPage::showsChange(const DesignChange& change) {
+    return change.changedAny(
+        {DesignAspect::Shape, DesignAspect::Copies, DesignAspect::CuttingMarks});
 }
 
 int ControlPage::copies() const {

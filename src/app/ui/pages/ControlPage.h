@@ -13,6 +13,7 @@ namespace veltmoor {
 class HelpStepRules;
 class RadioGroup;
 class UpDown;
+class DesignChange;
 struct TagDesign;
 
 // "Control": the shape, the copies, the sheet and printing commands, the marks for a
@@ -25,6 +26,8 @@ public:
 
     // The design's shape, copies and marks, written without running a handler.
     void showDesign(const TagDesign& design);
+    // Whether a change of the design reaches what showDesign shows.
+    static bool showsChange(const DesignChange& change);
     void addHelpRules(HelpStepRules& rules) const;
     // The copies as shown: what "Print Page" prints.
     int copies() const;

@@ -6,6 +6,7 @@
 #include "app/ui/UpDown.h"
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
+#include "design/DesignChange.h"
 #include "design/TagDesign.h"
 #include "render/TagSettings.h"
 
@@ -109,6 +110,11 @@ void TextPage::showDesign(const TagDesign& design) {
     if (TextEdit->text() != design.TextEditText) {
         TextEdit->setText(design.TextEditText);
     }
+}
+
+bool TextPage::showsChange(const DesignChange& change) {
+    return change.changedAny({DesignAspect::CornerTextField, DesignAspect::TagTextField,
+                              DesignAspect::CornerTextPlace, DesignAspect::TagTextPlace});
 }
 
 void TextPage::addHelpRules(HelpStepRules& rules) const {

@@ -9,6 +9,7 @@ namespace veltmoor {
 
 class HelpStepRules;
 class RadioGroup;
+class DesignChange;
 struct TagDesign;
 
 // "Text": the corner text and the text along an edge, each with its font, colour and place.
@@ -20,6 +21,8 @@ public:
 
     // The design's texts and places, written without running a handler.
     void showDesign(const TagDesign& design);
+    // Whether a change of the design reaches what showDesign shows.
+    static bool showsChange(const DesignChange& change);
     // Pointing at a text field finishes the help's text step.
     void addHelpRules(HelpStepRules& rules) const;
 
