@@ -1,4 +1,5 @@
 #include "app/ui/RadioGroup.h"
+#include "design/DesignChange.h"
 #include "design/DesignComposition.h"
 #include "images/TintedCopy.h"
 #include "setupfile/SetupFile.h"
@@ -18,6 +19,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace veltmoor {
@@ -203,5 +205,42 @@ TEST(WindowUndoTest, TheTitleMarksADesignThatDiffersFromTheOneSavedOrOpened) {
     EXPECT_TRUE(h.item("UndoItem")->isEnabled());
 }
 
+// The pages are shown from the window's announcements alone: typing keeps its cursor, an
+// Undo step is one announcement that the "Text" page shows, and so is a design opened
+// outside any handler, as the command line opens one at start.
+TEST(WindowUndoTest, ThePagesShowWhatTheWindowAnnouncesOnceForEachChange) {
+    Editing h;
+    TForm1& w = h.w();
+    std::vector<DesignChange> announced;
+    QObject::connect(&w, &TForm1::designChanged,
+                     [&](const DesignChange& change) { announced.push_back(change); });
+    auto* corner = h.control<QLineEdit>(QStringLiteral("ValueEdit"));
+    corner->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(corner, QStringLiteral("SALE"));
+    corner->setCursorPosition(2);
+    QTest::keyClicks(corner, QStringLiteral("X"));
+    EXPECT_EQ(std::pair(corner->text(), corner->cursorPosition()),
+              std::pair(QStringLiteral("SAXLE"), 3));
+    EXPECT_EQ(announced.size(), 5U);
+    h.control<QLineEdit>(QStringLiteral("CopiesEdit"))->setFocus(Qt::TabFocusReason);
+
+    announced.clear();
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(announced.size(), 1U);
+    EXPECT_TRUE(announced[0].changed(DesignAspect::CornerText));
+    EXPECT_EQ(announced[0].changedSlots().count(), 9U);
+    EXPECT_EQ(corner->text(), QString());
+    QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(corner->text(), QStringLiteral("SAXLE"));
+
+    announced.clear();
+    w.OpenDesignFile(QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/gift-tags.vmg"));
+    EXPECT_EQ(announced.size(), 1U);
+    EXPECT_EQ(corner->text(), QString());
+    EXPECT_EQ(h.control<QLineEdit>(QStringLiteral("TextEdit"))->text(),
+              QStringLiteral("MERRY CHRISTMAS"));
+    EXPECT_EQ(h.control<RadioGroup>(QStringLiteral("ValueRadioGroup"))->itemIndex(), kCornerUL);
+    EXPECT_EQ(h.control<RadioGroup>(QStringLiteral("EdgeRadioGroup"))->itemIndex(), kEdgeBottom);
+}
 } // namespace
 } // namespace veltmoor
