@@ -13,10 +13,10 @@ namespace veltmoor {
 
 // The parts of a design a change can reach, most telling first: a preset or a shape change
 // moves other settings along with it, and an Undo step is named after the first of its
-// aspects. The aspects after `CornerTextField` are not changes of the design for Undo (the
+// aspects. From `CornerTextField` on they are not changes of the design for Undo (the
 // fields showing the current tag's values, the dialogs' last choices, picking), but the
 // window shows them, so they are announced all the same.
-enum class DesignAspect : unsigned char {
+enum class DesignAspect {
     AddressLabels,
     Shape,
     Picture,
