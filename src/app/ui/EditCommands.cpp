@@ -161,6 +161,7 @@ void TForm1::showHistoryStep(const TagDesign& values) {
     if (changedAspects(shown, design_).contains(QStringLiteral("Printer Setup"))) {
         refreshPrinterMetrics();
     }
+    stopTyping();
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     priceList_->followDesign();
