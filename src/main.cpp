@@ -93,12 +93,11 @@ struct CompanionWindows {
     void create(veltmoor::TForm1& window) {
         // Owned by the main window: they close with it.
         floatingTag = new veltmoor::TFloatingTagForm(&window);
-        floatingTag->setCloseRequested(
-            [&window] { window.FloatingTagCheckBox->setChecked(false); });
+        floatingTag->setCloseRequested([&window] { window.floatingTagClosed(); });
         floatingTag->setPickPoint(
             [&window](int x, int y, veltmoor::TColor color) { window.PickPoint(x, y, color); });
         help = new veltmoor::THelpForm(&window);
-        help->setCloseRequested([&window] { window.HelpCheckBox->setChecked(false); });
+        help->setCloseRequested([&window] { window.helpClosed(); });
     }
 };
 

@@ -12,26 +12,15 @@ Point previewPointToTagDots(int previewX, int previewY, int tagWidthDots, int ta
     return {previewX * scale / 100, previewY * scale / 100};
 }
 
-Redraw TagDesign::PickColorRadioGroupClick(int itemIndex) {
-    PickColorRadioGroupIndex = itemIndex;
-    ColorPickActive = itemIndex != kPickNoColor;
-    return Redraw::None;
-}
-
-void TagDesign::resetPicking() {
-    PickColorRadioGroupClick(kPickNoColor);
-    TextBlockPositionRadioGroupIndex = kAtCurrentPosition;
-}
-
-Redraw TagDesign::PickPoint(int x, int y, TColor color) {
-    if (TextBlockPositionRadioGroupIndex == kClickAtPosition) {
+Redraw TagDesign::PickPoint(int x, int y, TColor color, const Picking& picking) {
+    if (picking.placesTextBlock) {
         PercentUpDownClick(PercentField::TextBlockWidthOffset, x * 100 / std::max(TagWidthDots, 1));
         PercentUpDownClick(PercentField::TextBlockHeightOffset,
                            y * 100 / std::max(TagHeightDots, 1));
-    } else if (!ColorPickActive) {
+    } else if (picking.color == kPickNoColor) {
         return Redraw::None;
     }
-    switch (PickColorRadioGroupIndex) {
+    switch (picking.color) {
     case kPickCutLineColor:
         SetBorderColors(color);
         break;

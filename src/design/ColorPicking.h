@@ -17,6 +17,12 @@ enum PickColorItem : int {
 // The choices of "Pick Position from Image".
 enum TextBlockPositionItem : int { kAtCurrentPosition = 0, kClickAtPosition = 1 };
 
+// What a click on the tag does: it picks the chosen colour, places the text block, or both.
+struct Picking {
+    int color = kPickNoColor; // a PickColorItem
+    bool placesTextBlock = false;
+};
+
 // A click at (X, Y) on the tag preview (or the colouring preview, which is the same size)
 // in tag dots: the preview shows the tag from its top-left corner with its longer side 350
 // pixels long.

@@ -128,10 +128,6 @@ constexpr AspectRule kAspects[] = {
     shownOnly(A::TagTextField, [](D a, D b) { return a.TextEditText == b.TextEditText; }),
     shownOnly(A::TextBlockField,
               [](D a, D b) { return a.TextBlockMemoText == b.TextBlockMemoText; }),
-    shownOnly(A::TagSizeFields,
-              [](D a, D b) {
-                  return a.WidthEditText == b.WidthEditText && a.HeightEditText == b.HeightEditText;
-              }),
     shownOnly(A::PictureFields,
               [](D a, D b) {
                   return a.ImageSizeUpDownPosition == b.ImageSizeUpDownPosition &&
@@ -150,12 +146,6 @@ constexpr AspectRule kAspects[] = {
               }),
     shownOnly(A::ColoringTypeChoice,
               [](D a, D b) { return a.ColoringTypeChoice == b.ColoringTypeChoice; }),
-    shownOnly(A::Picking,
-              [](D a, D b) {
-                  return a.PickColorRadioGroupIndex == b.PickColorRadioGroupIndex &&
-                         a.TextBlockPositionRadioGroupIndex == b.TextBlockPositionRadioGroupIndex &&
-                         a.ColorPickActive == b.ColorPickActive;
-              }),
     shownOnly(A::FloatingTag,
               [](D a, D b) { return a.FloatingTagCheckBox == b.FloatingTagCheckBox; }),
 };

@@ -14,7 +14,7 @@ namespace veltmoor {
 // The parts of a design a change can reach, most telling first: a preset or a shape change
 // moves other settings along with it, and an Undo step is named after the first of its
 // aspects. From `CornerTextField` on they are not changes of the design for Undo (the
-// fields showing the current tag's values, the dialogs' last choices, picking), but the
+// fields showing the current tag's values, the dialogs' last choices), but the
 // window shows them, so they are announced all the same.
 enum class DesignAspect {
     AddressLabels,
@@ -55,11 +55,9 @@ enum class DesignAspect {
     CornerTextField,
     TagTextField,
     TextBlockField,
-    TagSizeFields,
     PictureFields,
     ColourChoices,
     ColoringTypeChoice,
-    Picking,
     FloatingTag,
     Count
 };

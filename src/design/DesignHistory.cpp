@@ -89,14 +89,7 @@ void restoreDesignValues(TagDesign& design, const TagDesign& values) {
     restored.renderMode = design.renderMode;
     restored.Printing = design.Printing;
     restored.ReloadFromFiles = design.ReloadFromFiles;
-    restored.PickColorRadioGroupIndex = design.PickColorRadioGroupIndex;
-    restored.TextBlockPositionRadioGroupIndex = design.TextBlockPositionRadioGroupIndex;
-    restored.ColorPickActive = design.ColorPickActive;
     restored.FloatingTagCheckBox = design.FloatingTagCheckBox;
-    restored.WidthEditTyping = false;
-    restored.HeightEditTyping = false;
-    restored.HoleWidthEditTyping = false;
-    restored.HoleHeightEditTyping = false;
     design = std::move(restored);
     design.ApplyTagSize();
 }

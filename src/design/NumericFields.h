@@ -36,6 +36,17 @@ constexpr int kTypedHoleSizeMax = 50;
 constexpr int kPercentMax = 100;
 constexpr int kImageSizePercentMax = 200;
 
+// The percent fields whose edit and up-down work as one pair.
+enum class PercentField {
+    HoleWidthOffset,
+    HoleHeightOffset,
+    ImageSize,
+    ImageHorizontalOffset,
+    ImageVerticalOffset,
+    TextBlockWidthOffset,
+    TextBlockHeightOffset,
+};
+
 // How a field reads its typed text.
 enum class TypedNumber {
     Hundredths, // as ParseHundredths: digits and one "."

@@ -54,8 +54,6 @@ TagDesign TagDesign::atFirstActivation() {
     design.settings.textFont.sizePoints = 10;
     design.WidthUpDownPosition = 200;
     design.HeightUpDownPosition = 400;
-    design.WidthEditText = tagSizeInchText(200);
-    design.HeightEditText = tagSizeInchText(400);
     // The size edits say 2.00 x 4.00; the tag takes that size now rather than at the first
     // size change, so that nothing composes a tag whose size the edits do not show.
     design.TagWidthDots = design.WidthUpDownPosition * 2;
@@ -177,28 +175,19 @@ void TagDesign::TextBlockMemoExit() {
 Redraw TagDesign::ApplyTagSize() {
     TagHeightDots = HeightUpDownPosition * 2;
     TagWidthDots = WidthUpDownPosition * 2;
-    if (!WidthEditTyping) {
-        WidthEditText = tagSizeInchText(TagWidthDots / 2);
-    }
-    if (!HeightEditTyping) {
-        HeightEditText = tagSizeInchText(TagHeightDots / 2);
-    }
     TagRect = Rect{0, 0, TagWidthDots, TagHeightDots};
     return Redraw::Scheduled;
 }
 
 Redraw TagDesign::WidthEditKeyUp(const QString& text) {
-    return tagSizeEditKeyUp(text, WidthEditTyping, WidthEditText, WidthUpDownPosition);
+    return tagSizeEditKeyUp(text, WidthUpDownPosition);
 }
 
 Redraw TagDesign::HeightEditKeyUp(const QString& text) {
-    return tagSizeEditKeyUp(text, HeightEditTyping, HeightEditText, HeightUpDownPosition);
+    return tagSizeEditKeyUp(text, HeightUpDownPosition);
 }
 
-Redraw TagDesign::tagSizeEditKeyUp(const QString& text, bool& typing, QString& editText,
-                                   int& upDownPosition) {
-    typing = true;
-    editText = text;
+Redraw TagDesign::tagSizeEditKeyUp(const QString& text, int& upDownPosition) {
     int value = 0;
     try {
         value = ParseHundredths(text, kTypedTagSizeMin, kTypedTagSizeMax);
@@ -213,26 +202,23 @@ Redraw TagDesign::tagSizeEditKeyUp(const QString& text, bool& typing, QString& e
 
 Redraw TagDesign::WidthUpDownClick(int position) {
     WidthUpDownPosition = kTagSizeRange.limit(position);
-    WidthEditTyping = false;
     return ApplyTagSize();
 }
 
 Redraw TagDesign::HeightUpDownClick(int position) {
     HeightUpDownPosition = kTagSizeRange.limit(position);
-    HeightEditTyping = false;
     return ApplyTagSize();
 }
 
 Redraw TagDesign::HoleWidthEditKeyUp(const QString& text) {
-    return holeSizeEditKeyUp(text, HoleWidthEditTyping, settings.hole.width);
+    return holeSizeEditKeyUp(text, settings.hole.width);
 }
 
 Redraw TagDesign::HoleHeightEditKeyUp(const QString& text) {
-    return holeSizeEditKeyUp(text, HoleHeightEditTyping, settings.hole.height);
+    return holeSizeEditKeyUp(text, settings.hole.height);
 }
 
-Redraw TagDesign::holeSizeEditKeyUp(const QString& text, bool& typing, int& size) {
-    typing = true;
+Redraw TagDesign::holeSizeEditKeyUp(const QString& text, int& size) {
     const int value = ParseHundredths(text, 0, kTypedHoleSizeMax);
     size = kHoleSizeRange.limit(value);
     return Redraw::Scheduled;
@@ -240,22 +226,12 @@ Redraw TagDesign::holeSizeEditKeyUp(const QString& text, bool& typing, int& size
 
 Redraw TagDesign::HoleWidthUpDownClick(int position) {
     settings.hole.width = kHoleSizeRange.limit(position);
-    HoleWidthEditTyping = false;
     return Redraw::Scheduled;
 }
 
 Redraw TagDesign::HoleHeightUpDownClick(int position) {
     settings.hole.height = kHoleSizeRange.limit(position);
-    HoleHeightEditTyping = false;
     return Redraw::Scheduled;
-}
-
-QString TagDesign::holeWidthEditText() const {
-    return holeSizeInchText(settings.hole.width);
-}
-
-QString TagDesign::holeHeightEditText() const {
-    return holeSizeInchText(settings.hole.height);
 }
 
 namespace {
@@ -397,9 +373,7 @@ Redraw TagDesign::AddressLabelsCheckBoxClick(bool checked) {
     PercentUpDownClick(PercentField::ImageSize, 85);
     PercentUpDownClick(PercentField::TextBlockWidthOffset, 50);
     PercentUpDownClick(PercentField::TextBlockHeightOffset, 25);
-    // Both size edits show the new size, even one the user had typed into.
-    HeightEditTyping = false;
-    WidthUpDownClick(WidthUpDownPosition);
+    ApplyTagSize();
     return Redraw::Now;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design/ColorPicking.h"
+#include "design/NumericFields.h"
 #include "design/PicturePaths.h"
 #include "output/PrinterChoice.h"
 #include "output/RegistrationMarks.h"
@@ -35,17 +37,6 @@ inline Redraw strongest(Redraw first, Redraw second) {
 // "no" afterwards; unset from start-up until the first sheet refresh or design open.
 enum class ReloadFlag { Unset, No, Yes };
 
-// The percent fields whose edit and up-down work as one pair.
-enum class PercentField {
-    HoleWidthOffset,
-    HoleHeightOffset,
-    ImageSize,
-    ImageHorizontalOffset,
-    ImageVerticalOffset,
-    TextBlockWidthOffset,
-    TextBlockHeightOffset,
-};
-
 // The result of a text change in the text block: the redraw it asks for, and whether its
 // widest line is wider than the box it is typed into ("Text is too long, ...").
 struct TextBlockChange {
@@ -74,16 +65,9 @@ struct TagDesign {
     bool Printing = false;
     ReloadFlag ReloadFromFiles = ReloadFlag::Unset;
 
-    bool WidthEditTyping = false;
-    bool HeightEditTyping = false;
-    bool HoleWidthEditTyping = false;
-    bool HoleHeightEditTyping = false;
-
-    // Tag size in hundredths of an inch (the up-downs) and the texts the edits show.
+    // Tag size in hundredths of an inch.
     int WidthUpDownPosition = 200;
     int HeightUpDownPosition = 400;
-    QString WidthEditText = QStringLiteral("2.00");
-    QString HeightEditText = QStringLiteral("4.00");
 
     // The current slot's picture settings as the "Advanced" page shows them.
     int ImageSizeUpDownPosition = 100;
@@ -104,11 +88,6 @@ struct TagDesign {
     TColor TextBlockColorChoice = clBlack;
     int ColoringTypeChoice = 0;
 
-    // Clicks on the tag: which colour they pick ("Pick Color from Image for", 0 = none)
-    // and whether they place the text block ("Pick Position from Image").
-    int PickColorRadioGroupIndex = 0;
-    int TextBlockPositionRadioGroupIndex = 0;
-    bool ColorPickActive = false;
     TColor ColoringColorChoice = clBlack;
 
     int CopiesUpDownPosition = 1;
@@ -173,8 +152,7 @@ struct TagDesign {
     // Leaving the memo: every checked slot takes the memo's text.
     void TextBlockMemoExit();
 
-    // Takes the tag size from the size up-downs and refreshes the size edits not being
-    // typed in.
+    // Takes the tag size from the size in hundredths.
     Redraw ApplyTagSize();
     Redraw WidthEditKeyUp(const QString& text);  // throws UserError, see ParseHundredths
     Redraw HeightEditKeyUp(const QString& text); // throws UserError
@@ -185,8 +163,6 @@ struct TagDesign {
     Redraw HoleHeightEditKeyUp(const QString& text); // throws UserError
     Redraw HoleWidthUpDownClick(int position);
     Redraw HoleHeightUpDownClick(int position);
-    QString holeWidthEditText() const;
-    QString holeHeightEditText() const;
 
     int percentPosition(PercentField field) const;
     // The up-down's position changed: picture settings go into the checked slots.
@@ -212,13 +188,10 @@ struct TagDesign {
     // return-address label settings; clearing it restores nothing.
     Redraw AddressLabelsCheckBoxClick(bool checked);
 
-    Redraw PickColorRadioGroupClick(int itemIndex);
-    // Switching the left-hand pages ends any picking.
-    void resetPicking();
     // A click on the tag at (x, y) in tag dots with the colour under the pointer: places
-    // the text block there when "Click at position" is chosen, and gives the picked colour
-    // to the chosen colour's dialog, font and checked slots.
-    Redraw PickPoint(int x, int y, TColor color);
+    // the text block there when the click places it, and gives the picked colour to the
+    // chosen colour's dialog, font and checked slots.
+    Redraw PickPoint(int x, int y, TColor color, const Picking& picking);
 
     // Shows the current slot's own values in the fields.
     Redraw SetValues();
@@ -229,12 +202,11 @@ struct TagDesign {
     // Another printer starts on its own default paper.
     void selectPrinter(const PrinterList& printers, int index);
 
-    // A typed width or height: the edit keeps what was typed, the up-down the parsed size.
-    Redraw tagSizeEditKeyUp(const QString& text, bool& typing, QString& editText,
-                            int& upDownPosition);
+    // A typed width or height: the size in hundredths takes the parsed text.
+    Redraw tagSizeEditKeyUp(const QString& text, int& upDownPosition);
 
-    // A typed hole width or height: the edit keeps what was typed, the hole the parsed size.
-    Redraw holeSizeEditKeyUp(const QString& text, bool& typing, int& size);
+    // A typed hole width or height: the hole takes the parsed size.
+    static Redraw holeSizeEditKeyUp(const QString& text, int& size);
 
     // Records a picture just decoded for a slot: its size and aspect. Slot 1 applies the
     // tag size, as the first picture of a sheet does.

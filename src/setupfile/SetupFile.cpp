@@ -120,12 +120,7 @@ void applySetupFile(TagDesign& design, const SetupFileContents& contents,
     // always: the result of opening a file must not depend on the design open before it.
     design.ReloadFromFiles = ReloadFlag::Yes;
     design.AddressLabelsCheckBoxClick(file.addressLabels);
-    // The file writes the size edits' texts itself, whatever was being typed into them.
-    design.WidthEditTyping = false;
-    design.HeightEditTyping = false;
-    design.HeightEditText = file.heightText;
     design.HeightUpDownPosition = file.heightHundredths;
-    design.WidthEditText = file.widthText;
     design.WidthUpDownPosition = file.widthHundredths;
     settings.hole.width = file.holeWidth;
     settings.hole.height = file.holeHeight;

@@ -35,9 +35,9 @@ TEST(PickPoint, ClickAtPositionMovesTheTextBlockInPercentOfTheTag) {
                           Case{400, 800, 0, 0, 1, 1},           // 0 is below the field's range
                           Case{800, 400, 349, 349, 99, 100}}) { // right of a wide tag: 198 %
         TagDesign design = designOfSize(c.width, c.height);
-        design.TextBlockPositionRadioGroupIndex = kClickAtPosition;
         const Point dots = previewPointToTagDots(c.previewX, c.previewY, c.width, c.height);
-        EXPECT_EQ(design.PickPoint(dots.x, dots.y, clRed), Redraw::Scheduled);
+        EXPECT_EQ(design.PickPoint(dots.x, dots.y, clRed, Picking{kPickNoColor, true}),
+                  Redraw::Scheduled);
         EXPECT_EQ(design.settings.textBlockWidthOffset, c.widthOffset);
         EXPECT_EQ(design.settings.textBlockHeightOffset, c.heightOffset);
         EXPECT_EQ(design.BackgroundColorChoice, clWhite); // no colour was being picked
@@ -68,9 +68,7 @@ TEST(PickPoint, EachChoiceGivesTheColourToItsDialogFontAndCheckedSlots) {
         design.setSlotChecked(2, false);
         const TagSettings settingsBefore = design.settings;
         const img slotTwoBefore = design.Slots[2];
-        design.PickColorRadioGroupClick(c.item);
-        EXPECT_TRUE(design.ColorPickActive);
-        EXPECT_EQ(design.PickPoint(10, 10, picked), Redraw::Scheduled);
+        EXPECT_EQ(design.PickPoint(10, 10, picked, Picking{c.item, false}), Redraw::Scheduled);
         EXPECT_EQ(design.*c.dialog, picked);
         for (int slot : {1, 3, 9}) {
             EXPECT_EQ(design.Slots[static_cast<std::size_t>(slot)].*c.slotField, picked) << slot;
@@ -87,18 +85,15 @@ TEST(PickPoint, EachChoiceGivesTheColourToItsDialogFontAndCheckedSlots) {
 
 TEST(PickPoint, OneClickCanPlaceTheTextBlockAndPickAColour) {
     TagDesign design = designOfSize(400, 800);
-    design.PickColorRadioGroupClick(kPickBackgroundColor);
-    design.TextBlockPositionRadioGroupIndex = kClickAtPosition;
-    EXPECT_EQ(design.PickPoint(228, 399, clRed), Redraw::Scheduled);
+    EXPECT_EQ(design.PickPoint(228, 399, clRed, Picking{kPickBackgroundColor, true}),
+              Redraw::Scheduled);
     EXPECT_EQ(design.settings.textBlockWidthOffset, 57);
     EXPECT_EQ(design.settings.textBlockHeightOffset, 49);
     EXPECT_EQ(design.Slots[4].BackgroundColor, clRed);
 
-    // Leaving the page ends both picks: a click then changes nothing.
-    design.resetPicking();
+    // With nothing to pick a click changes nothing.
     const TagDesign before = design;
-    EXPECT_EQ(design.PickPoint(0, 0, clBlack), Redraw::None);
-    EXPECT_FALSE(design.ColorPickActive);
+    EXPECT_EQ(design.PickPoint(0, 0, clBlack, Picking{}), Redraw::None);
     EXPECT_EQ(design.settings, before.settings);
     EXPECT_EQ(design.Slots[4].BackgroundColor, clRed);
     EXPECT_EQ(design.BackgroundColorChoice, clRed);

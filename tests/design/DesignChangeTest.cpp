@@ -53,7 +53,7 @@ TEST(DesignChange, TellsWhatEachOperationChangedAndOnlyChangesOfTheDesignAreUndo
          "Shape"},
         {"width arrow",
          [](TagDesign& d) { d.WidthUpDownClick(300); },
-         {A::TagSize, A::TagSizeFields},
+         {A::TagSize},
          {},
          false,
          "Tag Size"},

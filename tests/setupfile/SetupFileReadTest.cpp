@@ -169,8 +169,6 @@ TEST_F(SetupFileRead, OpensAFileAsTheOriginalProgramWroteIt) {
     EXPECT_EQ(design.WidthUpDownPosition, 175);
     EXPECT_EQ(design.TagWidthDots, 350);
     EXPECT_EQ(design.TagHeightDots, 700);
-    EXPECT_EQ(design.HeightEditText, QStringLiteral("3.50"));
-    EXPECT_EQ(design.WidthEditText, QStringLiteral("1.75"));
     EXPECT_EQ(design.ImageSizeUpDownPosition, 90);
     EXPECT_EQ(design.ImageHorizontalOffsetUpDownPosition, 40);
     EXPECT_EQ(design.ImageVerticalOffsetUpDownPosition, 60);
@@ -358,7 +356,6 @@ TEST_F(SetupFileRead, SizesAreReadAsInchTextsAndLimitedToTheFieldsRange) {
     EXPECT_EQ(design.HeightUpDownPosition, 250);
     EXPECT_EQ(design.WidthUpDownPosition, 50);
     EXPECT_EQ(design.TagWidthDots, 100);
-    EXPECT_EQ(design.WidthEditText, QStringLiteral("0.50"));
     EXPECT_EQ(design.settings.hole.width, 50);
     EXPECT_EQ(design.settings.hole.widthOffset, 1);
     EXPECT_EQ(design.CopiesUpDownPosition, 4);

@@ -1,9 +1,8 @@
 #include "app/ui/TForm1.h"
 
 #include "app/ui/Prompts.h"
-
-#include <QCheckBox>
-#include <QSignalBlocker>
+#include "app/ui/pages/BasicPage.h"
+#include "app/ui/pages/TextBlockPage.h"
 
 namespace veltmoor {
 
@@ -18,8 +17,7 @@ const QString kAddressLabelsQuestion =
 
 // Turns the design into a return-address label with a picture. Clearing the box restores
 // nothing; checking it again applies the preset again.
-void TForm1::AddressLabelsCheckBoxClick() {
-    const bool checked = AddressLabelsCheckBox->isChecked();
+void TForm1::AddressLabelsCheckBoxClick(bool checked) {
     if (!checked) {
         design_.AddressLabelsCheckBoxClick(false);
         return;
@@ -28,21 +26,23 @@ void TForm1::AddressLabelsCheckBoxClick() {
     // asks first; right after start and while a design file is read it does not.
     if (design_.addressLabelsNeedsConfirmation() &&
         !prompts_.askOkCancel(kAddressLabelsQuestion, kAddressLabelsCaption)) {
-        const QSignalBlocker block(AddressLabelsCheckBox);
-        AddressLabelsCheckBox->setChecked(false);
+        basicPage_->showAddressLabels(design_);
         return;
     }
     DrawTimer_->cancel();
     design_.AddressLabelsCheckBoxClick(true);
+    // Both size fields show the preset's size, even one the user had typed into.
+    stopTyping();
     showDesignInControls();
     // The address is typed on "Text Block".
-    setActivePage(PageControl1, Text2TabSheet);
+    setActivePage(PageControl1, textBlockPage_);
     DrawTagReal();
     DrawTimer_->request();
 }
 
 void TForm1::connectAddressLabelHandlers() {
-    on(AddressLabelsCheckBox, &QCheckBox::toggled, [this] { AddressLabelsCheckBoxClick(); });
+    onPage(basicPage_, &BasicPage::addressLabelsToggled,
+           [this](bool checked) { AddressLabelsCheckBoxClick(checked); });
 }
 
 } // namespace veltmoor

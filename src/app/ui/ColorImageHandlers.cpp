@@ -1,6 +1,9 @@
 #include "app/ui/TForm1.h"
 
+#include "app/ui/pages/AdvancedPage.h"
+#include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ColorImagePage.h"
+#include "app/ui/pages/TextBlockPage.h"
 
 #include "app/ui/PictureBox.h"
 #include "app/ui/RadioGroup.h"
@@ -23,7 +26,7 @@ namespace veltmoor {
 
 void TForm1::buildColoring() {
     // The page sits after "Text Block", its tab shown only while a picture is coloured.
-    PageControl1->insertTab(PageControl1->indexOf(Text2TabSheet) + 1,
+    PageControl1->insertTab(PageControl1->indexOf(textBlockPage_) + 1,
                             colorImagePage_ = new ColorImagePage, QStringLiteral("Color Image"));
     setPageVisible(PageControl1, colorImagePage_, false);
 }
@@ -128,24 +131,19 @@ void TForm1::Image2MouseDown(QPoint position, TColor color) {
 
 void TForm1::PickPoint(int x, int y, TColor color) {
     guarded([&] {
-        const Redraw redraw = design_.PickPoint(x, y, color);
+        const Redraw redraw = design_.PickPoint(x, y, color, picking_);
         if (redraw == Redraw::None) {
             return;
         }
-        syncing_ = true;
-        TextBlockWidthOffsetUpDown->setPosition(design_.settings.textBlockWidthOffset);
-        TextBlockHeightOffsetUpDown->setPosition(design_.settings.textBlockHeightOffset);
-        syncing_ = false;
+        textBlockPage_->showDesign(design_);
         follow(redraw);
     });
 }
 
 void TForm1::resetPicking() {
-    design_.resetPicking();
-    syncing_ = true;
-    PickColorRadioGroup->setItemIndex(design_.PickColorRadioGroupIndex);
-    TextBlockPositionRadioGroup->setItemIndex(design_.TextBlockPositionRadioGroupIndex);
-    syncing_ = false;
+    picking_ = Picking{};
+    advancedPage_->showColorPick(picking_.color);
+    textBlockPage_->showPositionPick(picking_.placesTextBlock);
 }
 
 void TForm1::connectColorImageHandlers() {
@@ -158,13 +156,10 @@ void TForm1::connectColorImageHandlers() {
     onPage(colorImagePage_, &ColorImagePage::useAsked, [this] { UseColoredImageButtonClick(); });
     onPage(colorImagePage_, &ColorImagePage::cancelAsked, [this] { CancelColoringButtonClick(); });
 
-    on(PickColorRadioGroup, &RadioGroup::clicked,
-       [this] { follow(design_.PickColorRadioGroupClick(PickColorRadioGroup->itemIndex())); });
-    on(TextBlockPositionRadioGroup, &RadioGroup::clicked, [this] {
-        design_.TextBlockPositionRadioGroupIndex = TextBlockPositionRadioGroup->itemIndex();
-    });
-    connect(Image2, &PictureBox::pressed, this, [this](QPoint position) {
-        guarded([&] { Image2MouseDown(position, Image2->colorAt(position)); });
+    connect(advancedPage_, &AdvancedPage::colorPickChosen, this,
+            [this](int item) { picking_.color = item; });
+    connect(basicPage_, &BasicPage::tagPressed, this, [this](QPoint position, TColor color) {
+        guarded([&] { Image2MouseDown(position, color); });
     });
     connect(colorImagePage_, &ColorImagePage::previewPressed, this,
             [this](QPoint position, TColor color) {

@@ -6,6 +6,9 @@
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/AboutPage.h"
+#include "app/ui/pages/AdvancedPage.h"
+#include "app/ui/pages/BasicPage.h"
+#include "app/ui/pages/TextBlockPage.h"
 #include "design/DesignComposition.h"
 #include "design/MemoLines.h"
 #include "design/SlotPicture.h"
@@ -55,10 +58,11 @@ void TForm1::DrawTagReal() {
     }
     ++compositionCount_;
     // The blank picture the first tag gets is a working file the user never chose.
-    Label3->setText(isBlankFirstPicture(composed.fileLabel) ? QStringLiteral("(blank picture)")
-                                                            : composed.fileLabel);
-    showSizeTexts();
-    TesselSizeLabel->setText(composed.sizeLabel);
+    basicPage_->showTagLabels(isBlankFirstPicture(composed.fileLabel)
+                                  ? QStringLiteral("(blank picture)")
+                                  : composed.fileLabel,
+                              composed.sizeLabel);
+    basicPage_->showDesign(design_);
     const QRect preview(composed.PreviewRect.left, composed.PreviewRect.top,
                         composed.PreviewRect.width(), composed.PreviewRect.height());
     const QImage tag = composed.tag.toQImage();
@@ -67,13 +71,13 @@ void TForm1::DrawTagReal() {
     }
     LastTagBitmap_ = composed.tag;
     if (design_.renderMode != RenderMode::Preview) {
-        Image2->showPicture(tag, preview, clBtnFace);
+        basicPage_->showTag(tag, preview);
     }
     if (services_.updateFloatingTag) {
         services_.updateFloatingTag(LastTagBitmap_);
     }
     // The composition loaded the slot's text block into the memo's text; show it.
-    showTextBlockMemo();
+    textBlockPage_->showDesign(design_);
 }
 
 void TForm1::follow(Redraw redraw) {
@@ -89,56 +93,15 @@ void TForm1::follow(Redraw redraw) {
     }
 }
 
-void TForm1::showSizeTexts() {
-    syncing_ = true;
-    if (!design_.WidthEditTyping && WidthEdit->text() != design_.WidthEditText) {
-        WidthEdit->setText(design_.WidthEditText);
-    }
-    if (!design_.HeightEditTyping && HeightEdit->text() != design_.HeightEditText) {
-        HeightEdit->setText(design_.HeightEditText);
-    }
-    WidthUpDown->setPosition(design_.WidthUpDownPosition);
-    HeightUpDown->setPosition(design_.HeightUpDownPosition);
-    syncing_ = false;
-}
-
-void TForm1::showHoleSizeTexts() {
-    syncing_ = true;
-    HoleWidthUpDown->setPosition(design_.settings.hole.width);
-    HoleHeightUpDown->setPosition(design_.settings.hole.height);
-    if (!design_.HoleWidthEditTyping) {
-        HoleWidthEdit->setText(design_.holeWidthEditText());
-    }
-    if (!design_.HoleHeightEditTyping) {
-        HoleHeightEdit->setText(design_.holeHeightEditText());
-    }
-    syncing_ = false;
-}
-
 void TForm1::showDesignInControls() {
-    showSizeTexts();
-    showHoleSizeTexts();
+    basicPage_->showDesign(design_);
+    advancedPage_->showDesign(design_);
+    textBlockPage_->showDesign(design_);
     syncing_ = true;
-    const TagSettings& settings = design_.settings;
-    BorderRadioGroup->setItemIndex(settings.cutLineType);
-    Text1RadioGroup->setItemIndex(settings.textBlockAlignment);
-    NoHoleCheckBox->setChecked(settings.hole.noHole);
-    BlankCheckBox->setChecked(settings.blankSheet);
-    FloatingTagCheckBox->setChecked(design_.FloatingTagCheckBox);
-    AddressLabelsCheckBox->setChecked(design_.AddressLabelsCheckBox);
     for (int slot = 1; slot <= 9; ++slot) {
         slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(design_.isSlotChecked(slot));
     }
-    HoleWidthOffsetUpDown->setPosition(settings.hole.widthOffset);
-    HoleHeightOffsetUpDown->setPosition(settings.hole.heightOffset);
-    ImageSizeUpDown->setPosition(design_.ImageSizeUpDownPosition);
-    ImageHorizontalOffsetUpDown->setPosition(design_.ImageHorizontalOffsetUpDownPosition);
-    ImageVerticalOffsetUpDown->setPosition(design_.ImageVerticalOffsetUpDownPosition);
-    TextBlockWidthOffsetUpDown->setPosition(settings.textBlockWidthOffset);
-    TextBlockHeightOffsetUpDown->setPosition(settings.textBlockHeightOffset);
-    PrintImageAdjustUpDown->setPosition(design_.PrintImageAdjustUpDownPosition);
     syncing_ = false;
-    showTextBlockMemo();
 }
 
 void TForm1::SetValues() {
@@ -146,15 +109,6 @@ void TForm1::SetValues() {
     showDesignInControls();
     // One redraw of the slot follows, a full wait from now.
     DrawTimer_->restart();
-}
-
-void TForm1::showTextBlockMemo() {
-    const QString shown = memoFromTextBlock(design_.TextBlockMemoText);
-    if (TextBlockMemo->toPlainText() != shown) {
-        syncing_ = true;
-        TextBlockMemo->setPlainText(shown);
-        syncing_ = false;
-    }
 }
 
 } // namespace veltmoor

@@ -164,6 +164,7 @@ void TForm1::showHistoryStep(const TagDesign& values) {
     if (change.changed(DesignAspect::PrinterSetup)) {
         refreshPrinterMetrics();
     }
+    stopTyping();
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     priceList_->followDesign();

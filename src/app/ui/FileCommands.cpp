@@ -1,5 +1,7 @@
 #include "app/ui/TForm1.h"
 
+#include "app/ui/pages/BasicPage.h"
+
 #include "app/ui/BusyCursor.h"
 #include "app/ui/PictureBox.h"
 #include "app/ui/PriceListCommands.h"
@@ -144,6 +146,8 @@ void TForm1::OpenDesignFile(const QString& path) {
     // The text fields show the tag in view's texts, as "Show Tag" shows them: typing into a
     // field left empty would rewrite every checked tag's text unseen.
     design_.takeCurrentSlotTexts();
+    // The size fields show the file's sizes, whatever was being typed into them.
+    stopTyping();
     showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     rememberRecentDesign(path);
@@ -231,10 +235,12 @@ void TForm1::DropFiles(const QStringList& files, const QPoint& where) {
 int TForm1::slotAt(const QPoint& point) const {
     for (QWidget* widget = childAt(point); widget != nullptr; widget = widget->parentWidget()) {
         for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-            if (widget == slotBoxes[static_cast<std::size_t>(slot)] ||
-                (widget != nullptr && widget == mirrorOf(slot))) {
+            if (widget == slotBoxes[static_cast<std::size_t>(slot)]) {
                 return slot;
             }
+        }
+        if (const int slot = basicPage_->slotShownBy(widget)) {
+            return slot;
         }
     }
     const int current = design_.CurrentSlot;

@@ -3,7 +3,10 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/TForm1.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/AdvancedPage.h"
+#include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
 
 #include <QAbstractScrollArea>
@@ -78,17 +81,10 @@ void TForm1::connectHelpStepRules() {
         new HelpStepRules([this] { return currentHelpItem(); },
                           [this](int done, int next) { advanceHelp(done, next); }, this);
     HelpStepRules& rules = *helpStepRules_;
-    rules.onMouseOver(TesselSizeGroupBox, kHelpChangeSize);
-    rules.onFocusEntering(Text2TabSheet, kHelpTextBlockTab);
-    rules.onMouseOver(TextBlockMemo, kHelpChangeText);
+    basicPage_->addHelpRules(rules);
+    textBlockPage_->addHelpRules(rules);
     textPage_->addHelpRules(rules);
-    // The colour buttons finish the cut line too, for a user who went straight to them.
-    rules.onMouseOver(SelectColorsGroupBox, kHelpCutLine);
-    rules.onMouseOver(SelectColorsGroupBox, kHelpColors);
-    for (QWidget* group : std::initializer_list<QWidget*>{HoleSizePlaceGroupBox, ImageSizeGroupBox,
-                                                          ImageVertOffsetGroupBox}) {
-        rules.onMouseOver(group, kHelpTryOptions);
-    }
+    advancedPage_->addHelpRules(rules);
     controlPage_->addHelpRules(rules);
 }
 

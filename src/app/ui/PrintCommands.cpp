@@ -1,4 +1,6 @@
 #include "app/ui/TForm1.h"
+
+#include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ControlPage.h"
 
 #include "app/ui/BusyCursor.h"
@@ -168,7 +170,7 @@ void TForm1::PrinterSetupButtonClick() {
     // program's back.
     refreshPrinterMetrics();
     if (!floatingTagShowsTheTag()) {
-        setActivePage(PageControl1, StandardTabSheet);
+        setActivePage(PageControl1, basicPage_);
     }
     DrawTag(design_.CurrentSlot);
 }

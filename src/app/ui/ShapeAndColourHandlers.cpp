@@ -4,8 +4,11 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/AdvancedPage.h"
 #include "app/ui/pages/BarcodePage.h"
+#include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
 
 #include <QCheckBox>
@@ -21,20 +24,18 @@ void TForm1::showEditingPages() {
     const QSignalBlocker blockTwo(PageControl2);
     setPageVisible(PageControl2, textPage_, true);
     setPageVisible(PageControl2, barcodePage_, true);
-    setPageVisible(PageControl2, AdvancedTabSheet, true);
-    for (QWidget* page : {StandardTabSheet, Text2TabSheet, Images01to15TabSheet}) {
+    setPageVisible(PageControl2, advancedPage_, true);
+    for (QWidget* page :
+         std::initializer_list<QWidget*>{basicPage_, textBlockPage_, Images01to15TabSheet}) {
         setPageVisible(PageControl1, page, true);
     }
-    GroupBox1->show();
-    for (PictureBox* mirror : {BImage, cImage, DImage}) {
-        mirror->show();
-    }
+    basicPage_->showAllMirrors();
 }
 
 void TForm1::TypeOfPageRadioGroupClick(int shapeIndex) {
     showEditingPages();
     if (!floatingTagShowsTheTag()) {
-        setActivePage(PageControl1, StandardTabSheet);
+        setActivePage(PageControl1, basicPage_);
     }
     design_.settings.shapeIndex = shapeIndex;
     const Redraw redraw = design_.TypeOfPageRadioGroupClick();
@@ -42,9 +43,9 @@ void TForm1::TypeOfPageRadioGroupClick(int shapeIndex) {
     follow(redraw);
 }
 
-void TForm1::BorderRadioGroupClick() {
+void TForm1::BorderRadioGroupClick(int cutLineType) {
     refreshPrinterMetrics();
-    follow(design_.setCutLineType(BorderRadioGroup->itemIndex()));
+    follow(design_.setCutLineType(cutLineType));
     advanceHelp(kHelpCutLine, kHelpColors);
 }
 
@@ -71,33 +72,42 @@ void TForm1::SelectTextColorChoice(TColor& choice, void (TagDesign::*setter)(TCo
     }
 }
 
+void TForm1::floatingTagClosed() {
+    basicPage_->uncheckFloatingTag();
+}
+
+void TForm1::helpClosed() {
+    basicPage_->uncheckHelp();
+}
+
 // The shape, the cut line, the tag options and the colour buttons.
 void TForm1::connectShapeAndColourHandlers() {
     // Shape, cut line, check boxes.
     onPage(controlPage_, &ControlPage::shapeChosen,
            [this](int shapeIndex) { TypeOfPageRadioGroupClick(shapeIndex); });
-    on(BorderRadioGroup, &RadioGroup::clicked, [this] { BorderRadioGroupClick(); });
-    on(NoHoleCheckBox, &QCheckBox::toggled,
-       [this] { follow(design_.setNoHole(NoHoleCheckBox->isChecked())); });
-    on(BlankCheckBox, &QCheckBox::toggled,
-       [this] { follow(design_.setBlankSheet(BlankCheckBox->isChecked())); });
-    on(FloatingTagCheckBox, &QCheckBox::toggled, [this] {
-        design_.setFloatingTag(FloatingTagCheckBox->isChecked());
+    onPage(basicPage_, &BasicPage::cutLineChosen,
+           [this](int cutLineType) { BorderRadioGroupClick(cutLineType); });
+    onPage(basicPage_, &BasicPage::noHoleToggled,
+           [this](bool checked) { follow(design_.setNoHole(checked)); });
+    onPage(basicPage_, &BasicPage::blankSheetToggled,
+           [this](bool checked) { follow(design_.setBlankSheet(checked)); });
+    onPage(basicPage_, &BasicPage::floatingTagToggled, [this](bool checked) {
+        design_.setFloatingTag(checked);
         if (services_.FloatingTagCheckBoxClick) {
-            services_.FloatingTagCheckBoxClick(FloatingTagCheckBox->isChecked());
+            services_.FloatingTagCheckBoxClick(checked);
         }
     });
-    on(HelpCheckBox, &QCheckBox::toggled, [this] {
+    onPage(basicPage_, &BasicPage::helpToggled, [this](bool checked) {
         if (services_.HelpCheckBoxClick) {
-            services_.HelpCheckBoxClick(HelpCheckBox->isChecked());
+            services_.HelpCheckBoxClick(checked);
         }
     });
 
     // Colours.
-    on(SelectBorderColorButton, &QPushButton::clicked, [this] { SelectBorderColorButtonClick(); });
-    on(SelectBackgoundColorButton, &QPushButton::clicked,
-       [this] { SelectBackgoundColorButtonClick(); });
-    on(Text1MemoSelectColorButton, &QPushButton::clicked, [this] {
+    onPage(basicPage_, &BasicPage::cutLineColorAsked, [this] { SelectBorderColorButtonClick(); });
+    onPage(basicPage_, &BasicPage::backgroundColorAsked,
+           [this] { SelectBackgoundColorButtonClick(); });
+    onPage(textBlockPage_, &TextBlockPage::colorAsked, [this] {
         SelectTextColorChoice(design_.TextBlockColorChoice, &TagDesign::SetTextBlockColor);
     });
 }

@@ -10,6 +10,9 @@
 #include "app/ui/RadioGroup.h"
 #include "app/ui/ScopeExit.h"
 #include "app/ui/UpDown.h"
+#include "app/ui/pages/AdvancedPage.h"
+#include "app/ui/pages/BasicPage.h"
+#include "app/ui/pages/TextBlockPage.h"
 #include "design/DesignComposition.h"
 #include "output/SheetLayout.h"
 
@@ -41,7 +44,7 @@ void TForm1::forgetSheet() {
     setPageVisible(PageControl1, PreviewTabSheet, false);
     if (inFront) {
         // The new tag takes the sheet's place, not whichever tab happens to lie beside it.
-        setActivePage(PageControl1, StandardTabSheet);
+        setActivePage(PageControl1, basicPage_);
     }
 }
 
@@ -85,7 +88,7 @@ void TForm1::PreviewButtonClick() {
 void TForm1::PreviewTesselButtonClick() {
     // The tags are reviewed in the tag view, floating window or not: behind each message
     // the window shows the tag it asks about.
-    setActivePage(PageControl1, StandardTabSheet);
+    setActivePage(PageControl1, basicPage_);
     const PicturedSlots pictured = PicturedSlots::fromSlots(design_.Slots);
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         if (pictured.holds(slot)) {
@@ -101,9 +104,7 @@ void TForm1::DisableControls() {
     FileMenu->menuAction()->setEnabled(false);
     MinimizeMenu->setEnabled(false);
     controlPage_->lockSheetCommands();
-    for (QWidget* control : std::initializer_list<QWidget*>{GroupBox1, BorderRadioGroup}) {
-        control->setEnabled(false);
-    }
+    basicPage_->setSheetControlsEnabled(false);
     controlPage_->setShapeEnabled(false);
     const QSignalBlocker block(PageControl1);
     if (!lockedPages_) {
@@ -135,7 +136,7 @@ void TForm1::EnableControls() {
         }
         QWidget* front = lockedPages_->front;
         if (!front || !PageControl1->isTabVisible(PageControl1->indexOf(front))) {
-            front = StandardTabSheet; // the page went meanwhile (an outdated sheet preview)
+            front = basicPage_; // the page went meanwhile (an outdated sheet preview)
         }
         setActivePage(PageControl1, front);
         lockedPages_.reset();
@@ -144,14 +145,12 @@ void TForm1::EnableControls() {
     MinimizeMenu->setEnabled(true);
     controlPage_->setPrinterSetupEnabled(printCommandsConnected_);
     controlPage_->unlockSheetCommands(printCommandsConnected_);
-    for (QWidget* control : std::initializer_list<QWidget*>{GroupBox1, BorderRadioGroup}) {
-        control->setEnabled(true);
-    }
+    basicPage_->setSheetControlsEnabled(true);
     controlPage_->setShapeEnabled(true);
 }
 
 std::array<QWidget*, 4> TForm1::lockablePages() const {
-    return {Images01to15TabSheet, Text2TabSheet, aboutPage_, StandardTabSheet};
+    return {Images01to15TabSheet, textBlockPage_, aboutPage_, basicPage_};
 }
 
 void TForm1::connectSheetOutputHandlers() {

@@ -1,5 +1,6 @@
 #include "app/ui/TForm1.h"
 
+#include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ControlPage.h"
 
 #include "app/ui/PictureBox.h"
@@ -20,21 +21,6 @@ namespace veltmoor {
 
 using namespace window;
 
-PictureBox* TForm1::mirrorOf(int slot) const {
-    switch (slot) {
-    case 1:
-        return AImage;
-    case 2:
-        return BImage;
-    case 3:
-        return cImage;
-    case 4:
-        return DImage;
-    default:
-        return nullptr;
-    }
-}
-
 void TForm1::MakeSlotPlaceholders(int first, int last, const QString& word, int firstNumber) {
     for (int slot = first; slot <= last; ++slot) {
         const int number = firstNumber + (slot - first);
@@ -49,9 +35,7 @@ void TForm1::showSlotThumbnail(int slot) {
     }
     PictureBox* box = slotBoxes[static_cast<std::size_t>(slot)];
     box->showBitmap(SlotThumbnails_[static_cast<std::size_t>(slot)]);
-    if (PictureBox* mirror = mirrorOf(slot)) {
-        mirror->showSameAs(*box);
-    }
+    basicPage_->showMirror(slot, SlotThumbnails_[static_cast<std::size_t>(slot)]);
 }
 
 bool TForm1::LoadSlotPicture(int slot) {
@@ -77,7 +61,7 @@ void TForm1::recordSlotPicture(int slot, const QString& path) {
         letterboxThumbnail(picture.bitmap, picture.width, picture.height);
     if (slot == kFirstSheetSlot) {
         // The first picture applies the tag size.
-        showSizeTexts();
+        basicPage_->showDesign(design_);
         DrawTag(design_.CurrentSlot);
     }
     advanceHelp(kHelpSelectImage, kHelpSelectShape);
@@ -104,7 +88,7 @@ void TForm1::SlotImageClick(int slot) {
     design_.CurrentSlot = slot;
     DrawTagReal();
     if (!floatingTagShowsTheTag()) {
-        setActivePage(PageControl1, StandardTabSheet);
+        setActivePage(PageControl1, basicPage_);
     }
 }
 
@@ -127,7 +111,7 @@ void TForm1::OpenImageItemClick(int slot) {
 
 void TForm1::ShowImage1ItemClick() {
     if (!floatingTagShowsTheTag()) {
-        setActivePage(PageControl1, StandardTabSheet);
+        setActivePage(PageControl1, basicPage_);
     }
     design_.CurrentSlot = HoverSlot_;
     SetValues();
@@ -184,22 +168,25 @@ void TForm1::connectSlotHandlers() {
         }
     });
 
-    // Picture boxes, their mirrors and their menus.
+    // The slots' boxes on "Basic" act as the slots' own boxes do.
+    onPage(basicPage_, &BasicPage::slotHovered, [this](int slot) { SlotImageMouseMove(slot); });
+    onPage(basicPage_, &BasicPage::slotClicked, [this](int slot) { SlotImageClick(slot); });
+    connect(basicPage_, &BasicPage::slotMenuAsked, this, [this](int slot, QPoint where) {
+        guarded([this, slot] { ImagePopupMenuPopup(slot); });
+        slotMenus[static_cast<std::size_t>(slot)]->popup(where);
+    });
+
+    // Picture boxes and their menus.
     for (int slot = 1; slot <= 9; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
-        std::vector<PictureBox*> views{slotBoxes[index]};
-        if (PictureBox* mirror = mirrorOf(slot)) {
-            views.push_back(mirror);
-        }
-        for (PictureBox* view : views) {
-            view->setFocusPolicy(Qt::StrongFocus);
-            on(view, &PictureBox::mouseMoved, [this, slot] { SlotImageMouseMove(slot); });
-            on(view, &PictureBox::clicked, [this, slot] { SlotImageClick(slot); });
-            connect(view, &PictureBox::rightClicked, this, [this, slot](QPoint where) {
-                guarded([this, slot] { ImagePopupMenuPopup(slot); });
-                slotMenus[static_cast<std::size_t>(slot)]->popup(where);
-            });
-        }
+        PictureBox* view = slotBoxes[index];
+        view->setFocusPolicy(Qt::StrongFocus);
+        on(view, &PictureBox::mouseMoved, [this, slot] { SlotImageMouseMove(slot); });
+        on(view, &PictureBox::clicked, [this, slot] { SlotImageClick(slot); });
+        connect(view, &PictureBox::rightClicked, this, [this, slot](QPoint where) {
+            guarded([this, slot] { ImagePopupMenuPopup(slot); });
+            slotMenus[static_cast<std::size_t>(slot)]->popup(where);
+        });
         on(openImageItems[index], &QAction::triggered, [this, slot] { OpenImageItemClick(slot); });
         on(showTagItems[index], &QAction::triggered, [this] { ShowImage1ItemClick(); });
         if (deleteItems[index] != nullptr) {

@@ -5,9 +5,12 @@
 #include "app/ui/Prompts.h"
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/AboutPage.h"
+#include "app/ui/pages/AdvancedPage.h"
 #include "app/ui/pages/BarcodePage.h"
+#include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ColorImagePage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
 
@@ -91,6 +94,10 @@ TForm1::~TForm1() {
     // are torn down (the focus leaves each field as it goes): none of it may reach a window
     // that is half gone.
     disconnect(qApp, nullptr, this, nullptr);
+    // The pages and the fields they watch signal too as the focus leaves them.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
     if (history_) {
         history_->stack().disconnect(this);
     }
@@ -127,9 +134,11 @@ void TForm1::buildWindow() {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(163, 0, 591, 417);
 
-    PageControl1->addTab(buildBasicPage(), QStringLiteral("&Basic"));
+    basicPage_ = new BasicPage(static_cast<bool>(services_.showFloatingTag));
+    PageControl1->addTab(basicPage_, QStringLiteral("&Basic"));
     PageControl1->addTab(buildImagesPage(), QStringLiteral("&Images 1 to 9"));
-    PageControl1->addTab(buildTextBlockPage(), QStringLiteral("Text B&lock"));
+    textBlockPage_ = new TextBlockPage;
+    PageControl1->addTab(textBlockPage_, QStringLiteral("Text B&lock"));
     aboutPage_ = new AboutPage;
     PageControl1->addTab(aboutPage_, QStringLiteral("About"));
     controlPage_ = new ControlPage;
@@ -137,7 +146,8 @@ void TForm1::buildWindow() {
     textPage_ = new TextPage;
     PageControl2->addTab(textPage_, QStringLiteral("&Text"));
     PageControl2->addTab(barcodePage_ = new BarcodePage, QStringLiteral("B&arcode"));
-    PageControl2->addTab(buildAdvancedPage(), QStringLiteral("A&dvanced"));
+    advancedPage_ = new AdvancedPage;
+    PageControl2->addTab(advancedPage_, QStringLiteral("A&dvanced"));
     fitTabsWhole(PageControl2);
 
     Memo2 = new QPlainTextEdit(client);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/ui/NumericField.h"
 #include "app/ui/RedrawScheduler.h"
+#include "design/ColorPicking.h"
 #include "design/DesignChange.h"
 #include "design/DesignHistory.h"
 #include "design/NumericFields.h"
@@ -40,7 +42,9 @@ class QTimer;
 
 namespace veltmoor {
 
+class AdvancedPage;
 class BarcodePage;
+class BasicPage;
 class HelpStepRules;
 class HintTracker;
 class PictureBox;
@@ -50,6 +54,9 @@ class RadioGroup;
 class AboutPage;
 class ColorImagePage;
 class ControlPage;
+class NumbersPage;
+class NumericField;
+class TextBlockPage;
 class TextPage;
 class UpDown;
 
@@ -136,7 +143,7 @@ public:
     void PageControl1Change();
     void PageControl2Change();
     void TypeOfPageRadioGroupClick(int shapeIndex);
-    void BorderRadioGroupClick();
+    void BorderRadioGroupClick(int cutLineType);
     void SetValues();
     void SlotImageClick(int slot);
     void OpenImageItemClick(int slot);
@@ -158,36 +165,9 @@ public:
     // Pages.
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
-    QWidget* StandardTabSheet = nullptr;
-    QWidget* Images01to15TabSheet = nullptr;
-    QWidget* Text2TabSheet = nullptr;
-    QWidget* AdvancedTabSheet = nullptr;
-
-    // "Basic".
-    PictureBox* Image2 = nullptr;
-    QLabel* TesselSizeLabel = nullptr;
-    QLabel* Label3 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    PictureBox* AImage = nullptr;
-    PictureBox* BImage = nullptr;
-    PictureBox* cImage = nullptr;
-    PictureBox* DImage = nullptr;
-    RadioGroup* BorderRadioGroup = nullptr;
-    QGroupBox* SelectColorsGroupBox = nullptr;
-    QPushButton* SelectBorderColorButton = nullptr;
-    QPushButton* SelectBackgoundColorButton = nullptr;
-    QGroupBox* TesselSizeGroupBox = nullptr;
-    QLineEdit* WidthEdit = nullptr;
-    UpDown* WidthUpDown = nullptr;
-    QLineEdit* HeightEdit = nullptr;
-    UpDown* HeightUpDown = nullptr;
-    QCheckBox* NoHoleCheckBox = nullptr;
-    QCheckBox* BlankCheckBox = nullptr;
-    QCheckBox* FloatingTagCheckBox = nullptr;
-    QCheckBox* AddressLabelsCheckBox = nullptr;
-    QCheckBox* HelpCheckBox = nullptr;
 
     // "Images 1 to 9".
+    QWidget* Images01to15TabSheet = nullptr;
     QGroupBox* SlotImagesGroupBox = nullptr;
     std::array<PictureBox*, 10> slotBoxes{}; // c01Image .. c09Image at 1..9
     QGroupBox* WhichGroupBox = nullptr;
@@ -199,38 +179,6 @@ public:
     std::array<QAction*, 10> openImageItems{}; // "Open Image..."
     std::array<QAction*, 10> showTagItems{};   // "Show Tag"
     std::array<QAction*, 10> deleteItems{};    // "Delete Image" (none for slot 1)
-
-    // "Text Block".
-    QPlainTextEdit* TextBlockMemo = nullptr;
-    QPushButton* TextBlockMemoSelectFontButton = nullptr;
-    QPushButton* Text1MemoSelectColorButton = nullptr;
-    RadioGroup* Text1RadioGroup = nullptr;
-    QLineEdit* TextBlockWidthOffsetEdit = nullptr;
-    UpDown* TextBlockWidthOffsetUpDown = nullptr;
-    QLineEdit* TextBlockHeightOffsetEdit = nullptr;
-    UpDown* TextBlockHeightOffsetUpDown = nullptr;
-    RadioGroup* TextBlockPositionRadioGroup = nullptr;
-
-    // "Advanced".
-    QGroupBox* HoleSizePlaceGroupBox = nullptr;
-    QLineEdit* HoleWidthEdit = nullptr;
-    UpDown* HoleWidthUpDown = nullptr;
-    QLineEdit* HoleHeightEdit = nullptr;
-    UpDown* HoleHeightUpDown = nullptr;
-    QLineEdit* HoleWidthOffsetEdit = nullptr;
-    UpDown* HoleWidthOffsetUpDown = nullptr;
-    QLineEdit* HoleHeightOffsetEdit = nullptr;
-    UpDown* HoleHeightOffsetUpDown = nullptr;
-    QGroupBox* ImageSizeGroupBox = nullptr;
-    QLineEdit* ImageSizeEdit = nullptr;
-    UpDown* ImageSizeUpDown = nullptr;
-    QGroupBox* ImageVertOffsetGroupBox = nullptr;
-    QLineEdit* ImageHorizontalOffsetEdit = nullptr;
-    UpDown* ImageHorizontalOffsetUpDown = nullptr;
-    QLineEdit* ImageVerticalOffsetEdit = nullptr;
-    UpDown* ImageVerticalOffsetUpDown = nullptr;
-    QLineEdit* PrintImageAdjustEdit = nullptr;
-    UpDown* PrintImageAdjustUpDown = nullptr;
 
     // Across the bottom, and the menus.
     QPlainTextEdit* Memo2 = nullptr;
@@ -289,7 +237,10 @@ public:
 
     // --- Guidance: the return-address preset, the help steps the mouse and focus finish, and
     // where the window opens. ---
-    void AddressLabelsCheckBoxClick();
+    void AddressLabelsCheckBoxClick(bool checked);
+    // The floating tag or help window closed by its own frame: its box on "Basic" clears.
+    void floatingTagClosed();
+    void helpClosed();
 
 private:
     void connectAddressLabelHandlers();
@@ -355,7 +306,6 @@ public:
     void resetPicking();
 
     std::array<QAction*, 10> colorImageItems{}; // "Color Image" of each slot's menu
-    RadioGroup* PickColorRadioGroup = nullptr;  // on "Advanced"
 
 private:
     void buildColoring(); // the "Color Image" page, hidden until a picture is coloured
@@ -366,6 +316,8 @@ private:
     void showSlotPicture(int slot, const Bitmap& picture, int width, int height);
 
     int PreviewColoringType_ = 0;
+    // What a click on the tag does, as "Advanced" and "Text Block" show it.
+    Picking picking_;
     // The slot's own picture, decoded once while the page is open.
     std::shared_ptr<const DecodedPicture> ColoringBitmap_;
 
@@ -382,20 +334,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();
     // The pages, each owning its controls; the window shows the design in them and turns
     // their signals into the design's operations.
     AboutPage* aboutPage_ = nullptr;
+    AdvancedPage* advancedPage_ = nullptr;
+    BasicPage* basicPage_ = nullptr;
     ColorImagePage* colorImagePage_ = nullptr;
     ControlPage* controlPage_ = nullptr;
+    TextBlockPage* textBlockPage_ = nullptr;
     TextPage* textPage_ = nullptr;
-    QWidget* buildBasicPage();
     QWidget* buildImagesPage();
-    QWidget* buildTextBlockPage();
-    QWidget* buildAdvancedPage();
     void buildMenus();
     void buildStatusBar();
     void buildSlotMenu(int slot);
@@ -437,6 +388,7 @@ private:
     void connectShapeAndColourHandlers();
     void connectSlotHandlers();
     void connectNumericFieldHandlers();
+    void connectNumbers(NumbersPage* page);
     void connectTextHandlers();
     void connectFileHandlers();
 
@@ -481,9 +433,6 @@ private:
     // Shows the design in the controls without running their handlers, changing the
     // design or asking for a redraw.
     void showDesignInControls();
-    void showSizeTexts();
-    void showHoleSizeTexts();
-    void showTextBlockMemo();
     void setActivePage(QTabWidget* control, QWidget* page);
     void setPageVisible(QTabWidget* control, QWidget* page, bool visible);
     void setSheetCommandsEnabled(bool enabled);
@@ -492,14 +441,21 @@ private:
     void advanceHelp(int done, int next);
     int currentHelpItem() const;
 
-    // The field handlers.
-    void sizeEditKeyUp(QLineEdit* edit);
-    void percentEditChange(PercentField field, QLineEdit* edit, UpDown* upDown);
-    void percentUpDownClick(PercentField field, UpDown* upDown);
-    void TextBlockMemoChange();
+    // The numbers the pages let the user type and step. A typed number out of range that
+    // more typing may still bring into range waits in its field; any other refused text
+    // gives its message at once, the field showing the number in use.
+    void numberTyped(Number number, const QString& text, NumericField& field);
+    void applyTypedNumber(Number number, const QString& text);
+    void numberStepped(Number number, int position);
+    void showNumberInUse(Number number, NumericField& field);
+    // What is typed into a size field gives way to the design's own size.
+    void stopTyping();
+
+    // The text block and the other text handlers.
+    void TextBlockMemoChange(const QString& text);
     void TextBlockMemoEnter();
     void TextBlockMemoExit();
-    void TextBlockPositionRadioGroupClick();
+    void TextBlockPositionRadioGroupClick(bool byClick);
     void chooseFont(Font& font);
     void SelectBorderColorButtonClick();
     void SelectBackgoundColorButtonClick();
@@ -521,28 +477,6 @@ private:
     // The pages and boxes the shape choice shows for editing.
     void showEditingPages();
     void showSlotThumbnail(int slot);
-    PictureBox* mirrorOf(int slot) const;
-
-    // Typing in the numeric fields: a key is read only when it went down in the field, and
-    // an out-of-range text waits while more typing may still bring it into range.
-    struct PercentPair {
-        PercentField field;
-        QLineEdit* edit;
-        UpDown* upDown;
-    };
-    struct OutOfRangeText {
-        QLineEdit* edit = nullptr;
-        QString text;
-        ValueOutOfRange error;
-    };
-    std::array<PercentPair, 7> percentPairs() const;
-    void numericFieldEvent(QLineEdit* edit, QEvent* event);
-    // Notes the field's out-of-range text; true when typing on may still bring it in range.
-    bool keepsTyping(QLineEdit* edit, bool hundredths, const ValueOutOfRange& error);
-    void numericFieldLeft(QLineEdit* edit);
-    void showValueInUse(QLineEdit* edit);
-    std::set<std::pair<const QObject*, int>> numericFieldKeysDown_;
-    std::optional<OutOfRangeText> outOfRangeText_;
 
     // Whether the text block's widest line was too wide at its last change.
     bool textBlockTooLong_ = false;

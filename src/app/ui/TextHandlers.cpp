@@ -1,7 +1,10 @@
 #include "app/ui/TForm1.h"
 
+#include "app/ui/pages/BasicPage.h"
+
 #include "app/ui/Prompts.h"
 #include "app/ui/RadioGroup.h"
+#include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/MemoLines.h"
 
@@ -18,10 +21,9 @@ void TForm1::chooseFont(Font& font) {
     }
 }
 
-void TForm1::TextBlockMemoChange() {
+void TForm1::TextBlockMemoChange(const QString& text) {
     DrawTimer_->cancel();
-    const TextBlockChange change =
-        design_.TextBlockMemoChange(textBlockFromMemo(TextBlockMemo->toPlainText()));
+    const TextBlockChange change = design_.TextBlockMemoChange(text);
     // Said once as a line becomes too wide, and again only after the text has fitted in
     // between; the notice leaves the keyboard in the memo, so no typed letter is lost.
     const bool becameTooLong = change.tooLong && !textBlockTooLong_;
@@ -42,9 +44,10 @@ void TForm1::TextBlockMemoExit() {
     DrawTimer_->setInterval(RedrawScheduler::kNormalWait);
 }
 
-void TForm1::TextBlockPositionRadioGroupClick() {
-    if (TextBlockPositionRadioGroup->itemIndex() == 1 && !floatingTagShowsTheTag()) {
-        setActivePage(PageControl1, StandardTabSheet);
+void TForm1::TextBlockPositionRadioGroupClick(bool byClick) {
+    picking_.placesTextBlock = byClick;
+    if (byClick && !floatingTagShowsTheTag()) {
+        setActivePage(PageControl1, basicPage_);
     }
 }
 
@@ -55,8 +58,12 @@ void TForm1::connectTextHandlers() {
             [this](const QString& text) { follow(design_.ValueEditChange(text)); });
     onTyped(textPage_, &TextPage::edgeTextTyped,
             [this](const QString& text) { follow(design_.TextEditChange(text)); });
-    on(TextBlockMemo, &QPlainTextEdit::textChanged, [this] { TextBlockMemoChange(); });
-    TextBlockMemo->installEventFilter(this);
+    onTyped(textBlockPage_, &TextBlockPage::textTyped,
+            [this](const QString& text) { TextBlockMemoChange(text); });
+    connect(textBlockPage_, &TextBlockPage::entered, this,
+            [this](const QObject* memo) { guardedFrom(memo, [this] { TextBlockMemoEnter(); }); });
+    connect(textBlockPage_, &TextBlockPage::left, this,
+            [this](const QObject* memo) { guardedFrom(memo, [this] { TextBlockMemoExit(); }); });
     onPage(textPage_, &TextPage::cornerChosen, [this](int corner) {
         design_.settings.valuePlace = corner;
         DrawTag(design_.CurrentSlot);
@@ -66,10 +73,10 @@ void TForm1::connectTextHandlers() {
         DrawTag(design_.CurrentSlot);
     });
     // A new alignment shows at the next redraw; choosing it asks for none.
-    on(Text1RadioGroup, &RadioGroup::clicked,
-       [this] { design_.settings.textBlockAlignment = Text1RadioGroup->itemIndex(); });
-    on(TextBlockPositionRadioGroup, &RadioGroup::clicked,
-       [this] { TextBlockPositionRadioGroupClick(); });
+    onPage(textBlockPage_, &TextBlockPage::alignmentChosen,
+           [this](int alignment) { design_.settings.textBlockAlignment = alignment; });
+    onPage(textBlockPage_, &TextBlockPage::positionPickChosen,
+           [this](bool byClick) { TextBlockPositionRadioGroupClick(byClick); });
     onPage(textPage_, &TextPage::cornerFontAsked,
            [this] { chooseFont(design_.settings.valueFont); });
     onPage(textPage_, &TextPage::edgeFontAsked, [this] { chooseFont(design_.settings.textFont); });
@@ -77,8 +84,8 @@ void TForm1::connectTextHandlers() {
            [this] { SelectTextColorChoice(design_.ValueColorChoice, &TagDesign::SetValueColor); });
     onPage(textPage_, &TextPage::edgeColorAsked,
            [this] { SelectTextColorChoice(design_.TextColorChoice, &TagDesign::SetTextColor); });
-    on(TextBlockMemoSelectFontButton, &QPushButton::clicked,
-       [this] { chooseFont(design_.settings.textBlockFont); });
+    onPage(textBlockPage_, &TextBlockPage::fontAsked,
+           [this] { chooseFont(design_.settings.textBlockFont); });
 }
 
 } // namespace veltmoor

@@ -7,8 +7,11 @@
 #include "app/ui/UpDown.h"
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/AboutPage.h"
+#include "app/ui/pages/AdvancedPage.h"
 #include "app/ui/pages/BarcodePage.h"
+#include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "images/TintedCopy.h"
 #include "output/PrinterMetrics.h"
@@ -74,11 +77,12 @@ void TForm1::FormActivate() {
     {
         const QSignalBlocker blockOne(PageControl1);
         const QSignalBlocker blockTwo(PageControl2);
-        for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
+        for (QWidget* page :
+             std::initializer_list<QWidget*>{basicPage_, Images01to15TabSheet, textBlockPage_}) {
             setPageVisible(PageControl1, page, false);
         }
         for (QWidget* page : std::initializer_list<QWidget*>{controlPage_, textPage_, barcodePage_,
-                                                             AdvancedTabSheet}) {
+                                                             advancedPage_}) {
             setPageVisible(PageControl2, page, false);
         }
         PageControl2->hide();
@@ -114,7 +118,7 @@ void TForm1::ContinueButtonClick() {
     if (services_.showFloatingTag) {
         services_.showFloatingTag();
     }
-    setActivePage(PageControl1, StandardTabSheet);
+    setActivePage(PageControl1, basicPage_);
     // The design starts here: nothing before its first picture is undone.
     startHistory();
 }
@@ -125,10 +129,11 @@ void TForm1::showDesignPages() {
         const QSignalBlocker blockTwo(PageControl2);
         PageControl2->show();
         setPageVisible(PageControl2, controlPage_, true);
-        for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
+        for (QWidget* page :
+             std::initializer_list<QWidget*>{basicPage_, Images01to15TabSheet, textBlockPage_}) {
             setPageVisible(PageControl1, page, true);
         }
-        setActivePage(PageControl1, StandardTabSheet);
+        setActivePage(PageControl1, basicPage_);
         setPageVisible(PageControl1, aboutPage_, false);
     }
     FileMenu->menuAction()->setEnabled(true);
@@ -206,7 +211,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::Timer1Timer() {
     statusPanels[2]->setText(
         QStringLiteral("%1-%2").arg(design_.CurrentSlot).arg(DrawTimer_->interval()));
-    if (!HelpCheckBox->isChecked()) {
+    if (!basicPage_->helpChecked()) {
         return;
     }
     const QString shown = Memo2->document()->firstBlock().text().left(25);
@@ -226,12 +231,12 @@ void TForm1::DisplayHint(const QString& hint) {
 
 void TForm1::PageControl1Change() {
     QWidget* page = PageControl1->currentWidget();
-    if (page == StandardTabSheet) {
+    if (page == basicPage_) {
         DrawTag(design_.CurrentSlot);
         if (currentHelpItem() == kHelpBasicTab) {
             advanceHelp(kHelpBasicTab, kHelpCutLine);
         }
-    } else if (page == Text2TabSheet) {
+    } else if (page == textBlockPage_) {
         setActivePage(PageControl2, textPage_);
         advanceHelp(kHelpTextBlockTab, kHelpChangeText);
     }
@@ -239,11 +244,11 @@ void TForm1::PageControl1Change() {
 
 void TForm1::PageControl2Change() {
     if (!floatingTagShowsTheTag()) {
-        setActivePage(PageControl1, StandardTabSheet);
+        setActivePage(PageControl1, basicPage_);
     }
     resetPicking();
     QWidget* page = PageControl2->currentWidget();
-    if (page == AdvancedTabSheet && currentHelpItem() == kHelpAdvancedTab) {
+    if (page == advancedPage_ && currentHelpItem() == kHelpAdvancedTab) {
         advanceHelp(kHelpAdvancedTab, kHelpTryOptions);
     } else if (page == controlPage_ && currentHelpItem() == kHelpControlTab) {
         advanceHelp(kHelpControlTab, kHelpPrinterSetup);
@@ -263,7 +268,7 @@ void TForm1::setPageVisible(QTabWidget* control, QWidget* page, bool visible) {
 }
 
 bool TForm1::floatingTagShowsTheTag() const {
-    return FloatingTagCheckBox->isChecked() && services_.showFloatingTag;
+    return basicPage_->floatingTagChecked() && services_.showFloatingTag;
 }
 
 void TForm1::advanceHelp(int done, int next) {

@@ -78,7 +78,9 @@ TEST(WindowColoringTest, UseShowsTheTintedCopyAndCancelGoesBackToTheSlotsOwnPict
         const Bitmap untinted = w.slotThumbnail(c.slot);
         // The slot's menu is opened on a page that shows its box; leaving the colouring
         // comes back there.
-        QWidget* const home = c.slot <= 4 ? w.StandardTabSheet : w.Images01to15TabSheet;
+        QWidget* const home = c.slot <= 4
+                                  ? testing::control<QWidget>(w, QStringLiteral("StandardTabSheet"))
+                                  : w.Images01to15TabSheet;
         w.PageControl1->setCurrentWidget(home);
 
         // Cancelled at once: nothing changes, nothing is written.
@@ -101,7 +103,8 @@ TEST(WindowColoringTest, UseShowsTheTintedCopyAndCancelGoesBackToTheSlotsOwnPict
         EXPECT_EQ(readPicture(slot.FileName).bitmap.pixelColor(0, 0), c.tinted);
         const QImage box = w.slotBoxes[static_cast<std::size_t>(c.slot)]->rendered();
         EXPECT_TRUE(near(box.pixelColor(50, 50), c.tinted));
-        EXPECT_EQ(w.AImage->rendered() == box, c.slot == 1); // the mirrors of 1 to 4
+        EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("AImage"))->rendered() == box,
+                  c.slot == 1); // the mirrors of 1 to 4
         h.settle();
         EXPECT_TRUE(near(h.previewPixelForDot(200, 400), c.tinted));
 
@@ -147,7 +150,7 @@ TEST(WindowColoringTest, APictureThatCannotBeReadOrACopyThatCannotBeWrittenChang
         EXPECT_TRUE(h.prompts.messages[0].contains(QStringLiteral("later broken.bmp")));
         EXPECT_EQ(h.page(), testing::control<QWidget>(w, QStringLiteral("ColorImageTabSheet")));
         button->click();
-        EXPECT_EQ(h.page(), w.StandardTabSheet);
+        EXPECT_EQ(h.page(), testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")));
         EXPECT_EQ(h.slot(2).FileName, source);
         EXPECT_EQ(h.slot(2).ColoringType, kNotTinted);
     }
@@ -173,10 +176,12 @@ TEST(WindowColoringTest, APickedColourGoesToTheCheckedSlotsAndTheDialog) {
         TForm1& w = h.w();
         w.slotCheckBoxes[3]->setChecked(false);
         h.slot(3).*c.field = clAqua;
-        w.PickColorRadioGroup->setItemIndex(c.item);
+        testing::control<RadioGroup>(w, QStringLiteral("PickColorRadioGroup"))
+            ->setItemIndex(c.item);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(87, 175), QPointF(87, 175),
                           Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w.Image2, &press); // tag dot (200, 400)
+        QCoreApplication::sendEvent(testing::control<PictureBox>(w, QStringLiteral("Image2")),
+                                    &press); // tag dot (200, 400)
         EXPECT_EQ(h.slot(1).*c.field, clRed);
         EXPECT_EQ(h.slot(9).*c.field, clRed);
         EXPECT_EQ(h.slot(3).*c.field, clAqua);
@@ -191,19 +196,27 @@ TEST(WindowColoringTest, APickedColourGoesToTheCheckedSlotsAndTheDialog) {
 TEST(WindowColoringTest, ClickAtPositionMovesTheTextBlockUntilThePageChanges) {
     Coloring h;
     TForm1& w = h.w();
-    w.TextBlockPositionRadioGroup->setItemIndex(kClickAtPosition);
-    w.PickColorRadioGroup->setItemIndex(kPickBackgroundColor);
+    testing::control<RadioGroup>(w, QStringLiteral("TextBlockPositionRadioGroup"))
+        ->setItemIndex(kClickAtPosition);
+    testing::control<RadioGroup>(w, QStringLiteral("PickColorRadioGroup"))
+        ->setItemIndex(kPickBackgroundColor);
     // 228 dots per 100 preview pixels: (100, 175) is dot (228, 399), offsets 57 and 49.
-    emit w.Image2->pressed({100, 175});
-    EXPECT_EQ(w.TextBlockWidthOffsetUpDown->position(), 57);
-    EXPECT_EQ(w.TextBlockHeightOffsetUpDown->position(), 49);
+    emit testing::control<PictureBox>(w, QStringLiteral("Image2"))->pressed({100, 175});
+    EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("TextBlockWidthOffsetUpDown"))->position(),
+              57);
+    EXPECT_EQ(
+        testing::control<UpDown>(w, QStringLiteral("TextBlockHeightOffsetUpDown"))->position(), 49);
     EXPECT_EQ(h.design().settings.textBlockHeightOffset, 49);
     EXPECT_EQ(h.slot(1).BackgroundColor, clRed);
     h.settle();
-    w.PageControl2->setCurrentWidget(w.AdvancedTabSheet);
-    EXPECT_EQ(w.TextBlockPositionRadioGroup->itemIndex(), kAtCurrentPosition);
-    EXPECT_EQ(w.PickColorRadioGroup->itemIndex(), kPickNoColor);
-    emit w.Image2->pressed({10, 10});
+    w.PageControl2->setCurrentWidget(
+        testing::control<QWidget>(w, QStringLiteral("AdvancedTabSheet")));
+    EXPECT_EQ(
+        testing::control<RadioGroup>(w, QStringLiteral("TextBlockPositionRadioGroup"))->itemIndex(),
+        kAtCurrentPosition);
+    EXPECT_EQ(testing::control<RadioGroup>(w, QStringLiteral("PickColorRadioGroup"))->itemIndex(),
+              kPickNoColor);
+    emit testing::control<PictureBox>(w, QStringLiteral("Image2"))->pressed({10, 10});
     EXPECT_EQ(h.design().settings.textBlockWidthOffset, 57);
     EXPECT_FALSE(w.DrawTimer().isPending());
 }

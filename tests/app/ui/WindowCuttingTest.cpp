@@ -45,7 +45,7 @@ TEST(WindowCuttingTest, ThePreviewShowsTheChosenMarksWhichTheDesignFileKeeps) {
     h.chooseMarks(CuttingMarks::ThreeMark);
     // 17 mm kept free on each side leave 169.2 mm (6.66 in) across: three tags, not four,
     // and the label says where the fourth went.
-    EXPECT_EQ(h.w().TesselSizeLabel->text(),
+    EXPECT_EQ(testing::control<QLabel>(h.w(), QStringLiteral("TesselSizeLabel"))->text(),
               QStringLiteral("Tag Width = 2.00 Height = 4.00 Tags Down = 2 Across = 3 (the marks "
                              "for the cutting machine take the room of 1 column)"));
     h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();

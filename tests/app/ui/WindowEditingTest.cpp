@@ -45,11 +45,11 @@ TEST(WindowSchedulerTest, ThreeChangesAHundredMillisecondsApartGiveOneCompositio
     h.prompts.answerColor(rgbColor(0, 255, 0));
     h.prompts.answerColor(rgbColor(255, 255, 0));
     h.prompts.answerColor(blue);
-    h.w().SelectBackgoundColorButton->click();
+    testing::control<QPushButton>(h.w(), QStringLiteral("SelectBackgoundColorButton"))->click();
     h.advance(100);
-    h.w().SelectBackgoundColorButton->click();
+    testing::control<QPushButton>(h.w(), QStringLiteral("SelectBackgoundColorButton"))->click();
     h.advance(100);
-    h.w().SelectBackgoundColorButton->click();
+    testing::control<QPushButton>(h.w(), QStringLiteral("SelectBackgoundColorButton"))->click();
     h.advance(199);
     EXPECT_EQ(h.w().compositionCount(), before) << "composed before its wait was over";
     h.advance(1);
@@ -64,10 +64,12 @@ TEST(WindowSchedulerTest, TheMemoWaitsTwoSecondsAndLeavingItBringsBackTheShortWa
     Designing h;
     TForm1& w = h.w();
     QFocusEvent in(QEvent::FocusIn);
-    QCoreApplication::sendEvent(w.TextBlockMemo, &in);
+    QCoreApplication::sendEvent(
+        testing::control<QPlainTextEdit>(w, QStringLiteral("TextBlockMemo")), &in);
     EXPECT_EQ(w.DrawTimer().interval(), 2000);
     const int before = w.compositionCount();
-    w.TextBlockMemo->setPlainText(QStringLiteral("Hand made"));
+    testing::control<QPlainTextEdit>(w, QStringLiteral("TextBlockMemo"))
+        ->setPlainText(QStringLiteral("Hand made"));
     h.advance(1999);
     EXPECT_EQ(w.compositionCount(), before) << "the memo's wait is two seconds";
     h.advance(1);
@@ -76,7 +78,8 @@ TEST(WindowSchedulerTest, TheMemoWaitsTwoSecondsAndLeavingItBringsBackTheShortWa
     EXPECT_TRUE(h.slot(2).TextBlockText.isEmpty()); // typing reaches the current slot only
 
     QFocusEvent out(QEvent::FocusOut);
-    QCoreApplication::sendEvent(w.TextBlockMemo, &out);
+    QCoreApplication::sendEvent(
+        testing::control<QPlainTextEdit>(w, QStringLiteral("TextBlockMemo")), &out);
     EXPECT_EQ(w.DrawTimer().interval(), 400);
     // Leaving the memo gives its text to every checked slot.
     EXPECT_EQ(h.slot(2).TextBlockText, QStringLiteral("Hand made"));
@@ -89,7 +92,8 @@ TEST(WindowSchedulerTest, ACompositionAtOnceLeavesAPendingOneInPlace) {
     const int before = w.compositionCount();
     testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->setText(QStringLiteral("$1"));
     EXPECT_TRUE(w.DrawTimer().isPending());
-    WindowHarness::leftClick(w.AImage); // composes slot 1 now
+    WindowHarness::leftClick(
+        testing::control<PictureBox>(w, QStringLiteral("AImage"))); // composes slot 1 now
     EXPECT_EQ(w.compositionCount(), before + 1);
     EXPECT_TRUE(w.DrawTimer().isPending());
     h.settle();
@@ -98,7 +102,8 @@ TEST(WindowSchedulerTest, ACompositionAtOnceLeavesAPendingOneInPlace) {
 
 TEST(WindowSchedulerTest, MultiLineTextBlockIsStoredWithWindowsLineBreaks) {
     Designing h;
-    h.w().TextBlockMemo->setPlainText(QStringLiteral("one\ntwo"));
+    testing::control<QPlainTextEdit>(h.w(), QStringLiteral("TextBlockMemo"))
+        ->setPlainText(QStringLiteral("one\ntwo"));
     EXPECT_EQ(h.slot(1).TextBlockText, QStringLiteral("one\r\ntwo"));
 }
 
@@ -109,7 +114,9 @@ TEST(WindowSchedulerTest, ComposingAnotherSlotShowsItsTextBlockWithoutAnotherRed
     const int before = h.w().compositionCount();
     h.w().SlotImageClick(2);
     EXPECT_EQ(h.w().compositionCount(), before + 1);
-    EXPECT_EQ(h.w().TextBlockMemo->toPlainText(), QStringLiteral("Second\nline"));
+    EXPECT_EQ(
+        testing::control<QPlainTextEdit>(h.w(), QStringLiteral("TextBlockMemo"))->toPlainText(),
+        QStringLiteral("Second\nline"));
     EXPECT_FALSE(h.w().DrawTimer().isPending()) << "showing the slot asked for another redraw";
     EXPECT_EQ(h.design().TextBlockMemoText, h.slot(2).TextBlockText);
 }
@@ -119,34 +126,40 @@ TEST(WindowSchedulerTest, ComposingAnotherSlotShowsItsTextBlockWithoutAnotherRed
 TEST(WindowNumericFieldTest, TypedTagWidths) {
     Designing h;
     TForm1& w = h.w();
-    WindowHarness::type(w.WidthEdit, QStringLiteral("2.5"));
-    EXPECT_EQ(w.WidthUpDown->position(), 250);
+    WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
+                        QStringLiteral("2.5"));
+    EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->position(), 250);
     EXPECT_EQ(h.design().TagWidthDots, 500);
-    EXPECT_TRUE(h.design().WidthEditTyping);
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
+              QStringLiteral("2.5"));
     EXPECT_TRUE(h.prompts.messages.isEmpty());
 
-    WindowHarness::type(w.WidthEdit, QStringLiteral("6"));
+    WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
+                        QStringLiteral("6"));
     EXPECT_EQ(h.prompts.messages,
               QStringList{QStringLiteral("Value must be between 1 and 500 (0.01 to 5.00 inches)")});
     EXPECT_EQ(h.design().TagWidthDots, 500);
 
     // .3 inch is held at the smallest width, while the edit keeps what was typed.
-    WindowHarness::type(w.WidthEdit, QStringLiteral(".3"));
-    EXPECT_EQ(w.WidthUpDown->position(), 50);
+    WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
+                        QStringLiteral(".3"));
+    EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->position(), 50);
     EXPECT_EQ(h.design().TagWidthDots, 100);
-    EXPECT_EQ(w.WidthEdit->text(), QStringLiteral(".3"));
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
+              QStringLiteral(".3"));
 
     // Not a number even after filtering: the message, and nothing changes.
-    WindowHarness::type(w.WidthEdit, QStringLiteral("1.2.3"));
+    WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
+                        QStringLiteral("1.2.3"));
     EXPECT_EQ(h.prompts.messages.size(), 2);
     EXPECT_EQ(h.design().TagWidthDots, 100);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // An arrow click ends the typing and writes the edit again.
-    w.WidthUpDown->upButton()->click();
-    EXPECT_EQ(w.WidthUpDown->position(), 60);
-    EXPECT_FALSE(h.design().WidthEditTyping);
-    EXPECT_EQ(w.WidthEdit->text(), QStringLiteral("0.60"));
+    testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->upButton()->click();
+    EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->position(), 60);
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
+              QStringLiteral("0.60"));
     EXPECT_EQ(h.design().TagWidthDots, 120);
     h.settle();
     EXPECT_EQ(h.w().LastTagBitmap().width(), 120);
@@ -155,17 +168,22 @@ TEST(WindowNumericFieldTest, TypedTagWidths) {
 TEST(WindowNumericFieldTest, HoleSizes) {
     Designing h;
     TForm1& w = h.w();
-    EXPECT_EQ(w.HoleWidthEdit->text(), QStringLiteral(".12"));
-    WindowHarness::type(w.HoleWidthEdit, QStringLiteral(".2"));
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("HoleWidthEdit"))->text(),
+              QStringLiteral(".12"));
+    WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("HoleWidthEdit")),
+                        QStringLiteral(".2"));
     EXPECT_EQ(h.design().settings.hole.width, 20);
-    w.HoleHeightUpDown->downButton()->click();
+    testing::control<UpDown>(w, QStringLiteral("HoleHeightUpDown"))->downButton()->click();
     EXPECT_EQ(h.design().settings.hole.height, 11);
-    EXPECT_EQ(w.HoleHeightEdit->text(), QStringLiteral(".11"));
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("HoleHeightEdit"))->text(),
+              QStringLiteral(".11"));
     // The hole height is typed as the width is.
-    WindowHarness::type(w.HoleHeightEdit, QStringLiteral(".25"));
+    WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("HoleHeightEdit")),
+                        QStringLiteral(".25"));
     EXPECT_EQ(h.design().settings.hole.height, 25);
-    EXPECT_EQ(w.HoleHeightUpDown->position(), 25);
-    WindowHarness::type(w.HoleWidthEdit, QStringLiteral(".51"));
+    EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("HoleHeightUpDown"))->position(), 25);
+    WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("HoleWidthEdit")),
+                        QStringLiteral(".51"));
     EXPECT_EQ(h.prompts.messages,
               QStringList{QStringLiteral("Value must be between 0 and 50 (0.00 to 0.50 inches)")});
     EXPECT_EQ(h.design().settings.hole.width, 20);
@@ -174,33 +192,38 @@ TEST(WindowNumericFieldTest, HoleSizes) {
 TEST(WindowNumericFieldTest, TypedPercentages) {
     Designing h;
     TForm1& w = h.w();
-    w.ImageSizeEdit->setText(QStringLiteral("12a"));
-    EXPECT_EQ(w.ImageSizeEdit->text(), QStringLiteral("12"));
-    EXPECT_EQ(w.ImageSizeUpDown->position(), 12);
+    testing::control<QLineEdit>(w, QStringLiteral("ImageSizeEdit"))->setText(QStringLiteral("12a"));
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("ImageSizeEdit"))->text(),
+              QStringLiteral("12"));
+    EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("ImageSizeUpDown"))->position(), 12);
     for (int slot = 1; slot <= 9; ++slot) {
         EXPECT_EQ(h.slot(slot).ImageSize, 12) << slot;
     }
 
-    w.ImageSizeEdit->setText(QStringLiteral("250"));
+    testing::control<QLineEdit>(w, QStringLiteral("ImageSizeEdit"))->setText(QStringLiteral("250"));
     EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("Value must be between 0 and 200")});
-    EXPECT_EQ(w.ImageSizeEdit->text(), QStringLiteral("12"));
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("ImageSizeEdit"))->text(),
+              QStringLiteral("12"));
     EXPECT_EQ(h.slot(1).ImageSize, 12);
 
-    w.ImageSizeEdit->setText(QString());
-    EXPECT_EQ(w.ImageSizeEdit->text(), QStringLiteral("0"));
+    testing::control<QLineEdit>(w, QStringLiteral("ImageSizeEdit"))->setText(QString());
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("ImageSizeEdit"))->text(),
+              QStringLiteral("0"));
     EXPECT_EQ(h.slot(1).ImageSize, 0);
     // With no picture drawn the whole tag is background.
     h.settle();
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clWhite));
 
     // An arrow click reaches the slots as well.
-    w.ImageHorizontalOffsetUpDown->upButton()->click();
-    EXPECT_EQ(w.ImageHorizontalOffsetEdit->text(), QStringLiteral("51"));
+    testing::control<UpDown>(w, QStringLiteral("ImageHorizontalOffsetUpDown"))->upButton()->click();
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("ImageHorizontalOffsetEdit"))->text(),
+              QStringLiteral("51"));
     EXPECT_EQ(h.slot(4).ImageHorizontalOffset, 51);
     // The hole offsets step by two.
-    w.HoleWidthOffsetUpDown->upButton()->click();
+    testing::control<UpDown>(w, QStringLiteral("HoleWidthOffsetUpDown"))->upButton()->click();
     EXPECT_EQ(h.design().settings.hole.widthOffset, 52);
-    EXPECT_EQ(w.HoleWidthOffsetEdit->text(), QStringLiteral("52"));
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("HoleWidthOffsetEdit"))->text(),
+              QStringLiteral("52"));
 }
 
 // --- the checked slots -------------------------------------------------------------------
@@ -211,10 +234,10 @@ TEST(WindowCheckedSlotsTest, OnlyTheCheckedSlotsChange) {
     h.onlyChecked({2, 5});
     const TColor blue = rgbColor(0, 0, 255);
     h.prompts.answerColor(blue);
-    w.SelectBackgoundColorButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("SelectBackgoundColorButton"))->click();
     testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->setText(QStringLiteral("$2"));
     testing::control<QLineEdit>(w, QStringLiteral("TextEdit"))->setText(QStringLiteral("SALE"));
-    w.ImageSizeEdit->setText(QStringLiteral("80"));
+    testing::control<QLineEdit>(w, QStringLiteral("ImageSizeEdit"))->setText(QStringLiteral("80"));
     for (int slot = 1; slot <= 9; ++slot) {
         const bool checked = slot == 2 || slot == 5;
         EXPECT_EQ(h.slot(slot).BackgroundColor, checked ? blue : clWhite) << slot;
@@ -233,7 +256,7 @@ TEST(WindowCheckedSlotsTest, NoneCheckedChangesNoSlotAndTheButtonsSetTheBoxes) {
     TForm1& w = h.w();
     h.onlyChecked({});
     h.prompts.answerColor(rgbColor(0, 0, 255));
-    w.SelectBorderColorButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("SelectBorderColorButton"))->click();
     testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->setText(QStringLiteral("x"));
     for (int slot = 0; slot <= 10; ++slot) {
         EXPECT_EQ(h.slot(slot).CutLineColor, slot >= 1 && slot <= 9 ? clBlack : clRed) << slot;
@@ -252,7 +275,7 @@ TEST(WindowCheckedSlotsTest, NoneCheckedChangesNoSlotAndTheButtonsSetTheBoxes) {
 TEST(WindowCheckedSlotsTest, CancelledColourChangesNothingAndAsksForNoRedraw) {
     Designing h;
     h.prompts.cancelNext();
-    h.w().SelectBackgoundColorButton->click();
+    testing::control<QPushButton>(h.w(), QStringLiteral("SelectBackgoundColorButton"))->click();
     EXPECT_FALSE(h.w().DrawTimer().isPending());
     EXPECT_EQ(h.slot(3).BackgroundColor, clWhite);
 }
@@ -294,7 +317,8 @@ TEST(WindowShapeTest, FanShapesMirrorTheHoleAndComposeAtOnce) {
         ->setItemIndex(kShapeFanTapered);
     EXPECT_EQ(w.compositionCount(), before + 1);
     EXPECT_EQ(h.design().settings.hole.heightOffset, 94);
-    EXPECT_EQ(w.HoleHeightOffsetEdit->text(), QStringLiteral("94"));
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("HoleHeightOffsetEdit"))->text(),
+              QStringLiteral("94"));
     EXPECT_EQ(h.design().CurrentSlot, 1);
     testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))
         ->setItemIndex(kShapeStandard);
@@ -306,7 +330,7 @@ TEST(WindowShapeTest, CutLineChoiceReachesTheTag) {
     TForm1& w = h.w();
     // The cut line runs along the tag's left edge, black.
     EXPECT_TRUE(near(h.previewPixelForDot(1, 700), clBlack, 100));
-    w.BorderRadioGroup->setItemIndex(kCutLineNone);
+    testing::control<RadioGroup>(w, QStringLiteral("BorderRadioGroup"))->setItemIndex(kCutLineNone);
     EXPECT_EQ(h.design().settings.cutLineType, kCutLineNone);
     h.settle();
     EXPECT_TRUE(near(h.previewPixelForDot(1, 700), clWhite, 30));
@@ -336,7 +360,7 @@ TEST(WindowSlotTest, OpenShowAndDeleteFromTheMenus) {
     const QImage box = w.slotBoxes[3]->rendered();
     EXPECT_TRUE(near(box.pixelColor(50, 50), rgbColor(0, 0, 255)));
     EXPECT_TRUE(near(box.pixelColor(10, 50), clWhite));
-    EXPECT_EQ(w.cImage->rendered(), box);
+    EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("cImage"))->rendered(), box);
 
     w.ImagePopupMenuPopup(3);
     EXPECT_TRUE(w.showTagItems[3]->isEnabled());
@@ -349,7 +373,7 @@ TEST(WindowSlotTest, OpenShowAndDeleteFromTheMenus) {
     EXPECT_FALSE(w.showTagItems[3]->isEnabled());
 
     // Show tag 1 again.
-    WindowHarness::hover(w.AImage);
+    WindowHarness::hover(testing::control<PictureBox>(w, QStringLiteral("AImage")));
     w.showTagItems[1]->trigger();
     EXPECT_EQ(h.design().CurrentSlot, 1);
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clRed));
@@ -366,14 +390,16 @@ TEST(WindowSlotTest, OpenShowAndDeleteFromTheMenus) {
     EXPECT_EQ(h.slot(3).ValueText, QStringLiteral("kept"));
     EXPECT_EQ(h.design().CurrentSlot, 1);
     EXPECT_TRUE(w.slotThumbnail(3) == placeholderThumbnail(3));
-    EXPECT_TRUE(near(w.cImage->rendered().pixelColor(95, 95), 0xE0FFFF, 2));
+    EXPECT_TRUE(near(
+        testing::control<PictureBox>(w, QStringLiteral("cImage"))->rendered().pixelColor(95, 95),
+        0xE0FFFF, 2));
 }
 
 TEST(WindowSlotTest, CancellingKeepsAPictureAndAnEmptyBoxAsksOnce) {
     Designing h;
     TForm1& w = h.w();
     const QString red = h.slot(1).FileName;
-    WindowHarness::hover(w.AImage);
+    WindowHarness::hover(testing::control<PictureBox>(w, QStringLiteral("AImage")));
     h.prompts.cancelNext();
     w.openImageItems[1]->trigger();
     EXPECT_EQ(h.slot(1).FileName, red);
@@ -399,10 +425,11 @@ TEST(WindowSlotTest, ClickingABoxWithAPictureShowsItWithoutAsking) {
     WindowHarness::leftClick(w.slotBoxes[2]);
     EXPECT_EQ(h.slot(2).FileName, green);
     // No floating window shows the tag, so the window goes to where it is shown.
-    EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet);
+    EXPECT_EQ(w.PageControl1->currentWidget(),
+              testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")));
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), rgbColor(0, 200, 0), 20));
     WindowHarness::leftClick(w.slotBoxes[1]);
-    WindowHarness::leftClick(w.BImage);
+    WindowHarness::leftClick(testing::control<PictureBox>(w, QStringLiteral("BImage")));
     EXPECT_EQ(h.prompts.asked.size(), 1);
     EXPECT_EQ(h.design().CurrentSlot, 2);
 }
@@ -410,7 +437,7 @@ TEST(WindowSlotTest, ClickingABoxWithAPictureShowsItWithoutAsking) {
 TEST(WindowTextTest, AnOverlongTextBlockLineIsReportedAndKept) {
     Designing h;
     const QString line = QStringLiteral("A line of the text block far wider than the memo box");
-    h.w().TextBlockMemo->setPlainText(line);
+    testing::control<QPlainTextEdit>(h.w(), QStringLiteral("TextBlockMemo"))->setPlainText(line);
     EXPECT_EQ(h.prompts.messages,
               QStringList{QStringLiteral("Text is too long, using the current font and size.")});
     EXPECT_EQ(h.slot(1).TextBlockText, line);
@@ -425,7 +452,8 @@ TEST(WindowTextTest, PlacementChoicesReachTheDesign) {
     EXPECT_EQ(h.design().settings.edgePlace, kEdgeTop);
     EXPECT_TRUE(h.w().DrawTimer().isPending());
     h.w().DrawTimer().cancel();
-    h.w().Text1RadioGroup->setItemIndex(kAlignRight);
+    testing::control<RadioGroup>(h.w(), QStringLiteral("Text1RadioGroup"))
+        ->setItemIndex(kAlignRight);
     EXPECT_EQ(h.design().settings.textBlockAlignment, kAlignRight);
     EXPECT_FALSE(h.w().DrawTimer().isPending());
 }
@@ -444,7 +472,7 @@ TEST(WindowPagesTest, PageChangesFollowTheHelpSteps) {
     TForm1& w = h.w();
     advanced.clear();
     current = 4;
-    w.PageControl1->setCurrentWidget(w.Text2TabSheet);
+    w.PageControl1->setCurrentWidget(testing::control<QWidget>(w, QStringLiteral("Text2TabSheet")));
     EXPECT_EQ(w.PageControl2->currentWidget(),
               testing::control<QWidget>(w, QStringLiteral("TextTabSheet")));
     EXPECT_EQ(advanced, (std::vector<std::pair<int, int>>{{4, 5}}));
@@ -461,7 +489,8 @@ TEST(WindowPagesTest, PageChangesFollowTheHelpSteps) {
     // Back to "Basic": a redraw, and step 6 gives way to step 7.
     current = 6;
     w.DrawTimer().cancel();
-    w.PageControl1->setCurrentWidget(w.StandardTabSheet);
+    w.PageControl1->setCurrentWidget(
+        testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")));
     EXPECT_TRUE(w.DrawTimer().isPending());
     EXPECT_EQ(advanced.back(), std::make_pair(6, 7));
 }
@@ -474,15 +503,16 @@ TEST(WindowSlotTest, WithAFloatingWindowTheWindowStaysOnItsPage) {
     WindowHarness h(services);
     h.startDesigning(h.picture(QStringLiteral("red.bmp"), 10, 10, clRed));
     TForm1& w = h.w();
-    EXPECT_TRUE(w.FloatingTagCheckBox->isEnabled());
+    EXPECT_TRUE(testing::control<QCheckBox>(w, QStringLiteral("FloatingTagCheckBox"))->isEnabled());
     const int before = floatingUpdates;
     w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
     WindowHarness::leftClick(w.slotBoxes[1]);
     EXPECT_EQ(w.PageControl1->currentWidget(), w.Images01to15TabSheet);
     EXPECT_EQ(floatingUpdates, before + 1);
-    w.FloatingTagCheckBox->setChecked(false);
+    testing::control<QCheckBox>(w, QStringLiteral("FloatingTagCheckBox"))->setChecked(false);
     WindowHarness::leftClick(w.slotBoxes[1]);
-    EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet);
+    EXPECT_EQ(w.PageControl1->currentWidget(),
+              testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")));
 }
 
 } // namespace

@@ -52,9 +52,9 @@ TEST(WindowFileTest, ASavedDesignComesBackWholeAfterEverythingChanged) {
     // Change everything the file carries, then open it again.
     h.control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("other"));
     h.prompts.answerColor(rgbColor(1, 2, 3));
-    h.w().SelectBackgoundColorButton->click();
+    testing::control<QPushButton>(h.w(), QStringLiteral("SelectBackgoundColorButton"))->click();
     h.design().setShape(3);
-    h.type(h.w().WidthEdit, QStringLiteral("3.5"));
+    h.type(testing::control<QLineEdit>(h.w(), QStringLiteral("WidthEdit")), QStringLiteral("3.5"));
     h.w().DeleteImageItemClick(3);
     ASSERT_NE(h.designBytes(), saved);
 
@@ -63,7 +63,8 @@ TEST(WindowFileTest, ASavedDesignComesBackWholeAfterEverythingChanged) {
     EXPECT_EQ(h.slot(3).PictureWidth, 60);
     EXPECT_EQ(h.slot(1).ValueText, QStringLiteral("Aug 17, 2002"));
     EXPECT_EQ(h.control<QLineEdit>(QStringLiteral("ValueEdit"))->text(), h.design().ValueEditText);
-    EXPECT_EQ(h.w().WidthEdit->text(), QStringLiteral("2.00"));
+    EXPECT_EQ(testing::control<QLineEdit>(h.w(), QStringLiteral("WidthEdit"))->text(),
+              QStringLiteral("2.00"));
     EXPECT_EQ(h.design().TagWidthDots, 400);
     // The slot's thumbnail is its picture again, not the placeholder of the deleted slot.
     EXPECT_EQ(h.w().slotThumbnail(3).pixelColor(450, 450), rgbColor(0, 255, 0));
@@ -86,8 +87,8 @@ TEST(WindowFileTest, ADesignOpenedFromTheWelcomePageShowsItsFirstTag) {
     EXPECT_EQ(fresh.design().CurrentSlot, 1);
     EXPECT_TRUE(fresh.w().PageControl1->isTabVisible(
         fresh.w().PageControl1->indexOf(fresh.w().Images01to15TabSheet)));
-    EXPECT_TRUE(fresh.w().PageControl2->isTabVisible(
-        fresh.w().PageControl2->indexOf(fresh.w().AdvancedTabSheet)));
+    EXPECT_TRUE(fresh.w().PageControl2->isTabVisible(fresh.w().PageControl2->indexOf(
+        testing::control<QWidget>(fresh.w(), QStringLiteral("AdvancedTabSheet")))));
     EXPECT_FALSE(fresh.w().PageControl1->isTabVisible(
         fresh.w().PageControl1->indexOf(fresh.control(QStringLiteral("AboutTabSheet")))));
     EXPECT_EQ(fresh.w().LastTagBitmap().width(), 400); // tag 1's size, not the 350 sample

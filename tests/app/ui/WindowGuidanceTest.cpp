@@ -83,19 +83,48 @@ INSTANTIATE_TEST_SUITE_P(
                                  ->button(3));
                  },
                  "2 -> 3"},
-        StepCase{3, [](TForm1& w) { moveMouseOver(w.TesselSizeGroupBox); }, "3 -> 4"},
-        StepCase{2, [](TForm1& w) { moveMouseOver(w.TesselSizeGroupBox); }, "-> 2"},
-        StepCase{4, [](TForm1& w) { focusOn(w.TextBlockMemo); }, "4 -> 5"},
-        StepCase{12, [](TForm1& w) { w.PageControl1->setCurrentWidget(w.Text2TabSheet); },
+        StepCase{3,
+                 [](TForm1& w) {
+                     moveMouseOver(control<QGroupBox>(w, QStringLiteral("TesselSizeGroupBox")));
+                 },
+                 "3 -> 4"},
+        StepCase{2,
+                 [](TForm1& w) {
+                     moveMouseOver(control<QGroupBox>(w, QStringLiteral("TesselSizeGroupBox")));
+                 },
+                 "-> 2"},
+        StepCase{
+            4,
+            [](TForm1& w) { focusOn(control<QPlainTextEdit>(w, QStringLiteral("TextBlockMemo"))); },
+            "4 -> 5"},
+        StepCase{12,
+                 [](TForm1& w) {
+                     w.PageControl1->setCurrentWidget(
+                         control<QWidget>(w, QStringLiteral("Text2TabSheet")));
+                 },
                  "4 -> 5"},
-        StepCase{5, [](TForm1& w) { moveMouseOver(w.TextBlockMemo->viewport()); }, "5 -> 6"},
+        StepCase{5,
+                 [](TForm1& w) {
+                     moveMouseOver(
+                         control<QPlainTextEdit>(w, QStringLiteral("TextBlockMemo"))->viewport());
+                 },
+                 "5 -> 6"},
         StepCase{5,
                  [](TForm1& w) {
                      moveMouseOver(testing::control<QLineEdit>(w, QStringLiteral("TextEdit")));
                  },
                  "5 -> 6"},
-        StepCase{7, [](TForm1& w) { moveMouseOver(w.SelectColorsGroupBox); }, "7 8 -> 9"},
-        StepCase{10, [](TForm1& w) { moveMouseOver(w.ImageVertOffsetGroupBox); }, "10 -> 11"},
+        StepCase{7,
+                 [](TForm1& w) {
+                     moveMouseOver(control<QGroupBox>(w, QStringLiteral("SelectColorsGroupBox")));
+                 },
+                 "7 8 -> 9"},
+        StepCase{10,
+                 [](TForm1& w) {
+                     moveMouseOver(
+                         control<QGroupBox>(w, QStringLiteral("ImageVertOffsetGroupBox")));
+                 },
+                 "10 -> 11"},
         StepCase{12,
                  [](TForm1& w) {
                      moveMouseOver(
@@ -153,20 +182,20 @@ QString labelSettings(TForm1& w) {
     return QStringList{
         number(w.design().TagWidthDots),
         number(w.design().TagHeightDots),
-        w.WidthEdit->text(),
-        w.HeightEdit->text(),
+        control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
+        control<QLineEdit>(w, QStringLiteral("HeightEdit"))->text(),
         number(
             testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))->itemIndex()),
-        number(w.NoHoleCheckBox->isChecked()),
+        number(control<QCheckBox>(w, QStringLiteral("NoHoleCheckBox"))->isChecked()),
         testing::control<QLineEdit>(w, QStringLiteral("ValueEdit"))->text() +
             testing::control<QLineEdit>(w, QStringLiteral("TextEdit"))->text(),
-        number(w.Text1RadioGroup->itemIndex()),
-        number(w.ImageHorizontalOffsetUpDown->position()),
-        number(w.ImageSizeUpDown->position()),
-        number(w.TextBlockWidthOffsetUpDown->position()),
-        number(w.TextBlockHeightOffsetUpDown->position()),
+        number(control<RadioGroup>(w, QStringLiteral("Text1RadioGroup"))->itemIndex()),
+        number(control<UpDown>(w, QStringLiteral("ImageHorizontalOffsetUpDown"))->position()),
+        number(control<UpDown>(w, QStringLiteral("ImageSizeUpDown"))->position()),
+        number(control<UpDown>(w, QStringLiteral("TextBlockWidthOffsetUpDown"))->position()),
+        number(control<UpDown>(w, QStringLiteral("TextBlockHeightOffsetUpDown"))->position()),
         w.PageControl1->currentWidget()->objectName(),
-        number(w.AddressLabelsCheckBox->isChecked())}
+        number(control<QCheckBox>(w, QStringLiteral("AddressLabelsCheckBox"))->isChecked())}
         .join(QLatin1Char(' '));
 }
 
@@ -185,7 +214,7 @@ TEST_P(AddressLabelsTest, MakesAReturnAddressLabelAskingOnceTheSheetWasWorkedOn)
     h.settle();
     const QString before = labelSettings(h.w());
     h.prompts.asked.clear();
-    h.w().AddressLabelsCheckBox->click();
+    control<QCheckBox>(h.w(), QStringLiteral("AddressLabelsCheckBox"))->click();
     h.settle();
 
     EXPECT_EQ(h.prompts.asked,

@@ -42,10 +42,13 @@ const QString kTagSizeRange =
 TEST(WindowKeyboardTest, TheKeyThatClosedTheMessageIsNotReadAgainByTheField) {
     for (const Qt::Key closingKey : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
         Typing h;
-        Typing::typeOver(h.w().WidthEdit, QStringLiteral("6"));
+        Typing::typeOver(testing::control<QLineEdit>(h.w(), QStringLiteral("WidthEdit")),
+                         QStringLiteral("6"));
         // The key went down in the message box, which it closed; it comes up in the field.
-        QTest::keyRelease(h.w().WidthEdit, closingKey);
-        Typing::typeOver(h.w().WidthEdit, QStringLiteral("3")); // the field still takes keys
+        QTest::keyRelease(testing::control<QLineEdit>(h.w(), QStringLiteral("WidthEdit")),
+                          closingKey);
+        Typing::typeOver(testing::control<QLineEdit>(h.w(), QStringLiteral("WidthEdit")),
+                         QStringLiteral("3")); // the field still takes keys
         EXPECT_EQ(h.prompts.messages, QStringList{kTagSizeRange}) << "closed by " << closingKey;
         EXPECT_EQ(h.design().TagWidthDots, 600);
     }
@@ -89,22 +92,26 @@ TEST(WindowKeyboardTest, TextThatMayStillBecomeAValueWaitsAndHopelessTextIsRefus
 TEST(WindowKeyboardTest, LeavingAnUnfinishedSizeShowsTheMessageAndTheSizeInUse) {
     Typing h;
     TForm1& w = h.w();
-    Typing::typeOver(w.WidthEdit, QStringLiteral("0"));
+    Typing::typeOver(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
+                     QStringLiteral("0"));
     // A message box or another window taking the focus is not the user leaving.
-    Typing::leave(w.WidthEdit, Qt::ActiveWindowFocusReason);
+    Typing::leave(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
+                  Qt::ActiveWindowFocusReason);
     EXPECT_TRUE(h.prompts.messages.isEmpty());
-    Typing::leave(w.WidthEdit, Qt::TabFocusReason);
+    Typing::leave(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")), Qt::TabFocusReason);
     EXPECT_EQ(h.prompts.messages, QStringList{kTagSizeRange});
-    EXPECT_EQ(w.WidthEdit->text(), QStringLiteral("2.00"));
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
+              QStringLiteral("2.00"));
     EXPECT_EQ(h.design().TagWidthDots, 400);
     // Once shown again, the field is settled: leaving it once more says nothing.
-    Typing::leave(w.WidthEdit, Qt::MouseFocusReason);
+    Typing::leave(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
+                  Qt::MouseFocusReason);
     EXPECT_EQ(h.prompts.messages.size(), 1);
 }
 
 TEST(WindowKeyboardTest, TheTooLongMessageComesOnceAndNoKeyIsLost) {
     Typing h;
-    QPlainTextEdit* memo = h.w().TextBlockMemo;
+    QPlainTextEdit* memo = testing::control<QPlainTextEdit>(h.w(), QStringLiteral("TextBlockMemo"));
     const QString wide = QStringLiteral("A line of the text block far wider than the memo box");
     QTest::keyClicks(memo, wide);
     QTest::keyClicks(memo, QStringLiteral(" and more"));
@@ -172,7 +179,8 @@ TEST(WindowKeyboardTest, WelcomeTextTabsAndFileLabelShowWhole) {
     h.control<QPushButton>(QStringLiteral("ContinueButton"))->click();
     h.settle();
     EXPECT_TRUE(h.slot(1).FileName.endsWith(QStringLiteral("~temptag.bmp")));
-    EXPECT_EQ(h.w().Label3->text(), QStringLiteral("(blank picture)"));
+    EXPECT_EQ(testing::control<QLabel>(h.w(), QStringLiteral("Label3"))->text(),
+              QStringLiteral("(blank picture)"));
     // The four left-hand tabs are whole, side by side, within their page control.
     const QTabBar* tabs = h.w().PageControl2->tabBar();
     ASSERT_EQ(tabs->count(), 4);

@@ -32,8 +32,9 @@ WindowServices builtInPdfPrinting() {
 struct ShopWindow : WindowHarness {
     ShopWindow() : WindowHarness(builtInPdfPrinting()) {
         startDesigning(picture(QStringLiteral("red.bmp"), 100, 100, clRed));
-        type(w().WidthEdit, QStringLiteral("2.50"));
-        type(w().HeightEdit, QStringLiteral("3.00"));
+        type(testing::control<QLineEdit>(w(), QStringLiteral("WidthEdit")), QStringLiteral("2.50"));
+        type(testing::control<QLineEdit>(w(), QStringLiteral("HeightEdit")),
+             QStringLiteral("3.00"));
         control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("${price}"));
         settle();
         QFile file(table);

@@ -66,8 +66,8 @@ struct Sheet : WindowHarness {
                 testing::control<QPushButton>(f, QStringLiteral("PreviewTesselButton")),
                 testing::control<QPushButton>(f, QStringLiteral("PreviewButton")),
                 testing::control<QPushButton>(f, QStringLiteral("PrintButton")),
-                f.GroupBox1,
-                f.BorderRadioGroup,
+                testing::control<QGroupBox>(f, QStringLiteral("GroupBox1")),
+                testing::control<RadioGroup>(f, QStringLiteral("BorderRadioGroup")),
                 testing::control<RadioGroup>(f, QStringLiteral("TypeOfPageRadioGroup"))};
     }
     std::vector<QObject*> unlockOrder() {
@@ -81,8 +81,8 @@ struct Sheet : WindowHarness {
                 testing::control<QPushButton>(f, QStringLiteral("PreviewButton")),
                 testing::control<QPushButton>(f, QStringLiteral("PreviewTesselButton")),
                 testing::control<QPushButton>(f, QStringLiteral("PrintButton")),
-                f.GroupBox1,
-                f.BorderRadioGroup,
+                testing::control<QGroupBox>(f, QStringLiteral("GroupBox1")),
+                testing::control<RadioGroup>(f, QStringLiteral("BorderRadioGroup")),
                 testing::control<RadioGroup>(f, QStringLiteral("TypeOfPageRadioGroup"))};
     }
     bool unlocked() {
@@ -238,7 +238,7 @@ TEST(WindowSheetTest, ARedrawStillWaitingDoesNotHideTheNewPreview) {
     Sheet h;
     TForm1& w = h.w();
     h.prompts.answerColor(kBlue);
-    w.SelectBackgoundColorButton->click();
+    testing::control<QPushButton>(w, QStringLiteral("SelectBackgoundColorButton"))->click();
     ASSERT_TRUE(w.DrawTimer().isPending());
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
     h.advance(1000);
@@ -257,12 +257,14 @@ TEST(WindowSheetTest, PreviewSheetLeavesTheCurrentSlotsTextBlockInTheMemo) {
     h.givePicture(2, kGreen);
     h.slot(2).TextBlockText = QStringLiteral("Two");
     WindowHarness::leftClick(w.slotBoxes[1]);
-    w.TextBlockMemo->setPlainText(QStringLiteral("One"));
+    testing::control<QPlainTextEdit>(w, QStringLiteral("TextBlockMemo"))
+        ->setPlainText(QStringLiteral("One"));
     h.settle();
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
     // Leaving the memo writes its text into the checked slot: still slot 1's own.
     QFocusEvent out(QEvent::FocusOut);
-    QCoreApplication::sendEvent(w.TextBlockMemo, &out);
+    QCoreApplication::sendEvent(
+        testing::control<QPlainTextEdit>(w, QStringLiteral("TextBlockMemo")), &out);
     EXPECT_EQ(h.slot(1).TextBlockText, QStringLiteral("One"));
     EXPECT_EQ(h.slot(2).TextBlockText, QStringLiteral("Two"));
 }
@@ -288,7 +290,9 @@ TEST(WindowSheetTest, PreviewTagsShowsEachPicturedSlotAndStopsAfterEach) {
         h.prompts.messages.clear();
         std::vector<std::pair<int, QColor>> seen;
         h.prompts.onMessage = [&](const QString&) {
-            EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet) << "the tag view";
+            EXPECT_EQ(w.PageControl1->currentWidget(),
+                      testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")))
+                << "the tag view";
             seen.emplace_back(h.design().CurrentSlot, h.previewPixelForDot(200, 400));
         };
 
@@ -302,7 +306,9 @@ TEST(WindowSheetTest, PreviewTagsShowsEachPicturedSlotAndStopsAfterEach) {
             EXPECT_TRUE(near(seen[index].second, expected[index].second)) << "tag " << index;
         }
         EXPECT_EQ(h.design().CurrentSlot, 5);
-        EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet) << "the tag view in front";
+        EXPECT_EQ(w.PageControl1->currentWidget(),
+                  testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")))
+            << "the tag view in front";
     }
 }
 
@@ -401,11 +407,13 @@ TEST_P(WindowLockTest, LockAndUnlockInTheirOrderAndDoNotCount) {
     }
     Sheet h(services);
     TForm1& w = h.w();
-    w.FloatingTagCheckBox->setChecked(GetParam().floatingTag);
-    w.PageControl1->setCurrentWidget(w.Text2TabSheet);
+    testing::control<QCheckBox>(w, QStringLiteral("FloatingTagCheckBox"))
+        ->setChecked(GetParam().floatingTag);
+    w.PageControl1->setCurrentWidget(testing::control<QWidget>(w, QStringLiteral("Text2TabSheet")));
     const std::array<QWidget*, 4> lockedPages{
-        w.Images01to15TabSheet, w.Text2TabSheet,
-        testing::control<QWidget>(w, QStringLiteral("AboutTabSheet")), w.StandardTabSheet};
+        w.Images01to15TabSheet, testing::control<QWidget>(w, QStringLiteral("Text2TabSheet")),
+        testing::control<QWidget>(w, QStringLiteral("AboutTabSheet")),
+        testing::control<QWidget>(w, QStringLiteral("StandardTabSheet"))};
 
     // What was on before is locked, and unlocked again, each in its own order.
     const QStringList enabledBefore = enabledOf(h.lockOrder());
@@ -435,7 +443,8 @@ TEST_P(WindowLockTest, LockAndUnlockInTheirOrderAndDoNotCount) {
                   page != testing::control<QWidget>(w, QStringLiteral("AboutTabSheet")))
             << page->objectName().toStdString();
     }
-    EXPECT_EQ(w.PageControl1->currentWidget(), w.Text2TabSheet);
+    EXPECT_EQ(w.PageControl1->currentWidget(),
+              testing::control<QWidget>(w, QStringLiteral("Text2TabSheet")));
 }
 
 INSTANTIATE_TEST_SUITE_P(FloatingTag, WindowLockTest,

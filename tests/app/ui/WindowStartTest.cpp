@@ -43,7 +43,7 @@ TEST(WindowStartTest, ControlsCarryTheirNamesAndSizes) {
     EXPECT_EQ(w.centralWidget()->size(), QSize(754, 491));
     EXPECT_EQ(w.PageControl1->size(), QSize(591, 417));
     EXPECT_EQ(w.PageControl2->size(), QSize(161, 417));
-    EXPECT_EQ(w.Image2->size(), QSize(350, 350));
+    EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("Image2"))->size(), QSize(350, 350));
     EXPECT_EQ(w.Memo2->size(), QSize(745, 45));
     for (const char* name :
          {"WidthEdit", "WidthUpDown", "HoleHeightOffsetUpDown", "TypeOfPageRadioGroup", "c05Image",
@@ -117,13 +117,16 @@ TEST(WindowStartTest, FirstActivationShowsOnlyTheWelcomePageWithTheSample) {
     EXPECT_EQ(w.slotHint(3),
               QStringLiteral("Image for Tag 3, click to select different image for Tag 3"));
     EXPECT_EQ(w.slotBoxes[3]->toolTip(), w.slotHint(3));
-    EXPECT_EQ(w.cImage->rendered(), w.slotBoxes[3]->rendered());
+    EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("cImage"))->rendered(),
+              w.slotBoxes[3]->rendered());
 
     // The working values are back after the sample: 2.00 x 4.00 inches.
-    EXPECT_EQ(w.WidthEdit->text(), QStringLiteral("2.00"));
-    EXPECT_EQ(w.HeightEdit->text(), QStringLiteral("4.00"));
-    EXPECT_EQ(w.WidthUpDown->position(), 200);
-    EXPECT_EQ(w.HeightUpDown->position(), 400);
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
+              QStringLiteral("2.00"));
+    EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("HeightEdit"))->text(),
+              QStringLiteral("4.00"));
+    EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->position(), 200);
+    EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("HeightUpDown"))->position(), 400);
     EXPECT_EQ(h.design().settings.valueFont.sizePoints, 18);
     EXPECT_EQ(h.design().settings.textBlockFont.sizePoints, 10);
     for (int slot = 1; slot <= 9; ++slot) {
@@ -163,7 +166,8 @@ TEST(WindowStartTest, ContinueAsksForTheFirstPictureAndShowsTheTag) {
     EXPECT_EQ(visiblePages(w.PageControl2),
               (QStringList{QStringLiteral("PrintControlTabSheet"), QStringLiteral("TextTabSheet"),
                            QStringLiteral("BarcodeTabSheet"), QStringLiteral("AdvancedTabSheet")}));
-    EXPECT_EQ(w.PageControl1->currentWidget(), w.StandardTabSheet);
+    EXPECT_EQ(w.PageControl1->currentWidget(),
+              testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")));
     EXPECT_TRUE(w.FileMenu->menuAction()->isEnabled());
     EXPECT_TRUE(w.sheetCommandsWanted());
     EXPECT_EQ(h.design().CurrentSlot, 1);
@@ -173,18 +177,22 @@ TEST(WindowStartTest, ContinueAsksForTheFirstPictureAndShowsTheTag) {
     // A 2 x 4 inch tag: 400 x 800 dots, shown 175 x 350.
     EXPECT_EQ(h.design().TagWidthDots, 400);
     EXPECT_EQ(h.design().TagHeightDots, 800);
-    EXPECT_EQ(w.Image2->target(), QRect(0, 0, 175, 350));
-    EXPECT_EQ(w.TesselSizeLabel->text().left(64),
+    EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("Image2"))->target(),
+              QRect(0, 0, 175, 350));
+    EXPECT_EQ(testing::control<QLabel>(w, QStringLiteral("TesselSizeLabel"))->text().left(64),
               QStringLiteral("Tag Width = 2.00 Height = 4.00 Tags Down = 2 Across = 4"));
-    EXPECT_EQ(w.Label3->text(), red);
+    EXPECT_EQ(testing::control<QLabel>(w, QStringLiteral("Label3"))->text(), red);
     // The square picture fills the middle of the tag: red there, white background above.
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clRed));
     EXPECT_TRUE(near(h.previewPixelForDot(200, 700), clWhite));
     // Outside the tag the preview shows the window's face.
-    EXPECT_TRUE(near(w.Image2->rendered().pixelColor(300, 100), resolveSystemColor(clBtnFace), 2));
+    EXPECT_TRUE(near(
+        testing::control<PictureBox>(w, QStringLiteral("Image2"))->rendered().pixelColor(300, 100),
+        resolveSystemColor(clBtnFace), 2));
     // The thumbnail of a square picture is the picture.
     EXPECT_TRUE(near(w.slotBoxes[1]->rendered().pixelColor(50, 50), clRed));
-    EXPECT_EQ(w.AImage->rendered(), w.slotBoxes[1]->rendered());
+    EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("AImage"))->rendered(),
+              w.slotBoxes[1]->rendered());
 }
 
 TEST(WindowStartTest, CancellingTheFirstPictureGivesTagOneABlankPicture) {
@@ -223,7 +231,7 @@ TEST(WindowStartTest, AnUnreadablePictureIsReportedAndTheWindowStaysUsable) {
     // The next try works.
     const QString red = h.picture(QStringLiteral("red.bmp"), 50, 50, clRed);
     h.prompts.answerPath(red);
-    WindowHarness::leftClick(h.w().AImage);
+    WindowHarness::leftClick(testing::control<PictureBox>(h.w(), QStringLiteral("AImage")));
     EXPECT_EQ(h.slot(1).FileName, red);
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clRed));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -258,7 +266,8 @@ TEST(WindowHintTest, HoveringShowsTheLongHintInTheHintLine) {
     EXPECT_EQ(w.Memo2->toPlainText(),
               QStringLiteral("Selects the shape of tag that will be drawn."));
     // A radio button inside the group has no hint of its own: the group's shows.
-    QCoreApplication::sendEvent(w.BorderRadioGroup->button(0), &enter);
+    QCoreApplication::sendEvent(
+        testing::control<RadioGroup>(w, QStringLiteral("BorderRadioGroup"))->button(0), &enter);
     EXPECT_EQ(w.Memo2->toPlainText(),
               QStringLiteral("Selects the cut line to draw around the tag."));
 

@@ -85,15 +85,17 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
         {"Background Colour",
          [&] {
              h.prompts.answerColor(rgbColor(0, 200, 0));
-             w.SelectBackgoundColorButton->click();
+             testing::control<QPushButton>(w, QStringLiteral("SelectBackgoundColorButton"))
+                 ->click();
          }},
         {"Shape",
          [&] {
              testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))
                  ->setItemIndex(kShapeOvalCircle);
          }},
-        {"Tag Size", [&] { w.WidthUpDown->step(1); }},
-        {"No Hole", [&] { w.NoHoleCheckBox->click(); }},
+        {"Tag Size", [&] { testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->step(1); }},
+        {"No Hole",
+         [&] { testing::control<QCheckBox>(w, QStringLiteral("NoHoleCheckBox"))->click(); }},
         {"Tags Checked", [&] { w.slotCheckBoxes[4]->click(); }},
         {"Picture",
          [&] {
@@ -111,7 +113,7 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
         {"Address Labels",
          [&] {
              h.prompts.answerYes();
-             w.AddressLabelsCheckBox->click();
+             testing::control<QCheckBox>(w, QStringLiteral("AddressLabelsCheckBox"))->click();
          }},
     };
     std::vector<Editing::State> states{h.state()};
@@ -173,14 +175,14 @@ TEST(WindowUndoTest, TheTitleMarksADesignThatDiffersFromTheOneSavedOrOpened) {
     Editing h;
     TForm1& w = h.w();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Veltmoor Tags Print"));
-    w.NoHoleCheckBox->click();
+    testing::control<QCheckBox>(w, QStringLiteral("NoHoleCheckBox"))->click();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Untitled* - Veltmoor Tags Print"));
 
     const QString path = h.folder.filePath(QStringLiteral("sale.vmg"));
     h.prompts.answerPath(path);
     w.SaveAsItem->trigger();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("sale.vmg - Veltmoor Tags Print"));
-    w.BlankCheckBox->click();
+    testing::control<QCheckBox>(w, QStringLiteral("BlankCheckBox"))->click();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("sale.vmg* - Veltmoor Tags Print"));
     h.item("UndoItem")->trigger();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("sale.vmg - Veltmoor Tags Print"));
@@ -196,7 +198,7 @@ TEST(WindowUndoTest, TheTitleMarksADesignThatDiffersFromTheOneSavedOrOpened) {
     // Previewing is not a step, and the window locked holds the history still.
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
     EXPECT_EQ(w.history().stack().count(), 0);
-    w.NoHoleCheckBox->click();
+    testing::control<QCheckBox>(w, QStringLiteral("NoHoleCheckBox"))->click();
     w.DisableControls();
     EXPECT_FALSE(h.item("UndoItem")->isEnabled());
     QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);

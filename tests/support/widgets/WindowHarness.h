@@ -141,7 +141,8 @@ struct WindowHarness {
     QColor previewPixelForDot(int x, int y) {
         const TagDesign& d = design();
         const int larger = std::max(d.TagWidthDots, d.TagHeightDots);
-        const QImage shown = window->Image2->rendered();
+        const QImage shown =
+            testing::control<PictureBox>(*window, QStringLiteral("Image2"))->rendered();
         return shown.pixelColor(x * 350 / larger, y * 350 / larger);
     }
 };

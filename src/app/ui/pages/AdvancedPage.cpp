@@ -1,110 +1,126 @@
-#include "app/ui/TForm1.h"
+#include "app/ui/pages/AdvancedPage.h"
 
+#include "app/ui/HelpStepRules.h"
 #include "app/ui/HintTracker.h"
-#include "app/ui/PictureBox.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/UpDown.h"
 #include "app/ui/WidgetFactory.h"
-#include "design/NumericFields.h"
+#include "app/ui/WindowTexts.h"
+#include "design/ColorPicking.h"
+#include "design/TagDesign.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace veltmoor {
 
 using namespace window;
 
-QWidget* TForm1::buildAdvancedPage() {
-    AdvancedTabSheet = new QWidget;
-    AdvancedTabSheet->setObjectName(QStringLiteral("AdvancedTabSheet"));
-    auto* page = AdvancedTabSheet;
-    auto* layout = new QVBoxLayout(page);
+AdvancedPage::AdvancedPage(QWidget* parent) : NumbersPage(parent) {
+    setObjectName(QStringLiteral("AdvancedTabSheet"));
+    auto* layout = new QVBoxLayout(this);
     compact(layout);
-
-    HoleSizePlaceGroupBox = makeGroup(QStringLiteral("HoleSizePlaceGroupBox"),
-                                      QStringLiteral("Hole Size/Placement"), page);
-    auto* hole = new QVBoxLayout(HoleSizePlaceGroupBox);
-    compact(hole);
-    QWidget* box = HoleSizePlaceGroupBox;
-    HoleWidthEdit = makeEdit(QStringLiteral("HoleWidthEdit"), box);
-    HoleWidthUpDown = makeUpDown(QStringLiteral("HoleWidthUpDown"), kHoleSizeRange, 12, box);
-    HoleHeightEdit = makeEdit(QStringLiteral("HoleHeightEdit"), box);
-    HoleHeightUpDown = makeUpDown(QStringLiteral("HoleHeightUpDown"), kHoleSizeRange, 12, box);
-    HoleWidthOffsetEdit = makeEdit(QStringLiteral("HoleWidthOffsetEdit"), box);
-    HoleWidthOffsetUpDown =
-        makeUpDown(QStringLiteral("HoleWidthOffsetUpDown"), kHoleWidthOffsetRange, 50, box);
-    HoleWidthOffsetUpDown->setAssociate(HoleWidthOffsetEdit);
-    HoleHeightOffsetEdit = makeEdit(QStringLiteral("HoleHeightOffsetEdit"), box);
-    HoleHeightOffsetUpDown =
-        makeUpDown(QStringLiteral("HoleHeightOffsetUpDown"), kHoleHeightOffsetRange, 6, box);
-    HoleHeightOffsetUpDown->setAssociate(HoleHeightOffsetEdit);
-    hole->addWidget(fieldRow(QStringLiteral("&Width"), HoleWidthEdit, HoleWidthUpDown, box));
-    hole->addWidget(fieldRow(QStringLiteral("&Height"), HoleHeightEdit, HoleHeightUpDown, box));
-    hole->addWidget(fieldRow(QStringLiteral("Width &Offset %"), HoleWidthOffsetEdit,
-                             HoleWidthOffsetUpDown, box));
-    hole->addWidget(fieldRow(QStringLiteral("Height O&ffset %"), HoleHeightOffsetEdit,
-                             HoleHeightOffsetUpDown, box));
-    layout->addWidget(HoleSizePlaceGroupBox);
-
-    ImageSizeGroupBox = makeGroup(QStringLiteral("ImageSizeGroupBox"),
-                                  QStringLiteral("Image Size (% of Orginal)"), page);
-    auto* imageSize = new QVBoxLayout(ImageSizeGroupBox);
-    compact(imageSize);
-    ImageSizeEdit = makeEdit(QStringLiteral("ImageSizeEdit"), ImageSizeGroupBox);
-    ImageSizeUpDown =
-        makeUpDown(QStringLiteral("ImageSizeUpDown"), kImageSizeRange, 100, ImageSizeGroupBox);
-    ImageSizeUpDown->setAssociate(ImageSizeEdit);
-    imageSize->addWidget(
-        fieldRow(QStringLiteral("Si&ze"), ImageSizeEdit, ImageSizeUpDown, ImageSizeGroupBox));
-    layout->addWidget(ImageSizeGroupBox);
-
-    ImageVertOffsetGroupBox = makeGroup(QStringLiteral("ImageVertOffsetGroupBox"),
-                                        QStringLiteral("Image Offset (%)"), page);
-    auto* offsets = new QVBoxLayout(ImageVertOffsetGroupBox);
-    compact(offsets);
-    box = ImageVertOffsetGroupBox;
-    ImageHorizontalOffsetEdit = makeEdit(QStringLiteral("ImageHorizontalOffsetEdit"), box);
-    ImageHorizontalOffsetUpDown =
-        makeUpDown(QStringLiteral("ImageHorizontalOffsetUpDown"), kImageOffsetRange, 50, box);
-    ImageHorizontalOffsetUpDown->setAssociate(ImageHorizontalOffsetEdit);
-    ImageVerticalOffsetEdit = makeEdit(QStringLiteral("ImageVerticalOffsetEdit"), box);
-    ImageVerticalOffsetUpDown =
-        makeUpDown(QStringLiteral("ImageVerticalOffsetUpDown"), kImageOffsetRange, 50, box);
-    ImageVerticalOffsetUpDown->setAssociate(ImageVerticalOffsetEdit);
-    offsets->addWidget(fieldRow(QStringLiteral("Hori&zontal"), ImageHorizontalOffsetEdit,
-                                ImageHorizontalOffsetUpDown, box));
-    offsets->addWidget(fieldRow(QStringLiteral("&Vertical"), ImageVerticalOffsetEdit,
-                                ImageVerticalOffsetUpDown, box));
-    layout->addWidget(ImageVertOffsetGroupBox);
+    layout->addWidget(buildHole());
+    layout->addWidget(buildImageSize());
+    layout->addWidget(buildImageOffsets());
 
     PickColorRadioGroup = makeRadioGroup(
         QStringLiteral("PickColorRadioGroup"), QStringLiteral("Pick Color from Image for"),
         {QStringLiteral("No Color Pick"), QStringLiteral("Cut Line Color"),
          QStringLiteral("Value Font Color"), QStringLiteral("Text Font Color"),
          QStringLiteral("Background Color"), QStringLiteral("Text Block Color")},
-        1, page);
-    PickColorRadioGroup->setItemIndex(0);
+        1, this);
+    PickColorRadioGroup->setItemIndex(kPickNoColor);
     setHint(PickColorRadioGroup,
             QStringLiteral("Select the button for the color you wish to change, then move the "
                            "mouse over the sample tag on the right, when you click the left mouse "
                            "button, the color will change to the color at the tip of the mouse "
                            "pointer."));
     layout->addWidget(PickColorRadioGroup);
+    buildPrintImageAdjust();
+    layout->addStretch(1);
+    connect(PickColorRadioGroup, &RadioGroup::clicked, this,
+            [this] { emit colorPickChosen(PickColorRadioGroup->itemIndex()); });
+}
 
-    // Only carried in design files; never shown.
-    auto* adjustLabel = new QLabel(QStringLiteral("Print Image Adjust"), page);
+QGroupBox* AdvancedPage::buildHole() {
+    HoleSizePlaceGroupBox = makeGroup(QStringLiteral("HoleSizePlaceGroupBox"),
+                                      QStringLiteral("Hole Size/Placement"), this);
+    auto* layout = new QVBoxLayout(HoleSizePlaceGroupBox);
+    compact(layout);
+    QWidget* box = HoleSizePlaceGroupBox;
+    addNumberRow(Number::HoleWidth, QStringLiteral("HoleWidthEdit"), QStringLiteral("&Width"),
+                 kHoleSizeRange, 12, layout, box);
+    addNumberRow(Number::HoleHeight, QStringLiteral("HoleHeightEdit"), QStringLiteral("&Height"),
+                 kHoleSizeRange, 12, layout, box);
+    addNumberRow(Number::HoleWidthOffset, QStringLiteral("HoleWidthOffsetEdit"),
+                 QStringLiteral("Width &Offset %"), kHoleWidthOffsetRange, 50, layout, box);
+    addNumberRow(Number::HoleHeightOffset, QStringLiteral("HoleHeightOffsetEdit"),
+                 QStringLiteral("Height O&ffset %"), kHoleHeightOffsetRange, 6, layout, box);
+    return HoleSizePlaceGroupBox;
+}
+
+QGroupBox* AdvancedPage::buildImageSize() {
+    ImageSizeGroupBox = makeGroup(QStringLiteral("ImageSizeGroupBox"),
+                                  QStringLiteral("Image Size (% of Orginal)"), this);
+    auto* layout = new QVBoxLayout(ImageSizeGroupBox);
+    compact(layout);
+    addNumberRow(Number::ImageSize, QStringLiteral("ImageSizeEdit"), QStringLiteral("Si&ze"),
+                 kImageSizeRange, 100, layout, ImageSizeGroupBox);
+    return ImageSizeGroupBox;
+}
+
+QGroupBox* AdvancedPage::buildImageOffsets() {
+    ImageVertOffsetGroupBox = makeGroup(QStringLiteral("ImageVertOffsetGroupBox"),
+                                        QStringLiteral("Image Offset (%)"), this);
+    auto* layout = new QVBoxLayout(ImageVertOffsetGroupBox);
+    compact(layout);
+    addNumberRow(Number::ImageHorizontalOffset, QStringLiteral("ImageHorizontalOffsetEdit"),
+                 QStringLiteral("Hori&zontal"), kImageOffsetRange, 50, layout,
+                 ImageVertOffsetGroupBox);
+    addNumberRow(Number::ImageVerticalOffset, QStringLiteral("ImageVerticalOffsetEdit"),
+                 QStringLiteral("&Vertical"), kImageOffsetRange, 50, layout,
+                 ImageVertOffsetGroupBox);
+    return ImageVertOffsetGroupBox;
+}
+
+void AdvancedPage::buildPrintImageAdjust() {
+    auto* adjustLabel = new QLabel(QStringLiteral("Print Image Adjust"), this);
     adjustLabel->setObjectName(QStringLiteral("PrintImageAdjustLabel"));
     adjustLabel->hide();
-    PrintImageAdjustEdit = makeEdit(QStringLiteral("PrintImageAdjustEdit"), page);
+    QLineEdit* edit = makeEdit(QStringLiteral("PrintImageAdjustEdit"), this);
     PrintImageAdjustUpDown =
-        makeUpDown(QStringLiteral("PrintImageAdjustUpDown"), kPrintImageAdjustRange, 0, page);
-    PrintImageAdjustUpDown->setAssociate(PrintImageAdjustEdit);
-    PrintImageAdjustEdit->hide();
+        makeUpDown(QStringLiteral("PrintImageAdjustUpDown"), kPrintImageAdjustRange, 0, this);
+    PrintImageAdjustUpDown->setAssociate(edit);
+    edit->hide();
     PrintImageAdjustUpDown->hide();
-    layout->addStretch(1);
-    return page;
+}
+
+void AdvancedPage::showDesign(const TagDesign& design) {
+    const HoleSettings& hole = design.settings.hole;
+    showNumber(Number::HoleWidth, hole.width, holeSizeInchText(hole.width));
+    showNumber(Number::HoleHeight, hole.height, holeSizeInchText(hole.height));
+    showNumber(Number::HoleWidthOffset, hole.widthOffset);
+    showNumber(Number::HoleHeightOffset, hole.heightOffset);
+    showNumber(Number::ImageSize, design.ImageSizeUpDownPosition);
+    showNumber(Number::ImageHorizontalOffset, design.ImageHorizontalOffsetUpDownPosition);
+    showNumber(Number::ImageVerticalOffset, design.ImageVerticalOffsetUpDownPosition);
+    PrintImageAdjustUpDown->setPosition(design.PrintImageAdjustUpDownPosition);
+}
+
+void AdvancedPage::showColorPick(int item) {
+    const QSignalBlocker block(PickColorRadioGroup);
+    PickColorRadioGroup->setItemIndex(item);
+}
+
+void AdvancedPage::addHelpRules(HelpStepRules& rules) const {
+    for (QWidget* group : std::initializer_list<QWidget*>{HoleSizePlaceGroupBox, ImageSizeGroupBox,
+                                                          ImageVertOffsetGroupBox}) {
+        rules.onMouseOver(group, kHelpTryOptions);
+    }
 }
 
 } // namespace veltmoor

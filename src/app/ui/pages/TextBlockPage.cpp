@@ -1,49 +1,52 @@
-#include "app/ui/TForm1.h"
+#include "app/ui/pages/TextBlockPage.h"
 
+#include "app/ui/HelpStepRules.h"
 #include "app/ui/HintTracker.h"
-#include "app/ui/PictureBox.h"
 #include "app/ui/RadioGroup.h"
-#include "app/ui/UpDown.h"
 #include "app/ui/WidgetFactory.h"
-#include "design/NumericFields.h"
+#include "app/ui/WindowTexts.h"
+#include "design/ColorPicking.h"
+#include "design/MemoLines.h"
+#include "design/TagDesign.h"
+#include <QLineEdit>
 
+#include <QEvent>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace veltmoor {
 
 using namespace window;
 
-QWidget* TForm1::buildTextBlockPage() {
-    Text2TabSheet = new QWidget;
-    Text2TabSheet->setObjectName(QStringLiteral("Text2TabSheet"));
-    auto* page = Text2TabSheet;
-    auto* layout = new QGridLayout(page);
+TextBlockPage::TextBlockPage(QWidget* parent) : NumbersPage(parent) {
+    setObjectName(QStringLiteral("Text2TabSheet"));
+    auto* layout = new QGridLayout(this);
     compact(layout);
 
-    auto* memoLabel = new QLabel(QStringLiteral("Te&xt Block"), page);
-    TextBlockMemo = new QPlainTextEdit(page);
+    auto* memoLabel = new QLabel(QStringLiteral("Te&xt Block"), this);
+    TextBlockMemo = new QPlainTextEdit(this);
     TextBlockMemo->setObjectName(QStringLiteral("TextBlockMemo"));
     TextBlockMemo->setFixedSize(273, 161);
     TextBlockMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     TextBlockMemo->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     TextBlockMemo->setTabChangesFocus(true);
+    TextBlockMemo->installEventFilter(this);
     memoLabel->setBuddy(TextBlockMemo);
     layout->addWidget(memoLabel, 0, 0);
     layout->addWidget(TextBlockMemo, 1, 0, 3, 1, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
     TextBlockMemoSelectFontButton = makeButton(QStringLiteral("TextBlockMemoSelectFontButton"),
-                                               QStringLiteral("Select &Font"), page);
+                                               QStringLiteral("Select &Font"), this);
     Text1MemoSelectColorButton = makeButton(QStringLiteral("Text1MemoSelectColorButton"),
-                                            QStringLiteral("Select &Color"), page);
+                                            QStringLiteral("Select &Color"), this);
     buttons->addWidget(TextBlockMemoSelectFontButton);
     buttons->addWidget(Text1MemoSelectColorButton);
     buttons->addStretch(1);
@@ -51,43 +54,82 @@ QWidget* TForm1::buildTextBlockPage() {
 
     Text1RadioGroup = makeRadioGroup(
         QStringLiteral("Text1RadioGroup"), QStringLiteral("Text Alignment"),
-        {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")}, 3, page);
+        {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")}, 3, this);
     layout->addWidget(Text1RadioGroup, 5, 0);
+    layout->addWidget(buildPosition(), 1, 1, 5, 1, Qt::AlignTop);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(6, 1);
 
+    connect(TextBlockMemo, &QPlainTextEdit::textChanged, this, [this] {
+        emit textTyped(textBlockFromMemo(TextBlockMemo->toPlainText()), TextBlockMemo);
+    });
+    connect(TextBlockMemoSelectFontButton, &QPushButton::clicked, this, &TextBlockPage::fontAsked);
+    connect(Text1MemoSelectColorButton, &QPushButton::clicked, this, &TextBlockPage::colorAsked);
+    connect(Text1RadioGroup, &RadioGroup::clicked, this,
+            [this] { emit alignmentChosen(Text1RadioGroup->itemIndex()); });
+    connect(TextBlockPositionRadioGroup, &RadioGroup::clicked, this, [this] {
+        emit positionPickChosen(TextBlockPositionRadioGroup->itemIndex() == kClickAtPosition);
+    });
+}
+
+QWidget* TextBlockPage::buildPosition() {
     auto* position = makeGroup(QStringLiteral("TextBlockPositionGroupBox"),
-                               QStringLiteral("Position of Text Block on Tag"), page);
-    auto* positionLayout = new QVBoxLayout(position);
-    compact(positionLayout);
-    TextBlockWidthOffsetEdit = makeEdit(QStringLiteral("TextBlockWidthOffsetEdit"), position);
-    TextBlockWidthOffsetUpDown = makeUpDown(QStringLiteral("TextBlockWidthOffsetUpDown"),
-                                            kTextBlockOffsetRange, 30, position);
-    TextBlockWidthOffsetUpDown->setAssociate(TextBlockWidthOffsetEdit);
-    TextBlockHeightOffsetEdit = makeEdit(QStringLiteral("TextBlockHeightOffsetEdit"), position);
-    TextBlockHeightOffsetUpDown = makeUpDown(QStringLiteral("TextBlockHeightOffsetUpDown"),
-                                             kTextBlockOffsetRange, 90, position);
-    TextBlockHeightOffsetUpDown->setAssociate(TextBlockHeightOffsetEdit);
+                               QStringLiteral("Position of Text Block on Tag"), this);
+    auto* layout = new QVBoxLayout(position);
+    compact(layout);
     auto* widthLabel = new QLabel(QStringLiteral("Text Block &Width Offset (%)"), position);
-    widthLabel->setBuddy(TextBlockWidthOffsetEdit);
+    layout->addWidget(widthLabel);
+    NumericField* width =
+        addNumberRow(Number::TextBlockWidthOffset, QStringLiteral("TextBlockWidthOffsetEdit"),
+                     QString(), kTextBlockOffsetRange, 30, layout, position);
+    widthLabel->setBuddy(width->edit());
     auto* heightLabel = new QLabel(QStringLiteral("Text Block &Height Offset (%)"), position);
-    heightLabel->setBuddy(TextBlockHeightOffsetEdit);
-    positionLayout->addWidget(widthLabel);
-    positionLayout->addWidget(
-        fieldRow(QString(), TextBlockWidthOffsetEdit, TextBlockWidthOffsetUpDown, position));
-    positionLayout->addWidget(heightLabel);
-    positionLayout->addWidget(
-        fieldRow(QString(), TextBlockHeightOffsetEdit, TextBlockHeightOffsetUpDown, position));
+    layout->addWidget(heightLabel);
+    NumericField* height =
+        addNumberRow(Number::TextBlockHeightOffset, QStringLiteral("TextBlockHeightOffsetEdit"),
+                     QString(), kTextBlockOffsetRange, 90, layout, position);
+    heightLabel->setBuddy(height->edit());
     TextBlockPositionRadioGroup = makeRadioGroup(
         QStringLiteral("TextBlockPositionRadioGroup"), QStringLiteral("Pick Position from Image"),
         {QStringLiteral("At current position"), QStringLiteral("Click at position")}, 1, position);
-    TextBlockPositionRadioGroup->setItemIndex(0);
+    TextBlockPositionRadioGroup->setItemIndex(kAtCurrentPosition);
     setHint(TextBlockPositionRadioGroup,
             QStringLiteral("Select \"Click at Position\" to move the \"Text Block\" to different "
                            "locations on the tag."));
-    positionLayout->addWidget(TextBlockPositionRadioGroup);
-    layout->addWidget(position, 1, 1, 5, 1, Qt::AlignTop);
-    layout->setColumnStretch(1, 1);
-    layout->setRowStretch(6, 1);
-    return page;
+    layout->addWidget(TextBlockPositionRadioGroup);
+    return position;
+}
+
+bool TextBlockPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TextBlockMemo && event->type() == QEvent::FocusIn) {
+        emit entered(TextBlockMemo);
+    } else if (watched == TextBlockMemo && event->type() == QEvent::FocusOut) {
+        emit left(TextBlockMemo);
+    }
+    return NumbersPage::eventFilter(watched, event);
+}
+
+void TextBlockPage::showDesign(const TagDesign& design) {
+    const QSignalBlocker alignment(Text1RadioGroup);
+    Text1RadioGroup->setItemIndex(design.settings.textBlockAlignment);
+    showNumber(Number::TextBlockWidthOffset, design.settings.textBlockWidthOffset);
+    showNumber(Number::TextBlockHeightOffset, design.settings.textBlockHeightOffset);
+    // Only a text that differs is written, so that the cursor stays where the user typed.
+    const QString shown = memoFromTextBlock(design.TextBlockMemoText);
+    if (TextBlockMemo->toPlainText() != shown) {
+        const QSignalBlocker memo(TextBlockMemo);
+        TextBlockMemo->setPlainText(shown);
+    }
+}
+
+void TextBlockPage::showPositionPick(bool byClick) {
+    const QSignalBlocker block(TextBlockPositionRadioGroup);
+    TextBlockPositionRadioGroup->setItemIndex(byClick ? kClickAtPosition : kAtCurrentPosition);
+}
+
+void TextBlockPage::addHelpRules(HelpStepRules& rules) {
+    rules.onFocusEntering(this, kHelpTextBlockTab);
+    rules.onMouseOver(TextBlockMemo, kHelpChangeText);
 }
 
 } // namespace veltmoor

@@ -46,8 +46,9 @@ struct PrintingWindow : WindowHarness {
     bool unlocked() {
         return control<QPushButton>(QStringLiteral("PrintButton"))->isEnabled() &&
                control<QPushButton>(QStringLiteral("PrinterSetupButton"))->isEnabled() &&
-               w().GroupBox1->isEnabled() && QGuiApplication::overrideCursor() == nullptr &&
-               !design().Printing && design().renderMode == RenderMode::Single;
+               testing::control<QGroupBox>(w(), QStringLiteral("GroupBox1"))->isEnabled() &&
+               QGuiApplication::overrideCursor() == nullptr && !design().Printing &&
+               design().renderMode == RenderMode::Single;
     }
 };
 
@@ -204,7 +205,9 @@ INSTANTIATE_TEST_SUITE_P(Failures, WindowPrintFailureTest, ::testing::ValuesIn(k
 // of 2025 x 1600 tag dots, five 2.00 x 4.00 in tags across and two down.
 TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesign) {
     PrintingWindow h(pageReads);
-    EXPECT_TRUE(h.w().TesselSizeLabel->text().endsWith(QLatin1String("Down = 2 Across = 4")));
+    EXPECT_TRUE(testing::control<QLabel>(h.w(), QStringLiteral("TesselSizeLabel"))
+                    ->text()
+                    .endsWith(QLatin1String("Down = 2 Across = 4")));
     // Cancelled, the dialog changes nothing, but the page is read again and the tag redrawn.
     const int readsBefore = pageReads;
     h.prompts.answerPrinter(std::nullopt);
@@ -220,8 +223,10 @@ TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesig
     h.settle();
     EXPECT_EQ(h.design().PrinterName, marginsQueue());
     EXPECT_TRUE(h.design().landscape);
-    EXPECT_TRUE(h.w().TesselSizeLabel->text().endsWith(QLatin1String("Down = 2 Across = 5")))
-        << h.w().TesselSizeLabel->text().toStdString();
+    EXPECT_TRUE(testing::control<QLabel>(h.w(), QStringLiteral("TesselSizeLabel"))
+                    ->text()
+                    .endsWith(QLatin1String("Down = 2 Across = 5")))
+        << testing::control<QLabel>(h.w(), QStringLiteral("TesselSizeLabel"))->text().toStdString();
 
     // The printer and orientation travel with the design file.
     const QString design = h.folder.filePath(QStringLiteral("landscape.vmg"));
@@ -233,8 +238,12 @@ TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesig
     reopened.settle();
     EXPECT_EQ(reopened.design().PrinterName, marginsQueue());
     EXPECT_TRUE(reopened.design().landscape);
-    EXPECT_TRUE(reopened.w().TesselSizeLabel->text().endsWith(QLatin1String("Down = 2 Across = 5")))
-        << reopened.w().TesselSizeLabel->text().toStdString();
+    EXPECT_TRUE(testing::control<QLabel>(reopened.w(), QStringLiteral("TesselSizeLabel"))
+                    ->text()
+                    .endsWith(QLatin1String("Down = 2 Across = 5")))
+        << testing::control<QLabel>(reopened.w(), QStringLiteral("TesselSizeLabel"))
+               ->text()
+               .toStdString();
 }
 
 // With a price list in use, "Print Page" sends every sheet as one job of the chosen copies:
