@@ -9,6 +9,7 @@
 #include "app/ui/pages/BarcodePage.h"
 #include "app/ui/pages/ColorImagePage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
 #include "design/MemoLines.h"
@@ -124,9 +125,6 @@ void TForm1::showDesignInControls() {
     BlankCheckBox->setChecked(settings.blankSheet);
     FloatingTagCheckBox->setChecked(design_.FloatingTagCheckBox);
     AddressLabelsCheckBox->setChecked(design_.AddressLabelsCheckBox);
-    for (int slot = 1; slot <= 9; ++slot) {
-        slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(design_.isSlotChecked(slot));
-    }
     HoleWidthOffsetUpDown->setPosition(settings.hole.widthOffset);
     HoleHeightOffsetUpDown->setPosition(settings.hole.heightOffset);
     ImageSizeUpDown->setPosition(design_.ImageSizeUpDownPosition);
@@ -138,6 +136,7 @@ void TForm1::showDesignInControls() {
     syncing_ = false;
     colorImagePage_->showDesign(design_);
     controlPage_->showDesign(design_);
+    imagesPage_->showDesign(design_);
     textPage_->showDesign(design_);
     showTextBlockMemo();
     barcodePage_->showDesign(design_);

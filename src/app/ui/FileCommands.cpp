@@ -7,6 +7,7 @@
 #include "app/ui/RecentDesigns.h"
 #include "app/ui/SlotThumbnails.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "design/DesignPrinter.h"
 #include "images/TintedCopy.h"
 #include "platform/Errors.h"
@@ -229,9 +230,11 @@ void TForm1::DropFiles(const QStringList& files, const QPoint& where) {
 // the point is elsewhere, since the tag shown is what the user sees changing.
 int TForm1::slotAt(const QPoint& point) const {
     for (QWidget* widget = childAt(point); widget != nullptr; widget = widget->parentWidget()) {
+        if (const int slot = imagesPage_->slotOfBox(widget); slot != 0) {
+            return slot;
+        }
         for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-            if (widget == slotBoxes[static_cast<std::size_t>(slot)] ||
-                (widget != nullptr && widget == mirrorOf(slot))) {
+            if (widget == mirrorOf(slot)) {
                 return slot;
             }
         }

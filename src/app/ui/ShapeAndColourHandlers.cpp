@@ -6,6 +6,7 @@
 #include "app/ui/WindowTexts.h"
 #include "app/ui/pages/BarcodePage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextPage.h"
 
 #include <QCheckBox>
@@ -22,7 +23,8 @@ void TForm1::showEditingPages() {
     setPageVisible(PageControl2, textPage_, true);
     setPageVisible(PageControl2, barcodePage_, true);
     setPageVisible(PageControl2, AdvancedTabSheet, true);
-    for (QWidget* page : {StandardTabSheet, Text2TabSheet, Images01to15TabSheet}) {
+    for (QWidget* page :
+         std::initializer_list<QWidget*>{StandardTabSheet, Text2TabSheet, imagesPage_}) {
         setPageVisible(PageControl1, page, true);
     }
     GroupBox1->show();

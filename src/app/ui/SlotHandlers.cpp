@@ -1,6 +1,7 @@
 #include "app/ui/TForm1.h"
 
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 
 #include "app/ui/PictureBox.h"
 #include "app/ui/Prompts.h"
@@ -10,11 +11,7 @@
 #include "design/SlotPicture.h"
 #include "platform/PictureFile.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QDir>
-#include <QMenu>
-#include <QPushButton>
 
 namespace veltmoor {
 
@@ -47,10 +44,10 @@ void TForm1::showSlotThumbnail(int slot) {
     if (slot < 1 || slot > 9) {
         return;
     }
-    PictureBox* box = slotBoxes[static_cast<std::size_t>(slot)];
-    box->showBitmap(SlotThumbnails_[static_cast<std::size_t>(slot)]);
+    const Bitmap& thumbnail = SlotThumbnails_[static_cast<std::size_t>(slot)];
+    imagesPage_->showSlotThumbnail(slot, thumbnail);
     if (PictureBox* mirror = mirrorOf(slot)) {
-        mirror->showSameAs(*box);
+        mirror->showBitmap(thumbnail);
     }
 }
 
@@ -142,19 +139,13 @@ void TForm1::DeleteImageItemClick(int slot) {
 }
 
 void TForm1::ImagePopupMenuPopup(int slot) {
-    const auto index = static_cast<std::size_t>(slot);
     const int hover = HoverSlot_;
     if (hover != slot) {
         prompts_.message(QStringLiteral("Error"));
     }
     const bool hasPicture = hover >= 0 && hover <= kLastInitialisedSlot &&
                             !design_.Slots[static_cast<std::size_t>(hover)].FileName.isEmpty();
-    openImageItems[index]->setEnabled(true);
-    showTagItems[index]->setEnabled(hasPicture);
-    colorImageItems[index]->setEnabled(hasPicture);
-    if (deleteItems[index] != nullptr) {
-        deleteItems[index]->setEnabled(hasPicture);
-    }
+    imagesPage_->offerSlotMenu(slot, hasPicture);
 }
 
 void TForm1::SlotImageMouseMove(int slot) {
@@ -168,44 +159,41 @@ void TForm1::setSheetCommandsEnabled(bool enabled) {
 
 // Which slots an edit reaches, and the picture boxes with their mirrors and menus.
 void TForm1::connectSlotHandlers() {
-    for (int slot = 1; slot <= 9; ++slot) {
-        QCheckBox* box = slotCheckBoxes[static_cast<std::size_t>(slot)];
-        on(box, &QCheckBox::toggled,
-           [this, slot, box] { design_.setSlotChecked(slot, box->isChecked()); });
-    }
-    on(Button1, &QPushButton::clicked, [this] {
+    onPage(imagesPage_, &ImagesPage::slotChecked,
+           [this](int slot, bool checked) { design_.setSlotChecked(slot, checked); });
+    const auto checkSlots = [this](const std::function<bool(int)>& checked) {
         for (int slot = 1; slot <= 9; ++slot) {
-            slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(true);
+            design_.setSlotChecked(slot, checked(slot));
         }
-    });
-    on(Button2, &QPushButton::clicked, [this] {
-        for (int slot = 1; slot <= 9; ++slot) {
-            slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(slot == 1);
-        }
-    });
+        imagesPage_->showDesign(design_);
+    };
+    onPage(imagesPage_, &ImagesPage::allSlotsAsked,
+           [checkSlots] { checkSlots([](int) { return true; }); });
+    onPage(imagesPage_, &ImagesPage::firstSlotOnlyAsked,
+           [checkSlots] { checkSlots([](int slot) { return slot == 1; }); });
 
-    // Picture boxes, their mirrors and their menus.
-    for (int slot = 1; slot <= 9; ++slot) {
-        const auto index = static_cast<std::size_t>(slot);
-        std::vector<PictureBox*> views{slotBoxes[index]};
-        if (PictureBox* mirror = mirrorOf(slot)) {
-            views.push_back(mirror);
-        }
-        for (PictureBox* view : views) {
-            view->setFocusPolicy(Qt::StrongFocus);
-            on(view, &PictureBox::mouseMoved, [this, slot] { SlotImageMouseMove(slot); });
-            on(view, &PictureBox::clicked, [this, slot] { SlotImageClick(slot); });
-            connect(view, &PictureBox::rightClicked, this, [this, slot](QPoint where) {
-                guarded([this, slot] { ImagePopupMenuPopup(slot); });
-                slotMenus[static_cast<std::size_t>(slot)]->popup(where);
-            });
-        }
-        on(openImageItems[index], &QAction::triggered, [this, slot] { OpenImageItemClick(slot); });
-        on(showTagItems[index], &QAction::triggered, [this] { ShowImage1ItemClick(); });
-        if (deleteItems[index] != nullptr) {
-            on(deleteItems[index], &QAction::triggered,
-               [this, slot] { DeleteImageItemClick(slot); });
-        }
+    // The menu opens outside the handler, as it stays open after it.
+    const auto openSlotMenu = [this](int slot, QPoint where) {
+        guarded([this, slot] { ImagePopupMenuPopup(slot); });
+        imagesPage_->popupSlotMenu(slot, where);
+    };
+    onPage(imagesPage_, &ImagesPage::slotHovered, [this](int slot) { SlotImageMouseMove(slot); });
+    onPage(imagesPage_, &ImagesPage::slotClicked, [this](int slot) { SlotImageClick(slot); });
+    connect(imagesPage_, &ImagesPage::slotMenuAsked, this, openSlotMenu);
+    onPage(imagesPage_, &ImagesPage::openImageAsked,
+           [this](int slot) { OpenImageItemClick(slot); });
+    onPage(imagesPage_, &ImagesPage::showTagAsked, [this](int) { ShowImage1ItemClick(); });
+    onPage(imagesPage_, &ImagesPage::deleteImageAsked,
+           [this](int slot) { DeleteImageItemClick(slot); });
+
+    // The mirrors on "Basic" stand for their slots' boxes, menu and all.
+    for (int slot = 1; slot <= 4; ++slot) {
+        PictureBox* mirror = mirrorOf(slot);
+        mirror->setFocusPolicy(Qt::StrongFocus);
+        on(mirror, &PictureBox::mouseMoved, [this, slot] { SlotImageMouseMove(slot); });
+        on(mirror, &PictureBox::clicked, [this, slot] { SlotImageClick(slot); });
+        connect(mirror, &PictureBox::rightClicked, this,
+                [openSlotMenu, slot](QPoint where) { openSlotMenu(slot, where); });
     }
 }
 

@@ -7,6 +7,7 @@
 #include "app/ui/pages/AboutPage.h"
 #include "app/ui/pages/BarcodePage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
 
@@ -126,7 +127,8 @@ void TForm1::buildWindow() {
     PageControl1->setGeometry(163, 0, 591, 417);
 
     PageControl1->addTab(buildBasicPage(), QStringLiteral("&Basic"));
-    PageControl1->addTab(buildImagesPage(), QStringLiteral("&Images 1 to 9"));
+    imagesPage_ = new ImagesPage;
+    PageControl1->addTab(imagesPage_, QStringLiteral("&Images 1 to 9"));
     PageControl1->addTab(buildTextBlockPage(), QStringLiteral("Text B&lock"));
     aboutPage_ = new AboutPage;
     PageControl1->addTab(aboutPage_, QStringLiteral("About"));

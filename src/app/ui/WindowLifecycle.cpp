@@ -9,6 +9,7 @@
 #include "app/ui/pages/AboutPage.h"
 #include "app/ui/pages/BarcodePage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "images/TintedCopy.h"
 #include "output/PrinterMetrics.h"
@@ -74,7 +75,8 @@ void TForm1::FormActivate() {
     {
         const QSignalBlocker blockOne(PageControl1);
         const QSignalBlocker blockTwo(PageControl2);
-        for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
+        for (QWidget* page :
+             std::initializer_list<QWidget*>{StandardTabSheet, imagesPage_, Text2TabSheet}) {
             setPageVisible(PageControl1, page, false);
         }
         for (QWidget* page : std::initializer_list<QWidget*>{controlPage_, textPage_, barcodePage_,
@@ -91,8 +93,7 @@ void TForm1::FormActivate() {
     setSheetCommandsEnabled(false);
     for (int slot = 1; slot <= 9; ++slot) {
         showSlotThumbnail(slot);
-        setHint(slotBoxes[static_cast<std::size_t>(slot)],
-                SlotHints_[static_cast<std::size_t>(slot)]);
+        imagesPage_->setSlotHint(slot, SlotHints_[static_cast<std::size_t>(slot)]);
     }
 
     const TagDesign::WorkingSizes working = design_.beginAboutSample();
@@ -125,7 +126,8 @@ void TForm1::showDesignPages() {
         const QSignalBlocker blockTwo(PageControl2);
         PageControl2->show();
         setPageVisible(PageControl2, controlPage_, true);
-        for (QWidget* page : {StandardTabSheet, Images01to15TabSheet, Text2TabSheet}) {
+        for (QWidget* page :
+             std::initializer_list<QWidget*>{StandardTabSheet, imagesPage_, Text2TabSheet}) {
             setPageVisible(PageControl1, page, true);
         }
         setActivePage(PageControl1, StandardTabSheet);

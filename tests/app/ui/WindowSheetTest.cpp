@@ -48,7 +48,7 @@ struct Sheet : WindowHarness {
     }
     void givePicture(int slot, TColor color) {
         prompts.answerPath(picture(QStringLiteral("%1.bmp").arg(slot), 100, 100, color));
-        leftClick(w().slotBoxes[static_cast<std::size_t>(slot)]);
+        leftClick(slotBox(slot));
         settle();
     }
     bool tabShown(QWidget* page) {
@@ -163,14 +163,15 @@ TEST(WindowSheetTest, PreviewSheetShowsTheSheetReducedBySixOnAqua) {
     h.givePicture(2, kGreen);
     h.givePicture(5, kBlue);
     TForm1& w = h.w();
-    EXPECT_FALSE(h.tabShown(w.PreviewTabSheet)) << "no sheet composed yet";
+    EXPECT_FALSE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))))
+        << "no sheet composed yet";
 
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
 
     EXPECT_TRUE(h.prompts.messages.isEmpty())
         << h.prompts.messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(h.tabShown(w.PreviewTabSheet));
-    EXPECT_EQ(w.PageControl1->currentWidget(), w.PreviewTabSheet);
+    EXPECT_TRUE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))));
+    EXPECT_EQ(w.PageControl1->currentWidget(), h.control(QStringLiteral("PreviewTabSheet")));
     EXPECT_EQ(h.design().renderMode, RenderMode::Single);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(h.unlocked());
@@ -178,7 +179,7 @@ TEST(WindowSheetTest, PreviewSheetShowsTheSheetReducedBySixOnAqua) {
     ASSERT_EQ(w.SheetBitmap().height(), 2100);
 
     // F = max(1600 div 583, 2100 div 389) + 1 = 6: the sheet fills 266 x 350 at the top left.
-    const QImage shown = w.PreviewImage->rendered();
+    const QImage shown = h.control<PictureBox>(QStringLiteral("PreviewImage"))->rendered();
     ASSERT_EQ(shown.size(), QSize(583, 389));
     EXPECT_TRUE(near(shown.pixelColor(266, 0), clAqua));
     EXPECT_TRUE(near(shown.pixelColor(582, 388), clAqua));
@@ -226,9 +227,9 @@ TEST(WindowSheetTest, TheNextTagRenderHidesThePreviewAndDropsTheSheet) {
     Sheet h;
     TForm1& w = h.w();
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
-    ASSERT_TRUE(h.tabShown(w.PreviewTabSheet));
-    WindowHarness::leftClick(w.slotBoxes[1]);
-    EXPECT_FALSE(h.tabShown(w.PreviewTabSheet));
+    ASSERT_TRUE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))));
+    WindowHarness::leftClick(h.slotBox(1));
+    EXPECT_FALSE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))));
     EXPECT_TRUE(w.SheetBitmap().isEmpty());
 }
 
@@ -242,7 +243,7 @@ TEST(WindowSheetTest, ARedrawStillWaitingDoesNotHideTheNewPreview) {
     ASSERT_TRUE(w.DrawTimer().isPending());
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
     h.advance(1000);
-    EXPECT_TRUE(h.tabShown(w.PreviewTabSheet));
+    EXPECT_TRUE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))));
     ASSERT_FALSE(w.SheetBitmap().isEmpty());
     // Near the bottom of the first tag, below the picture: the new background.
     EXPECT_EQ(w.SheetBitmap().pixelColor(200, 250 + 700), kBlue);
@@ -252,11 +253,11 @@ TEST(WindowSheetTest, PreviewSheetLeavesTheCurrentSlotsTextBlockInTheMemo) {
     Sheet h;
     TForm1& w = h.w();
     for (int slot = 2; slot <= 9; ++slot) {
-        w.slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(false);
+        h.slotCheckBox(slot)->setChecked(false);
     }
     h.givePicture(2, kGreen);
     h.slot(2).TextBlockText = QStringLiteral("Two");
-    WindowHarness::leftClick(w.slotBoxes[1]);
+    WindowHarness::leftClick(h.slotBox(1));
     w.TextBlockMemo->setPlainText(QStringLiteral("One"));
     h.settle();
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
@@ -280,7 +281,7 @@ TEST(WindowSheetTest, PreviewTagsShowsEachPicturedSlotAndStopsAfterEach) {
         h.givePicture(2, kGreen);
         h.givePicture(5, kBlue);
         TForm1& w = h.w();
-        w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
+        w.PageControl1->setCurrentWidget(h.control(QStringLiteral("Images01to15TabSheet")));
         if (floatingTag) {
             testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
         }
@@ -312,7 +313,7 @@ TEST(WindowSheetTest, TheCommandsThatLockTheWindowLeaveTheUserWhereTheyWere) {
     const auto colour = [](const QString& leave) {
         return [leave](Sheet& h) {
             h.w().ImagePopupMenuPopup(1);
-            h.w().colorImageItems[1]->trigger();
+            h.slotMenuItem(1, QStringLiteral("&Color Image"))->trigger();
             h.control<QPushButton>(leave)->click();
         };
     };
@@ -340,8 +341,8 @@ TEST(WindowSheetTest, TheCommandsThatLockTheWindowLeaveTheUserWhereTheyWere) {
                          << "command " << index << ", floating " << floatingTag);
             Sheet h(services);
             TForm1& w = h.w();
-            WindowHarness::hover(w.slotBoxes[1]);
-            w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
+            WindowHarness::hover(h.slotBox(1));
+            w.PageControl1->setCurrentWidget(h.control(QStringLiteral("Images01to15TabSheet")));
             const auto shownTabs = [&w] {
                 QStringList shown;
                 for (int tab = 0; tab < w.PageControl1->count(); ++tab) {
@@ -404,7 +405,7 @@ TEST_P(WindowLockTest, LockAndUnlockInTheirOrderAndDoNotCount) {
     w.FloatingTagCheckBox->setChecked(GetParam().floatingTag);
     w.PageControl1->setCurrentWidget(w.Text2TabSheet);
     const std::array<QWidget*, 4> lockedPages{
-        w.Images01to15TabSheet, w.Text2TabSheet,
+        h.control(QStringLiteral("Images01to15TabSheet")), w.Text2TabSheet,
         testing::control<QWidget>(w, QStringLiteral("AboutTabSheet")), w.StandardTabSheet};
 
     // What was on before is locked, and unlocked again, each in its own order.
@@ -499,7 +500,8 @@ TEST_P(WindowExportTest, WritesItsSizeAndFormatUnderTheChosenName) {
     EXPECT_EQ(QImageReader(path).size(), QSize(c.width, c.height));
     EXPECT_TRUE(h.unlocked());
     EXPECT_EQ(h.design().renderMode, RenderMode::Single);
-    EXPECT_FALSE(h.tabShown(w.PreviewTabSheet)) << "an export shows no preview";
+    EXPECT_FALSE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))))
+        << "an export shows no preview";
 }
 
 constexpr const char* kSheetBitmap = "File name to save sheet of tags, as a bitmap.";

@@ -57,10 +57,9 @@ struct Editing : WindowHarness {
     }
 
     void colorSlot(int slot, int type) {
-        const auto index = static_cast<std::size_t>(slot);
-        hover(w().slotBoxes[index]);
+        hover(slotBox(slot));
         w().ImagePopupMenuPopup(slot);
-        w().colorImageItems[index]->trigger();
+        slotMenuItem(slot, QStringLiteral("&Color Image"))->trigger();
         control<RadioGroup>(QStringLiteral("TypeRadioGroup"))->setItemIndex(type);
         control<QPushButton>(QStringLiteral("UseColoredImageButton"))->click();
     }
@@ -92,12 +91,12 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
          }},
         {"Tag Size", [&] { w.WidthUpDown->step(1); }},
         {"No Hole", [&] { w.NoHoleCheckBox->click(); }},
-        {"Tags Checked", [&] { w.slotCheckBoxes[4]->click(); }},
+        {"Tags Checked", [&] { h.slotCheckBox(4)->click(); }},
         {"Picture",
          [&] {
-             h.hover(w.slotBoxes[2]);
+             h.hover(h.slotBox(2));
              h.prompts.answerPath(blue);
-             w.openImageItems[2]->trigger();
+             h.slotMenuItem(2, QStringLiteral("&Open Image..."))->trigger();
          }},
         {"Tint", [&] { h.colorSlot(2, 1); }},
         {"Cutting Marks",
@@ -105,7 +104,7 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
              testing::control<QComboBox>(w, QStringLiteral("CuttingMarksComboBox"))
                  ->setCurrentIndex(1);
          }},
-        {"Picture", [&] { w.deleteItems[2]->trigger(); }},
+        {"Picture", [&] { h.slotMenuItem(2, QStringLiteral("&Delete Image"))->trigger(); }},
         {"Address Labels",
          [&] {
              h.prompts.answerYes();
