@@ -265,13 +265,6 @@ public:
     // File -> "Use Price List...": the sheets of a table of products.
     PriceListCommands& priceList() { return *priceList_; }
 
-    QAction* SaveSheetImageBestItem = nullptr;
-    QAction* SaveSingleTesselImageBestItem = nullptr;
-    QAction* SaveSheetImageGoodItem = nullptr;
-    QAction* SaveSingleTesselImageGoodItem = nullptr;
-    QAction* SaveSheetImageforEmailItem = nullptr;
-    QAction* SaveSingleTesselImageforEmailItem = nullptr;
-
     // --- Guidance: the return-address preset, the help steps the mouse and focus finish, and
     // where the window opens. ---
     void AddressLabelsCheckBoxClick();
@@ -289,6 +282,8 @@ private:
     PriceListCommands* priceList_ = nullptr; // owned by the window
     PreviewPage* previewPage_ = nullptr;     // owned by its tab
     void buildExportItems();
+    // The "Save ... Image" items of "File", in the order of the menu.
+    std::array<QAction*, 6> exportItems_{};
     void connectSheetOutputHandlers();
     void connectSheetCommands();
     void connectExportCommands();

@@ -325,7 +325,7 @@ TEST(WindowSheetTest, TheCommandsThatLockTheWindowLeaveTheUserWhereTheyWere) {
         {"Images01to15TabSheet",
          [](Sheet& h) {
              h.prompts.answerPath(h.folder.filePath(QStringLiteral("sheet.bmp")));
-             h.w().SaveSheetImageBestItem->trigger();
+             h.control<QAction>(QStringLiteral("SaveSheetImageBestItem"))->trigger();
          }},
         {"Images01to15TabSheet", colour(QStringLiteral("UseColoredImageButton"))},
         {"Images01to15TabSheet", colour(QStringLiteral("CancelColoringButton"))},
@@ -446,7 +446,7 @@ INSTANTIATE_TEST_SUITE_P(FloatingTag, WindowLockTest,
 // --- exports ----------------------------------------------------------------------------
 
 struct ExportCase {
-    QAction* TForm1::*item;
+    const char* item; // its name
     const char* caption;
     const char* title;
     const char* filter;
@@ -481,8 +481,7 @@ TEST_P(WindowExportTest, WritesItsSizeAndFormatUnderTheChosenName) {
     const ExportCase& c = GetParam();
     Sheet h;
     TForm1& w = h.w();
-    QAction* item = w.*c.item;
-    ASSERT_NE(item, nullptr);
+    auto* item = h.control<QAction>(QString::fromLatin1(c.item));
     EXPECT_EQ(item->text(), QString::fromLatin1(c.caption));
     EXPECT_TRUE(w.FileMenu->actions().contains(item));
     const QString path = h.folder.filePath(QString::fromLatin1(c.fileName));
@@ -510,32 +509,32 @@ constexpr const char* kJpgs = "Jpg (*.jpg);;PNG (*.png)";
 
 INSTANTIATE_TEST_SUITE_P(
     Items, WindowExportTest,
-    ::testing::Values(
-        ExportCase{&TForm1::SaveSheetImageBestItem, "Save Sheet Image Best ", kSheetBitmap,
-                   kBitmaps, "bmp", "sheet.bmp", "bmp", 1600, 2100},
-        ExportCase{&TForm1::SaveSheetImageBestItem, "Save Sheet Image Best ", kSheetBitmap,
-                   kBitmaps, "bmp", "sheet.png", "png", 1600, 2100},
-        ExportCase{&TForm1::SaveSheetImageGoodItem, "Save Sheet Image Good",
-                   "File name to save sheet of tags, as a jpg.", kJpgs, "jpg", "sheet.jpg", "jpeg",
-                   1600, 2100},
-        ExportCase{&TForm1::SaveSheetImageforEmailItem, "Save Sheet Image for Email",
-                   "File name to save sheet of tags, as a small jpg, to email", kJpgs, "jpg",
-                   "small.jpg", "jpeg", 600, 787},
-        ExportCase{&TForm1::SaveSingleTesselImageBestItem, "Save Single Tag Image Best ",
-                   "File name to save single tag, as a bitmap.", kBitmaps, "bmp", "tag.bmp", "bmp",
-                   400, 800},
-        ExportCase{&TForm1::SaveSingleTesselImageGoodItem, "Save Single Tag Image Good",
-                   "File name to save single tag, as a jpg.", kJpgs, "jpg", "tag.jpg", "jpeg", 400,
-                   800},
-        ExportCase{&TForm1::SaveSingleTesselImageforEmailItem, "Save Single Tag Image for Email",
-                   "File name to save single tag, as a small jpg, to email", kJpgs, "jpg",
-                   "small-tag.jpg", "jpeg", 200, 400}));
+    ::testing::Values(ExportCase{"SaveSheetImageBestItem", "Save Sheet Image Best ", kSheetBitmap,
+                                 kBitmaps, "bmp", "sheet.bmp", "bmp", 1600, 2100},
+                      ExportCase{"SaveSheetImageBestItem", "Save Sheet Image Best ", kSheetBitmap,
+                                 kBitmaps, "bmp", "sheet.png", "png", 1600, 2100},
+                      ExportCase{"SaveSheetImageGoodItem", "Save Sheet Image Good",
+                                 "File name to save sheet of tags, as a jpg.", kJpgs, "jpg",
+                                 "sheet.jpg", "jpeg", 1600, 2100},
+                      ExportCase{"SaveSheetImageforEmailItem", "Save Sheet Image for Email",
+                                 "File name to save sheet of tags, as a small jpg, to email", kJpgs,
+                                 "jpg", "small.jpg", "jpeg", 600, 787},
+                      ExportCase{"SaveSingleTesselImageBestItem", "Save Single Tag Image Best ",
+                                 "File name to save single tag, as a bitmap.", kBitmaps, "bmp",
+                                 "tag.bmp", "bmp", 400, 800},
+                      ExportCase{"SaveSingleTesselImageGoodItem", "Save Single Tag Image Good",
+                                 "File name to save single tag, as a jpg.", kJpgs, "jpg", "tag.jpg",
+                                 "jpeg", 400, 800},
+                      ExportCase{"SaveSingleTesselImageforEmailItem",
+                                 "Save Single Tag Image for Email",
+                                 "File name to save single tag, as a small jpg, to email", kJpgs,
+                                 "jpg", "small-tag.jpg", "jpeg", 200, 400}));
 
 TEST(WindowSheetTest, TheExportedSheetCarriesTheScreensCutLine) {
     Sheet h;
     const QString path = h.folder.filePath(QStringLiteral("sheet.bmp"));
     h.prompts.answerPath(path);
-    h.w().SaveSheetImageBestItem->trigger();
+    h.control<QAction>(QStringLiteral("SaveSheetImageBestItem"))->trigger();
     const Bitmap sheet = readPicture(path).bitmap;
     PictureCache pictures;
     const ComposedTag screenTag =
@@ -554,9 +553,9 @@ TEST(WindowSheetTest, ACancelledExportSaysSoAndComposesNothing) {
     TForm1& w = h.w();
     const int compositions = w.compositionCount();
     h.prompts.cancelNext();
-    w.SaveSheetImageGoodItem->trigger();
+    h.control<QAction>(QStringLiteral("SaveSheetImageGoodItem"))->trigger();
     h.prompts.cancelNext();
-    w.SaveSingleTesselImageforEmailItem->trigger();
+    h.control<QAction>(QStringLiteral("SaveSingleTesselImageforEmailItem"))->trigger();
     EXPECT_EQ(h.prompts.messages,
               (QStringList{QStringLiteral("Image not saved. No name entered for image."),
                            QStringLiteral("Image not saved.")}));
@@ -567,8 +566,8 @@ TEST(WindowSheetTest, ACancelledExportSaysSoAndComposesNothing) {
 
 TEST(WindowSheetTest, AnExportThatCannotBeWrittenSaysSoOnceAndUnlocks) {
     Sheet h;
-    TForm1& w = h.w();
-    for (QAction* item : {w.SaveSheetImageBestItem, w.SaveSingleTesselImageGoodItem}) {
+    for (QAction* item : {h.control<QAction>(QStringLiteral("SaveSheetImageBestItem")),
+                          h.control<QAction>(QStringLiteral("SaveSingleTesselImageGoodItem"))}) {
         h.prompts.messages.clear();
         const QString path = h.folder.filePath(QStringLiteral("no such folder/picture.bmp"));
         h.prompts.answerPath(path);
