@@ -11,6 +11,7 @@
 #include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ColorImagePage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
@@ -95,13 +96,9 @@ void TForm1::showDesignInControls() {
     basicPage_->showDesign(design_);
     advancedPage_->showDesign(design_);
     textBlockPage_->showDesign(design_);
-    syncing_ = true;
-    for (int slot = 1; slot <= 9; ++slot) {
-        slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(design_.isSlotChecked(slot));
-    }
-    syncing_ = false;
     colorImagePage_->showDesign(design_);
     controlPage_->showDesign(design_);
+    imagesPage_->showDesign(design_);
     textPage_->showDesign(design_);
     barcodePage_->showDesign(design_);
 }
