@@ -95,13 +95,11 @@ void attachSystemPrinting(WindowServices& services);
 // (the C++ name is the objectName); they show the design held in `design()` and their
 // handlers change it through the design's own operations.
 //
-// The pages are becoming classes of their own (pages/<Page>.h): such a page owns its
-// controls, shows the design when told to, and sends the user's changes as signals that the
-// window turns into design operations, one step of the history each. Effects across pages
-// (a shape change shows pages, a picture click switches to "Basic", the sheet commands lock
-// nearly everything) go through the window. "About", "Control", "Text", "Color Image",
-// "Images 1 to 9" and "Preview" are such classes; the other pages are still built by the window
-// itself, which reaches their controls below. So:
+// Each page is a class of its own (pages/<Page>.h): it owns its controls, shows the design
+// when told to, and sends the user's changes as signals that the window turns into design
+// operations, one step of the history each. Effects across pages (a shape change shows
+// pages, a picture click switches to "Basic", the sheet commands lock nearly everything) go
+// through the window. So:
 //   TForm1.cpp                 the frame (page controls, hint line, status bar, menus) and
 //                              the wiring
 //   pages/<Page>.cpp           one page and its controls
