@@ -3,6 +3,7 @@
 #include "app/ui/pages/AdvancedPage.h"
 #include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ColorImagePage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextBlockPage.h"
 
 #include "app/ui/PictureBox.h"
@@ -147,10 +148,8 @@ void TForm1::resetPicking() {
 }
 
 void TForm1::connectColorImageHandlers() {
-    for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        on(colorImageItems[static_cast<std::size_t>(slot)], &QAction::triggered,
-           [this] { ColorImageItemClick(); });
-    }
+    // The slot the mouse was last over is the one coloured, as for the menu's other items.
+    onPage(imagesPage_, &ImagesPage::colorImageAsked, [this](int) { ColorImageItemClick(); });
     onPage(colorImagePage_, &ColorImagePage::typeChosen,
            [this](int type) { TypeRadioGroupClick(type); });
     onPage(colorImagePage_, &ColorImagePage::useAsked, [this] { UseColoredImageButtonClick(); });

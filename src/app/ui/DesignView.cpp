@@ -8,6 +8,7 @@
 #include "app/ui/pages/AboutPage.h"
 #include "app/ui/pages/AdvancedPage.h"
 #include "app/ui/pages/BasicPage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextBlockPage.h"
 #include "design/DesignComposition.h"
 #include "design/MemoLines.h"
@@ -97,11 +98,7 @@ void TForm1::showDesignInControls() {
     basicPage_->showDesign(design_);
     advancedPage_->showDesign(design_);
     textBlockPage_->showDesign(design_);
-    syncing_ = true;
-    for (int slot = 1; slot <= 9; ++slot) {
-        slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(design_.isSlotChecked(slot));
-    }
-    syncing_ = false;
+    imagesPage_->showDesign(design_);
 }
 
 void TForm1::SetValues() {

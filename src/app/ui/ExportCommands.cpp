@@ -21,7 +21,6 @@ enum class Exported { Sheet, Tag };
 // One item of "File" that saves the sheet or the current tag as a picture, and the dialog
 // it asks for the file name with. The Best captions end with a blank, as they always have.
 struct ExportItem {
-    QAction* TForm1::*item;
     const char* name;
     const char* caption;
     Exported what;
@@ -36,38 +35,34 @@ struct ExportItem {
 constexpr const char* kBitmapFilter = "Bitmaps (*.bmp);;PNG (*.png)";
 constexpr const char* kJpgFilter = "Jpg (*.jpg);;PNG (*.png)";
 
-// In the order of the menu.
+// In the order of the menu; TForm1::exportItems_ holds their actions in the same order.
 const std::array<ExportItem, 6> kExportItems{{
-    {&TForm1::SaveSheetImageBestItem, "SaveSheetImageBestItem", "Save Sheet Image Best ",
-     Exported::Sheet, "File name to save sheet of tags, as a bitmap.", kBitmapFilter, "bmp",
-     ExportSize::Full},
-    {&TForm1::SaveSingleTesselImageBestItem, "SaveSingleTesselImageBestItem",
-     "Save Single Tag Image Best ", Exported::Tag, "File name to save single tag, as a bitmap.",
-     kBitmapFilter, "bmp", ExportSize::Full},
-    {&TForm1::SaveSheetImageGoodItem, "SaveSheetImageGoodItem", "Save Sheet Image Good",
-     Exported::Sheet, "File name to save sheet of tags, as a jpg.", kJpgFilter, "jpg",
-     ExportSize::Full},
-    {&TForm1::SaveSingleTesselImageGoodItem, "SaveSingleTesselImageGoodItem",
-     "Save Single Tag Image Good", Exported::Tag, "File name to save single tag, as a jpg.",
-     kJpgFilter, "jpg", ExportSize::Full},
-    {&TForm1::SaveSheetImageforEmailItem, "SaveSheetImageforEmailItem",
-     "Save Sheet Image for Email", Exported::Sheet,
+    {"SaveSheetImageBestItem", "Save Sheet Image Best ", Exported::Sheet,
+     "File name to save sheet of tags, as a bitmap.", kBitmapFilter, "bmp", ExportSize::Full},
+    {"SaveSingleTesselImageBestItem", "Save Single Tag Image Best ", Exported::Tag,
+     "File name to save single tag, as a bitmap.", kBitmapFilter, "bmp", ExportSize::Full},
+    {"SaveSheetImageGoodItem", "Save Sheet Image Good", Exported::Sheet,
+     "File name to save sheet of tags, as a jpg.", kJpgFilter, "jpg", ExportSize::Full},
+    {"SaveSingleTesselImageGoodItem", "Save Single Tag Image Good", Exported::Tag,
+     "File name to save single tag, as a jpg.", kJpgFilter, "jpg", ExportSize::Full},
+    {"SaveSheetImageforEmailItem", "Save Sheet Image for Email", Exported::Sheet,
      "File name to save sheet of tags, as a small jpg, to email", kJpgFilter, "jpg",
      ExportSize::SheetForEmail},
-    {&TForm1::SaveSingleTesselImageforEmailItem, "SaveSingleTesselImageforEmailItem",
-     "Save Single Tag Image for Email", Exported::Tag,
+    {"SaveSingleTesselImageforEmailItem", "Save Single Tag Image for Email", Exported::Tag,
      "File name to save single tag, as a small jpg, to email", kJpgFilter, "jpg",
      ExportSize::TagForEmail},
 }};
 
 // The export the sending item stands for; an unknown sender gets the full-size bitmap.
-const ExportItem& exportItemFor(const TForm1& window, const QAction* sender, Exported what) {
+const ExportItem& exportItemFor(const std::array<QAction*, 6>& actions, const QAction* sender,
+                                Exported what) {
     const ExportItem* best = nullptr;
-    for (const ExportItem& item : kExportItems) {
+    for (std::size_t index = 0; index < kExportItems.size(); ++index) {
+        const ExportItem& item = kExportItems[index];
         if (item.what != what) {
             continue;
         }
-        if (window.*item.item == sender) {
+        if (actions[index] == sender) {
             return item;
         }
         if (best == nullptr) {
@@ -109,33 +104,34 @@ bool exportComposed(TForm1& window, Prompts& prompts, QString& folder, const Exp
 } // namespace
 
 void TForm1::buildExportItems() {
-    for (const ExportItem& item : kExportItems) {
+    for (std::size_t index = 0; index < kExportItems.size(); ++index) {
+        const ExportItem& item = kExportItems[index];
         QAction* action = new QAction(QString::fromLatin1(item.caption), FileMenu);
         action->setObjectName(QString::fromLatin1(item.name));
         FileMenu->insertAction(ExitItem, action);
-        this->*item.item = action;
+        exportItems_[index] = action;
     }
     FileMenu->insertSeparator(ExitItem);
 }
 
 void TForm1::SaveSheetImageBestItemClick(const QAction* sender) {
-    exportComposed(*this, prompts_, exportFolder_, exportItemFor(*this, sender, Exported::Sheet),
-                   QStringLiteral("Image not saved. No name entered for image."),
-                   [this]() -> const Bitmap& {
-                       // The render mode stays as it is, the screen's: the sheet carries its
-                       // cut line.
-                       PrintPreview();
-                       return SheetBitmap_;
-                   });
+    exportComposed(
+        *this, prompts_, exportFolder_, exportItemFor(exportItems_, sender, Exported::Sheet),
+        QStringLiteral("Image not saved. No name entered for image."), [this]() -> const Bitmap& {
+            // The render mode stays as it is, the screen's: the sheet carries its
+            // cut line.
+            PrintPreview();
+            return SheetBitmap_;
+        });
 }
 
 void TForm1::SaveSingleTesselImageBestItemClick(const QAction* sender) {
-    const bool exported =
-        exportComposed(*this, prompts_, exportFolder_, exportItemFor(*this, sender, Exported::Tag),
-                       QStringLiteral("Image not saved."), [this]() -> const Bitmap& {
-                           DrawTagReal();
-                           return LastTagBitmap_;
-                       });
+    const bool exported = exportComposed(
+        *this, prompts_, exportFolder_, exportItemFor(exportItems_, sender, Exported::Tag),
+        QStringLiteral("Image not saved."), [this]() -> const Bitmap& {
+            DrawTagReal();
+            return LastTagBitmap_;
+        });
     if (exported) {
         DrawTag(design_.CurrentSlot);
     }
@@ -143,9 +139,9 @@ void TForm1::SaveSingleTesselImageBestItemClick(const QAction* sender) {
 
 // The six "Save ... Image ..." items of "File".
 void TForm1::connectExportCommands() {
-    for (const ExportItem& item : kExportItems) {
-        QAction* action = this->*item.item;
-        if (item.what == Exported::Sheet) {
+    for (std::size_t index = 0; index < kExportItems.size(); ++index) {
+        QAction* action = exportItems_[index];
+        if (kExportItems[index].what == Exported::Sheet) {
             on(action, &QAction::triggered,
                [this, action] { SaveSheetImageBestItemClick(action); });
         } else {

@@ -9,6 +9,7 @@
 #include "app/ui/RecentDesigns.h"
 #include "app/ui/SlotThumbnails.h"
 #include "app/ui/WindowTexts.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "design/DesignPrinter.h"
 #include "images/TintedCopy.h"
 #include "platform/Errors.h"
@@ -234,10 +235,8 @@ void TForm1::DropFiles(const QStringList& files, const QPoint& where) {
 // the point is elsewhere, since the tag shown is what the user sees changing.
 int TForm1::slotAt(const QPoint& point) const {
     for (QWidget* widget = childAt(point); widget != nullptr; widget = widget->parentWidget()) {
-        for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-            if (widget == slotBoxes[static_cast<std::size_t>(slot)]) {
-                return slot;
-            }
+        if (const int slot = imagesPage_->slotOfBox(widget); slot != 0) {
+            return slot;
         }
         if (const int slot = basicPage_->slotShownBy(widget)) {
             return slot;

@@ -13,10 +13,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 
 #include <algorithm>
 
@@ -26,7 +23,6 @@ namespace {
 
 const QString kTableFilter = QStringLiteral(
     "Price lists (*.csv *.txt *.tsv);;Comma separated (*.csv);;Text (*.txt *.tsv);;All files (*)");
-const QString kSheetStep = QStringLiteral("Sheet %1 of %2");
 
 // Thrown from a job's progress when the user stops it, so that the job ends before anything
 // is printed or any file replaced.
@@ -35,11 +31,10 @@ struct JobStopped {};
 } // namespace
 
 PriceListCommands::PriceListCommands(PriceListWindow window, QMenu* fileMenu, QAction* before,
-                                     QWidget* previewPage, QObject* parent)
+                                     QObject* parent)
     : QObject(parent), window_(std::move(window)) {
     setObjectName(QStringLiteral("PriceListCommands"));
     buildItems(fileMenu, before);
-    buildNavigation(previewPage);
     connectCommands();
     connect(fileMenu, &QMenu::aboutToShow, this, [this] { followDesign(); });
     followDesign();
@@ -61,31 +56,6 @@ void PriceListCommands::buildItems(QMenu* fileMenu, QAction* before) {
     fileMenu->insertSeparator(before);
 }
 
-// Over the preview's bottom right corner, where a sheet reduced onto the page leaves room.
-void PriceListCommands::buildNavigation(QWidget* previewPage) {
-    SheetNavigation = new QWidget(previewPage);
-    SheetNavigation->setObjectName(QStringLiteral("SheetNavigation"));
-    auto* layout = new QHBoxLayout(SheetNavigation);
-    layout->setContentsMargins(4, 2, 4, 2);
-    PreviousSheetButton = new QPushButton(tr("< &Previous"), SheetNavigation);
-    PreviousSheetButton->setObjectName(QStringLiteral("PreviousSheetButton"));
-    SheetNumberLabel = new QLabel(SheetNavigation);
-    SheetNumberLabel->setObjectName(QStringLiteral("SheetNumberLabel"));
-    SheetNumberLabel->setAlignment(Qt::AlignCenter);
-    SheetNumberLabel->setMinimumWidth(110);
-    NextSheetButton = new QPushButton(tr("&Next >"), SheetNavigation);
-    NextSheetButton->setObjectName(QStringLiteral("NextSheetButton"));
-    layout->addWidget(PreviousSheetButton);
-    layout->addWidget(SheetNumberLabel);
-    layout->addWidget(NextSheetButton);
-    SheetNavigation->adjustSize();
-    const QSize size = SheetNavigation->sizeHint();
-    SheetNavigation->setGeometry(window::kSheetPreviewWidth - size.width(),
-                                 window::kSheetPreviewHeight - size.height(), size.width(),
-                                 size.height());
-    SheetNavigation->hide();
-}
-
 void PriceListCommands::connectCommands() {
     const auto guarded = [this](auto* sender, auto signal, void (PriceListCommands::*handler)()) {
         connect(sender, signal, this,
@@ -95,9 +65,6 @@ void PriceListCommands::connectCommands() {
     guarded(SaveSheetsAsPdfItem, &QAction::triggered, &PriceListCommands::SaveSheetsAsPdfItemClick);
     guarded(StopUsingPriceListItem, &QAction::triggered,
             &PriceListCommands::StopUsingPriceListItemClick);
-    guarded(PreviousSheetButton, &QPushButton::clicked,
-            &PriceListCommands::PreviousSheetButtonClick);
-    guarded(NextSheetButton, &QPushButton::clicked, &PriceListCommands::NextSheetButtonClick);
 }
 
 bool PriceListCommands::inUse() const {
@@ -128,20 +95,12 @@ Bitmap PriceListCommands::composeShownSheet() {
     shownSheet_ = std::clamp(shownSheet_, 0, job.sheets->count() - 1);
     Bitmap sheet;
     job.sheets->compose(shownSheet_, sheet);
-    showSheetNumber(job.sheets->count());
+    window_.showSheetNumber(shownSheet_, job.sheets->count());
     return sheet;
 }
 
-void PriceListCommands::showSheetNumber(int count) {
-    SheetNumberLabel->setText(kSheetStep.arg(shownSheet_ + 1).arg(count));
-    PreviousSheetButton->setEnabled(shownSheet_ > 0);
-    NextSheetButton->setEnabled(shownSheet_ + 1 < count);
-    SheetNavigation->show();
-    SheetNavigation->raise();
-}
-
 void PriceListCommands::showPlainSheet() {
-    SheetNavigation->hide();
+    window_.hideSheetNumber();
 }
 
 std::optional<PrintResult> PriceListCommands::printAll(const PrintRequest& request,
@@ -157,7 +116,7 @@ std::optional<PrintResult> PriceListCommands::printAll(const PrintRequest& reque
     series.count = job.sheets->count();
     series.compose = [&job](int index, Bitmap& sheet) { job.sheets->compose(index, sheet); };
     const std::unique_ptr<JobProgress> progress =
-        window_.prompts->startJob(title, kSheetStep, series.count);
+        window_.prompts->startJob(title, window::kSheetStep, series.count);
     series.progress = [&progress](int done, int count) {
         if (!progress->advance(done, count)) {
             throw JobStopped{};

@@ -15,10 +15,7 @@
 #include <optional>
 
 class QAction;
-class QLabel;
 class QMenu;
-class QPushButton;
-class QWidget;
 
 namespace veltmoor {
 
@@ -38,12 +35,15 @@ struct PriceListWindow {
     // the history.
     std::function<void(const std::function<void()>&)> guarded;
     std::function<void()> showPreview; // "Preview Sheet"
+    // The number of the sheet shown (from 0) of so many, beside the preview; and its going.
+    std::function<void(int shown, int count)> showSheetNumber;
+    std::function<void()> hideSheetNumber;
     std::function<void(bool locked)> lock;
     std::function<void(const QString&)> status;
 };
 
 // A price list in the window: File -> "Use Price List...", "Save Sheets as PDF..." and
-// "Stop Using Price List", and the sheet shown on the "Preview" page. The design names the
+// "Stop Using Price List", and which sheet the "Preview" page shows. The design names the
 // table; while it is there, the sheets previewed and printed are the table's, made by the
 // same code as the merge command's, and the table is read and checked again for each so
 // that they follow the design and the table as they are now.
@@ -51,10 +51,8 @@ class PriceListCommands : public QObject {
     Q_OBJECT
 
 public:
-    // The items go into the menu before `before`, the sheet's number and buttons onto the
-    // preview page.
-    PriceListCommands(PriceListWindow window, QMenu* fileMenu, QAction* before,
-                      QWidget* previewPage, QObject* parent);
+    // The items go into the menu before `before`.
+    PriceListCommands(PriceListWindow window, QMenu* fileMenu, QAction* before, QObject* parent);
     ~PriceListCommands() override;
 
     // The design names a table that is there: its sheets stand for the plain one.
@@ -64,7 +62,7 @@ public:
     // The sheet shown, composed on the window's page, with "Sheet k of n" beside it. Throws
     // UserError listing the table's problems.
     Bitmap composeShownSheet();
-    // The plain sheet is shown: its number and buttons go.
+    // The plain sheet is shown: its number goes.
     void showPlainSheet();
     // Every sheet as one job, or written to request.pdfPath; nothing when the user stopped
     // it, in which case nothing was printed or written.
@@ -84,10 +82,6 @@ public:
     QAction* UsePriceListItem = nullptr;
     QAction* SaveSheetsAsPdfItem = nullptr;
     QAction* StopUsingPriceListItem = nullptr;
-    QWidget* SheetNavigation = nullptr;
-    QLabel* SheetNumberLabel = nullptr;
-    QPushButton* PreviousSheetButton = nullptr;
-    QPushButton* NextSheetButton = nullptr;
 
 private:
     struct Job {
@@ -98,9 +92,7 @@ private:
     Job read(const QString& path, PictureCache& pictures) const;
     Job readUsable(PictureCache& pictures) const; // throws UserError for a table with problems
     void buildItems(QMenu* fileMenu, QAction* before);
-    void buildNavigation(QWidget* previewPage);
     void connectCommands();
-    void showSheetNumber(int count);
 
     PriceListWindow window_;
     int shownSheet_ = 0;

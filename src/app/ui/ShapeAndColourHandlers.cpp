@@ -8,6 +8,7 @@
 #include "app/ui/pages/BarcodePage.h"
 #include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
 
@@ -25,8 +26,7 @@ void TForm1::showEditingPages() {
     setPageVisible(PageControl2, textPage_, true);
     setPageVisible(PageControl2, barcodePage_, true);
     setPageVisible(PageControl2, advancedPage_, true);
-    for (QWidget* page :
-         std::initializer_list<QWidget*>{basicPage_, textBlockPage_, Images01to15TabSheet}) {
+    for (QWidget* page : std::initializer_list<QWidget*>{basicPage_, textBlockPage_, imagesPage_}) {
         setPageVisible(PageControl1, page, true);
     }
     basicPage_->showAllMirrors();

@@ -2,6 +2,8 @@
 
 #include "app/ui/pages/AboutPage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
+#include "app/ui/pages/PreviewPage.h"
 
 #include "app/ui/BusyCursor.h"
 #include "app/ui/PictureBox.h"
@@ -29,9 +31,10 @@ namespace veltmoor {
 
 void TForm1::buildSheetOutput() {
     // The "Preview" page sits just before "About", hidden until a sheet is previewed.
-    PageControl1->insertTab(PageControl1->indexOf(aboutPage_), buildPreviewPage(),
+    previewPage_ = new PreviewPage;
+    PageControl1->insertTab(PageControl1->indexOf(aboutPage_), previewPage_,
                             QStringLiteral("Preview"));
-    setPageVisible(PageControl1, PreviewTabSheet, false);
+    setPageVisible(PageControl1, previewPage_, false);
     buildExportItems();
     buildPriceListCommands();
 }
@@ -40,8 +43,8 @@ void TForm1::forgetSheet() {
     SheetBitmap_ = Bitmap();
     // Hiding the page is the window's doing, not the user's choice of page.
     const QSignalBlocker block(PageControl1);
-    const bool inFront = PageControl1->currentWidget() == PreviewTabSheet;
-    setPageVisible(PageControl1, PreviewTabSheet, false);
+    const bool inFront = PageControl1->currentWidget() == previewPage_;
+    setPageVisible(PageControl1, previewPage_, false);
     if (inFront) {
         // The new tag takes the sheet's place, not whichever tab happens to lie beside it.
         setActivePage(PageControl1, basicPage_);
@@ -58,7 +61,7 @@ void TForm1::redrawIfPending() {
 void TForm1::PrintPreview() {
     DisableControls();
     const ScopeExit unlock([this] { EnableControls(); });
-    PreviewImage->clearPicture(clAqua);
+    previewPage_->clearSheet();
     forgetSheet();
     const PageMetrics page = printerMetrics_.pageMetrics();
     if (priceList_->inUse()) {
@@ -70,8 +73,7 @@ void TForm1::PrintPreview() {
         SheetBitmap_ = composeSheet(design_.Slots, sheetPlanFor(design_, page),
                                     design_.TagWidthDots, design_.TagHeightDots);
     }
-    PreviewImage->showBitmap(
-        renderSheetPreview(SheetBitmap_, PreviewImage->width(), PreviewImage->height()));
+    previewPage_->showSheet(SheetBitmap_);
 }
 
 void TForm1::PreviewButtonClick() {
@@ -81,8 +83,8 @@ void TForm1::PreviewButtonClick() {
     design_.renderMode = RenderMode::Preview;
     const ScopeExit single([this] { design_.renderMode = RenderMode::Single; });
     PrintPreview();
-    setPageVisible(PageControl1, PreviewTabSheet, true);
-    setActivePage(PageControl1, PreviewTabSheet);
+    setPageVisible(PageControl1, previewPage_, true);
+    setActivePage(PageControl1, previewPage_);
 }
 
 void TForm1::PreviewTesselButtonClick() {
@@ -150,7 +152,7 @@ void TForm1::EnableControls() {
 }
 
 std::array<QWidget*, 4> TForm1::lockablePages() const {
-    return {Images01to15TabSheet, textBlockPage_, aboutPage_, basicPage_};
+    return {imagesPage_, textBlockPage_, aboutPage_, basicPage_};
 }
 
 void TForm1::connectSheetOutputHandlers() {

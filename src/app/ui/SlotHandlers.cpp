@@ -2,6 +2,7 @@
 
 #include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 
 #include "app/ui/PictureBox.h"
 #include "app/ui/Prompts.h"
@@ -11,11 +12,7 @@
 #include "design/SlotPicture.h"
 #include "platform/PictureFile.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QDir>
-#include <QMenu>
-#include <QPushButton>
 
 namespace veltmoor {
 
@@ -33,9 +30,9 @@ void TForm1::showSlotThumbnail(int slot) {
     if (slot < 1 || slot > 9) {
         return;
     }
-    PictureBox* box = slotBoxes[static_cast<std::size_t>(slot)];
-    box->showBitmap(SlotThumbnails_[static_cast<std::size_t>(slot)]);
-    basicPage_->showMirror(slot, SlotThumbnails_[static_cast<std::size_t>(slot)]);
+    const Bitmap& thumbnail = SlotThumbnails_[static_cast<std::size_t>(slot)];
+    imagesPage_->showSlotThumbnail(slot, thumbnail);
+    basicPage_->showMirror(slot, thumbnail);
 }
 
 bool TForm1::LoadSlotPicture(int slot) {
@@ -126,19 +123,13 @@ void TForm1::DeleteImageItemClick(int slot) {
 }
 
 void TForm1::ImagePopupMenuPopup(int slot) {
-    const auto index = static_cast<std::size_t>(slot);
     const int hover = HoverSlot_;
     if (hover != slot) {
         prompts_.message(QStringLiteral("Error"));
     }
     const bool hasPicture = hover >= 0 && hover <= kLastInitialisedSlot &&
                             !design_.Slots[static_cast<std::size_t>(hover)].FileName.isEmpty();
-    openImageItems[index]->setEnabled(true);
-    showTagItems[index]->setEnabled(hasPicture);
-    colorImageItems[index]->setEnabled(hasPicture);
-    if (deleteItems[index] != nullptr) {
-        deleteItems[index]->setEnabled(hasPicture);
-    }
+    imagesPage_->offerSlotMenu(slot, hasPicture);
 }
 
 void TForm1::SlotImageMouseMove(int slot) {
@@ -152,48 +143,37 @@ void TForm1::setSheetCommandsEnabled(bool enabled) {
 
 // Which slots an edit reaches, and the picture boxes with their mirrors and menus.
 void TForm1::connectSlotHandlers() {
-    for (int slot = 1; slot <= 9; ++slot) {
-        QCheckBox* box = slotCheckBoxes[static_cast<std::size_t>(slot)];
-        on(box, &QCheckBox::toggled,
-           [this, slot, box] { design_.setSlotChecked(slot, box->isChecked()); });
-    }
-    on(Button1, &QPushButton::clicked, [this] {
+    onPage(imagesPage_, &ImagesPage::slotChecked,
+           [this](int slot, bool checked) { design_.setSlotChecked(slot, checked); });
+    const auto checkSlots = [this](const std::function<bool(int)>& checked) {
         for (int slot = 1; slot <= 9; ++slot) {
-            slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(true);
+            design_.setSlotChecked(slot, checked(slot));
         }
-    });
-    on(Button2, &QPushButton::clicked, [this] {
-        for (int slot = 1; slot <= 9; ++slot) {
-            slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(slot == 1);
-        }
-    });
+        imagesPage_->showDesign(design_);
+    };
+    onPage(imagesPage_, &ImagesPage::allSlotsAsked,
+           [checkSlots] { checkSlots([](int) { return true; }); });
+    onPage(imagesPage_, &ImagesPage::firstSlotOnlyAsked,
+           [checkSlots] { checkSlots([](int slot) { return slot == 1; }); });
 
-    // The slots' boxes on "Basic" act as the slots' own boxes do.
+    // The menu opens outside the handler, as it stays open after it.
+    const auto openSlotMenu = [this](int slot, QPoint where) {
+        guarded([this, slot] { ImagePopupMenuPopup(slot); });
+        imagesPage_->popupSlotMenu(slot, where);
+    };
+    onPage(imagesPage_, &ImagesPage::slotHovered, [this](int slot) { SlotImageMouseMove(slot); });
+    onPage(imagesPage_, &ImagesPage::slotClicked, [this](int slot) { SlotImageClick(slot); });
+    connect(imagesPage_, &ImagesPage::slotMenuAsked, this, openSlotMenu);
+    onPage(imagesPage_, &ImagesPage::openImageAsked,
+           [this](int slot) { OpenImageItemClick(slot); });
+    onPage(imagesPage_, &ImagesPage::showTagAsked, [this](int) { ShowImage1ItemClick(); });
+    onPage(imagesPage_, &ImagesPage::deleteImageAsked,
+           [this](int slot) { DeleteImageItemClick(slot); });
+
+    // The slots' boxes on "Basic" stand for the slots' own boxes, menu and all.
     onPage(basicPage_, &BasicPage::slotHovered, [this](int slot) { SlotImageMouseMove(slot); });
     onPage(basicPage_, &BasicPage::slotClicked, [this](int slot) { SlotImageClick(slot); });
-    connect(basicPage_, &BasicPage::slotMenuAsked, this, [this](int slot, QPoint where) {
-        guarded([this, slot] { ImagePopupMenuPopup(slot); });
-        slotMenus[static_cast<std::size_t>(slot)]->popup(where);
-    });
-
-    // Picture boxes and their menus.
-    for (int slot = 1; slot <= 9; ++slot) {
-        const auto index = static_cast<std::size_t>(slot);
-        PictureBox* view = slotBoxes[index];
-        view->setFocusPolicy(Qt::StrongFocus);
-        on(view, &PictureBox::mouseMoved, [this, slot] { SlotImageMouseMove(slot); });
-        on(view, &PictureBox::clicked, [this, slot] { SlotImageClick(slot); });
-        connect(view, &PictureBox::rightClicked, this, [this, slot](QPoint where) {
-            guarded([this, slot] { ImagePopupMenuPopup(slot); });
-            slotMenus[static_cast<std::size_t>(slot)]->popup(where);
-        });
-        on(openImageItems[index], &QAction::triggered, [this, slot] { OpenImageItemClick(slot); });
-        on(showTagItems[index], &QAction::triggered, [this] { ShowImage1ItemClick(); });
-        if (deleteItems[index] != nullptr) {
-            on(deleteItems[index], &QAction::triggered,
-               [this, slot] { DeleteImageItemClick(slot); });
-        }
-    }
+    connect(basicPage_, &BasicPage::slotMenuAsked, this, openSlotMenu);
 }
 
 } // namespace veltmoor

@@ -10,6 +10,7 @@
 #include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ColorImagePage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "design/DesignComposition.h"
@@ -136,7 +137,8 @@ void TForm1::buildWindow() {
 
     basicPage_ = new BasicPage(static_cast<bool>(services_.showFloatingTag));
     PageControl1->addTab(basicPage_, QStringLiteral("&Basic"));
-    PageControl1->addTab(buildImagesPage(), QStringLiteral("&Images 1 to 9"));
+    imagesPage_ = new ImagesPage;
+    PageControl1->addTab(imagesPage_, QStringLiteral("&Images 1 to 9"));
     textBlockPage_ = new TextBlockPage;
     PageControl1->addTab(textBlockPage_, QStringLiteral("Text B&lock"));
     aboutPage_ = new AboutPage;

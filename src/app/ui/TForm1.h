@@ -47,7 +47,9 @@ class BarcodePage;
 class BasicPage;
 class HelpStepRules;
 class HintTracker;
+class ImagesPage;
 class PictureBox;
+class PreviewPage;
 class PriceListCommands;
 class Prompts;
 class RadioGroup;
@@ -94,13 +96,11 @@ void attachSystemPrinting(WindowServices& services);
 // (the C++ name is the objectName); they show the design held in `design()` and their
 // handlers change it through the design's own operations.
 //
-// The pages are becoming classes of their own (pages/<Page>.h): such a page owns its
-// controls, shows the design when told to, and sends the user's changes as signals that the
-// window turns into design operations, one step of the history each. Effects across pages
-// (a shape change shows pages, a picture click switches to "Basic", the sheet commands lock
-// nearly everything) go through the window. "About", "Control", "Text" and "Color Image"
-// are such classes; the other pages are still built by the window itself, which reaches
-// their controls below. So:
+// Each page is a class of its own (pages/<Page>.h): it owns its controls, shows the design
+// when told to, and sends the user's changes as signals that the window turns into design
+// operations, one step of the history each. Effects across pages (a shape change shows
+// pages, a picture click switches to "Basic", the sheet commands lock nearly everything) go
+// through the window. So:
 //   TForm1.cpp                 the frame (page controls, hint line, status bar, menus) and
 //                              the wiring
 //   pages/<Page>.cpp           one page and its controls
@@ -166,20 +166,6 @@ public:
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
 
-    // "Images 1 to 9".
-    QWidget* Images01to15TabSheet = nullptr;
-    QGroupBox* SlotImagesGroupBox = nullptr;
-    std::array<PictureBox*, 10> slotBoxes{}; // c01Image .. c09Image at 1..9
-    QGroupBox* WhichGroupBox = nullptr;
-    std::array<QCheckBox*, 10> slotCheckBoxes{}; // CheckBox1 .. CheckBox9 at 1..9
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPlainTextEdit* ImageChangeMemo = nullptr;
-    std::array<QMenu*, 10> slotMenus{};        // Image01PopupMenu .. Image09PopupMenu
-    std::array<QAction*, 10> openImageItems{}; // "Open Image..."
-    std::array<QAction*, 10> showTagItems{};   // "Show Tag"
-    std::array<QAction*, 10> deleteItems{};    // "Delete Image" (none for slot 1)
-
     // Across the bottom, and the menus.
     QPlainTextEdit* Memo2 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
@@ -226,15 +212,6 @@ public:
     // File -> "Use Price List...": the sheets of a table of products.
     PriceListCommands& priceList() { return *priceList_; }
 
-    QWidget* PreviewTabSheet = nullptr;
-    PictureBox* PreviewImage = nullptr;
-    QAction* SaveSheetImageBestItem = nullptr;
-    QAction* SaveSingleTesselImageBestItem = nullptr;
-    QAction* SaveSheetImageGoodItem = nullptr;
-    QAction* SaveSingleTesselImageGoodItem = nullptr;
-    QAction* SaveSheetImageforEmailItem = nullptr;
-    QAction* SaveSingleTesselImageforEmailItem = nullptr;
-
     // --- Guidance: the return-address preset, the help steps the mouse and focus finish, and
     // where the window opens. ---
     void AddressLabelsCheckBoxClick(bool checked);
@@ -253,8 +230,10 @@ private:
     void buildSheetOutput(); // the "Preview" page and the export items of "File"
     void buildPriceListCommands();
     PriceListCommands* priceList_ = nullptr; // owned by the window
-    QWidget* buildPreviewPage();
+    PreviewPage* previewPage_ = nullptr;     // owned by its tab
     void buildExportItems();
+    // The "Save ... Image" items of "File", in the order of the menu.
+    std::array<QAction*, 6> exportItems_{};
     void connectSheetOutputHandlers();
     void connectSheetCommands();
     void connectExportCommands();
@@ -305,8 +284,6 @@ public:
     // Switching the left-hand pages ends any picking.
     void resetPicking();
 
-    std::array<QAction*, 10> colorImageItems{}; // "Color Image" of each slot's menu
-
 private:
     void buildColoring(); // the "Color Image" page, hidden until a picture is coloured
     void connectColorImageHandlers();
@@ -346,10 +323,8 @@ private:
     ControlPage* controlPage_ = nullptr;
     TextBlockPage* textBlockPage_ = nullptr;
     TextPage* textPage_ = nullptr;
-    QWidget* buildImagesPage();
     void buildMenus();
     void buildStatusBar();
-    void buildSlotMenu(int slot);
     void connectHandlers();
 
     // Runs a handler inside the error boundary; what it changes of the design becomes one
@@ -461,7 +436,8 @@ private:
     void SelectBackgoundColorButtonClick();
     void SelectTextColorChoice(TColor& choice, void (TagDesign::*setter)(TColor));
 
-    // Slot pictures.
+    // Slot pictures: the "Images 1 to 9" page shows them, slots 1 to 4 on "Basic" too.
+    ImagesPage* imagesPage_ = nullptr; // owned by its tab
     void MakeSlotPlaceholders(int first, int last, const QString& word, int firstNumber);
     bool LoadSlotPicture(int slot);
     // Decodes and records a slot's new picture and builds its thumbnail.

@@ -11,6 +11,7 @@
 #include "app/ui/pages/BarcodePage.h"
 #include "app/ui/pages/BasicPage.h"
 #include "app/ui/pages/ControlPage.h"
+#include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
 #include "images/TintedCopy.h"
@@ -78,7 +79,7 @@ void TForm1::FormActivate() {
         const QSignalBlocker blockOne(PageControl1);
         const QSignalBlocker blockTwo(PageControl2);
         for (QWidget* page :
-             std::initializer_list<QWidget*>{basicPage_, Images01to15TabSheet, textBlockPage_}) {
+             std::initializer_list<QWidget*>{basicPage_, imagesPage_, textBlockPage_}) {
             setPageVisible(PageControl1, page, false);
         }
         for (QWidget* page : std::initializer_list<QWidget*>{controlPage_, textPage_, barcodePage_,
@@ -95,8 +96,7 @@ void TForm1::FormActivate() {
     setSheetCommandsEnabled(false);
     for (int slot = 1; slot <= 9; ++slot) {
         showSlotThumbnail(slot);
-        setHint(slotBoxes[static_cast<std::size_t>(slot)],
-                SlotHints_[static_cast<std::size_t>(slot)]);
+        imagesPage_->setSlotHint(slot, SlotHints_[static_cast<std::size_t>(slot)]);
     }
 
     const TagDesign::WorkingSizes working = design_.beginAboutSample();
@@ -130,7 +130,7 @@ void TForm1::showDesignPages() {
         PageControl2->show();
         setPageVisible(PageControl2, controlPage_, true);
         for (QWidget* page :
-             std::initializer_list<QWidget*>{basicPage_, Images01to15TabSheet, textBlockPage_}) {
+             std::initializer_list<QWidget*>{basicPage_, imagesPage_, textBlockPage_}) {
             setPageVisible(PageControl1, page, true);
         }
         setActivePage(PageControl1, basicPage_);

@@ -23,6 +23,8 @@ inline const QString kWhichHint = QStringLiteral(
     "All the checked images will be set when changing any color or text.  The fonts, font "
     "sizes, and font styles are selected for all nine images.");
 inline const QString kCopiesHint = QStringLiteral("The number of copies of each page printed");
+// A price list's sheet, on the preview page and in the progress of a job.
+inline const QString kSheetStep = QStringLiteral("Sheet %1 of %2");
 inline const QString kSlogan = QStringLiteral("\"The software that does what you want it to do\"");
 
 // Help list items the window moves on from.

@@ -27,19 +27,18 @@ struct Coloring : WindowHarness {
     }
 
     void givePicture(int slot, const QString& path) {
-        hover(w().slotBoxes[static_cast<std::size_t>(slot)]);
+        hover(slotBox(slot));
         prompts.answerPath(path);
-        w().openImageItems[static_cast<std::size_t>(slot)]->trigger();
+        slotMenuItem(slot, QStringLiteral("&Open Image..."))->trigger();
         settle();
     }
 
     // "Color Image" from the menu of the slot's box, which offers it once there is a picture.
     void colorSlot(int slot) {
-        const auto index = static_cast<std::size_t>(slot);
-        hover(w().slotBoxes[index]);
+        hover(slotBox(slot));
         w().ImagePopupMenuPopup(slot);
-        ASSERT_TRUE(w().colorImageItems[index]->isEnabled());
-        w().colorImageItems[index]->trigger();
+        ASSERT_TRUE(slotMenuItem(slot, QStringLiteral("&Color Image"))->isEnabled());
+        slotMenuItem(slot, QStringLiteral("&Color Image"))->trigger();
     }
 
     // The page in front, or the "Color Image" page with everything else locked away.
@@ -80,7 +79,7 @@ TEST(WindowColoringTest, UseShowsTheTintedCopyAndCancelGoesBackToTheSlotsOwnPict
         // comes back there.
         QWidget* const home = c.slot <= 4
                                   ? testing::control<QWidget>(w, QStringLiteral("StandardTabSheet"))
-                                  : w.Images01to15TabSheet;
+                                  : h.control(QStringLiteral("Images01to15TabSheet"));
         w.PageControl1->setCurrentWidget(home);
 
         // Cancelled at once: nothing changes, nothing is written.
@@ -101,7 +100,7 @@ TEST(WindowColoringTest, UseShowsTheTintedCopyAndCancelGoesBackToTheSlotsOwnPict
         EXPECT_EQ(slot.FileName, tintedCopyPath(c.slot, source, c.type));
         EXPECT_EQ(slot.ColoringType, c.type);
         EXPECT_EQ(readPicture(slot.FileName).bitmap.pixelColor(0, 0), c.tinted);
-        const QImage box = w.slotBoxes[static_cast<std::size_t>(c.slot)]->rendered();
+        const QImage box = h.slotBox(c.slot)->rendered();
         EXPECT_TRUE(near(box.pixelColor(50, 50), c.tinted));
         EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("AImage"))->rendered() == box,
                   c.slot == 1); // the mirrors of 1 to 4
@@ -174,7 +173,7 @@ TEST(WindowColoringTest, APickedColourGoesToTheCheckedSlotsAndTheDialog) {
         SCOPED_TRACE(c.item);
         Coloring h;
         TForm1& w = h.w();
-        w.slotCheckBoxes[3]->setChecked(false);
+        h.slotCheckBox(3)->setChecked(false);
         h.slot(3).*c.field = clAqua;
         testing::control<RadioGroup>(w, QStringLiteral("PickColorRadioGroup"))
             ->setItemIndex(c.item);

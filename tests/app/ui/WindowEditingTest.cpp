@@ -30,8 +30,8 @@ struct Designing : WindowHarness {
     }
     void onlyChecked(std::initializer_list<int> numbers) {
         for (int slot = 1; slot <= 9; ++slot) {
-            w().slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(
-                std::find(numbers.begin(), numbers.end(), slot) != numbers.end());
+            slotCheckBox(slot)->setChecked(std::find(numbers.begin(), numbers.end(), slot) !=
+                                           numbers.end());
         }
     }
 };
@@ -262,11 +262,11 @@ TEST(WindowCheckedSlotsTest, NoneCheckedChangesNoSlotAndTheButtonsSetTheBoxes) {
         EXPECT_EQ(h.slot(slot).CutLineColor, slot >= 1 && slot <= 9 ? clBlack : clRed) << slot;
         EXPECT_TRUE(slot == 0 || h.slot(slot).ValueText.isEmpty()) << slot;
     }
-    w.Button1->click();
+    h.control<QPushButton>(QStringLiteral("Button1"))->click();
     for (int slot = 1; slot <= 9; ++slot) {
         EXPECT_TRUE(h.design().isSlotChecked(slot));
     }
-    w.Button2->click();
+    h.control<QPushButton>(QStringLiteral("Button2"))->click();
     for (int slot = 1; slot <= 9; ++slot) {
         EXPECT_EQ(h.design().isSlotChecked(slot), slot == 1);
     }
@@ -342,47 +342,47 @@ TEST(WindowSlotTest, OpenShowAndDeleteFromTheMenus) {
     Designing h;
     TForm1& w = h.w();
     const QString tall = h.picture(QStringLiteral("tall.bmp"), 300, 600, rgbColor(0, 0, 255));
-    WindowHarness::hover(w.slotBoxes[3]);
+    WindowHarness::hover(h.slotBox(3));
     EXPECT_EQ(h.w().hoverSlot(), 3);
     w.ImagePopupMenuPopup(3);
     EXPECT_TRUE(h.prompts.messages.isEmpty());
-    EXPECT_TRUE(w.openImageItems[3]->isEnabled());
-    EXPECT_FALSE(w.showTagItems[3]->isEnabled());
-    EXPECT_FALSE(w.deleteItems[3]->isEnabled());
+    EXPECT_TRUE(h.slotMenuItem(3, QStringLiteral("&Open Image..."))->isEnabled());
+    EXPECT_FALSE(h.slotMenuItem(3, QStringLiteral("&Show Tag"))->isEnabled());
+    EXPECT_FALSE(h.slotMenuItem(3, QStringLiteral("&Delete Image"))->isEnabled());
 
     h.prompts.answerPath(tall);
-    w.openImageItems[3]->trigger();
+    h.slotMenuItem(3, QStringLiteral("&Open Image..."))->trigger();
     EXPECT_EQ(h.prompts.asked.last(), QStringLiteral("openPicture: Select image file for Tag 3"));
     EXPECT_EQ(h.slot(3).FileName, tall);
     EXPECT_EQ(h.slot(3).AspectPermille, 2000);
     EXPECT_EQ(h.design().CurrentSlot, 3);
     // Letterboxed: 450 x 900 at x = 225 of 900, so 25..75 of the 100-pixel box.
-    const QImage box = w.slotBoxes[3]->rendered();
+    const QImage box = h.slotBox(3)->rendered();
     EXPECT_TRUE(near(box.pixelColor(50, 50), rgbColor(0, 0, 255)));
     EXPECT_TRUE(near(box.pixelColor(10, 50), clWhite));
     EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("cImage"))->rendered(), box);
 
     w.ImagePopupMenuPopup(3);
-    EXPECT_TRUE(w.showTagItems[3]->isEnabled());
-    EXPECT_TRUE(w.deleteItems[3]->isEnabled());
+    EXPECT_TRUE(h.slotMenuItem(3, QStringLiteral("&Show Tag"))->isEnabled());
+    EXPECT_TRUE(h.slotMenuItem(3, QStringLiteral("&Delete Image"))->isEnabled());
 
     // The menu of box 3 opened while the mouse was last over box 5.
-    WindowHarness::hover(w.slotBoxes[5]);
+    WindowHarness::hover(h.slotBox(5));
     w.ImagePopupMenuPopup(3);
     EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("Error")});
-    EXPECT_FALSE(w.showTagItems[3]->isEnabled());
+    EXPECT_FALSE(h.slotMenuItem(3, QStringLiteral("&Show Tag"))->isEnabled());
 
     // Show tag 1 again.
     WindowHarness::hover(testing::control<PictureBox>(w, QStringLiteral("AImage")));
-    w.showTagItems[1]->trigger();
+    h.slotMenuItem(1, QStringLiteral("&Show Tag"))->trigger();
     EXPECT_EQ(h.design().CurrentSlot, 1);
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clRed));
 
     // Delete 3: the picture goes, the texts stay, the placeholder comes back.
     h.slot(3).ValueText = QStringLiteral("kept");
-    WindowHarness::hover(w.slotBoxes[3]);
+    WindowHarness::hover(h.slotBox(3));
     w.ImagePopupMenuPopup(3);
-    w.deleteItems[3]->trigger();
+    h.slotMenuItem(3, QStringLiteral("&Delete Image"))->trigger();
     EXPECT_TRUE(h.slot(3).FileName.isEmpty());
     EXPECT_TRUE(h.slot(3).SourceFileName.isEmpty());
     EXPECT_EQ(h.slot(3).PictureWidth, 0);
@@ -401,14 +401,14 @@ TEST(WindowSlotTest, CancellingKeepsAPictureAndAnEmptyBoxAsksOnce) {
     const QString red = h.slot(1).FileName;
     WindowHarness::hover(testing::control<PictureBox>(w, QStringLiteral("AImage")));
     h.prompts.cancelNext();
-    w.openImageItems[1]->trigger();
+    h.slotMenuItem(1, QStringLiteral("&Open Image..."))->trigger();
     EXPECT_EQ(h.slot(1).FileName, red);
     EXPECT_EQ(h.slot(1).PictureWidth, 100);
 
     // An empty box 5, cancelled: still empty, and its tag is not composed.
     const int before = w.compositionCount();
     h.prompts.cancelNext();
-    WindowHarness::leftClick(w.slotBoxes[5]);
+    WindowHarness::leftClick(h.slotBox(5));
     EXPECT_TRUE(h.slot(5).FileName.isEmpty());
     EXPECT_EQ(h.design().CurrentSlot, 5);
     EXPECT_EQ(w.compositionCount(), before);
@@ -421,14 +421,14 @@ TEST(WindowSlotTest, ClickingABoxWithAPictureShowsItWithoutAsking) {
     TForm1& w = h.w();
     const QString green = h.picture(QStringLiteral("green.jpg"), 80, 80, rgbColor(0, 200, 0));
     h.prompts.answerPath(green);
-    w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
-    WindowHarness::leftClick(w.slotBoxes[2]);
+    w.PageControl1->setCurrentWidget(h.control(QStringLiteral("Images01to15TabSheet")));
+    WindowHarness::leftClick(h.slotBox(2));
     EXPECT_EQ(h.slot(2).FileName, green);
     // No floating window shows the tag, so the window goes to where it is shown.
     EXPECT_EQ(w.PageControl1->currentWidget(),
               testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")));
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), rgbColor(0, 200, 0), 20));
-    WindowHarness::leftClick(w.slotBoxes[1]);
+    WindowHarness::leftClick(h.slotBox(1));
     WindowHarness::leftClick(testing::control<PictureBox>(w, QStringLiteral("BImage")));
     EXPECT_EQ(h.prompts.asked.size(), 1);
     EXPECT_EQ(h.design().CurrentSlot, 2);
@@ -505,12 +505,12 @@ TEST(WindowSlotTest, WithAFloatingWindowTheWindowStaysOnItsPage) {
     TForm1& w = h.w();
     EXPECT_TRUE(testing::control<QCheckBox>(w, QStringLiteral("FloatingTagCheckBox"))->isEnabled());
     const int before = floatingUpdates;
-    w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
-    WindowHarness::leftClick(w.slotBoxes[1]);
-    EXPECT_EQ(w.PageControl1->currentWidget(), w.Images01to15TabSheet);
+    w.PageControl1->setCurrentWidget(h.control(QStringLiteral("Images01to15TabSheet")));
+    WindowHarness::leftClick(h.slotBox(1));
+    EXPECT_EQ(w.PageControl1->currentWidget(), h.control(QStringLiteral("Images01to15TabSheet")));
     EXPECT_EQ(floatingUpdates, before + 1);
     testing::control<QCheckBox>(w, QStringLiteral("FloatingTagCheckBox"))->setChecked(false);
-    WindowHarness::leftClick(w.slotBoxes[1]);
+    WindowHarness::leftClick(h.slotBox(1));
     EXPECT_EQ(w.PageControl1->currentWidget(),
               testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")));
 }

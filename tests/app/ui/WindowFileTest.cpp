@@ -86,7 +86,7 @@ TEST(WindowFileTest, ADesignOpenedFromTheWelcomePageShowsItsFirstTag) {
     EXPECT_EQ(fresh.prompts.asked, QStringList{QStringLiteral("openFile: Open Tag")});
     EXPECT_EQ(fresh.design().CurrentSlot, 1);
     EXPECT_TRUE(fresh.w().PageControl1->isTabVisible(
-        fresh.w().PageControl1->indexOf(fresh.w().Images01to15TabSheet)));
+        fresh.w().PageControl1->indexOf(fresh.control(QStringLiteral("Images01to15TabSheet")))));
     EXPECT_TRUE(fresh.w().PageControl2->isTabVisible(fresh.w().PageControl2->indexOf(
         testing::control<QWidget>(fresh.w(), QStringLiteral("AdvancedTabSheet")))));
     EXPECT_FALSE(fresh.w().PageControl1->isTabVisible(
@@ -117,8 +117,8 @@ TEST(WindowFileTest, AMissingPictureShowsAsMissingEverywhereAfterAnOpen) {
         return green;
     };
     EXPECT_EQ(greenDots(h.w().slotThumbnail(3)), 0);
-    WindowHarness::hover(h.w().slotBoxes[3]);
-    h.w().showTagItems[3]->trigger();
+    WindowHarness::hover(h.slotBox(3));
+    h.slotMenuItem(3, QStringLiteral("&Show Tag"))->trigger();
     h.settle();
     ASSERT_EQ(h.design().CurrentSlot, 3);
     EXPECT_EQ(greenDots(h.w().LastTagBitmap()), 0);
@@ -283,8 +283,8 @@ TEST(WindowFileTest, RecentDesignsHoldEachFileOnceAndTellAlikeNamesApart) {
 TEST(WindowFileTest, ADroppedPictureGoesToTheBoxItLandsOn) {
     FileHarness h;
     const QString blue = h.picture(QStringLiteral("blue.bmp"), 30, 30, rgbColor(0, 0, 255));
-    PictureBox* box = h.w().slotBoxes[5];
-    h.w().PageControl1->setCurrentWidget(h.w().Images01to15TabSheet);
+    PictureBox* box = h.slotBox(5);
+    h.w().PageControl1->setCurrentWidget(h.control(QStringLiteral("Images01to15TabSheet")));
     h.w().DropFiles({blue}, box->mapTo(&h.w(), QPoint(50, 50)));
     EXPECT_EQ(h.slot(5).FileName, blue);
     EXPECT_EQ(h.design().CurrentSlot, 5);

@@ -46,10 +46,13 @@ struct ShopWindow : WindowHarness {
     }
     PriceListCommands& list() { return w().priceList(); }
     QString sheetNumber() {
-        return list().SheetNavigation->isVisibleTo(w().PreviewTabSheet)
-                   ? list().SheetNumberLabel->text()
+        return control(QStringLiteral("SheetNavigation"))
+                       ->isVisibleTo(control(QStringLiteral("PreviewTabSheet")))
+                   ? control<QLabel>(QStringLiteral("SheetNumberLabel"))->text()
                    : QString();
     }
+    QPushButton* previous() { return control<QPushButton>(QStringLiteral("PreviousSheetButton")); }
+    QPushButton* next() { return control<QPushButton>(QStringLiteral("NextSheetButton")); }
     void use() {
         prompts.answerPath(table);
         prompts.answerYes();
@@ -85,19 +88,19 @@ TEST(WindowPriceList, TwentyFiveRowsMakeThreeSheetsPreviewedInTurnAndSavedAsOneP
     EXPECT_TRUE(summary.fields[0].found);
     EXPECT_EQ(summary.firstRows.at(1).cells, QStringList({"Item 2", "2.00"}));
 
-    EXPECT_EQ(h.w().PageControl1->currentWidget(), h.w().PreviewTabSheet);
+    EXPECT_EQ(h.w().PageControl1->currentWidget(), h.control(QStringLiteral("PreviewTabSheet")));
     EXPECT_EQ(h.sheetNumber(), "Sheet 1 of 3");
-    EXPECT_FALSE(h.list().PreviousSheetButton->isEnabled());
+    EXPECT_FALSE(h.previous()->isEnabled());
     const qint64 fullSheet = h.redDots();
-    h.list().NextSheetButton->click();
+    h.next()->click();
     EXPECT_EQ(h.sheetNumber(), "Sheet 2 of 3");
-    h.list().NextSheetButton->click();
+    h.next()->click();
     EXPECT_EQ(h.sheetNumber(), "Sheet 3 of 3");
-    EXPECT_FALSE(h.list().NextSheetButton->isEnabled());
+    EXPECT_FALSE(h.next()->isEnabled());
     // The last sheet holds the 7 tags left: 7/9 of a full sheet's red, give or take the
     // prices' digits over the pictures.
     EXPECT_NEAR(static_cast<double>(h.redDots()) / static_cast<double>(fullSheet), 7.0 / 9.0, 0.02);
-    h.list().PreviousSheetButton->click();
+    h.previous()->click();
     EXPECT_EQ(h.sheetNumber(), "Sheet 2 of 3");
 
     const QString pdf = h.folder.filePath(QStringLiteral("sheets.pdf"));

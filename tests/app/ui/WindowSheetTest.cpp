@@ -48,7 +48,7 @@ struct Sheet : WindowHarness {
     }
     void givePicture(int slot, TColor color) {
         prompts.answerPath(picture(QStringLiteral("%1.bmp").arg(slot), 100, 100, color));
-        leftClick(w().slotBoxes[static_cast<std::size_t>(slot)]);
+        leftClick(slotBox(slot));
         settle();
     }
     bool tabShown(QWidget* page) {
@@ -163,14 +163,15 @@ TEST(WindowSheetTest, PreviewSheetShowsTheSheetReducedBySixOnAqua) {
     h.givePicture(2, kGreen);
     h.givePicture(5, kBlue);
     TForm1& w = h.w();
-    EXPECT_FALSE(h.tabShown(w.PreviewTabSheet)) << "no sheet composed yet";
+    EXPECT_FALSE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))))
+        << "no sheet composed yet";
 
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
 
     EXPECT_TRUE(h.prompts.messages.isEmpty())
         << h.prompts.messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(h.tabShown(w.PreviewTabSheet));
-    EXPECT_EQ(w.PageControl1->currentWidget(), w.PreviewTabSheet);
+    EXPECT_TRUE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))));
+    EXPECT_EQ(w.PageControl1->currentWidget(), h.control(QStringLiteral("PreviewTabSheet")));
     EXPECT_EQ(h.design().renderMode, RenderMode::Single);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(h.unlocked());
@@ -178,7 +179,7 @@ TEST(WindowSheetTest, PreviewSheetShowsTheSheetReducedBySixOnAqua) {
     ASSERT_EQ(w.SheetBitmap().height(), 2100);
 
     // F = max(1600 div 583, 2100 div 389) + 1 = 6: the sheet fills 266 x 350 at the top left.
-    const QImage shown = w.PreviewImage->rendered();
+    const QImage shown = h.control<PictureBox>(QStringLiteral("PreviewImage"))->rendered();
     ASSERT_EQ(shown.size(), QSize(583, 389));
     EXPECT_TRUE(near(shown.pixelColor(266, 0), clAqua));
     EXPECT_TRUE(near(shown.pixelColor(582, 388), clAqua));
@@ -226,9 +227,9 @@ TEST(WindowSheetTest, TheNextTagRenderHidesThePreviewAndDropsTheSheet) {
     Sheet h;
     TForm1& w = h.w();
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
-    ASSERT_TRUE(h.tabShown(w.PreviewTabSheet));
-    WindowHarness::leftClick(w.slotBoxes[1]);
-    EXPECT_FALSE(h.tabShown(w.PreviewTabSheet));
+    ASSERT_TRUE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))));
+    WindowHarness::leftClick(h.slotBox(1));
+    EXPECT_FALSE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))));
     EXPECT_TRUE(w.SheetBitmap().isEmpty());
 }
 
@@ -242,7 +243,7 @@ TEST(WindowSheetTest, ARedrawStillWaitingDoesNotHideTheNewPreview) {
     ASSERT_TRUE(w.DrawTimer().isPending());
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
     h.advance(1000);
-    EXPECT_TRUE(h.tabShown(w.PreviewTabSheet));
+    EXPECT_TRUE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))));
     ASSERT_FALSE(w.SheetBitmap().isEmpty());
     // Near the bottom of the first tag, below the picture: the new background.
     EXPECT_EQ(w.SheetBitmap().pixelColor(200, 250 + 700), kBlue);
@@ -252,11 +253,11 @@ TEST(WindowSheetTest, PreviewSheetLeavesTheCurrentSlotsTextBlockInTheMemo) {
     Sheet h;
     TForm1& w = h.w();
     for (int slot = 2; slot <= 9; ++slot) {
-        w.slotCheckBoxes[static_cast<std::size_t>(slot)]->setChecked(false);
+        h.slotCheckBox(slot)->setChecked(false);
     }
     h.givePicture(2, kGreen);
     h.slot(2).TextBlockText = QStringLiteral("Two");
-    WindowHarness::leftClick(w.slotBoxes[1]);
+    WindowHarness::leftClick(h.slotBox(1));
     testing::control<QPlainTextEdit>(w, QStringLiteral("TextBlockMemo"))
         ->setPlainText(QStringLiteral("One"));
     h.settle();
@@ -282,7 +283,7 @@ TEST(WindowSheetTest, PreviewTagsShowsEachPicturedSlotAndStopsAfterEach) {
         h.givePicture(2, kGreen);
         h.givePicture(5, kBlue);
         TForm1& w = h.w();
-        w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
+        w.PageControl1->setCurrentWidget(h.control(QStringLiteral("Images01to15TabSheet")));
         if (floatingTag) {
             testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
         }
@@ -318,7 +319,7 @@ TEST(WindowSheetTest, TheCommandsThatLockTheWindowLeaveTheUserWhereTheyWere) {
     const auto colour = [](const QString& leave) {
         return [leave](Sheet& h) {
             h.w().ImagePopupMenuPopup(1);
-            h.w().colorImageItems[1]->trigger();
+            h.slotMenuItem(1, QStringLiteral("&Color Image"))->trigger();
             h.control<QPushButton>(leave)->click();
         };
     };
@@ -330,7 +331,7 @@ TEST(WindowSheetTest, TheCommandsThatLockTheWindowLeaveTheUserWhereTheyWere) {
         {"Images01to15TabSheet",
          [](Sheet& h) {
              h.prompts.answerPath(h.folder.filePath(QStringLiteral("sheet.bmp")));
-             h.w().SaveSheetImageBestItem->trigger();
+             h.control<QAction>(QStringLiteral("SaveSheetImageBestItem"))->trigger();
          }},
         {"Images01to15TabSheet", colour(QStringLiteral("UseColoredImageButton"))},
         {"Images01to15TabSheet", colour(QStringLiteral("CancelColoringButton"))},
@@ -346,8 +347,8 @@ TEST(WindowSheetTest, TheCommandsThatLockTheWindowLeaveTheUserWhereTheyWere) {
                          << "command " << index << ", floating " << floatingTag);
             Sheet h(services);
             TForm1& w = h.w();
-            WindowHarness::hover(w.slotBoxes[1]);
-            w.PageControl1->setCurrentWidget(w.Images01to15TabSheet);
+            WindowHarness::hover(h.slotBox(1));
+            w.PageControl1->setCurrentWidget(h.control(QStringLiteral("Images01to15TabSheet")));
             const auto shownTabs = [&w] {
                 QStringList shown;
                 for (int tab = 0; tab < w.PageControl1->count(); ++tab) {
@@ -411,7 +412,8 @@ TEST_P(WindowLockTest, LockAndUnlockInTheirOrderAndDoNotCount) {
         ->setChecked(GetParam().floatingTag);
     w.PageControl1->setCurrentWidget(testing::control<QWidget>(w, QStringLiteral("Text2TabSheet")));
     const std::array<QWidget*, 4> lockedPages{
-        w.Images01to15TabSheet, testing::control<QWidget>(w, QStringLiteral("Text2TabSheet")),
+        h.control(QStringLiteral("Images01to15TabSheet")),
+        testing::control<QWidget>(w, QStringLiteral("Text2TabSheet")),
         testing::control<QWidget>(w, QStringLiteral("AboutTabSheet")),
         testing::control<QWidget>(w, QStringLiteral("StandardTabSheet"))};
 
@@ -454,7 +456,7 @@ INSTANTIATE_TEST_SUITE_P(FloatingTag, WindowLockTest,
 // --- exports ----------------------------------------------------------------------------
 
 struct ExportCase {
-    QAction* TForm1::*item;
+    const char* item; // its name
     const char* caption;
     const char* title;
     const char* filter;
@@ -489,8 +491,7 @@ TEST_P(WindowExportTest, WritesItsSizeAndFormatUnderTheChosenName) {
     const ExportCase& c = GetParam();
     Sheet h;
     TForm1& w = h.w();
-    QAction* item = w.*c.item;
-    ASSERT_NE(item, nullptr);
+    auto* item = h.control<QAction>(QString::fromLatin1(c.item));
     EXPECT_EQ(item->text(), QString::fromLatin1(c.caption));
     EXPECT_TRUE(w.FileMenu->actions().contains(item));
     const QString path = h.folder.filePath(QString::fromLatin1(c.fileName));
@@ -508,7 +509,8 @@ TEST_P(WindowExportTest, WritesItsSizeAndFormatUnderTheChosenName) {
     EXPECT_EQ(QImageReader(path).size(), QSize(c.width, c.height));
     EXPECT_TRUE(h.unlocked());
     EXPECT_EQ(h.design().renderMode, RenderMode::Single);
-    EXPECT_FALSE(h.tabShown(w.PreviewTabSheet)) << "an export shows no preview";
+    EXPECT_FALSE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))))
+        << "an export shows no preview";
 }
 
 constexpr const char* kSheetBitmap = "File name to save sheet of tags, as a bitmap.";
@@ -517,32 +519,32 @@ constexpr const char* kJpgs = "Jpg (*.jpg);;PNG (*.png)";
 
 INSTANTIATE_TEST_SUITE_P(
     Items, WindowExportTest,
-    ::testing::Values(
-        ExportCase{&TForm1::SaveSheetImageBestItem, "Save Sheet Image Best ", kSheetBitmap,
-                   kBitmaps, "bmp", "sheet.bmp", "bmp", 1600, 2100},
-        ExportCase{&TForm1::SaveSheetImageBestItem, "Save Sheet Image Best ", kSheetBitmap,
-                   kBitmaps, "bmp", "sheet.png", "png", 1600, 2100},
-        ExportCase{&TForm1::SaveSheetImageGoodItem, "Save Sheet Image Good",
-                   "File name to save sheet of tags, as a jpg.", kJpgs, "jpg", "sheet.jpg", "jpeg",
-                   1600, 2100},
-        ExportCase{&TForm1::SaveSheetImageforEmailItem, "Save Sheet Image for Email",
-                   "File name to save sheet of tags, as a small jpg, to email", kJpgs, "jpg",
-                   "small.jpg", "jpeg", 600, 787},
-        ExportCase{&TForm1::SaveSingleTesselImageBestItem, "Save Single Tag Image Best ",
-                   "File name to save single tag, as a bitmap.", kBitmaps, "bmp", "tag.bmp", "bmp",
-                   400, 800},
-        ExportCase{&TForm1::SaveSingleTesselImageGoodItem, "Save Single Tag Image Good",
-                   "File name to save single tag, as a jpg.", kJpgs, "jpg", "tag.jpg", "jpeg", 400,
-                   800},
-        ExportCase{&TForm1::SaveSingleTesselImageforEmailItem, "Save Single Tag Image for Email",
-                   "File name to save single tag, as a small jpg, to email", kJpgs, "jpg",
-                   "small-tag.jpg", "jpeg", 200, 400}));
+    ::testing::Values(ExportCase{"SaveSheetImageBestItem", "Save Sheet Image Best ", kSheetBitmap,
+                                 kBitmaps, "bmp", "sheet.bmp", "bmp", 1600, 2100},
+                      ExportCase{"SaveSheetImageBestItem", "Save Sheet Image Best ", kSheetBitmap,
+                                 kBitmaps, "bmp", "sheet.png", "png", 1600, 2100},
+                      ExportCase{"SaveSheetImageGoodItem", "Save Sheet Image Good",
+                                 "File name to save sheet of tags, as a jpg.", kJpgs, "jpg",
+                                 "sheet.jpg", "jpeg", 1600, 2100},
+                      ExportCase{"SaveSheetImageforEmailItem", "Save Sheet Image for Email",
+                                 "File name to save sheet of tags, as a small jpg, to email", kJpgs,
+                                 "jpg", "small.jpg", "jpeg", 600, 787},
+                      ExportCase{"SaveSingleTesselImageBestItem", "Save Single Tag Image Best ",
+                                 "File name to save single tag, as a bitmap.", kBitmaps, "bmp",
+                                 "tag.bmp", "bmp", 400, 800},
+                      ExportCase{"SaveSingleTesselImageGoodItem", "Save Single Tag Image Good",
+                                 "File name to save single tag, as a jpg.", kJpgs, "jpg", "tag.jpg",
+                                 "jpeg", 400, 800},
+                      ExportCase{"SaveSingleTesselImageforEmailItem",
+                                 "Save Single Tag Image for Email",
+                                 "File name to save single tag, as a small jpg, to email", kJpgs,
+                                 "jpg", "small-tag.jpg", "jpeg", 200, 400}));
 
 TEST(WindowSheetTest, TheExportedSheetCarriesTheScreensCutLine) {
     Sheet h;
     const QString path = h.folder.filePath(QStringLiteral("sheet.bmp"));
     h.prompts.answerPath(path);
-    h.w().SaveSheetImageBestItem->trigger();
+    h.control<QAction>(QStringLiteral("SaveSheetImageBestItem"))->trigger();
     const Bitmap sheet = readPicture(path).bitmap;
     PictureCache pictures;
     const ComposedTag screenTag =
@@ -561,9 +563,9 @@ TEST(WindowSheetTest, ACancelledExportSaysSoAndComposesNothing) {
     TForm1& w = h.w();
     const int compositions = w.compositionCount();
     h.prompts.cancelNext();
-    w.SaveSheetImageGoodItem->trigger();
+    h.control<QAction>(QStringLiteral("SaveSheetImageGoodItem"))->trigger();
     h.prompts.cancelNext();
-    w.SaveSingleTesselImageforEmailItem->trigger();
+    h.control<QAction>(QStringLiteral("SaveSingleTesselImageforEmailItem"))->trigger();
     EXPECT_EQ(h.prompts.messages,
               (QStringList{QStringLiteral("Image not saved. No name entered for image."),
                            QStringLiteral("Image not saved.")}));
@@ -574,8 +576,8 @@ TEST(WindowSheetTest, ACancelledExportSaysSoAndComposesNothing) {
 
 TEST(WindowSheetTest, AnExportThatCannotBeWrittenSaysSoOnceAndUnlocks) {
     Sheet h;
-    TForm1& w = h.w();
-    for (QAction* item : {w.SaveSheetImageBestItem, w.SaveSingleTesselImageGoodItem}) {
+    for (QAction* item : {h.control<QAction>(QStringLiteral("SaveSheetImageBestItem")),
+                          h.control<QAction>(QStringLiteral("SaveSingleTesselImageGoodItem"))}) {
         h.prompts.messages.clear();
         const QString path = h.folder.filePath(QStringLiteral("no such folder/picture.bmp"));
         h.prompts.answerPath(path);

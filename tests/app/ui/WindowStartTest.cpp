@@ -116,9 +116,9 @@ TEST(WindowStartTest, FirstActivationShowsOnlyTheWelcomePageWithTheSample) {
     // Placeholders for every box, and the boxes' hints.
     EXPECT_EQ(w.slotHint(3),
               QStringLiteral("Image for Tag 3, click to select different image for Tag 3"));
-    EXPECT_EQ(w.slotBoxes[3]->toolTip(), w.slotHint(3));
+    EXPECT_EQ(h.slotBox(3)->toolTip(), w.slotHint(3));
     EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("cImage"))->rendered(),
-              w.slotBoxes[3]->rendered());
+              h.slotBox(3)->rendered());
 
     // The working values are back after the sample: 2.00 x 4.00 inches.
     EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
@@ -190,9 +190,9 @@ TEST(WindowStartTest, ContinueAsksForTheFirstPictureAndShowsTheTag) {
         testing::control<PictureBox>(w, QStringLiteral("Image2"))->rendered().pixelColor(300, 100),
         resolveSystemColor(clBtnFace), 2));
     // The thumbnail of a square picture is the picture.
-    EXPECT_TRUE(near(w.slotBoxes[1]->rendered().pixelColor(50, 50), clRed));
+    EXPECT_TRUE(near(h.slotBox(1)->rendered().pixelColor(50, 50), clRed));
     EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("AImage"))->rendered(),
-              w.slotBoxes[1]->rendered());
+              h.slotBox(1)->rendered());
 }
 
 TEST(WindowStartTest, CancellingTheFirstPictureGivesTagOneABlankPicture) {

@@ -59,10 +59,9 @@ struct Editing : WindowHarness {
     }
 
     void colorSlot(int slot, int type) {
-        const auto index = static_cast<std::size_t>(slot);
-        hover(w().slotBoxes[index]);
+        hover(slotBox(slot));
         w().ImagePopupMenuPopup(slot);
-        w().colorImageItems[index]->trigger();
+        slotMenuItem(slot, QStringLiteral("&Color Image"))->trigger();
         control<RadioGroup>(QStringLiteral("TypeRadioGroup"))->setItemIndex(type);
         control<QPushButton>(QStringLiteral("UseColoredImageButton"))->click();
     }
@@ -96,12 +95,14 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
         {"Tag Size", [&] { testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->step(1); }},
         {"No Hole",
          [&] { testing::control<QCheckBox>(w, QStringLiteral("NoHoleCheckBox"))->click(); }},
-        {"Tags Checked", [&] { w.slotCheckBoxes[4]->click(); }},
+        {"Tags Checked", [&] { h.slotCheckBox(4)->click(); }},
+        // One button that checks and clears eight boxes is still one step.
+        {"Tags Checked", [&] { h.control<QPushButton>(QStringLiteral("Button2"))->click(); }},
         {"Picture",
          [&] {
-             h.hover(w.slotBoxes[2]);
+             h.hover(h.slotBox(2));
              h.prompts.answerPath(blue);
-             w.openImageItems[2]->trigger();
+             h.slotMenuItem(2, QStringLiteral("&Open Image..."))->trigger();
          }},
         {"Tint", [&] { h.colorSlot(2, 1); }},
         {"Cutting Marks",
@@ -109,7 +110,7 @@ TEST(WindowUndoTest, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeBackExactly) {
              testing::control<QComboBox>(w, QStringLiteral("CuttingMarksComboBox"))
                  ->setCurrentIndex(1);
          }},
-        {"Picture", [&] { w.deleteItems[2]->trigger(); }},
+        {"Picture", [&] { h.slotMenuItem(2, QStringLiteral("&Delete Image"))->trigger(); }},
         {"Address Labels",
          [&] {
              h.prompts.answerYes();

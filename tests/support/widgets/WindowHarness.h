@@ -10,10 +10,13 @@
 #include "support/widgets/ManualTimer.h"
 #include "support/widgets/ScriptedPrompts.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -81,6 +84,25 @@ struct WindowHarness {
         return testing::control<T>(*window, name);
     }
     TagDesign& design() { return window->design(); }
+    // Slot N's box and check box on "Images 1 to 9", and the item of its menu with that
+    // caption ("&Open Image...", "&Show Tag", "&Color Image", "&Delete Image").
+    PictureBox* slotBox(int slot) {
+        return control<PictureBox>(QStringLiteral("c%1Image").arg(slot, 2, 10, QLatin1Char('0')));
+    }
+    QCheckBox* slotCheckBox(int slot) {
+        return control<QCheckBox>(QStringLiteral("CheckBox%1").arg(slot));
+    }
+    QAction* slotMenuItem(int slot, const QString& caption) {
+        const auto* menu =
+            control<QMenu>(QStringLiteral("Image%1PopupMenu").arg(slot, 2, 10, QLatin1Char('0')));
+        for (QAction* item : menu->actions()) {
+            if (item->text() == caption) {
+                return item;
+            }
+        }
+        ADD_FAILURE() << "the menu of slot " << slot << " has no " << caption.toStdString();
+        throw std::logic_error("missing menu item " + caption.toStdString());
+    }
     img& slot(int number) { return window->design().Slots.at(static_cast<std::size_t>(number)); }
 
     // Moves the redraw timer's clock on by the given time.

@@ -1,11 +1,11 @@
-#include "app/ui/TForm1.h"
+#include "app/ui/pages/ImagesPage.h"
 
 #include "app/ui/HintTracker.h"
 #include "app/ui/PictureBox.h"
-#include "app/ui/RadioGroup.h"
-#include "app/ui/UpDown.h"
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
+#include "design/TagDesign.h"
+#include "platform/Bitmap.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,16 +15,25 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace veltmoor {
 
 using namespace window;
 
-QWidget* TForm1::buildImagesPage() {
-    Images01to15TabSheet = new QWidget;
-    Images01to15TabSheet->setObjectName(QStringLiteral("Images01to15TabSheet"));
-    auto* page = Images01to15TabSheet;
+namespace {
+std::size_t at(int slot) {
+    return static_cast<std::size_t>(slot);
+}
+bool isSlot(int slot) {
+    return slot >= 1 && slot <= 9;
+}
+} // namespace
+
+ImagesPage::ImagesPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Images01to15TabSheet"));
+    auto* page = this;
     auto* layout = new QHBoxLayout(page);
     compact(layout);
 
@@ -36,8 +45,13 @@ QWidget* TForm1::buildImagesPage() {
     for (int slot = 1; slot <= 9; ++slot) {
         PictureBox* box = makeBox(QStringLiteral("c%1Image").arg(slot, 2, 10, QLatin1Char('0')),
                                   kBoxSize, SlotImagesGroupBox);
-        slotBoxes[static_cast<std::size_t>(slot)] = box;
+        box->setFocusPolicy(Qt::StrongFocus);
+        slotBoxes[at(slot)] = box;
         grid->addWidget(box, (slot - 1) / 3, (slot - 1) % 3);
+        connect(box, &PictureBox::mouseMoved, this, [this, slot] { emit slotHovered(slot); });
+        connect(box, &PictureBox::clicked, this, [this, slot] { emit slotClicked(slot); });
+        connect(box, &PictureBox::rightClicked, this,
+                [this, slot](QPoint where) { emit slotMenuAsked(slot, where); });
     }
     layout->addWidget(SlotImagesGroupBox, 0, Qt::AlignTop);
 
@@ -51,8 +65,10 @@ QWidget* TForm1::buildImagesPage() {
         QCheckBox* box = makeCheckBox(QStringLiteral("CheckBox%1").arg(slot),
                                       QStringLiteral(" &%1").arg(slot), WhichGroupBox);
         box->setChecked(true);
-        slotCheckBoxes[static_cast<std::size_t>(slot)] = box;
+        slotCheckBoxes[at(slot)] = box;
         which->addWidget(box, (slot - 1) / 3, (slot - 1) % 3);
+        connect(box, &QCheckBox::toggled, this,
+                [this, slot](bool checked) { emit slotChecked(slot, checked); });
     }
     Button1 =
         makeButton(QStringLiteral("Button1"), QStringLiteral("Select &All Images"), WhichGroupBox);
@@ -60,6 +76,8 @@ QWidget* TForm1::buildImagesPage() {
                          WhichGroupBox);
     which->addWidget(Button1, 3, 0, 1, 3);
     which->addWidget(Button2, 4, 0, 1, 3);
+    connect(Button1, &QPushButton::clicked, this, &ImagesPage::allSlotsAsked);
+    connect(Button2, &QPushButton::clicked, this, &ImagesPage::firstSlotOnlyAsked);
     right->addWidget(WhichGroupBox);
 
     ImageChangeMemo = new QPlainTextEdit(page);
@@ -82,11 +100,9 @@ QWidget* TForm1::buildImagesPage() {
     for (int slot = 1; slot <= 9; ++slot) {
         buildSlotMenu(slot);
     }
-    return page;
 }
 
-void TForm1::buildSlotMenu(int slot) {
-    const auto index = static_cast<std::size_t>(slot);
+void ImagesPage::buildSlotMenu(int slot) {
     const QString two = QStringLiteral("%1").arg(slot, 2, 10, QLatin1Char('0'));
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("Image%1PopupMenu").arg(two));
@@ -97,19 +113,78 @@ void TForm1::buildSlotMenu(int slot) {
     } else if (slot == 6) {
         openName = QStringLiteral("OpenImage06Item");
     }
-    openImageItems[index] = menu->addAction(QStringLiteral("&Open Image..."));
-    openImageItems[index]->setObjectName(openName);
+    const auto item = [this, menu, slot](const QString& name, const QString& caption,
+                                         void (ImagesPage::*asked)(int)) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this,
+                [this, slot, asked] { emit(this->*asked)(slot); });
+        return action;
+    };
+    openImageItems[at(slot)] =
+        item(openName, QStringLiteral("&Open Image..."), &ImagesPage::openImageAsked);
     menu->addSeparator();
-    showTagItems[index] = menu->addAction(QStringLiteral("&Show Tag"));
-    showTagItems[index]->setObjectName(QStringLiteral("ShowImage%1Item").arg(slot));
-    colorImageItems[index] = menu->addAction(QStringLiteral("&Color Image"));
-    colorImageItems[index]->setObjectName(QStringLiteral("ColorImage%1Item").arg(two));
+    showTagItems[at(slot)] = item(QStringLiteral("ShowImage%1Item").arg(slot),
+                                  QStringLiteral("&Show Tag"), &ImagesPage::showTagAsked);
+    colorImageItems[at(slot)] = item(QStringLiteral("ColorImage%1Item").arg(two),
+                                     QStringLiteral("&Color Image"), &ImagesPage::colorImageAsked);
     if (slot >= 2) {
         menu->addSeparator();
-        deleteItems[index] = menu->addAction(QStringLiteral("&Delete Image"));
-        deleteItems[index]->setObjectName(QStringLiteral("DeleteImage%1Item").arg(two));
+        deleteItems[at(slot)] =
+            item(QStringLiteral("DeleteImage%1Item").arg(two), QStringLiteral("&Delete Image"),
+                 &ImagesPage::deleteImageAsked);
     }
-    slotMenus[index] = menu;
+    slotMenus[at(slot)] = menu;
+}
+
+void ImagesPage::showDesign(const TagDesign& design) {
+    for (int slot = 1; slot <= 9; ++slot) {
+        QCheckBox* box = slotCheckBoxes[at(slot)];
+        const QSignalBlocker block(box);
+        box->setChecked(design.isSlotChecked(slot));
+    }
+}
+
+void ImagesPage::showSlotThumbnail(int slot, const Bitmap& thumbnail) {
+    if (!isSlot(slot)) {
+        return;
+    }
+    slotBoxes[at(slot)]->showBitmap(thumbnail);
+}
+
+void ImagesPage::setSlotHint(int slot, const QString& hint) {
+    if (!isSlot(slot)) {
+        return;
+    }
+    setHint(slotBoxes[at(slot)], hint);
+}
+
+void ImagesPage::offerSlotMenu(int slot, bool hasPicture) {
+    if (!isSlot(slot)) {
+        return;
+    }
+    openImageItems[at(slot)]->setEnabled(true);
+    showTagItems[at(slot)]->setEnabled(hasPicture);
+    colorImageItems[at(slot)]->setEnabled(hasPicture);
+    if (QAction* remove = deleteItems[at(slot)]) {
+        remove->setEnabled(hasPicture);
+    }
+}
+
+void ImagesPage::popupSlotMenu(int slot, QPoint globalPosition) {
+    if (!isSlot(slot)) {
+        return;
+    }
+    slotMenus[at(slot)]->popup(globalPosition);
+}
+
+int ImagesPage::slotOfBox(const QWidget* widget) const {
+    for (int slot = 1; slot <= 9; ++slot) {
+        if (widget != nullptr && widget == slotBoxes[at(slot)]) {
+            return slot;
+        }
+    }
+    return 0;
 }
 
 } // namespace veltmoor
