@@ -49,8 +49,10 @@ void TForm1::DrawTagReal() {
     }
     forgetSheet();
     const BusyCursor busy;
-    const ComposedTag composed =
-        composeCurrentSlot(design_, printerMetrics_.pageMetrics(), pictures_);
+    showComposedTag(slot, composeCurrentSlot(design_, printerMetrics_.pageMetrics(), pictures_));
+}
+
+void TForm1::showComposedTag(int slot, const ComposedTag& composed) {
     if (!composed.composed) {
         return;
     }
