@@ -62,30 +62,16 @@ TagDesign TagDesign::atFirstActivation() {
     return design;
 }
 
-TagDesign::WorkingSizes TagDesign::beginAboutSample() {
-    const WorkingSizes working{settings.valueFont.sizePoints,
-                               settings.textFont.sizePoints,
-                               settings.textBlockFont.sizePoints,
-                               TagWidthDots,
-                               TagHeightDots,
-                               TagRect};
-    CurrentSlot = kAboutSlot;
-    settings.valueFont.sizePoints = 14;
-    settings.textFont.sizePoints = 8;
-    settings.textBlockFont.sizePoints = 5;
-    TagWidthDots = 350;
-    TagHeightDots = 350;
-    TagRect = Rect{0, 0, 350, 350};
-    return working;
-}
-
-void TagDesign::endAboutSample(const WorkingSizes& working) {
-    settings.valueFont.sizePoints = working.valueFontSize;
-    settings.textFont.sizePoints = working.textFontSize;
-    settings.textBlockFont.sizePoints = working.textBlockFontSize;
-    TagWidthDots = working.TagWidthDots;
-    TagHeightDots = working.TagHeightDots;
-    TagRect = working.TagRect;
+TagDesign TagDesign::aboutSample() const {
+    TagDesign sample = *this;
+    sample.CurrentSlot = kAboutSlot;
+    sample.settings.valueFont.sizePoints = 14;
+    sample.settings.textFont.sizePoints = 8;
+    sample.settings.textBlockFont.sizePoints = 5;
+    sample.TagWidthDots = 350;
+    sample.TagHeightDots = 350;
+    sample.TagRect = Rect{0, 0, 350, 350};
+    return sample;
 }
 
 bool TagDesign::isSlotChecked(int slot) const {

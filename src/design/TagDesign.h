@@ -113,19 +113,9 @@ struct TagDesign {
     // back, and the tag size 2.00 x 4.00 inches (400 x 800 dots).
     static TagDesign atFirstActivation();
 
-    // The welcome page's sample tag is slot 0 composed at 350 x 350 dots with small fonts.
-    // beginAboutSample switches the design to it and returns what it replaced;
-    // endAboutSample puts that back.
-    struct WorkingSizes {
-        int valueFontSize = 0;
-        int textFontSize = 0;
-        int textBlockFontSize = 0;
-        int TagWidthDots = 0;
-        int TagHeightDots = 0;
-        Rect TagRect;
-    };
-    WorkingSizes beginAboutSample();
-    void endAboutSample(const WorkingSizes& working);
+    // The welcome page's sample tag: slot 0 of the design as it stands, at 350 x 350 dots
+    // with small fonts. Composed from this copy, the design itself keeps its working sizes.
+    TagDesign aboutSample() const;
 
     // Slots 1..9 whose check box is checked, in ascending order: the only slots an edit of
     // a per-tag setting reaches (never slot 0 or 10, the current slot only when checked).

@@ -61,15 +61,14 @@ TEST(FirstActivation, TheTagIsTwoByFourInchesWithTheWorkingFonts) {
     EXPECT_EQ(design.CopiesUpDownPosition, 1);
 }
 
-TEST(FirstActivation, TheSampleIsSlotZeroSmallAndTheWorkingSizesComeBack) {
-    TagDesign design = TagDesign::atFirstActivation();
-    const TagDesign::WorkingSizes working = design.beginAboutSample();
-    EXPECT_EQ(design.CurrentSlot, 0);
-    EXPECT_EQ(design.settings.valueFont.sizePoints, 14);
-    EXPECT_EQ(design.settings.textFont.sizePoints, 8);
-    EXPECT_EQ(design.settings.textBlockFont.sizePoints, 5);
-    EXPECT_EQ(design.TagRect, (Rect{0, 0, 350, 350}));
-    design.endAboutSample(working);
+TEST(FirstActivation, TheSampleIsSlotZeroSmallAndTheDesignKeepsItsWorkingSizes) {
+    const TagDesign design = TagDesign::atFirstActivation();
+    const TagDesign sample = design.aboutSample();
+    EXPECT_EQ(sample.CurrentSlot, 0);
+    EXPECT_EQ(sample.settings.valueFont.sizePoints, 14);
+    EXPECT_EQ(sample.settings.textFont.sizePoints, 8);
+    EXPECT_EQ(sample.settings.textBlockFont.sizePoints, 5);
+    EXPECT_EQ(sample.TagRect, (Rect{0, 0, 350, 350}));
     EXPECT_EQ(design.settings.valueFont.sizePoints, 18);
     EXPECT_EQ(design.settings.textFont.sizePoints, 10);
     EXPECT_EQ(design.settings.textBlockFont.sizePoints, 10);

@@ -54,6 +54,10 @@ void TForm1::DrawTagReal() {
         loaded.add(DesignAspect::TextBlockField);
         announce(loaded);
     }
+    showComposedTag(slot, composed);
+}
+
+void TForm1::showComposedTag(int slot, const ComposedTag& composed) {
     if (!composed.composed) {
         return;
     }

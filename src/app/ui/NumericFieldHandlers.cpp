@@ -29,26 +29,36 @@ void TForm1::numberTyped(Number number, const QString& text, NumericField& field
     showDesignInControls();
 }
 
+namespace {
+
+// What typing and stepping do to the design, for the sizes in hundredths of an inch.
+struct SizeOperations {
+    Redraw (TagDesign::*typed)(const QString&);
+    Redraw (TagDesign::*stepped)(int);
+};
+
+SizeOperations sizeOperations(Number number) {
+    switch (number) {
+    case Number::TagWidth:
+        return {&TagDesign::WidthEditKeyUp, &TagDesign::WidthUpDownClick};
+    case Number::TagHeight:
+        return {&TagDesign::HeightEditKeyUp, &TagDesign::HeightUpDownClick};
+    case Number::HoleWidth:
+        return {&TagDesign::HoleWidthEditKeyUp, &TagDesign::HoleWidthUpDownClick};
+    default:
+        return {&TagDesign::HoleHeightEditKeyUp, &TagDesign::HoleHeightUpDownClick};
+    }
+}
+
+} // namespace
+
 void TForm1::applyTypedNumber(Number number, const QString& text) {
     if (const std::optional<PercentField> percent = percentFieldOf(number)) {
         design_.PercentEditChange(*percent, text);
         DrawTag(design_.CurrentSlot);
         return;
     }
-    switch (number) {
-    case Number::TagWidth:
-        follow(design_.WidthEditKeyUp(text));
-        break;
-    case Number::TagHeight:
-        follow(design_.HeightEditKeyUp(text));
-        break;
-    case Number::HoleWidth:
-        follow(design_.HoleWidthEditKeyUp(text));
-        break;
-    default:
-        follow(design_.HoleHeightEditKeyUp(text));
-        break;
-    }
+    follow((design_.*sizeOperations(number).typed)(text));
 }
 
 void TForm1::numberStepped(Number number, int position) {
@@ -56,20 +66,7 @@ void TForm1::numberStepped(Number number, int position) {
         follow(design_.PercentUpDownClick(*percent, position));
         return;
     }
-    switch (number) {
-    case Number::TagWidth:
-        follow(design_.WidthUpDownClick(position));
-        break;
-    case Number::TagHeight:
-        follow(design_.HeightUpDownClick(position));
-        break;
-    case Number::HoleWidth:
-        follow(design_.HoleWidthUpDownClick(position));
-        break;
-    default:
-        follow(design_.HoleHeightUpDownClick(position));
-        break;
-    }
+    follow((design_.*sizeOperations(number).stepped)(position));
     showDesignInControls();
 }
 

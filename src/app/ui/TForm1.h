@@ -12,6 +12,7 @@
 #include "platform/Bitmap.h"
 #include "printing/SheetPrinter.h"
 #include "render/PictureCache.h"
+#include "render/TagCompositor.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -137,6 +138,8 @@ public:
     void MinimizeMenuClick();
     void DrawTag(int slot);
     void DrawTagReal();
+    // Shows a tag just composed for `slot` everywhere it is shown.
+    void showComposedTag(int slot, const ComposedTag& composed);
     void DrawTimerTimer();
     void Timer1Timer();
     void DisplayHint(const QString& hint);

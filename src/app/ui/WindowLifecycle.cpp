@@ -14,6 +14,7 @@
 #include "app/ui/pages/ImagesPage.h"
 #include "app/ui/pages/TextBlockPage.h"
 #include "app/ui/pages/TextPage.h"
+#include "design/DesignComposition.h"
 #include "images/TintedCopy.h"
 #include "output/PrinterMetrics.h"
 #include "platform/WorkingFolder.h"
@@ -99,11 +100,10 @@ void TForm1::FormActivate() {
         imagesPage_->setSlotHint(slot, SlotHints_[static_cast<std::size_t>(slot)]);
     }
 
-    const TagDesign::WorkingSizes working = design_.beginAboutSample();
-    DrawTagReal();
+    showComposedTag(kAboutSlot, composeSlot(design_.aboutSample(), kAboutSlot,
+                                            printerMetrics_.pageMetrics(), pictures_));
     aboutPage_->showSlogan();
     DrawTimer_->cancel();
-    design_.endAboutSample(working);
     showDesignInControls();
 
     aboutPage_->offerStart();
