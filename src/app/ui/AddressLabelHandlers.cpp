@@ -33,7 +33,6 @@ void TForm1::AddressLabelsCheckBoxClick(bool checked) {
     design_.AddressLabelsCheckBoxClick(true);
     // Both size fields show the preset's size, even one the user had typed into.
     stopTyping();
-    showDesignInControls();
     // The address is typed on "Text Block".
     setActivePage(PageControl1, textBlockPage_);
     DrawTagReal();

@@ -67,7 +67,6 @@ void TForm1::showComposedTag(int slot, const ComposedTag& composed) {
                                   ? QStringLiteral("(blank picture)")
                                   : composed.fileLabel,
                               composed.sizeLabel);
-    basicPage_->showDesign(design_);
     const QRect preview(composed.PreviewRect.left, composed.PreviewRect.top,
                         composed.PreviewRect.width(), composed.PreviewRect.height());
     const QImage tag = composed.tag.toQImage();
@@ -81,8 +80,6 @@ void TForm1::showComposedTag(int slot, const ComposedTag& composed) {
     if (services_.updateFloatingTag) {
         services_.updateFloatingTag(LastTagBitmap_);
     }
-    // The composition loaded the slot's text block into the memo's text; show it.
-    textBlockPage_->showDesign(design_);
 }
 
 void TForm1::follow(Redraw redraw) {
@@ -98,16 +95,14 @@ void TForm1::follow(Redraw redraw) {
     }
 }
 
-void TForm1::showDesignInControls() {
+void TForm1::showDesignNow() {
     basicPage_->showDesign(design_);
     advancedPage_->showDesign(design_);
     textBlockPage_->showDesign(design_);
-    imagesPage_->showDesign(design_);
 }
 
 void TForm1::SetValues() {
     design_.SetValues();
-    showDesignInControls();
     // One redraw of the slot follows, a full wait from now.
     DrawTimer_->restart();
 }

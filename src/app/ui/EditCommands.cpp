@@ -165,7 +165,6 @@ void TForm1::showHistoryStep(const TagDesign& values) {
         refreshPrinterMetrics();
     }
     stopTyping();
-    showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     priceList_->followDesign();
     DrawTimer_->cancel();

@@ -149,7 +149,6 @@ void TForm1::OpenDesignFile(const QString& path) {
     design_.takeCurrentSlotTexts();
     // The size fields show the file's sizes, whatever was being typed into them.
     stopTyping();
-    showDesignInControls();
     setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
     rememberRecentDesign(path);
     designPath_ = path;

@@ -26,7 +26,6 @@ void TForm1::numberTyped(Number number, const QString& text, NumericField& field
         throw;
     }
     field.settle();
-    showDesignInControls();
 }
 
 namespace {
@@ -67,7 +66,6 @@ void TForm1::numberStepped(Number number, int position) {
         return;
     }
     follow((design_.*sizeOperations(number).stepped)(position));
-    showDesignInControls();
 }
 
 void TForm1::showNumberInUse(Number number, NumericField& field) {
@@ -76,7 +74,7 @@ void TForm1::showNumberInUse(Number number, NumericField& field) {
         design_.ApplyTagSize();
         DrawTag(design_.CurrentSlot); // the size in use is applied again
     }
-    showDesignInControls();
+    showDesignNow();
 }
 
 void TForm1::stopTyping() {

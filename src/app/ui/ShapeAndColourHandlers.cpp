@@ -38,9 +38,7 @@ void TForm1::TypeOfPageRadioGroupClick(int shapeIndex) {
         setActivePage(PageControl1, basicPage_);
     }
     design_.settings.shapeIndex = shapeIndex;
-    const Redraw redraw = design_.TypeOfPageRadioGroupClick();
-    showDesignInControls();
-    follow(redraw);
+    follow(design_.TypeOfPageRadioGroupClick());
 }
 
 void TForm1::BorderRadioGroupClick(int cutLineType) {

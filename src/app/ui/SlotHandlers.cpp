@@ -58,7 +58,6 @@ void TForm1::recordSlotPicture(int slot, const QString& path) {
         letterboxThumbnail(picture.bitmap, picture.width, picture.height);
     if (slot == kFirstSheetSlot) {
         // The first picture applies the tag size.
-        basicPage_->showDesign(design_);
         DrawTag(design_.CurrentSlot);
     }
     advanceHelp(kHelpSelectImage, kHelpSelectShape);
@@ -149,7 +148,6 @@ void TForm1::connectSlotHandlers() {
         for (int slot = 1; slot <= 9; ++slot) {
             design_.setSlotChecked(slot, checked(slot));
         }
-        imagesPage_->showDesign(design_);
     };
     onPage(imagesPage_, &ImagesPage::allSlotsAsked,
            [checkSlots] { checkSlots([](int) { return true; }); });

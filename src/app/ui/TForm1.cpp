@@ -265,10 +265,14 @@ void TForm1::connectPagesToChanges() {
             }
         });
     };
+    showOnChange(advancedPage_);
+    showOnChange(basicPage_);
     showOnChange(colorImagePage_);
     showOnChange(controlPage_);
     showOnChange(textPage_);
     showOnChange(barcodePage_);
+    showOnChange(imagesPage_);
+    showOnChange(textBlockPage_);
 }
 
 void TForm1::guardedFrom(const QObject* control, const std::function<void()>& handler) {

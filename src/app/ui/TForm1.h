@@ -408,9 +408,10 @@ private:
 
     // Follows what a design operation asks for.
     void follow(Redraw redraw);
-    // Shows the design in the controls without running their handlers, changing the
-    // design or asking for a redraw.
-    void showDesignInControls();
+    // Shows the design in the pages of numbers at once, without running their handlers,
+    // rather than when the handler's change is announced: a refused number shows the number
+    // in use before its message is up.
+    void showDesignNow();
     void setActivePage(QTabWidget* control, QWidget* page);
     void setPageVisible(QTabWidget* control, QWidget* page, bool visible);
     void setSheetCommandsEnabled(bool enabled);

@@ -104,7 +104,6 @@ void TForm1::FormActivate() {
                                             printerMetrics_.pageMetrics(), pictures_));
     aboutPage_->showSlogan();
     DrawTimer_->cancel();
-    showDesignInControls();
 
     aboutPage_->offerStart();
     startHistory();

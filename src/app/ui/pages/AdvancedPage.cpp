@@ -7,6 +7,7 @@
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
 #include "design/ColorPicking.h"
+#include "design/DesignChange.h"
 #include "design/TagDesign.h"
 
 #include <QGroupBox>
@@ -97,6 +98,11 @@ void AdvancedPage::buildPrintImageAdjust() {
     PrintImageAdjustUpDown->setAssociate(edit);
     edit->hide();
     PrintImageAdjustUpDown->hide();
+}
+
+bool AdvancedPage::showsChange(const DesignChange& change) {
+    using A = DesignAspect;
+    return change.changedAny({A::HoleSize, A::HolePosition, A::PictureFields, A::PrintImageAdjust});
 }
 
 void AdvancedPage::showDesign(const TagDesign& design) {

@@ -8,6 +8,7 @@ namespace veltmoor {
 
 class HelpStepRules;
 class RadioGroup;
+class DesignChange;
 struct TagDesign;
 
 // "Advanced": the hanging hole's size and place, the picture's size and place in its tag,
@@ -21,6 +22,8 @@ public:
     // The design's hole and the current slot's picture settings, written without running a
     // handler.
     void showDesign(const TagDesign& design);
+    // Whether a change of the design reaches what showDesign shows.
+    static bool showsChange(const DesignChange& change);
     // The colour a click on the tag picks now (`PickColorItem`).
     void showColorPick(int item);
     void addHelpRules(HelpStepRules& rules) const;

@@ -7,6 +7,7 @@
 #include "app/ui/UpDown.h"
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
+#include "design/DesignChange.h"
 #include "design/TagDesign.h"
 
 #include <QCheckBox>
@@ -180,6 +181,12 @@ void BasicPage::connectControls() {
 
 PictureBox* BasicPage::mirrorOf(int slot) const {
     return slot >= 1 && slot <= 4 ? mirrors_[static_cast<std::size_t>(slot - 1)] : nullptr;
+}
+
+bool BasicPage::showsChange(const DesignChange& change) {
+    using A = DesignAspect;
+    return change.changedAny(
+        {A::TagSize, A::CutLine, A::NoHole, A::BlankSheet, A::FloatingTag, A::AddressLabels});
 }
 
 void BasicPage::showDesign(const TagDesign& design) {

@@ -20,6 +20,7 @@ namespace veltmoor {
 class HelpStepRules;
 class PictureBox;
 class RadioGroup;
+class DesignChange;
 struct TagDesign;
 
 // "Basic": the tag in view with its picture's name and size, slots 1 to 4 again, the cut
@@ -33,6 +34,8 @@ public:
 
     // The design's cut line, size and options, written without running a handler.
     void showDesign(const TagDesign& design);
+    // Whether a change of the design reaches what showDesign shows.
+    static bool showsChange(const DesignChange& change);
     // The tag just composed and where it lies in the box.
     void showTag(const QImage& tag, const QRect& where);
     // The name of the tag's picture and the size of every tag on the sheet.

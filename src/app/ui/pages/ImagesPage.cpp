@@ -4,6 +4,7 @@
 #include "app/ui/PictureBox.h"
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
+#include "design/DesignChange.h"
 #include "design/TagDesign.h"
 #include "platform/Bitmap.h"
 
@@ -135,6 +136,11 @@ void ImagesPage::buildSlotMenu(int slot) {
                  &ImagesPage::deleteImageAsked);
     }
     slotMenus[at(slot)] = menu;
+}
+
+bool ImagesPage::showsChange(const DesignChange& change) {
+    using A = DesignAspect;
+    return change.changedAny({A::TagsChecked});
 }
 
 void ImagesPage::showDesign(const TagDesign& design) {

@@ -16,6 +16,7 @@ namespace veltmoor {
 
 class Bitmap;
 class PictureBox;
+class DesignChange;
 struct TagDesign;
 
 // "Images 1 to 9": a box for each slot's picture with its menu, and the check boxes that
@@ -30,6 +31,8 @@ public:
     // Which slots are checked, written without sending a signal. Slots outside 1..9 have
     // no box: what is asked of them is left alone.
     void showDesign(const TagDesign& design);
+    // Whether a change of the design reaches what showDesign shows.
+    static bool showsChange(const DesignChange& change);
     void showSlotThumbnail(int slot, const Bitmap& thumbnail);
     void setSlotHint(int slot, const QString& hint);
     // The slot's menu offers its picture commands only while the slot holds a picture;

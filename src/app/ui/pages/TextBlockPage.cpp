@@ -6,6 +6,7 @@
 #include "app/ui/WidgetFactory.h"
 #include "app/ui/WindowTexts.h"
 #include "design/ColorPicking.h"
+#include "design/DesignChange.h"
 #include "design/MemoLines.h"
 #include "design/TagDesign.h"
 #include <QLineEdit>
@@ -107,6 +108,11 @@ bool TextBlockPage::eventFilter(QObject* watched, QEvent* event) {
         emit left(TextBlockMemo);
     }
     return NumbersPage::eventFilter(watched, event);
+}
+
+bool TextBlockPage::showsChange(const DesignChange& change) {
+    using A = DesignAspect;
+    return change.changedAny({A::TextBlockField, A::TextBlockAlignment, A::TextBlockPosition});
 }
 
 void TextBlockPage::showDesign(const TagDesign& design) {

@@ -9,6 +9,7 @@ namespace veltmoor {
 
 class HelpStepRules;
 class RadioGroup;
+class DesignChange;
 struct TagDesign;
 
 // "Text Block": lines of text on the tag, their font, colour and alignment, and where the
@@ -22,6 +23,8 @@ public:
     // The design's alignment, place and the block's text, written without running a
     // handler.
     void showDesign(const TagDesign& design);
+    // Whether a change of the design reaches what showDesign shows.
+    static bool showsChange(const DesignChange& change);
     // Whether a click on the tag places the block.
     void showPositionPick(bool byClick);
     void addHelpRules(HelpStepRules& rules);
