@@ -260,7 +260,7 @@ void TForm1::announce(const DesignChange& change) {
 void TForm1::connectPagesToChanges() {
     const auto showOnChange = [this]<class Page>(Page* page) {
         connect(this, &TForm1::designChanged, page, [this, page](const DesignChange& change) {
-            if (Page::showsChange(change)) {
+            if (page->showsChange(change)) {
                 page->showDesign(design_);
             }
         });

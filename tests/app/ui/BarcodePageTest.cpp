@@ -91,6 +91,17 @@ TEST(BarcodePageTest, TheWindowPutsTheChosenCodeOnTheTagAsOneStepOfUndo) {
     EXPECT_EQ(std::pair(type->currentText(), data->isEnabled()),
               std::pair(QStringLiteral("None"), false));
 
+    // With the tag in view unchecked the code goes to the other tags, and what is typed stays
+    // in the field rather than giving way to the unchanged code of the tag in view.
+    h.slotCheckBox(1)->click();
+    type->setCurrentIndex(type->findText(QStringLiteral("Code 128")));
+    data->setFocus();
+    QTest::keyClicks(data, QStringLiteral("AB-12"));
+    EXPECT_EQ(data->text(), QStringLiteral("AB-12"));
+    EXPECT_EQ(h.slot(2).barcode.data, QStringLiteral("AB-12"));
+    EXPECT_EQ(h.slot(1).barcode.symbology, Symbology::None);
+    h.slotCheckBox(1)->click();
+
     // Too wide for the tag at four dots a module: the size label says so and nothing is drawn.
     h.slot(1).barcode = {Symbology::Ean13, QStringLiteral("400638133393"), {}, 4, 50};
     w.DrawTagReal();

@@ -126,11 +126,14 @@ void BarcodePage::showDesign(const TagDesign& design) {
     const int slot = design.CurrentSlot >= kFirstSheetSlot && design.CurrentSlot <= kLastSheetSlot
                          ? design.CurrentSlot
                          : kFirstSheetSlot;
+    shownSlot_ = slot;
     showBarcode(design.Slots.at(static_cast<std::size_t>(slot)).barcode);
 }
 
-bool BarcodePage::showsChange(const DesignChange& change) {
-    return change.changed(DesignAspect::Barcode) || change.currentSlotChanged();
+bool BarcodePage::showsChange(const DesignChange& change) const {
+    return change.currentSlotChanged() ||
+           (change.changed(DesignAspect::Barcode) &&
+            change.changedSlots().test(static_cast<std::size_t>(shownSlot_)));
 }
 
 void BarcodePage::showBarcode(const TagBarcode& shown) {

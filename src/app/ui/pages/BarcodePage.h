@@ -27,7 +27,9 @@ public:
     // announcing any change.
     void showDesign(const TagDesign& design);
     // Whether a change of the design reaches what showDesign shows.
-    static bool showsChange(const DesignChange& change);
+    // A code given to other tags only (the tag in view unchecked) leaves the page as the user
+    // set it, so that what is being typed stays.
+    bool showsChange(const DesignChange& change) const;
 
     // The code as the controls set it.
     TagBarcode barcode() const;
@@ -41,6 +43,7 @@ signals:
     void dataRefused(const QString& problem);
 
 private:
+    int shownSlot_ = 1; // the tag whose code the page shows
     void showBarcode(const TagBarcode& shown);
     void changed();
     void dataEntered();
