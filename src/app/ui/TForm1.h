@@ -336,15 +336,12 @@ private:
     // The same for a handler of a control's own event: typing into a text field joins the
     // step before it.
     void guardedFrom(const QObject* control, const std::function<void()>& handler);
-    // Connects a control's signal to a handler that runs guarded, and not while the window
-    // itself is writing the design into its controls.
+    // Connects a control's signal to a handler that runs guarded. The window's own controls
+    // are menu items, timers and the page controls, which showing the design never writes.
     template <class Sender, class Signal, class Handler>
     void on(Sender* sender, Signal signal, Handler handler) {
-        connect(sender, signal, this, [this, sender, handler](auto&&...) {
-            if (!syncing_) {
-                guardedFrom(sender, handler);
-            }
-        });
+        connect(sender, signal, this,
+                [this, sender, handler](auto&&...) { guardedFrom(sender, handler); });
     }
     // Connects a page's signal to a handler that runs guarded. A page sends nothing while it
     // shows the design, so no check for that is needed here.
@@ -473,7 +470,6 @@ private:
     std::array<Bitmap, 11> SlotThumbnails_;
     std::array<QString, 11> SlotHints_;
     QString designFolder_; // where the design dialogs start: the last design's folder
-    bool syncing_ = false;
     int HoverSlot_ = 0;
     bool Activated_ = false; // the first activation has shown the welcome page
     bool sheetCommandsWanted_ = false;
