@@ -14,9 +14,10 @@ Point previewPointToTagDots(int previewX, int previewY, int tagWidthDots, int ta
 
 Redraw TagDesign::PickPoint(int x, int y, TColor color, const Picking& picking) {
     if (picking.placesTextBlock) {
-        PercentUpDownClick(PercentField::TextBlockWidthOffset, x * 100 / std::max(TagWidthDots, 1));
+        PercentUpDownClick(PercentField::TextBlockWidthOffset,
+                           x * 100 / std::max(size_.widthDots, 1));
         PercentUpDownClick(PercentField::TextBlockHeightOffset,
-                           y * 100 / std::max(TagHeightDots, 1));
+                           y * 100 / std::max(size_.heightDots, 1));
     } else if (picking.color == kPickNoColor) {
         return Redraw::None;
     }
@@ -25,18 +26,15 @@ Redraw TagDesign::PickPoint(int x, int y, TColor color, const Picking& picking) 
         SetBorderColors(color);
         break;
     case kPickValueFontColor:
-        ValueColorChoice = color;
         SetValueColor(color);
         break;
     case kPickTextFontColor:
-        TextColorChoice = color;
         SetTextColor(color);
         break;
     case kPickBackgroundColor:
         SetBgColors(color);
         break;
     case kPickTextBlockColor:
-        TextBlockColorChoice = color;
         SetTextBlockColor(color);
         break;
     default:

@@ -37,9 +37,9 @@ using S = const img&;
 
 constexpr AspectRule kAspects[] = {
     shared(A::AddressLabels, "Address Labels",
-           [](D a, D b) { return a.AddressLabelsCheckBox == b.AddressLabelsCheckBox; }),
+           [](D a, D b) { return a.addressLabels() == b.addressLabels(); }),
     shared(A::Shape, "Shape",
-           [](D a, D b) { return a.settings.shapeIndex == b.settings.shapeIndex; }),
+           [](D a, D b) { return a.settings().shapeIndex == b.settings().shapeIndex; }),
     perTag(A::Picture, "Picture",
            [](S a, S b) {
                return a.SourceFileName == b.SourceFileName && a.PictureWidth == b.PictureWidth &&
@@ -52,8 +52,8 @@ constexpr AspectRule kAspects[] = {
            }),
     shared(A::TagSize, "Tag Size",
            [](D a, D b) {
-               return a.WidthUpDownPosition == b.WidthUpDownPosition &&
-                      a.HeightUpDownPosition == b.HeightUpDownPosition;
+               return a.tagSize().widthHundredths == b.tagSize().widthHundredths &&
+                      a.tagSize().heightHundredths == b.tagSize().heightHundredths;
            }),
     perTag(A::CornerText, "Corner Text", [](S a, S b) { return a.ValueText == b.ValueText; }),
     perTag(A::TagText, "Tag Text", [](S a, S b) { return a.EdgeText == b.EdgeText; }),
@@ -76,78 +76,89 @@ constexpr AspectRule kAspects[] = {
                       a.ImageVerticalOffset == b.ImageVerticalOffset;
            }),
     shared(A::CornerTextFont, "Corner Text Font",
-           [](D a, D b) { return sameFace(a.settings.valueFont, b.settings.valueFont); }),
+           [](D a, D b) { return sameFace(a.settings().valueFont, b.settings().valueFont); }),
     shared(A::TagTextFont, "Tag Text Font",
-           [](D a, D b) { return sameFace(a.settings.textFont, b.settings.textFont); }),
-    shared(A::TextBlockFont, "Text Block Font",
-           [](D a, D b) { return sameFace(a.settings.textBlockFont, b.settings.textBlockFont); }),
+           [](D a, D b) { return sameFace(a.settings().textFont, b.settings().textFont); }),
+    shared(
+        A::TextBlockFont, "Text Block Font",
+        [](D a, D b) { return sameFace(a.settings().textBlockFont, b.settings().textBlockFont); }),
     shared(A::CornerTextPlace, "Corner Text Place",
-           [](D a, D b) { return a.settings.valuePlace == b.settings.valuePlace; }),
+           [](D a, D b) { return a.settings().valuePlace == b.settings().valuePlace; }),
     shared(A::TagTextPlace, "Tag Text Place",
-           [](D a, D b) { return a.settings.edgePlace == b.settings.edgePlace; }),
+           [](D a, D b) { return a.settings().edgePlace == b.settings().edgePlace; }),
     shared(A::TextBlockAlignment, "Text Block Alignment",
-           [](D a, D b) { return a.settings.textBlockAlignment == b.settings.textBlockAlignment; }),
+           [](D a, D b) {
+               return a.settings().textBlockAlignment == b.settings().textBlockAlignment;
+           }),
     shared(A::TextBlockPosition, "Text Block Position",
            [](D a, D b) {
-               return a.settings.textBlockWidthOffset == b.settings.textBlockWidthOffset &&
-                      a.settings.textBlockHeightOffset == b.settings.textBlockHeightOffset;
+               return a.settings().textBlockWidthOffset == b.settings().textBlockWidthOffset &&
+                      a.settings().textBlockHeightOffset == b.settings().textBlockHeightOffset;
            }),
     shared(A::HoleSize, "Hole Size",
            [](D a, D b) {
-               return a.settings.hole.width == b.settings.hole.width &&
-                      a.settings.hole.height == b.settings.hole.height;
+               return a.settings().hole.width == b.settings().hole.width &&
+                      a.settings().hole.height == b.settings().hole.height;
            }),
     shared(A::HolePosition, "Hole Position",
            [](D a, D b) {
-               return a.settings.hole.widthOffset == b.settings.hole.widthOffset &&
-                      a.settings.hole.heightOffset == b.settings.hole.heightOffset;
+               return a.settings().hole.widthOffset == b.settings().hole.widthOffset &&
+                      a.settings().hole.heightOffset == b.settings().hole.heightOffset;
            }),
     shared(A::NoHole, "No Hole",
-           [](D a, D b) { return a.settings.hole.noHole == b.settings.hole.noHole; }),
+           [](D a, D b) { return a.settings().hole.noHole == b.settings().hole.noHole; }),
     shared(A::CutLine, "Cut Line",
-           [](D a, D b) { return a.settings.cutLineType == b.settings.cutLineType; }),
+           [](D a, D b) { return a.settings().cutLineType == b.settings().cutLineType; }),
     shared(A::BlankSheet, "Blank Sheet",
-           [](D a, D b) { return a.settings.blankSheet == b.settings.blankSheet; }),
+           [](D a, D b) { return a.settings().blankSheet == b.settings().blankSheet; }),
     shared(A::TagsChecked, "Tags Checked",
-           [](D a, D b) { return a.SlotCheckBoxes == b.SlotCheckBoxes; }),
-    shared(A::Copies, "Copies",
-           [](D a, D b) { return a.CopiesUpDownPosition == b.CopiesUpDownPosition; }),
+           [](D a, D b) {
+               for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+                   if (a.isSlotChecked(slot) != b.isSlotChecked(slot)) {
+                       return false;
+                   }
+               }
+               return true;
+           }),
+    shared(A::Copies, "Copies", [](D a, D b) { return a.printer().copies == b.printer().copies; }),
     shared(A::PrinterSetup, "Printer Setup",
            [](D a, D b) {
-               return a.PrinterIndex == b.PrinterIndex && a.PrinterName == b.PrinterName &&
-                      a.PrinterPaper == b.PrinterPaper && a.landscape == b.landscape;
+               return a.printer().index == b.printer().index &&
+                      a.printer().name == b.printer().name &&
+                      a.printer().paper == b.printer().paper &&
+                      a.printer().landscape == b.printer().landscape;
            }),
-    shared(A::PriceList, "Price List", [](D a, D b) { return a.priceListPath == b.priceListPath; }),
+    shared(A::PriceList, "Price List",
+           [](D a, D b) { return a.priceListPath() == b.priceListPath(); }),
     shared(A::CuttingMarks, "Cutting Marks",
-           [](D a, D b) { return a.cuttingMarks == b.cuttingMarks; }),
+           [](D a, D b) { return a.cuttingMarks() == b.cuttingMarks(); }),
     shared(A::PrintImageAdjust, "Print Image Adjust",
-           [](D a, D b) {
-               return a.PrintImageAdjustUpDownPosition == b.PrintImageAdjustUpDownPosition;
-           }),
-    shownOnly(A::CornerTextField, [](D a, D b) { return a.ValueEditText == b.ValueEditText; }),
-    shownOnly(A::TagTextField, [](D a, D b) { return a.TextEditText == b.TextEditText; }),
-    shownOnly(A::TextBlockField,
-              [](D a, D b) { return a.TextBlockMemoText == b.TextBlockMemoText; }),
+           [](D a, D b) { return a.printImageAdjust() == b.printImageAdjust(); }),
+    shownOnly(A::CornerTextField, [](D a, D b) { return a.valueEditText() == b.valueEditText(); }),
+    shownOnly(A::TagTextField, [](D a, D b) { return a.textEditText() == b.textEditText(); }),
+    shownOnly(A::TextBlockField, [](D a, D b) { return a.memoText() == b.memoText(); }),
     shownOnly(A::PictureFields,
               [](D a, D b) {
-                  return a.ImageSizeUpDownPosition == b.ImageSizeUpDownPosition &&
-                         a.ImageHorizontalOffsetUpDownPosition ==
-                             b.ImageHorizontalOffsetUpDownPosition &&
-                         a.ImageVerticalOffsetUpDownPosition == b.ImageVerticalOffsetUpDownPosition;
+                  return a.percentPosition(PercentField::ImageSize) ==
+                             b.percentPosition(PercentField::ImageSize) &&
+                         a.percentPosition(PercentField::ImageHorizontalOffset) ==
+                             b.percentPosition(PercentField::ImageHorizontalOffset) &&
+                         a.percentPosition(PercentField::ImageVerticalOffset) ==
+                             b.percentPosition(PercentField::ImageVerticalOffset);
               }),
     shownOnly(A::ColourChoices,
               [](D a, D b) {
-                  return a.BackgroundColorChoice == b.BackgroundColorChoice &&
-                         a.CutLineColorChoice == b.CutLineColorChoice &&
-                         a.ValueColorChoice == b.ValueColorChoice &&
-                         a.TextColorChoice == b.TextColorChoice &&
-                         a.TextBlockColorChoice == b.TextBlockColorChoice &&
-                         a.ColoringColorChoice == b.ColoringColorChoice;
+                  return a.colorChoices().background == b.colorChoices().background &&
+                         a.colorChoices().cutLine == b.colorChoices().cutLine &&
+                         a.colorChoices().value == b.colorChoices().value &&
+                         a.colorChoices().text == b.colorChoices().text &&
+                         a.colorChoices().textBlock == b.colorChoices().textBlock &&
+                         a.colorChoices().coloringColor == b.colorChoices().coloringColor;
               }),
-    shownOnly(A::ColoringTypeChoice,
-              [](D a, D b) { return a.ColoringTypeChoice == b.ColoringTypeChoice; }),
-    shownOnly(A::FloatingTag,
-              [](D a, D b) { return a.FloatingTagCheckBox == b.FloatingTagCheckBox; }),
+    shownOnly(
+        A::ColoringTypeChoice,
+        [](D a, D b) { return a.colorChoices().coloringType == b.colorChoices().coloringType; }),
+    shownOnly(A::FloatingTag, [](D a, D b) { return a.floatingTag() == b.floatingTag(); }),
 };
 
 // The table is the enum's own order, so that an aspect finds its rule by its number and the
@@ -220,13 +231,13 @@ DesignChange changeBetween(const TagDesign& before, const TagDesign& after) {
         }
         for (int slot = 0; slot < kSlotTableSize; ++slot) {
             const auto index = static_cast<std::size_t>(slot);
-            if (!rule.sameSlot(before.Slots[index], after.Slots[index])) {
+            if (!rule.sameSlot(before.slot(index), after.slot(index))) {
                 change.add(rule.aspect);
                 change.addSlot(slot);
             }
         }
     }
-    if (before.CurrentSlot != after.CurrentSlot) {
+    if (before.currentSlot() != after.currentSlot()) {
         change.addCurrentSlot();
     }
     return change;

@@ -37,7 +37,7 @@ ComposedTag composeThroughMemo(const TagDesign& design, int slot, const PageMetr
     }
     if (memo.text != input.slot.TextBlockText) {
         memo.text = input.slot.TextBlockText;
-        memo.width = textBlockWidthFor(design.settings.textBlockFont, memo.text);
+        memo.width = textBlockWidthFor(design.settings().textBlockFont, memo.text);
     }
     input.settings.TextBlockWidth = memo.width;
     ComposedTag composed = DrawTagReal(input, pictures);
@@ -51,7 +51,7 @@ ComposedTag composeThroughMemo(const TagDesign& design, int slot, const PageMetr
 }
 
 MemoText memoOf(const TagDesign& design) {
-    return {design.TextBlockMemoText, design.settings.TextBlockWidth};
+    return {design.memoText(), design.settings().TextBlockWidth};
 }
 
 } // namespace
@@ -60,18 +60,18 @@ TagCompositionInput compositionInputFor(const TagDesign& design, int slot,
                                         const PageMetrics& page) {
     TagCompositionInput input;
     input.slotNumber = slot;
-    input.slot = withoutComposedTag(design.Slots.at(static_cast<std::size_t>(slot)));
-    input.settings = design.settings;
-    input.TagWidthDots = design.TagWidthDots;
-    input.TagHeightDots = design.TagHeightDots;
-    input.mode = design.renderMode;
-    input.Printing = design.Printing;
+    input.slot = withoutComposedTag(design.slot(slot));
+    input.settings = design.settings();
+    input.TagWidthDots = design.tagWidthDots();
+    input.TagHeightDots = design.tagHeightDots();
+    input.mode = design.renderMode();
+    input.Printing = design.printing();
     input.page = page;
     return input;
 }
 
 SheetPlan sheetPlanFor(const TagDesign& design, const PageMetrics& page) {
-    return planSheet(page, design.cuttingMarks, design.TagWidthDots, design.TagHeightDots);
+    return planSheet(page, design.cuttingMarks(), design.tagWidthDots(), design.tagHeightDots());
 }
 
 ComposedTag composeSlot(const TagDesign& design, int slot, const PageMetrics& page,
@@ -81,15 +81,15 @@ ComposedTag composeSlot(const TagDesign& design, int slot, const PageMetrics& pa
 }
 
 ComposedTag composeCurrentSlot(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
-    const int slot = design.CurrentSlot;
+    const int slot = design.currentSlot();
     MemoText memo = memoOf(design);
     ComposedTag composed = composeThroughMemo(design, slot, page, pictures, memo);
-    if (memo.text != design.TextBlockMemoText) {
+    if (memo.text != design.memoText()) {
         design.TextBlockMemoChange(memo.text);
     }
     if (composed.composed) {
-        design.Slots.at(static_cast<std::size_t>(slot)).TagImage = composed.tag;
-        design.pageGrid = composed.grid;
+        design.recordComposedTag(slot, composed.tag);
+        design.recordPageGrid(composed.grid);
     }
     return composed;
 }
@@ -112,35 +112,30 @@ void prefetchSlotPictures(const TagDesign& design, const PageMetrics& page, Pict
 
 void RefreshTessels(TagDesign& design, const PageMetrics& page, PictureCache& pictures) {
     prefetchSlotPictures(design, page, pictures, kFirstSheetSlot, kLastSheetSlot);
-    const ReloadFlag reload = design.ReloadFromFiles;
-    design.ReloadFromFiles = ReloadFlag::Yes;
+    // Every tag is composed before the design takes any of them, so a refused tag leaves
+    // the design as it was.
     std::array<ComposedTag, kLastSheetSlot + 1> composed;
-    try {
-        // Each slot's text block passes through the memo on its way to the tag; the
-        // window's memo keeps the current slot's text.
-        MemoText memo = memoOf(design);
-        for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-            composed.at(static_cast<std::size_t>(slot)) =
-                composeThroughMemo(design, slot, page, pictures, memo);
-            const QString& problem = composed.at(static_cast<std::size_t>(slot)).barcodeProblem;
-            if (!problem.isEmpty()) {
-                throw UserError(barcodeRefusal(slot, problem));
-            }
+    // Each slot's text block passes through the memo on its way to the tag; the window's
+    // memo keeps the current slot's text.
+    MemoText memo = memoOf(design);
+    for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+        composed.at(static_cast<std::size_t>(slot)) =
+            composeThroughMemo(design, slot, page, pictures, memo);
+        const QString& problem = composed.at(static_cast<std::size_t>(slot)).barcodeProblem;
+        if (!problem.isEmpty()) {
+            throw UserError(barcodeRefusal(slot, problem));
         }
-    } catch (...) {
-        design.ReloadFromFiles = reload;
-        throw;
     }
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         ComposedTag& tag = composed.at(static_cast<std::size_t>(slot));
         if (tag.composed) {
-            design.Slots.at(static_cast<std::size_t>(slot)).TagImage = std::move(tag.tag);
+            design.recordComposedTag(slot, std::move(tag.tag));
         }
     }
-    design.ReloadFromFiles = ReloadFlag::No;
+    design.setReloadFromFiles(ReloadFlag::No);
     // The grid follows the tag size and the page alone, so it is known even when no slot
     // holds a picture.
-    design.pageGrid = sheetPlanFor(design, page).grid;
+    design.recordPageGrid(sheetPlanFor(design, page).grid);
 }
 
 } // namespace veltmoor

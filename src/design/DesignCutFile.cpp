@@ -9,18 +9,18 @@ namespace veltmoor {
 namespace {
 
 std::vector<TagPlacement> sheetPlacements(const TagDesign& design, const PageGrid& grid) {
-    return placeTags(PicturedSlots::fromSlots(design.Slots), grid, design.TagWidthDots,
-                     design.TagHeightDots);
+    return placeTags(PicturedSlots::fromSlots(design.slotTable()), grid, design.tagWidthDots(),
+                     design.tagHeightDots());
 }
 
 } // namespace
 
 CutSheet designCutSheet(const TagDesign& design, const PageMetrics& page) {
     CutSheetInput input;
-    input.shapeIndex = design.settings.shapeIndex;
-    input.hole = design.settings.hole;
-    input.TagWidthDots = design.TagWidthDots;
-    input.TagHeightDots = design.TagHeightDots;
+    input.shapeIndex = design.settings().shapeIndex;
+    input.hole = design.settings().hole;
+    input.TagWidthDots = design.tagWidthDots();
+    input.TagHeightDots = design.tagHeightDots();
     input.plan = sheetPlanFor(design, page);
     input.placements = sheetPlacements(design, input.plan.grid);
     input.page = page;
@@ -28,13 +28,13 @@ CutSheet designCutSheet(const TagDesign& design, const PageMetrics& page) {
 }
 
 QImage designCuttingSheetPicture(const TagDesign& design, const Bitmap& sheet) {
-    return transparentSheet(sheet, sheetPlacements(design, design.pageGrid),
-                            design.settings.shapeIndex, design.settings.hole, design.TagWidthDots,
-                            design.TagHeightDots);
+    return transparentSheet(sheet, sheetPlacements(design, design.pageGrid()),
+                            design.settings().shapeIndex, design.settings().hole,
+                            design.tagWidthDots(), design.tagHeightDots());
 }
 
 QImage designCuttingTagPicture(const TagDesign& design, const Bitmap& tag) {
-    return transparentTag(tag, design.settings.shapeIndex, design.settings.hole);
+    return transparentTag(tag, design.settings().shapeIndex, design.settings().hole);
 }
 
 void writeDesignCutFile(const TagDesign& design, const PageMetrics& page,

@@ -53,7 +53,7 @@ private:
 };
 
 void addPictureFiles(QStringList& files, const TagDesign& design) {
-    for (const img& slot : design.Slots) {
+    for (const img& slot : design.slotTable()) {
         for (const QString& name : {slot.FileName, slot.SourceFileName}) {
             if (!name.isEmpty() && !files.contains(name)) {
                 files << name;
@@ -64,34 +64,8 @@ void addPictureFiles(QStringList& files, const TagDesign& design) {
 
 } // namespace
 
-TagDesign designValues(TagDesign& design) {
-    std::array<Bitmap, kSlotTableSize> tags;
-    for (std::size_t slot = 0; slot < tags.size(); ++slot) {
-        tags[slot] = std::exchange(design.Slots[slot].TagImage, Bitmap());
-    }
-    TagDesign values = design;
-    for (std::size_t slot = 0; slot < tags.size(); ++slot) {
-        design.Slots[slot].TagImage = std::move(tags[slot]);
-    }
-    return values;
-}
-
 QStringList changedAspects(const TagDesign& before, const TagDesign& after) {
     return changeBetween(before, after).undoNames();
-}
-
-void restoreDesignValues(TagDesign& design, const TagDesign& values) {
-    TagDesign restored = values;
-    for (std::size_t slot = 0; slot < restored.Slots.size(); ++slot) {
-        restored.Slots[slot].TagImage = std::move(design.Slots[slot].TagImage);
-    }
-    restored.pageGrid = design.pageGrid;
-    restored.renderMode = design.renderMode;
-    restored.Printing = design.Printing;
-    restored.ReloadFromFiles = design.ReloadFromFiles;
-    restored.FloatingTagCheckBox = design.FloatingTagCheckBox;
-    design = std::move(restored);
-    design.ApplyTagSize();
 }
 
 DesignHistory::DesignHistory(Restore restore)

@@ -12,21 +12,11 @@ class QUndoStack;
 
 namespace veltmoor {
 
-// The design's value as a step of the history keeps it: everything but the slots' composed
-// tags, which are made again from the rest. The tags are set aside while the copy is made
-// rather than copied and thrown away.
-TagDesign designValues(TagDesign& design);
-
 // The aspects of the design an operation changed, by the names the user knows them by
 // ("Background Colour", "Shape", ...), most telling first; empty when the design is the
 // same. Which slot is current, the window's moment-to-moment state and the fields that only
 // show the current slot's values are not changes of the design.
 QStringList changedAspects(const TagDesign& before, const TagDesign& after);
-
-// Puts a design's values back, keeping what the window alone holds (typing, picking, the
-// mode of the composition) and the composed tags, which the window
-// composes again. The size edits show the restored size.
-void restoreDesignValues(TagDesign& design, const TagDesign& values);
 
 // Undo and Redo over the design's values: each change a step holding the design before and
 // after it. Typing into one field is one step while the field keeps the focus.

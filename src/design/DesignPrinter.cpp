@@ -3,7 +3,7 @@
 namespace veltmoor {
 
 PrinterSelection printerSelectionOf(const TagDesign& design) {
-    return {design.PrinterName, design.PrinterPaper, design.landscape};
+    return {design.printer().name, design.printer().paper, design.printer().landscape};
 }
 
 } // namespace veltmoor

@@ -13,11 +13,11 @@ namespace veltmoor {
 
 namespace {
 
-img& sheetSlot(TagDesign& design, int slot) {
+const img& sheetSlot(const TagDesign& design, int slot) {
     if (slot < kFirstSheetSlot || slot > kLastSheetSlot) {
         throw std::out_of_range("only the slots of the sheet can be coloured");
     }
-    return design.Slots[static_cast<std::size_t>(slot)];
+    return design.slot(slot);
 }
 
 } // namespace
@@ -26,7 +26,7 @@ ColoredSlotPicture UseColoredImage(TagDesign& design, int slot, int type, Pictur
     if (!isTintType(type)) {
         throw std::out_of_range("unknown colouring type");
     }
-    img& record = sheetSlot(design, slot);
+    const img& record = sheetSlot(design, slot);
     if (record.SourceFileName.isEmpty()) {
         throw UserError(QStringLiteral("Tag %1 has no picture to color.").arg(slot));
     }
@@ -34,8 +34,7 @@ ColoredSlotPicture UseColoredImage(TagDesign& design, int slot, int type, Pictur
     const QString copy = tintedCopyPath(slot, record.SourceFileName, type);
     ColoredSlotPicture result;
     result.picture = writeTintedCopy(record.SourceFileName, type, copy, pictures);
-    record.FileName = copy;
-    record.ColoringType = type;
+    design.setSlotTint(slot, copy, type);
     result.redraw =
         strongest(Redraw::Scheduled,
                   design.recordSlotPicture(slot, result.picture.width, result.picture.height));
@@ -43,14 +42,13 @@ ColoredSlotPicture UseColoredImage(TagDesign& design, int slot, int type, Pictur
 }
 
 Redraw CancelColoringImage(TagDesign& design, int slot) {
-    img& record = sheetSlot(design, slot);
-    record.ColoringType = kNotTinted;
-    record.FileName = record.SourceFileName;
+    const img& record = sheetSlot(design, slot);
+    design.setSlotTint(slot, record.SourceFileName, kNotTinted);
     return Redraw::Scheduled;
 }
 
 bool remakeMissingTintedCopy(TagDesign& design, int slot, PictureCache* pictures) {
-    img& record = sheetSlot(design, slot);
+    const img& record = sheetSlot(design, slot);
     if (record.FileName.isEmpty() || QFileInfo::exists(record.FileName) ||
         !isTintType(record.ColoringType) || record.SourceFileName.isEmpty() ||
         !QFileInfo(record.SourceFileName).isFile()) {
@@ -61,7 +59,7 @@ bool remakeMissingTintedCopy(TagDesign& design, int slot, PictureCache* pictures
         ensureWorkingFolder();
         writeTintedCopy(record.SourceFileName, record.ColoringType, copy, pictures);
     }
-    record.FileName = copy;
+    design.setSlotTint(slot, copy, record.ColoringType);
     return true;
 }
 

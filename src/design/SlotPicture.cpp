@@ -50,7 +50,7 @@ DecodedPicture LoadSlotPicture(TagDesign& design, int slot, PictureReadOptions o
     if (slot < 0 || slot > kLastInitialisedSlot) {
         return {};
     }
-    const QString& path = design.Slots[static_cast<std::size_t>(slot)].FileName;
+    const QString& path = design.slot(slot).FileName;
     DecodedPicture picture =
         pictures ? *pictures->picture(path, options.neededWidth, options.neededHeight)
                  : readPicture(path, options);
@@ -62,7 +62,7 @@ void recordSlotPictureSize(TagDesign& design, int slot) {
     if (slot < 0 || slot > kLastInitialisedSlot) {
         return;
     }
-    const QString& path = design.Slots[static_cast<std::size_t>(slot)].FileName;
+    const QString& path = design.slot(slot).FileName;
     const PictureHeader header = readPictureHeader(path);
     if (header.width > 0 && header.height > 0) {
         design.recordSlotPicture(slot, header.width, header.height);
@@ -78,9 +78,7 @@ DecodedPicture chooseSlotPicture(TagDesign& design, int slot, const QString& pat
         return {};
     }
     DecodedPicture picture = readPicture(path, options);
-    img& record = design.Slots[static_cast<std::size_t>(slot)];
-    record.FileName = path;
-    record.SourceFileName = path;
+    design.setSlotPicture(slot, path, path);
     design.recordSlotPicture(slot, picture.width, picture.height);
     return picture;
 }

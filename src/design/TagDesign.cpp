@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace veltmoor {
 
@@ -26,69 +27,69 @@ int holeHeightOffsetForShape(int shapeIndex, int offset) {
 
 } // namespace
 
+void TagDesign::startAnew() {
+    for (int slot = 0; slot <= kLastInitialisedSlot; ++slot) {
+        slotRef(slot) = img{};
+    }
+    size_.widthDots = 350;
+    size_.heightDots = 350;
+    // The text fields are cleared into the checked slots, which leaves their texts empty.
+    memoText_.clear();
+    TextBlockMemoExit();
+    ValueEditChange(QString());
+    TextEditChange(QString());
+}
+
 TagDesign TagDesign::atFirstActivation() {
     TagDesign design;
-    // Creation: the slots start at their defaults and the text edits are cleared into the
-    // checked slots (which leaves their texts empty).
-    for (int slot = 0; slot <= kLastInitialisedSlot; ++slot) {
-        design.Slots[static_cast<std::size_t>(slot)] = img{};
-    }
-    design.TextBlockMemoText.clear();
-    design.TextBlockMemoExit();
-    design.ValueEditChange(QString());
-    design.TextEditChange(QString());
-    design.TagWidthDots = 350;
-    design.TagHeightDots = 350;
+    design.startAnew();
 
     // First activation.
-    img& sample = design.Slots[kAboutSlot];
+    img& sample = design.slotRef(kAboutSlot);
     sample.ValueText = kSamplePriceText;
     sample.EdgeText = kSampleEdgeText;
-    design.TagRect = Rect{0, 0, 350, 350};
     design.SetBgColors(clWhite);
     design.SetBorderColors(clBlack);
-    design.CurrentSlot = kAboutSlot;
+    design.currentSlot_ = kAboutSlot;
     // The sample tag is composed with small fonts; the working sizes come back afterwards.
-    design.settings.textBlockFont.sizePoints = 10;
-    design.settings.valueFont.sizePoints = 18;
-    design.settings.textFont.sizePoints = 10;
-    design.WidthUpDownPosition = 200;
-    design.HeightUpDownPosition = 400;
+    design.settings_.textBlockFont.sizePoints = 10;
+    design.settings_.valueFont.sizePoints = 18;
+    design.settings_.textFont.sizePoints = 10;
+    design.size_.widthHundredths = 200;
+    design.size_.heightHundredths = 400;
     // The size edits say 2.00 x 4.00; the tag takes that size now rather than at the first
     // size change, so that nothing composes a tag whose size the edits do not show.
-    design.TagWidthDots = design.WidthUpDownPosition * 2;
-    design.TagHeightDots = design.HeightUpDownPosition * 2;
-    design.TagRect = Rect{0, 0, design.TagWidthDots, design.TagHeightDots};
+    design.size_.widthDots = design.size_.widthHundredths * 2;
+    design.size_.heightDots = design.size_.heightHundredths * 2;
     return design;
 }
 
 TagDesign TagDesign::aboutSample() const {
     TagDesign sample = *this;
-    sample.CurrentSlot = kAboutSlot;
-    sample.settings.valueFont.sizePoints = 14;
-    sample.settings.textFont.sizePoints = 8;
-    sample.settings.textBlockFont.sizePoints = 5;
-    sample.TagWidthDots = 350;
-    sample.TagHeightDots = 350;
-    sample.TagRect = Rect{0, 0, 350, 350};
+    sample.currentSlot_ = kAboutSlot;
+    sample.settings_.valueFont.sizePoints = 14;
+    sample.settings_.textFont.sizePoints = 8;
+    sample.settings_.textBlockFont.sizePoints = 5;
+    sample.size_.widthDots = 350;
+    sample.size_.heightDots = 350;
     return sample;
 }
 
 bool TagDesign::isSlotChecked(int slot) const {
     return slot >= kFirstSheetSlot && slot <= kLastSheetSlot &&
-           SlotCheckBoxes[static_cast<std::size_t>(slot - 1)];
+           checked_[static_cast<std::size_t>(slot - 1)];
 }
 
 void TagDesign::setSlotChecked(int slot, bool checked) {
     if (slot >= kFirstSheetSlot && slot <= kLastSheetSlot) {
-        SlotCheckBoxes[static_cast<std::size_t>(slot - 1)] = checked;
+        checked_[static_cast<std::size_t>(slot - 1)] = checked;
     }
 }
 
 void TagDesign::applyToCheckedSlots(const std::function<void(img&)>& write) {
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         if (isSlotChecked(slot)) {
-            write(Slots[static_cast<std::size_t>(slot)]);
+            write(slotRef(slot));
         }
     }
 }
@@ -102,27 +103,30 @@ void TagDesign::SetTextText(const QString& text) {
 }
 
 void TagDesign::SetBorderColors(TColor color) {
-    CutLineColorChoice = color;
+    colorChoices_.cutLine = color;
     applyToCheckedSlots([&](img& slot) { slot.CutLineColor = color; });
 }
 
 void TagDesign::SetBgColors(TColor color) {
-    BackgroundColorChoice = color;
+    colorChoices_.background = color;
     applyToCheckedSlots([&](img& slot) { slot.BackgroundColor = color; });
 }
 
 void TagDesign::SetValueColor(TColor color) {
-    settings.valueFont.color = color;
+    colorChoices_.value = color;
+    settings_.valueFont.color = color;
     applyToCheckedSlots([&](img& slot) { slot.ValueColor = color; });
 }
 
 void TagDesign::SetTextColor(TColor color) {
-    settings.textFont.color = color;
+    colorChoices_.text = color;
+    settings_.textFont.color = color;
     applyToCheckedSlots([&](img& slot) { slot.TextColor = color; });
 }
 
 void TagDesign::SetTextBlockColor(TColor color) {
-    settings.textBlockFont.color = color;
+    colorChoices_.textBlock = color;
+    settings_.textBlockFont.color = color;
     applyToCheckedSlots([&](img& slot) { slot.TextBlockColor = color; });
 }
 
@@ -131,46 +135,49 @@ Redraw TagDesign::setBarcode(const TagBarcode& barcode) {
     return Redraw::Scheduled;
 }
 
+void TagDesign::setSlotBarcode(int slot, const TagBarcode& barcode) {
+    slotRef(slot).barcode = barcode;
+}
+
 Redraw TagDesign::ValueEditChange(const QString& text) {
-    ValueEditText = text;
+    valueEditText_ = text;
     SetValueText(text);
     return Redraw::Scheduled;
 }
 
 Redraw TagDesign::TextEditChange(const QString& text) {
-    TextEditText = text;
+    textEditText_ = text;
     SetTextText(text);
     return Redraw::Scheduled;
 }
 
 TextBlockChange TagDesign::TextBlockMemoChange(const QString& text) {
-    TextBlockMemoText = text;
-    if (CurrentSlot >= 0 && CurrentSlot < kSlotTableSize) {
-        Slots[static_cast<std::size_t>(CurrentSlot)].TextBlockText = text;
+    memoText_ = text;
+    if (currentSlot_ >= 0 && currentSlot_ < kSlotTableSize) {
+        slotRef(currentSlot_).TextBlockText = text;
     }
-    const int widest = textBlockWidthFor(settings.textBlockFont, text);
-    settings.TextBlockWidth = widest;
+    const int widest = textBlockWidthFor(settings_.textBlockFont, text);
+    settings_.TextBlockWidth = widest;
     return TextBlockChange{Redraw::Scheduled, kTextBlockMemoWidth < widest};
 }
 
 void TagDesign::TextBlockMemoExit() {
-    const QString text = TextBlockMemoText;
+    const QString text = memoText_;
     applyToCheckedSlots([&](img& slot) { slot.TextBlockText = text; });
 }
 
 Redraw TagDesign::ApplyTagSize() {
-    TagHeightDots = HeightUpDownPosition * 2;
-    TagWidthDots = WidthUpDownPosition * 2;
-    TagRect = Rect{0, 0, TagWidthDots, TagHeightDots};
+    size_.heightDots = size_.heightHundredths * 2;
+    size_.widthDots = size_.widthHundredths * 2;
     return Redraw::Scheduled;
 }
 
 Redraw TagDesign::WidthEditKeyUp(const QString& text) {
-    return tagSizeEditKeyUp(text, WidthUpDownPosition);
+    return tagSizeEditKeyUp(text, size_.widthHundredths);
 }
 
 Redraw TagDesign::HeightEditKeyUp(const QString& text) {
-    return tagSizeEditKeyUp(text, HeightUpDownPosition);
+    return tagSizeEditKeyUp(text, size_.heightHundredths);
 }
 
 Redraw TagDesign::tagSizeEditKeyUp(const QString& text, int& upDownPosition) {
@@ -187,21 +194,21 @@ Redraw TagDesign::tagSizeEditKeyUp(const QString& text, int& upDownPosition) {
 }
 
 Redraw TagDesign::WidthUpDownClick(int position) {
-    WidthUpDownPosition = kTagSizeRange.limit(position);
+    size_.widthHundredths = kTagSizeRange.limit(position);
     return ApplyTagSize();
 }
 
 Redraw TagDesign::HeightUpDownClick(int position) {
-    HeightUpDownPosition = kTagSizeRange.limit(position);
+    size_.heightHundredths = kTagSizeRange.limit(position);
     return ApplyTagSize();
 }
 
 Redraw TagDesign::HoleWidthEditKeyUp(const QString& text) {
-    return holeSizeEditKeyUp(text, settings.hole.width);
+    return holeSizeEditKeyUp(text, settings_.hole.width);
 }
 
 Redraw TagDesign::HoleHeightEditKeyUp(const QString& text) {
-    return holeSizeEditKeyUp(text, settings.hole.height);
+    return holeSizeEditKeyUp(text, settings_.hole.height);
 }
 
 Redraw TagDesign::holeSizeEditKeyUp(const QString& text, int& size) {
@@ -211,12 +218,12 @@ Redraw TagDesign::holeSizeEditKeyUp(const QString& text, int& size) {
 }
 
 Redraw TagDesign::HoleWidthUpDownClick(int position) {
-    settings.hole.width = kHoleSizeRange.limit(position);
+    settings_.hole.width = kHoleSizeRange.limit(position);
     return Redraw::Scheduled;
 }
 
 Redraw TagDesign::HoleHeightUpDownClick(int position) {
-    settings.hole.height = kHoleSizeRange.limit(position);
+    settings_.hole.height = kHoleSizeRange.limit(position);
     return Redraw::Scheduled;
 }
 
@@ -250,19 +257,19 @@ PercentPair percentPair(PercentField field) {
 int TagDesign::percentPosition(PercentField field) const {
     switch (field) {
     case PercentField::HoleWidthOffset:
-        return settings.hole.widthOffset;
+        return settings_.hole.widthOffset;
     case PercentField::HoleHeightOffset:
-        return settings.hole.heightOffset;
+        return settings_.hole.heightOffset;
     case PercentField::ImageSize:
-        return ImageSizeUpDownPosition;
+        return placement_.size;
     case PercentField::ImageHorizontalOffset:
-        return ImageHorizontalOffsetUpDownPosition;
+        return placement_.horizontalOffset;
     case PercentField::ImageVerticalOffset:
-        return ImageVerticalOffsetUpDownPosition;
+        return placement_.verticalOffset;
     case PercentField::TextBlockWidthOffset:
-        return settings.textBlockWidthOffset;
+        return settings_.textBlockWidthOffset;
     case PercentField::TextBlockHeightOffset:
-        return settings.textBlockHeightOffset;
+        return settings_.textBlockHeightOffset;
     }
     return 0;
 }
@@ -271,28 +278,28 @@ Redraw TagDesign::PercentUpDownClick(PercentField field, int position) {
     const int value = percentPair(field).range.limit(position);
     switch (field) {
     case PercentField::HoleWidthOffset:
-        settings.hole.widthOffset = value;
+        settings_.hole.widthOffset = value;
         break;
     case PercentField::HoleHeightOffset:
-        settings.hole.heightOffset = value;
+        settings_.hole.heightOffset = value;
         break;
     case PercentField::ImageSize:
-        ImageSizeUpDownPosition = value;
+        placement_.size = value;
         applyToCheckedSlots([&](img& slot) { slot.ImageSize = value; });
         break;
     case PercentField::ImageHorizontalOffset:
-        ImageHorizontalOffsetUpDownPosition = value;
+        placement_.horizontalOffset = value;
         applyToCheckedSlots([&](img& slot) { slot.ImageHorizontalOffset = value; });
         break;
     case PercentField::ImageVerticalOffset:
-        ImageVerticalOffsetUpDownPosition = value;
+        placement_.verticalOffset = value;
         applyToCheckedSlots([&](img& slot) { slot.ImageVerticalOffset = value; });
         break;
     case PercentField::TextBlockWidthOffset:
-        settings.textBlockWidthOffset = value;
+        settings_.textBlockWidthOffset = value;
         break;
     case PercentField::TextBlockHeightOffset:
-        settings.textBlockHeightOffset = value;
+        settings_.textBlockHeightOffset = value;
         break;
     }
     return Redraw::Scheduled;
@@ -306,17 +313,17 @@ QString TagDesign::PercentEditChange(PercentField field, const QString& text) {
 }
 
 Redraw TagDesign::setShape(int shapeIndex) {
-    if (shapeIndex < 0 || shapeIndex >= kShapeCount || shapeIndex == settings.shapeIndex) {
+    if (shapeIndex < 0 || shapeIndex >= kShapeCount || shapeIndex == settings_.shapeIndex) {
         return Redraw::None;
     }
-    settings.shapeIndex = shapeIndex;
-    return TypeOfPageRadioGroupClick();
+    return TypeOfPageRadioGroupClick(shapeIndex);
 }
 
-Redraw TagDesign::TypeOfPageRadioGroupClick() {
-    settings.hole.heightOffset =
-        holeHeightOffsetForShape(settings.shapeIndex, settings.hole.heightOffset);
-    CurrentSlot = kFirstSheetSlot;
+Redraw TagDesign::TypeOfPageRadioGroupClick(int shapeIndex) {
+    settings_.shapeIndex = shapeIndex;
+    settings_.hole.heightOffset =
+        holeHeightOffsetForShape(settings_.shapeIndex, settings_.hole.heightOffset);
+    currentSlot_ = kFirstSheetSlot;
     return Redraw::Now;
 }
 
@@ -324,37 +331,35 @@ Redraw TagDesign::setCutLineType(int cutLineType) {
     if (cutLineType != kCutLineNone && cutLineType != kCutLineThin) {
         return Redraw::None;
     }
-    settings.cutLineType = cutLineType;
-    // The next layout computes the margins again for the refreshed printer page.
-    pageGrid.SheetMarginX = 0;
-    pageGrid.SheetMarginY = 0;
+    settings_.cutLineType = cutLineType;
+    forgetSheetMargins();
     return Redraw::Scheduled;
 }
 
 Redraw TagDesign::setNoHole(bool checked) {
-    settings.hole.noHole = checked;
+    settings_.hole.noHole = checked;
     return Redraw::Scheduled;
 }
 
 Redraw TagDesign::setBlankSheet(bool checked) {
-    settings.blankSheet = checked;
+    settings_.blankSheet = checked;
     return Redraw::Scheduled;
 }
 
 Redraw TagDesign::AddressLabelsCheckBoxClick(bool checked) {
-    AddressLabelsCheckBox = checked;
+    addressLabels_ = checked;
     if (!checked) {
         return Redraw::None;
     }
     // The return-address label, in the order the settings are made: each goes through
     // the same handling as the user's own change would.
-    WidthUpDownPosition = 250;
-    HeightUpDownPosition = 100;
+    size_.widthHundredths = 250;
+    size_.heightHundredths = 100;
     setShape(kShapeRectangle);
     setNoHole(true);
     ValueEditChange(QString());
     TextEditChange(QString());
-    settings.textBlockAlignment = kAlignLeft;
+    settings_.textBlockAlignment = kAlignLeft;
     PercentUpDownClick(PercentField::ImageHorizontalOffset, 22);
     PercentUpDownClick(PercentField::ImageSize, 85);
     PercentUpDownClick(PercentField::TextBlockWidthOffset, 50);
@@ -364,33 +369,33 @@ Redraw TagDesign::AddressLabelsCheckBoxClick(bool checked) {
 }
 
 void TagDesign::takeCurrentSlotTexts() {
-    if (CurrentSlot < 0 || CurrentSlot >= kSlotTableSize) {
+    if (currentSlot_ < 0 || currentSlot_ >= kSlotTableSize) {
         return;
     }
-    const img& slot = Slots[static_cast<std::size_t>(CurrentSlot)];
-    ValueEditText = slot.ValueText;
-    TextEditText = slot.EdgeText;
+    const img& slot = slotRef(currentSlot_);
+    valueEditText_ = slot.ValueText;
+    textEditText_ = slot.EdgeText;
 }
 
 Redraw TagDesign::SetValues() {
-    if (CurrentSlot < 0 || CurrentSlot >= kSlotTableSize) {
+    if (currentSlot_ < 0 || currentSlot_ >= kSlotTableSize) {
         return Redraw::None;
     }
-    const img& slot = Slots[static_cast<std::size_t>(CurrentSlot)];
+    const img& slot = slotRef(currentSlot_);
     takeCurrentSlotTexts();
     // The memo takes the slot's text block, which measures its width for the next redraw.
     TextBlockMemoChange(QString(slot.TextBlockText));
-    settings.valueFont.color = slot.ValueColor;
-    settings.textFont.color = slot.TextColor;
-    settings.textBlockFont.color = slot.TextBlockColor;
-    BackgroundColorChoice = slot.BackgroundColor;
-    CutLineColorChoice = slot.CutLineColor;
-    ImageSizeUpDownPosition = kImageSizeRange.limit(slot.ImageSize);
-    ImageHorizontalOffsetUpDownPosition = kImageOffsetRange.limit(slot.ImageHorizontalOffset);
-    ImageVerticalOffsetUpDownPosition = kImageOffsetRange.limit(slot.ImageVerticalOffset);
+    settings_.valueFont.color = slot.ValueColor;
+    settings_.textFont.color = slot.TextColor;
+    settings_.textBlockFont.color = slot.TextBlockColor;
+    colorChoices_.background = slot.BackgroundColor;
+    colorChoices_.cutLine = slot.CutLineColor;
+    placement_.size = kImageSizeRange.limit(slot.ImageSize);
+    placement_.horizontalOffset = kImageOffsetRange.limit(slot.ImageHorizontalOffset);
+    placement_.verticalOffset = kImageOffsetRange.limit(slot.ImageVerticalOffset);
     if (slot.ColoringType != kNotTinted) {
-        ColoringTypeChoice = slot.ColoringType;
-        ColoringColorChoice = slot.ColoringColor;
+        colorChoices_.coloringType = slot.ColoringType;
+        colorChoices_.coloringColor = slot.ColoringColor;
     }
     return Redraw::Scheduled;
 }
@@ -402,18 +407,163 @@ void TagDesign::selectPrinter(const PrinterList& printers, int index) {
                                                                             : -1;
     }
     const QString name = index >= 0 ? printers.names.at(index) : QString();
-    if (name != PrinterName) {
-        PrinterPaper.clear();
+    if (name != printer_.name) {
+        printer_.paper.clear();
     }
-    PrinterIndex = index;
-    PrinterName = name;
+    printer_.index = index;
+    printer_.name = name;
+}
+
+void TagDesign::setPrinterPaper(const QString& paper, bool landscape) {
+    printer_.paper = paper;
+    printer_.landscape = landscape;
+}
+
+void TagDesign::setCopies(int copies) {
+    printer_.copies = copies;
+}
+
+void TagDesign::setCuttingMarks(CuttingMarks marks) {
+    cuttingMarks_ = marks;
+}
+
+void TagDesign::setPriceList(const WrittenPicturePath& path) {
+    priceList_ = path;
+}
+
+void TagDesign::setFont(TextPart part, const Font& font) {
+    switch (part) {
+    case TextPart::Value:
+        settings_.valueFont = font;
+        break;
+    case TextPart::Edge:
+        settings_.textFont = font;
+        break;
+    case TextPart::TextBlock:
+        settings_.textBlockFont = font;
+        break;
+    }
+}
+
+void TagDesign::setValuePlace(int corner) {
+    settings_.valuePlace = corner;
+}
+
+void TagDesign::setEdgePlace(int edge) {
+    settings_.edgePlace = edge;
+}
+
+void TagDesign::setTextBlockAlignment(int alignment) {
+    settings_.textBlockAlignment = alignment;
+}
+
+void TagDesign::setTextBlockPosition(int widthOffset, int heightOffset) {
+    settings_.textBlockWidthOffset = widthOffset;
+    settings_.textBlockHeightOffset = heightOffset;
+}
+
+void TagDesign::setHole(const HoleSettings& hole) {
+    settings_.hole = hole;
+}
+
+void TagDesign::setCurrentSlot(int slot) {
+    currentSlot_ = slot;
+}
+
+void TagDesign::setSlotPicture(int slot, const QString& fileName, const QString& sourceFileName) {
+    img& record = slotRef(slot);
+    record.FileName = fileName;
+    record.SourceFileName = sourceFileName;
+}
+
+void TagDesign::setSlotTint(int slot, const QString& fileName, int type) {
+    img& record = slotRef(slot);
+    record.FileName = fileName;
+    record.ColoringType = type;
+}
+
+void TagDesign::deleteSlotPicture(int slot) {
+    if (slot < 0 || slot > kLastInitialisedSlot) {
+        return;
+    }
+    img& record = slotRef(slot);
+    record.FileName.clear();
+    record.PictureWidth = 0;
+    record.PictureHeight = 0;
+    record.AspectPermille = 1000;
+    record.SourceFileName.clear();
+    record.ColoringType = kNotTinted;
+}
+
+void TagDesign::forgetSheetMargins() {
+    pageGrid_.SheetMarginX = 0;
+    pageGrid_.SheetMarginY = 0;
+}
+
+const WrittenSlotPaths& TagDesign::writtenPicturePaths(int n) const {
+    return writtenPicturePaths_.at(static_cast<std::size_t>(n));
+}
+
+void TagDesign::setSlotValues(int slot, const img& values, const WrittenSlotPaths& written) {
+    img& record = slotRef(slot);
+    Bitmap lastTag = std::move(record.TagImage);
+    record = values;
+    record.TagImage = std::move(lastTag);
+    writtenPicturePaths_.at(static_cast<std::size_t>(slot)) = written;
+}
+
+void TagDesign::forgetWrittenPicturePaths() {
+    writtenPicturePaths_ = {};
+}
+
+void TagDesign::openFileValues(const TagSize& hundredths, const PictureLayout& placement) {
+    // The dots follow when the size is applied, as after any change of the hundredths.
+    size_.widthHundredths = hundredths.widthHundredths;
+    size_.heightHundredths = hundredths.heightHundredths;
+    placement_ = placement;
+}
+
+void TagDesign::recordComposedTag(int slot, Bitmap tag) {
+    slotRef(slot).TagImage = std::move(tag);
+}
+
+void TagDesign::setMeasuredTextBlock(const QString& memoText, int width) {
+    memoText_ = memoText;
+    settings_.TextBlockWidth = width;
+}
+
+void TagDesign::restoreValues(const TagDesign& values) {
+    TagDesign restored = values;
+    for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
+        restored.slots_[slot].TagImage = std::move(slots_[slot].TagImage);
+    }
+    restored.pageGrid_ = pageGrid_;
+    restored.renderMode_ = renderMode_;
+    restored.printing_ = printing_;
+    restored.reload_ = reload_;
+    restored.floatingTag_ = floatingTag_;
+    *this = std::move(restored);
+    ApplyTagSize();
+}
+
+TagDesign TagDesign::valuesWithoutComposedTags() {
+    // The tags are set aside while the copy is made rather than copied and thrown away.
+    std::array<Bitmap, kSlotTableSize> tags;
+    for (std::size_t slot = 0; slot < tags.size(); ++slot) {
+        tags[slot] = std::exchange(slots_[slot].TagImage, Bitmap());
+    }
+    TagDesign values = *this;
+    for (std::size_t slot = 0; slot < tags.size(); ++slot) {
+        slots_[slot].TagImage = std::move(tags[slot]);
+    }
+    return values;
 }
 
 Redraw TagDesign::recordSlotPicture(int slot, int pictureWidth, int pictureHeight) {
     if (slot < 0 || slot > kLastInitialisedSlot) {
         return Redraw::None;
     }
-    img& record = Slots[static_cast<std::size_t>(slot)];
+    img& record = slotRef(slot);
     record.PictureWidth = pictureWidth;
     record.PictureHeight = pictureHeight;
     // A picture has at least one column; the guard keeps a broken decoder from dividing

@@ -1,206 +1,170 @@
 #pragma once
 
 #include "design/ColorPicking.h"
+#include "design/DesignTypes.h"
 #include "design/NumericFields.h"
 #include "design/PicturePaths.h"
 #include "output/PrinterChoice.h"
 #include "output/RegistrationMarks.h"
-#include "platform/Bitmap.h"
-#include "platform/TColor.h"
 #include "render/PageGrid.h"
 #include "render/SlotRecord.h"
 #include "render/TagSettings.h"
-
-#include <QString>
-#include <QStringList>
 
 #include <array>
 #include <functional>
 
 namespace veltmoor {
 
-constexpr int kSlotTableSize = 16; // slots 11..15 exist but nothing uses them
-constexpr int kAboutSlot = 0;      // the sample tag of the welcome page
-constexpr int kFirstSheetSlot = 1; // slots 1..9 are the tags of the sheet
-constexpr int kLastSheetSlot = 9;
-constexpr int kLastInitialisedSlot = 10;
+// A sheet of tags being designed: nine tags (slots 1..9, slot 0 the welcome page's sample),
+// the settings every tag shares, the tag size, the printer, copies and marks. The window,
+// the design file and the command line read it through the accessors and change it only
+// through the operations, which apply the design's rules; a throwing operation leaves the
+// design as it was.
+class TagDesign {
+    // The tags: each slot's picture and per-tag settings, the paths its design file wrote,
+    // and which tags an edit reaches (slots 1..9).
+    std::array<img, kSlotTableSize> slots_;
+    std::array<WrittenSlotPaths, kSlotTableSize> writtenPicturePaths_;
+    std::array<bool, kLastSheetSlot> checked_{true, true, true, true, true, true, true, true, true};
+    int currentSlot_ = 0; // the tag in view
+    // What every tag shares, the tag size, and how the sheet prints.
+    TagSettings settings_;
+    TagSize size_;
+    PictureLayout placement_; // the tag in view's picture settings as the fields show them
+    PrinterSetup printer_;
+    CuttingMarks cuttingMarks_ = CuttingMarks::None;
+    WrittenPicturePath priceList_; // empty: the plain sheet
+    bool floatingTag_ = true;
+    bool addressLabels_ = false;
+    // The text fields and colour dialogs: with the tag in view unchecked, the fields hold
+    // what no tag took.
+    QString valueEditText_;
+    QString textEditText_;
+    QString memoText_;
+    ColorChoices colorChoices_;
+    // How the tags are being composed, and the grid of the last composed sheet.
+    RenderMode renderMode_ = RenderMode::Single;
+    bool printing_ = false;
+    ReloadFlag reload_ = ReloadFlag::Unset;
+    PageGrid pageGrid_;
 
-// What an operation asks of the window once it has changed the design: nothing, a redraw
-// through the redraw timer (several requests merge into one), or a composition at once.
-enum class Redraw { None, Scheduled, Now };
+public:
+    void startAnew(); // slots 0..10 blank, the fields and the checked slots' texts empty
+    static TagDesign atFirstActivation(); // the state the welcome page first shows
+    TagDesign aboutSample() const;        // slot 0 at 350 x 350 dots with small fonts
 
-inline Redraw strongest(Redraw first, Redraw second) {
-    return static_cast<int>(first) > static_cast<int>(second) ? first : second;
-}
+    const img& slot(int n) const { return slots_.at(static_cast<std::size_t>(n)); }
+    const std::array<img, kSlotTableSize>& slotTable() const { return slots_; }
+    const WrittenSlotPaths& writtenPicturePaths(int n) const;
+    const TagSettings& settings() const { return settings_; }
+    int currentSlot() const { return currentSlot_; }
+    bool isSlotChecked(int slot) const; // slots 1..9 only
+    const TagSize& tagSize() const { return size_; }
+    int tagWidthDots() const { return size_.widthDots; }
+    int tagHeightDots() const { return size_.heightDots; }
+    Rect tagRect() const { return Rect{0, 0, size_.widthDots, size_.heightDots}; }
+    int percentPosition(PercentField field) const;
+    int printImageAdjust() const { return placement_.printAdjust; }
+    const PrinterSetup& printer() const { return printer_; }
+    CuttingMarks cuttingMarks() const { return cuttingMarks_; }
+    const QString& priceListPath() const { return priceList_.resolved; }
+    const WrittenPicturePath& writtenPriceListPath() const { return priceList_; }
+    bool floatingTag() const { return floatingTag_; }
+    bool addressLabels() const { return addressLabels_; }
+    const QString& valueEditText() const { return valueEditText_; }
+    const QString& textEditText() const { return textEditText_; }
+    const QString& memoText() const { return memoText_; }
+    const ColorChoices& colorChoices() const { return colorChoices_; }
+    RenderMode renderMode() const { return renderMode_; }
+    bool printing() const { return printing_; }
+    ReloadFlag reloadFromFiles() const { return reload_; }
+    const PageGrid& pageGrid() const { return pageGrid_; }
 
-// "yes" while tags are recomposed from their stored pictures (no dialogs, no questions),
-// "no" afterwards; unset from start-up until the first sheet refresh or design open.
-enum class ReloadFlag { Unset, No, Yes };
-
-// The result of a text change in the text block: the redraw it asks for, and whether its
-// widest line is wider than the box it is typed into ("Text is too long, ...").
-struct TextBlockChange {
-    Redraw redraw = Redraw::Scheduled;
-    bool tooLong = false;
-};
-
-// Everything the program knows about the sheet being designed: the slot table, the settings
-// shared by every tag, and the settings that the window's controls show (sizes, positions,
-// check boxes, printer). The window shows this state and changes it only through the
-// operations below, so that the window, the design file and the command line all reach the
-// same state by the same rules.
-struct TagDesign {
-    std::array<img, kSlotTableSize> Slots;
-    // Each slot's picture paths as the open design file wrote them.
-    std::array<WrittenSlotPaths, kSlotTableSize> writtenPicturePaths;
-    TagSettings settings; // what a composition reads besides the slot and the tag size
-
-    int CurrentSlot = 0;
-    int TagWidthDots = 350;
-    int TagHeightDots = 350;
-    Rect TagRect{0, 0, 350, 350};
-    PageGrid pageGrid;
-
-    RenderMode renderMode = RenderMode::Single;
-    bool Printing = false;
-    ReloadFlag ReloadFromFiles = ReloadFlag::Unset;
-
-    // Tag size in hundredths of an inch.
-    int WidthUpDownPosition = 200;
-    int HeightUpDownPosition = 400;
-
-    // The current slot's picture settings as the "Advanced" page shows them.
-    int ImageSizeUpDownPosition = 100;
-    int ImageHorizontalOffsetUpDownPosition = 50;
-    int ImageVerticalOffsetUpDownPosition = 50;
-    int PrintImageAdjustUpDownPosition = 0; // only carried in design files
-
-    // The texts the text edits and the text-block memo show.
-    QString ValueEditText;
-    QString TextEditText;
-    QString TextBlockMemoText;
-
-    // The colour dialogs' current choices (the text colours live in the fonts).
-    TColor BackgroundColorChoice = 0xF0FBFF; // cream until the first activation
-    TColor CutLineColorChoice = clRed;
-    TColor ValueColorChoice = clBlack;
-    TColor TextColorChoice = clRed;
-    TColor TextBlockColorChoice = clBlack;
-    int ColoringTypeChoice = 0;
-
-    TColor ColoringColorChoice = clBlack;
-
-    int CopiesUpDownPosition = 1;
-    int PrinterIndex = -1; // -1: the default printer
-    QString PrinterName;
-    // The driver's name for the paper chosen in the printer set-up; empty: the printer's
-    // default paper. Reset when the printer changes.
-    QString PrinterPaper;
-    bool landscape = false;
-    CuttingMarks cuttingMarks = CuttingMarks::None; // printed on the sheet for a cutting machine
-    // The price list whose rows fill the tags' fields, as a path from here; empty: the plain
-    // sheet. Kept as the design file wrote it, as picture paths are.
-    QString priceListPath;
-    WrittenPicturePath writtenPriceListPath;
-
-    std::array<bool, kLastSheetSlot> SlotCheckBoxes{true, true, true, true, true,
-                                                    true, true, true, true}; // CheckBox1..9
-    bool FloatingTagCheckBox = true;
-    bool AddressLabelsCheckBox = false;
-
-    // The state when the welcome page is first shown: slots initialised, slot 0 carrying
-    // the sample texts, the checked slots white with a black cut line, the working fonts
-    // back, and the tag size 2.00 x 4.00 inches (400 x 800 dots).
-    static TagDesign atFirstActivation();
-
-    // The welcome page's sample tag: slot 0 of the design as it stands, at 350 x 350 dots
-    // with small fonts. Composed from this copy, the design itself keeps its working sizes.
-    TagDesign aboutSample() const;
-
-    // Slots 1..9 whose check box is checked, in ascending order: the only slots an edit of
-    // a per-tag setting reaches (never slot 0 or 10, the current slot only when checked).
-    bool isSlotChecked(int slot) const;
+    // Per-tag settings: the value goes into every checked slot.
     void setSlotChecked(int slot, bool checked);
-    void applyToCheckedSlots(const std::function<void(img&)>& write);
-
-    // Per-tag setters: the value goes into every checked slot.
-    void SetValueText(const QString& text);
-    void SetTextText(const QString& text);
+    Redraw ValueEditChange(const QString& text);
+    Redraw TextEditChange(const QString& text);
+    TextBlockChange TextBlockMemoChange(const QString& text); // the tag in view only
+    void TextBlockMemoExit();                                 // every checked slot
     void SetBorderColors(TColor color);
     void SetBgColors(TColor color);
     void SetValueColor(TColor color);
     void SetTextColor(TColor color);
     void SetTextBlockColor(TColor color);
-    // The code (symbology, data, placement, module width, height) of every checked slot.
     Redraw setBarcode(const TagBarcode& barcode);
+    void setSlotBarcode(int slot, const TagBarcode& barcode); // checked or not
+    Redraw PercentUpDownClick(PercentField field, int position);
+    QString PercentEditChange(PercentField field, const QString& text); // throws
 
-    Redraw ValueEditChange(const QString& text);
-    Redraw TextEditChange(const QString& text);
-    // The memo's text changed: only the current slot takes it, and the block's width is
-    // measured again.
-    TextBlockChange TextBlockMemoChange(const QString& text);
-    // Leaving the memo: every checked slot takes the memo's text.
-    void TextBlockMemoExit();
-
-    // Takes the tag size from the size in hundredths.
-    Redraw ApplyTagSize();
-    Redraw WidthEditKeyUp(const QString& text);  // throws UserError, see ParseHundredths
-    Redraw HeightEditKeyUp(const QString& text); // throws UserError
-    Redraw WidthUpDownClick(int position);
-    Redraw HeightUpDownClick(int position);
-
+    // Shared settings.
+    Redraw setShape(int shapeIndex); // a real change keeps the hole at the narrow end
+    Redraw TypeOfPageRadioGroupClick(int shapeIndex); // the rule even when unchanged
+    Redraw setCutLineType(int cutLineType);
+    Redraw setNoHole(bool checked);
+    Redraw setBlankSheet(bool checked);
+    void setFont(TextPart part, const Font& font);
+    void setValuePlace(int corner);
+    void setEdgePlace(int edge);
+    void setTextBlockAlignment(int alignment);
+    void setTextBlockPosition(int widthOffset, int heightOffset);
+    void setHole(const HoleSettings& hole);
     Redraw HoleWidthEditKeyUp(const QString& text);  // throws UserError
     Redraw HoleHeightEditKeyUp(const QString& text); // throws UserError
     Redraw HoleWidthUpDownClick(int position);
     Redraw HoleHeightUpDownClick(int position);
-
-    int percentPosition(PercentField field) const;
-    // The up-down's position changed: picture settings go into the checked slots.
-    Redraw PercentUpDownClick(PercentField field, int position);
-    // Typed text in a percent edit; returns the text the edit shows afterwards. Throws
-    // ValueOutOfRange (the field keeps its position) or UserError.
-    QString PercentEditChange(PercentField field, const QString& text);
-
-    // The shape choice: set the shape; when it really changes, the shape-change rule runs.
-    Redraw setShape(int shapeIndex);
-    // The shape-change rule: the hanging hole kept at the narrow end, slot 1 made current
-    // and composed at once.
-    Redraw TypeOfPageRadioGroupClick();
-
-    Redraw setCutLineType(int cutLineType);
-    Redraw setNoHole(bool checked);
-    Redraw setBlankSheet(bool checked);
-    void setFloatingTag(bool checked) { FloatingTagCheckBox = checked; }
-
-    // True when checking "Address Labels" must first ask the user to confirm.
-    bool addressLabelsNeedsConfirmation() const { return ReloadFromFiles == ReloadFlag::No; }
-    // The box was checked (after any confirmation) or cleared. Checking it applies the
-    // return-address label settings; clearing it restores nothing.
-    Redraw AddressLabelsCheckBoxClick(bool checked);
-
-    // A click on the tag at (x, y) in tag dots with the colour under the pointer: places
-    // the text block there when the click places it, and gives the picked colour to the
-    // chosen colour's dialog, font and checked slots.
+    void setFloatingTag(bool checked) { floatingTag_ = checked; }
+    bool addressLabelsNeedsConfirmation() const { return reload_ == ReloadFlag::No; }
+    Redraw AddressLabelsCheckBoxClick(bool checked); // checking applies the label preset
     Redraw PickPoint(int x, int y, TColor color, const Picking& picking);
 
-    // Shows the current slot's own values in the fields.
-    Redraw SetValues();
-    // The corner and edge text fields take the current slot's texts.
+    // The tag size in hundredths, applied to the dots.
+    Redraw ApplyTagSize();
+    Redraw WidthEditKeyUp(const QString& text);  // throws UserError
+    Redraw HeightEditKeyUp(const QString& text); // throws UserError
+    Redraw WidthUpDownClick(int position);
+    Redraw HeightUpDownClick(int position);
+
+    // The printer, copies, marks and price list.
+    void selectPrinter(const PrinterList& printers, int index); // another printer: its paper
+    void setPrinterPaper(const QString& paper, bool landscape);
+    void setCopies(int copies);
+    void setCuttingMarks(CuttingMarks marks);
+    void setPriceList(const WrittenPicturePath& path); // written as the design file had it
+
+    // The tag in view and its pictures.
+    Redraw SetValues(); // the fields show the tag in view's own values
     void takeCurrentSlotTexts();
-
-    // Chooses a printer by its index; an index naming no printer selects the default one.
-    // Another printer starts on its own default paper.
-    void selectPrinter(const PrinterList& printers, int index);
-
-    // A typed width or height: the size in hundredths takes the parsed text.
-    Redraw tagSizeEditKeyUp(const QString& text, int& upDownPosition);
-
-    // A typed hole width or height: the hole takes the parsed size.
-    static Redraw holeSizeEditKeyUp(const QString& text, int& size);
-
-    // Records a picture just decoded for a slot: its size and aspect. Slot 1 applies the
-    // tag size, as the first picture of a sheet does.
+    void setCurrentSlot(int slot);
     Redraw recordSlotPicture(int slot, int pictureWidth, int pictureHeight);
+    void setSlotPicture(int slot, const QString& fileName, const QString& sourceFileName);
+    void setSlotTint(int slot, const QString& fileName, int type); // fileName: its copy
+    void deleteSlotPicture(int slot); // its texts, colours and picture settings stay
+    // A slot's values whole (its composed tag stays), with the paths a design file wrote.
+    void setSlotValues(int slot, const img& values, const WrittenSlotPaths& written = {});
+    void openFileValues(const TagSize& hundredths, const PictureLayout& placement);
+    void forgetWrittenPicturePaths();
+
+    // What the composition of the tags records.
+    void setRenderMode(RenderMode mode) { renderMode_ = mode; }
+    void setPrinting(bool printing) { printing_ = printing; }
+    void setReloadFromFiles(ReloadFlag flag) { reload_ = flag; }
+    void recordComposedTag(int slot, Bitmap tag);
+    void recordPageGrid(const PageGrid& grid) { pageGrid_ = grid; }
+    void forgetSheetMargins(); // the next layout computes them for the printer's page
+    void setMeasuredTextBlock(const QString& memoText, int width);
+
+    // Undo's steps hold the design's values without the composed tags, which are made again
+    // from the rest; putting values back keeps how the design is composed and its tags.
+    TagDesign valuesWithoutComposedTags();
+    void restoreValues(const TagDesign& values);
+
+private:
+    void SetValueText(const QString& text);
+    void SetTextText(const QString& text);
+    Redraw tagSizeEditKeyUp(const QString& text, int& hundredths);
+    static Redraw holeSizeEditKeyUp(const QString& text, int& size);
+    void applyToCheckedSlots(const std::function<void(img&)>& write);
+    img& slotRef(int n) { return slots_.at(static_cast<std::size_t>(n)); }
 };
 
 } // namespace veltmoor

@@ -48,14 +48,14 @@ PriceListTemplate PriceListTemplate::of(const TagDesign& design) {
     PriceListTemplate made;
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         img& copy = made.Slots.at(static_cast<std::size_t>(slot));
-        copy = design.Slots.at(static_cast<std::size_t>(slot));
+        copy = design.slot(slot);
         // Rows compose tags of their own.
         copy.TagImage = Bitmap();
     }
-    made.settings = design.settings;
-    made.TagWidthDots = design.TagWidthDots;
-    made.TagHeightDots = design.TagHeightDots;
-    made.cuttingMarks = design.cuttingMarks;
+    made.settings = design.settings();
+    made.TagWidthDots = design.tagWidthDots();
+    made.TagHeightDots = design.tagHeightDots();
+    made.cuttingMarks = design.cuttingMarks();
     return made;
 }
 

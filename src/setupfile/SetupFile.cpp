@@ -80,56 +80,49 @@ SetupFileContents readSetupFile(const QString& path) {
 void applySetupFile(TagDesign& design, const SetupFileContents& contents,
                     const PrinterList& printers, const QString& designFolder) {
     // A slot the file leaves alone keeps its picture, but not paths written by another file.
-    design.writtenPicturePaths = {};
+    design.forgetWrittenPicturePaths();
     for (const SetupFileSlot& line : contents.tagLines) {
-        const auto slot = static_cast<std::size_t>(line.slot);
-        img& record = design.Slots[slot];
-        Bitmap lastTag = std::move(record.TagImage);
-        record = line.values;
-        record.TagImage = std::move(lastTag);
-        record.FileName = resolvePicturePath(line.values.FileName, designFolder);
-        record.SourceFileName = resolvePicturePath(line.values.SourceFileName, designFolder);
-        design.writtenPicturePaths[slot] = {{line.values.FileName, record.FileName},
-                                            {line.values.SourceFileName, record.SourceFileName}};
+        img values = line.values;
+        values.FileName = resolvePicturePath(line.values.FileName, designFolder);
+        values.SourceFileName = resolvePicturePath(line.values.SourceFileName, designFolder);
+        design.setSlotValues(line.slot, values,
+                             {{line.values.FileName, values.FileName},
+                              {line.values.SourceFileName, values.SourceFileName}});
     }
 
     const SetupFileSettings& file = contents.settings;
-    TagSettings& settings = design.settings;
     design.setCutLineType(file.cutLineType);
     design.setShape(file.shapeIndex);
-    settings.valueFont = file.valueFont;
-    settings.valuePlace = file.valuePlace;
-    settings.textFont = file.textFont;
-    settings.edgePlace = file.edgePlace;
-    settings.textBlockFont = file.textBlockFont;
-    settings.textBlockWidthOffset = file.textBlockWidthOffset;
-    settings.textBlockHeightOffset = file.textBlockHeightOffset;
-    settings.textBlockAlignment = file.textBlockAlignment;
-    design.CopiesUpDownPosition = file.copies;
+    design.setFont(TextPart::Value, file.valueFont);
+    design.setValuePlace(file.valuePlace);
+    design.setFont(TextPart::Edge, file.textFont);
+    design.setEdgePlace(file.edgePlace);
+    design.setFont(TextPart::TextBlock, file.textBlockFont);
+    design.setTextBlockPosition(file.textBlockWidthOffset, file.textBlockHeightOffset);
+    design.setTextBlockAlignment(file.textBlockAlignment);
+    design.setCopies(file.copies);
     design.selectPrinter(printers, file.printerIndex);
-    design.PrinterPaper = file.paper;
-    design.landscape = file.landscape;
-    design.cuttingMarks = file.cuttingMarks;
+    design.setPrinterPaper(file.paper, file.landscape);
+    design.setCuttingMarks(file.cuttingMarks);
     // The table is found as a picture is: from the design's folder, or beside it.
-    design.priceListPath = resolvePicturePath(file.priceList, designFolder);
-    design.writtenPriceListPath = {file.priceList, design.priceListPath};
+    design.setPriceList({file.priceList, resolvePicturePath(file.priceList, designFolder)});
     design.setNoHole(file.noHole);
     design.setBlankSheet(file.blankSheet);
     design.setFloatingTag(file.floatingTag);
     // Address labels switched on by a file apply their settings without a question, and
     // always: the result of opening a file must not depend on the design open before it.
-    design.ReloadFromFiles = ReloadFlag::Yes;
+    design.setReloadFromFiles(ReloadFlag::Yes);
     design.AddressLabelsCheckBoxClick(file.addressLabels);
-    design.HeightUpDownPosition = file.heightHundredths;
-    design.WidthUpDownPosition = file.widthHundredths;
-    settings.hole.width = file.holeWidth;
-    settings.hole.height = file.holeHeight;
-    settings.hole.widthOffset = file.holeWidthOffset;
-    settings.hole.heightOffset = file.holeHeightOffset;
-    design.ImageSizeUpDownPosition = file.imageSize;
-    design.ImageHorizontalOffsetUpDownPosition = file.imageHorizontalOffset;
-    design.ImageVerticalOffsetUpDownPosition = file.imageVerticalOffset;
-    design.PrintImageAdjustUpDownPosition = file.printImageAdjust;
+    HoleSettings hole = design.settings().hole;
+    hole.width = file.holeWidth;
+    hole.height = file.holeHeight;
+    hole.widthOffset = file.holeWidthOffset;
+    hole.heightOffset = file.holeHeightOffset;
+    design.setHole(hole);
+    design.openFileValues(
+        {.widthHundredths = file.widthHundredths, .heightHundredths = file.heightHundredths},
+        {file.imageSize, file.imageHorizontalOffset, file.imageVerticalOffset,
+         file.printImageAdjust});
 }
 
 std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
@@ -138,14 +131,13 @@ std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
     if (options.pictures && options.decodePictures) {
         std::vector<PictureCache::Request> requests;
         for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-            requests.push_back({design.Slots[static_cast<std::size_t>(slot)].FileName,
-                                options.pictureOptions.neededWidth,
+            requests.push_back({design.slot(slot).FileName, options.pictureOptions.neededWidth,
                                 options.pictureOptions.neededHeight});
         }
         options.pictures->prefetch(requests);
     }
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        const QString path = design.Slots[static_cast<std::size_t>(slot)].FileName;
+        const QString path = design.slot(slot).FileName;
         if (path.isEmpty()) {
             continue;
         }
@@ -155,7 +147,7 @@ std::vector<PictureProblem> loadSlotPictures(TagDesign& design,
                 problems.push_back({slot, path, QString()});
                 continue;
             }
-            noteTintedCopyUsed(design.Slots[static_cast<std::size_t>(slot)].FileName);
+            noteTintedCopyUsed(design.slot(slot).FileName);
             if (!options.decodePictures) {
                 recordSlotPictureSize(design, slot);
                 continue;
@@ -177,15 +169,14 @@ TagDesign designFromFile(const QString& path, const TagDesign& design,
     const SetupFileContents contents = readSetupFile(path);
     TagDesign opened = design;
     applySetupFile(opened, contents, printers, QFileInfo(path).absolutePath());
-    opened.ReloadFromFiles = ReloadFlag::No;
+    opened.setReloadFromFiles(ReloadFlag::No);
     opened.ApplyTagSize();
     // The redraw that follows shows the current slot's text block; its width is measured
     // in the font the file brought.
-    if (opened.CurrentSlot >= 0 && opened.CurrentSlot < kSlotTableSize) {
-        const QString& block =
-            opened.Slots[static_cast<std::size_t>(opened.CurrentSlot)].TextBlockText;
-        opened.TextBlockMemoText = block;
-        opened.settings.TextBlockWidth = textBlockWidthFor(opened.settings.textBlockFont, block);
+    if (opened.currentSlot() >= 0 && opened.currentSlot() < kSlotTableSize) {
+        const QString block = opened.slot(opened.currentSlot()).TextBlockText;
+        opened.setMeasuredTextBlock(block,
+                                    textBlockWidthFor(opened.settings().textBlockFont, block));
     }
     return opened;
 }

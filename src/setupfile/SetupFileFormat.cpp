@@ -403,15 +403,15 @@ QStringList setupFileLines(const TagDesign& design, const QString& designFolder)
     QStringList lines;
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
-        const img& record = design.Slots[index];
-        const WrittenSlotPaths& written = design.writtenPicturePaths[index];
+        const img& record = design.slot(index);
+        const WrittenSlotPaths& written = design.writtenPicturePaths(index);
         if (!record.FileName.isEmpty()) {
             lines << slotLine(
                 slot, record, picturePathToWrite(record.FileName, written.fileName, designFolder),
                 picturePathToWrite(record.SourceFileName, written.sourceFileName, designFolder));
         }
     }
-    const TagSettings& settings = design.settings;
+    const TagSettings& settings = design.settings();
     lines << settingLine(QString::number(settings.cutLineType), "CutLine")
           << settingLine(QString::number(settings.shapeIndex), "TagType");
     appendFontLines(lines, settings.valueFont, "ValueFontName", "ValueFontSize", "ValueFontColor",
@@ -426,45 +426,47 @@ QStringList setupFileLines(const TagDesign& design, const QString& designFolder)
     lines << settingLine(QString::number(settings.textBlockWidthOffset), "TextBlockWOffset")
           << settingLine(QString::number(settings.textBlockHeightOffset), "TextBlockHOffset")
           << settingLine(QString::number(settings.textBlockAlignment), "TestBlockAlignment")
-          << settingLine(QString::number(design.CopiesUpDownPosition), "Copies")
-          << settingLine(QString::number(design.PrinterIndex), "Printer")
-          << settingLine(design.landscape ? QStringLiteral("Landscape")
-                                          : QStringLiteral("Portrait"),
+          << settingLine(QString::number(design.printer().copies), "Copies")
+          << settingLine(QString::number(design.printer().index), "Printer")
+          << settingLine(design.printer().landscape ? QStringLiteral("Landscape")
+                                                    : QStringLiteral("Portrait"),
                          "PrinterOrientation")
           << settingLine(onOff(settings.hole.noHole), "NoHole")
           << settingLine(onOff(settings.blankSheet), "BlankSheet")
-          << settingLine(onOff(design.FloatingTagCheckBox), "FloatingTag")
-          << settingLine(onOff(design.AddressLabelsCheckBox), "AddressLabels")
+          << settingLine(onOff(design.floatingTag()), "FloatingTag")
+          << settingLine(onOff(design.addressLabels()), "AddressLabels")
           // The sizes in use, not what may have been typed: a typed "2.5" would come back
           // as 25 hundredths.
-          << settingLine(tagSizeInchText(design.HeightUpDownPosition), "Height")
-          << settingLine(tagSizeInchText(design.WidthUpDownPosition), "Width")
+          << settingLine(tagSizeInchText(design.tagSize().heightHundredths), "Height")
+          << settingLine(tagSizeInchText(design.tagSize().widthHundredths), "Width")
           << settingLine(holeSizeInchText(settings.hole.width), "HoleWidth")
           << settingLine(holeSizeInchText(settings.hole.height), "HoleHeight")
           << settingLine(QString::number(settings.hole.widthOffset), "HoleWidthOffset")
           << settingLine(QString::number(settings.hole.heightOffset), "HoleHeightOffset")
-          << settingLine(QString::number(design.ImageSizeUpDownPosition), "ImageSize")
-          << settingLine(QString::number(design.ImageHorizontalOffsetUpDownPosition),
-                         "ImageHorizontalOffset")
-          << settingLine(QString::number(design.ImageVerticalOffsetUpDownPosition),
+          << settingLine(QString::number(design.percentPosition(PercentField::ImageSize)),
+                         "ImageSize")
+          << settingLine(
+                 QString::number(design.percentPosition(PercentField::ImageHorizontalOffset)),
+                 "ImageHorizontalOffset")
+          << settingLine(QString::number(design.percentPosition(PercentField::ImageVerticalOffset)),
                          "ImageVerticalOffset")
-          << settingLine(QString::number(design.PrintImageAdjustUpDownPosition),
-                         "PrintImageAdjust");
-    if (design.cuttingMarks != CuttingMarks::None) {
-        lines << settingLine(cuttingMarksName(design.cuttingMarks), kCuttingMarksKey);
+          << settingLine(QString::number(design.printImageAdjust()), "PrintImageAdjust");
+    if (design.cuttingMarks() != CuttingMarks::None) {
+        lines << settingLine(cuttingMarksName(design.cuttingMarks()), kCuttingMarksKey);
     }
-    if (!design.PrinterPaper.isEmpty()) {
-        lines << quotedSettingLine(design.PrinterPaper, kPaperKey);
+    if (!design.printer().paper.isEmpty()) {
+        lines << quotedSettingLine(design.printer().paper, kPaperKey);
     }
-    if (!design.priceListPath.isEmpty()) {
-        lines << settingLine(textField(picturePathToWrite(
-                                 design.priceListPath, design.writtenPriceListPath, designFolder)),
-                             kPriceListKey);
+    if (!design.priceListPath().isEmpty()) {
+        lines << settingLine(
+            textField(picturePathToWrite(design.priceListPath(), design.writtenPriceListPath(),
+                                         designFolder)),
+            kPriceListKey);
     }
     // A tag's code goes with its tag line: slot, symbology, placement, module width, height
     // and the data, last, since it may hold anything.
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        const img& record = design.Slots[static_cast<std::size_t>(slot)];
+        const img& record = design.slot(slot);
         const TagBarcode& barcode = record.barcode;
         if (!record.FileName.isEmpty() && barcode.isSet()) {
             const QStringList fields{QString::number(slot),

@@ -8,9 +8,8 @@ namespace {
 
 TagDesign designOfSize(int widthDots, int heightDots) {
     TagDesign design = TagDesign::atFirstActivation();
-    design.WidthUpDownPosition = widthDots / 2;
-    design.HeightUpDownPosition = heightDots / 2;
-    design.ApplyTagSize();
+    design.WidthUpDownClick(widthDots / 2);
+    design.HeightUpDownClick(heightDots / 2);
     return design;
 }
 
@@ -38,9 +37,9 @@ TEST(PickPoint, ClickAtPositionMovesTheTextBlockInPercentOfTheTag) {
         const Point dots = previewPointToTagDots(c.previewX, c.previewY, c.width, c.height);
         EXPECT_EQ(design.PickPoint(dots.x, dots.y, clRed, Picking{kPickNoColor, true}),
                   Redraw::Scheduled);
-        EXPECT_EQ(design.settings.textBlockWidthOffset, c.widthOffset);
-        EXPECT_EQ(design.settings.textBlockHeightOffset, c.heightOffset);
-        EXPECT_EQ(design.BackgroundColorChoice, clWhite); // no colour was being picked
+        EXPECT_EQ(design.settings().textBlockWidthOffset, c.widthOffset);
+        EXPECT_EQ(design.settings().textBlockHeightOffset, c.heightOffset);
+        EXPECT_EQ(design.colorChoices().background, clWhite); // no colour was being picked
     }
 }
 
@@ -48,38 +47,36 @@ TEST(PickPoint, EachChoiceGivesTheColourToItsDialogFontAndCheckedSlots) {
     const TColor picked = rgbColor(12, 200, 34);
     struct Case {
         int item;
-        TColor TagDesign::*dialog;
+        TColor ColorChoices::*dialog;
         TColor img::*slotField;
         const Font TagSettings::*font; // null: the choice has no font
     };
     for (const Case& c : {
-             Case{kPickCutLineColor, &TagDesign::CutLineColorChoice, &img::CutLineColor, nullptr},
-             Case{kPickValueFontColor, &TagDesign::ValueColorChoice, &img::ValueColor,
+             Case{kPickCutLineColor, &ColorChoices::cutLine, &img::CutLineColor, nullptr},
+             Case{kPickValueFontColor, &ColorChoices::value, &img::ValueColor,
                   &TagSettings::valueFont},
-             Case{kPickTextFontColor, &TagDesign::TextColorChoice, &img::TextColor,
-                  &TagSettings::textFont},
-             Case{kPickBackgroundColor, &TagDesign::BackgroundColorChoice, &img::BackgroundColor,
-                  nullptr},
-             Case{kPickTextBlockColor, &TagDesign::TextBlockColorChoice, &img::TextBlockColor,
+             Case{kPickTextFontColor, &ColorChoices::text, &img::TextColor, &TagSettings::textFont},
+             Case{kPickBackgroundColor, &ColorChoices::background, &img::BackgroundColor, nullptr},
+             Case{kPickTextBlockColor, &ColorChoices::textBlock, &img::TextBlockColor,
                   &TagSettings::textBlockFont},
          }) {
         SCOPED_TRACE(c.item);
         TagDesign design = designOfSize(400, 800);
         design.setSlotChecked(2, false);
-        const TagSettings settingsBefore = design.settings;
-        const img slotTwoBefore = design.Slots[2];
+        const TagSettings settingsBefore = design.settings();
+        const img slotTwoBefore = design.slot(2);
         EXPECT_EQ(design.PickPoint(10, 10, picked, Picking{c.item, false}), Redraw::Scheduled);
-        EXPECT_EQ(design.*c.dialog, picked);
+        EXPECT_EQ(design.colorChoices().*c.dialog, picked);
         for (int slot : {1, 3, 9}) {
-            EXPECT_EQ(design.Slots[static_cast<std::size_t>(slot)].*c.slotField, picked) << slot;
+            EXPECT_EQ(design.slot(slot).*c.slotField, picked) << slot;
         }
         // Unchecked slots and the sample slot keep their colour; the text block stays.
-        EXPECT_EQ(design.Slots[2].*c.slotField, slotTwoBefore.*c.slotField);
-        EXPECT_NE(design.Slots[0].*c.slotField, picked);
+        EXPECT_EQ(design.slot(2).*c.slotField, slotTwoBefore.*c.slotField);
+        EXPECT_NE(design.slot(0).*c.slotField, picked);
         if (c.font) {
-            EXPECT_EQ((design.settings.*c.font).color, picked);
+            EXPECT_EQ((design.settings().*c.font).color, picked);
         }
-        EXPECT_EQ(design.settings.textBlockWidthOffset, settingsBefore.textBlockWidthOffset);
+        EXPECT_EQ(design.settings().textBlockWidthOffset, settingsBefore.textBlockWidthOffset);
     }
 }
 
@@ -87,16 +84,16 @@ TEST(PickPoint, OneClickCanPlaceTheTextBlockAndPickAColour) {
     TagDesign design = designOfSize(400, 800);
     EXPECT_EQ(design.PickPoint(228, 399, clRed, Picking{kPickBackgroundColor, true}),
               Redraw::Scheduled);
-    EXPECT_EQ(design.settings.textBlockWidthOffset, 57);
-    EXPECT_EQ(design.settings.textBlockHeightOffset, 49);
-    EXPECT_EQ(design.Slots[4].BackgroundColor, clRed);
+    EXPECT_EQ(design.settings().textBlockWidthOffset, 57);
+    EXPECT_EQ(design.settings().textBlockHeightOffset, 49);
+    EXPECT_EQ(design.slot(4).BackgroundColor, clRed);
 
     // With nothing to pick a click changes nothing.
     const TagDesign before = design;
     EXPECT_EQ(design.PickPoint(0, 0, clBlack, Picking{}), Redraw::None);
-    EXPECT_EQ(design.settings, before.settings);
-    EXPECT_EQ(design.Slots[4].BackgroundColor, clRed);
-    EXPECT_EQ(design.BackgroundColorChoice, clRed);
+    EXPECT_EQ(design.settings(), before.settings());
+    EXPECT_EQ(design.slot(4).BackgroundColor, clRed);
+    EXPECT_EQ(design.colorChoices().background, clRed);
 }
 
 } // namespace

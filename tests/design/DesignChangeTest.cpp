@@ -57,18 +57,12 @@ TEST(DesignChange, TellsWhatEachOperationChangedAndOnlyChangesOfTheDesignAreUndo
          {},
          false,
          "Tag Size"},
-        {"tag 5 in view", [](TagDesign& d) { d.CurrentSlot = 5; }, {}, {}, true, ""},
-        {"tint chosen on the page",
-         [](TagDesign& d) { d.ColoringTypeChoice = 4; },
-         {A::ColoringTypeChoice},
-         {},
-         false,
-         ""},
+        {"tag 5 in view", [](TagDesign& d) { d.setCurrentSlot(5); }, {}, {}, true, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.operation);
         TagDesign before = TagDesign::atFirstActivation();
-        before.CurrentSlot = 2;
+        before.setCurrentSlot(2);
         before.setSlotChecked(3, false);
         TagDesign after = before;
         row.apply(after);

@@ -23,12 +23,11 @@ protected:
         source = folder.filePath(QStringLiteral("photo.bmp"));
         writeBmp24(source, picture);
         design = TagDesign::atFirstActivation();
-        slot().FileName = source;
-        slot().SourceFileName = source;
+        design.setSlotPicture(6, source, source);
     }
     void TearDown() override { qunsetenv("VELTMOOR_WORKING_FOLDER"); }
 
-    img& slot() { return design.Slots[6]; }
+    const img& slot() const { return design.slot(6); }
 
     QTemporaryDir folder;
     QString work;

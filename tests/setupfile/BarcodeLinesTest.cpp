@@ -8,7 +8,7 @@ namespace {
 
 TagDesign designWithPictureIn(int slot) {
     TagDesign design = TagDesign::atFirstActivation();
-    design.Slots[static_cast<std::size_t>(slot)].FileName = QStringLiteral("jam.jpg");
+    design.setSlotPicture(slot, QStringLiteral("jam.jpg"), QString());
     return design;
 }
 
@@ -18,7 +18,7 @@ TEST(BarcodeLines, FollowTheThirtySixAndReadBackWithAnyData) {
     // A quote before a comma and a line break would end a plain field early.
     const TagBarcode barcode{Symbology::Code128, QStringLiteral("A\",B\r\n${sku}"),
                              BarcodePlacement::TextBlock, 2, 75};
-    design.Slots[4].barcode = barcode;
+    design.setSlotBarcode(4, barcode);
     const QStringList lines = setupFileLines(design);
     ASSERT_EQ(lines.size(), plain.size() + 1);
     EXPECT_EQ(lines.mid(0, plain.size()), plain); // older readers read what they always read

@@ -10,7 +10,7 @@ namespace {
 // there is one, is line 37.
 QStringList linesWithMarks(CuttingMarks marks) {
     TagDesign design = TagDesign::atFirstActivation();
-    design.cuttingMarks = marks;
+    design.setCuttingMarks(marks);
     return setupFileLines(design);
 }
 
@@ -51,9 +51,9 @@ TEST(CuttingMarksLine, BadValueNamesTheFileAndLine) {
 // The paper chosen in the printer set-up follows the marks; either line may stand alone.
 TEST(PaperLine, WrittenAfterTheThirtySixWhenChosenAndReadBackWithTheMarks) {
     TagDesign design = TagDesign::atFirstActivation();
-    design.PrinterPaper = QStringLiteral("A5");
+    design.setPrinterPaper(QStringLiteral("A5"), false);
     for (const CuttingMarks marks : {CuttingMarks::None, CuttingMarks::ThreeMark}) {
-        design.cuttingMarks = marks;
+        design.setCuttingMarks(marks);
         const QStringList lines = setupFileLines(design);
         EXPECT_EQ(lines.mid(0, kSettingLineCount), linesWithMarks(CuttingMarks::None));
         EXPECT_EQ(lines.last(), "\"A5\" PrinterPaper");

@@ -105,8 +105,8 @@ TEST_F(PicturePaths, SavingKeepsWrittenPathsAndWritesChosenOnesForTheNewFolder) 
                       test.written.at(line.slot - 1).toStdString());
             EXPECT_EQ(line.values.SourceFileName.toStdString(), line.values.FileName.toStdString());
             if (line.slot != 2) { // the one picture not found anywhere
-                EXPECT_EQ(reopened.Slots.at(line.slot).FileName.toStdString(),
-                          design.Slots.at(line.slot).FileName.toStdString());
+                EXPECT_EQ(reopened.slotTable().at(line.slot).FileName.toStdString(),
+                          design.slotTable().at(line.slot).FileName.toStdString());
             }
         }
     }

@@ -34,7 +34,7 @@ TEST(PriceListLine, WrittenRelativeBesideOrBelowTheDesignAndReadBack) {
         ASSERT_TRUE(table.open(QIODevice::WriteOnly));
         table.close();
         TagDesign design = TagDesign::atFirstActivation();
-        design.priceListPath = test.table;
+        design.setPriceList({QString(), test.table});
         saveSetupFile(designPath, design);
 
         EXPECT_EQ(setupFileLines(design, shop).mid(0, kSettingLineCount),
@@ -42,14 +42,14 @@ TEST(PriceListLine, WrittenRelativeBesideOrBelowTheDesignAndReadBack) {
         EXPECT_EQ(setupFileLines(design, shop).last(), test.line);
         TagDesign opened = TagDesign::atFirstActivation();
         openSetupFile(designPath, opened);
-        EXPECT_EQ(opened.priceListPath, test.table);
+        EXPECT_EQ(opened.priceListPath(), test.table);
     }
     // A design without the line uses no table, whatever the design opened before it used.
     TagDesign opened = TagDesign::atFirstActivation();
-    opened.priceListPath = outside;
+    opened.setPriceList({QString(), outside});
     saveSetupFile(designPath, TagDesign::atFirstActivation());
     openSetupFile(designPath, opened);
-    EXPECT_TRUE(opened.priceListPath.isEmpty());
+    EXPECT_TRUE(opened.priceListPath().isEmpty());
 
     QStringList broken = setupFileLines(TagDesign::atFirstActivation());
     broken << "prices.csv PriceList";

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/DesignEditing.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -15,8 +17,8 @@
 namespace veltmoor {
 namespace {
 
-img& slotOf(TagDesign& design, int slot) {
-    return design.Slots[static_cast<std::size_t>(slot)];
+const img& slotOf(const TagDesign& design, int slot) {
+    return design.slot(slot);
 }
 
 const PrinterList kPrinters{{QStringLiteral("Office"), QStringLiteral("Labels")}, 0};
@@ -140,12 +142,11 @@ TEST_F(SetupFileRead, OpensAFileAsTheOriginalProgramWroteIt) {
     EXPECT_EQ(five.ColoringColor, 0x808080u);
 
     for (const int untouched : {0, 1, 3, 4, 6, 7, 8, 9, 10}) {
-        EXPECT_EQ(slotOf(design, untouched).CutLineColor,
-                  before.Slots[static_cast<std::size_t>(untouched)].CutLineColor);
+        EXPECT_EQ(slotOf(design, untouched).CutLineColor, before.slot(untouched).CutLineColor);
         EXPECT_TRUE(slotOf(design, untouched).FileName.isEmpty());
     }
 
-    const TagSettings& settings = design.settings;
+    const TagSettings& settings = design.settings();
     EXPECT_EQ(settings.cutLineType, 1);
     EXPECT_EQ(settings.shapeIndex, 12);
     EXPECT_EQ(settings.valueFont, (Font{QStringLiteral("Arial"), 16, {.italic = true}, 255}));
@@ -157,23 +158,23 @@ TEST_F(SetupFileRead, OpensAFileAsTheOriginalProgramWroteIt) {
     EXPECT_EQ(settings.textBlockWidthOffset, 40);
     EXPECT_EQ(settings.textBlockHeightOffset, 70);
     EXPECT_EQ(settings.textBlockAlignment, 2);
-    EXPECT_EQ(design.CopiesUpDownPosition, 3);
-    EXPECT_EQ(design.PrinterIndex, 1);
-    EXPECT_EQ(design.PrinterName, QStringLiteral("Labels"));
-    EXPECT_TRUE(design.landscape);
+    EXPECT_EQ(design.printer().copies, 3);
+    EXPECT_EQ(design.printer().index, 1);
+    EXPECT_EQ(design.printer().name, QStringLiteral("Labels"));
+    EXPECT_TRUE(design.printer().landscape);
     EXPECT_EQ(settings.hole, (HoleSettings{20, 15, 40, 90, true}));
     EXPECT_FALSE(settings.blankSheet);
-    EXPECT_FALSE(design.FloatingTagCheckBox);
-    EXPECT_FALSE(design.AddressLabelsCheckBox);
-    EXPECT_EQ(design.HeightUpDownPosition, 350);
-    EXPECT_EQ(design.WidthUpDownPosition, 175);
-    EXPECT_EQ(design.TagWidthDots, 350);
-    EXPECT_EQ(design.TagHeightDots, 700);
-    EXPECT_EQ(design.ImageSizeUpDownPosition, 90);
-    EXPECT_EQ(design.ImageHorizontalOffsetUpDownPosition, 40);
-    EXPECT_EQ(design.ImageVerticalOffsetUpDownPosition, 60);
-    EXPECT_EQ(design.ReloadFromFiles, ReloadFlag::No);
-    EXPECT_EQ(design.CurrentSlot, 1); // the shape changed
+    EXPECT_FALSE(design.floatingTag());
+    EXPECT_FALSE(design.addressLabels());
+    EXPECT_EQ(design.tagSize().heightHundredths, 350);
+    EXPECT_EQ(design.tagSize().widthHundredths, 175);
+    EXPECT_EQ(design.tagWidthDots(), 350);
+    EXPECT_EQ(design.tagHeightDots(), 700);
+    EXPECT_EQ(design.percentPosition(PercentField::ImageSize), 90);
+    EXPECT_EQ(design.percentPosition(PercentField::ImageHorizontalOffset), 40);
+    EXPECT_EQ(design.percentPosition(PercentField::ImageVerticalOffset), 60);
+    EXPECT_EQ(design.reloadFromFiles(), ReloadFlag::No);
+    EXPECT_EQ(design.currentSlot(), 1); // the shape changed
 
     ASSERT_EQ(result.pictureProblems.size(), 1u);
     EXPECT_EQ(result.pictureProblems[0].slot, 5);
@@ -203,14 +204,14 @@ TEST_F(SetupFileRead, PicturesLoadInSlotOrderAndAnUnreadableOneIsListedWithoutSt
     EXPECT_EQ(result.pictureProblems[0].slot, 1);
     EXPECT_FALSE(result.pictureProblems[0].reason.isEmpty());
     EXPECT_EQ(slotOf(design, 1).PictureWidth, 1); // keeps what the file said
-    EXPECT_TRUE(design.settings.blankSheet);
-    EXPECT_EQ(design.CurrentSlot, 0); // the shape stayed Standard: no shape change ran
+    EXPECT_TRUE(design.settings().blankSheet);
+    EXPECT_EQ(design.currentSlot(), 0); // the shape stayed Standard: no shape change ran
 }
 
 TEST_F(SetupFileRead, AFileWithOnlySlotFiveLeavesTheOtherSlotsAsTheyWere) {
     TagDesign design = TagDesign::atFirstActivation();
-    slotOf(design, 3).FileName = QStringLiteral("/kept/three.bmp");
-    slotOf(design, 3).ValueText = QStringLiteral("three");
+    testing::SlotEdit(design, 3)->FileName = QStringLiteral("/kept/three.bmp");
+    testing::SlotEdit(design, 3)->ValueText = QStringLiteral("three");
     const QString path = write(
         "Tag5,\"/nowhere/five.bmp\",10,10,1000,\"/nowhere/five.bmp\",\"five\",\"\",\"\",0,0,0,"
         "16777215,0,100,50,50,99,0\r\n" +
@@ -232,7 +233,8 @@ TEST_F(SetupFileRead, TextsSurviveASaveAndAnOpen) {
                                QStringLiteral("lone\nline feed and tab\there"),
                                QStringLiteral("\u03a9 and Caf\u00e9")};
     for (int index = 0; index < texts.size(); ++index) {
-        img& record = slotOf(design, 1 + index % 9);
+        testing::SlotEdit edit(design, 1 + index % 9);
+        img& record = *edit;
         record.FileName = QStringLiteral("/p/%1,\"x\".bmp").arg(index);
         record.ValueText = texts.at(index);
         record.EdgeText = texts.at(texts.size() - 1 - index);
@@ -251,7 +253,8 @@ TEST_F(SetupFileRead, TextsSurviveASaveAndAnOpen) {
 TEST_F(SetupFileRead, EverySettingSurvivesASaveAndAnOpen) {
     TagDesign design = TagDesign::atFirstActivation();
     for (int slot = 1; slot <= 9; slot += 4) {
-        img& record = slotOf(design, slot);
+        testing::SlotEdit edit(design, slot);
+        img& record = *edit;
         record.FileName = QStringLiteral("/gone/%1.jpg").arg(slot);
         record.SourceFileName = QStringLiteral("/gone/Original %1.JPG").arg(slot);
         record.PictureWidth = 100 + slot;
@@ -268,39 +271,36 @@ TEST_F(SetupFileRead, EverySettingSurvivesASaveAndAnOpen) {
         record.ColoringType = slot;
         record.ColoringColor = 0x00777777u;
     }
-    TagSettings& settings = design.settings;
-    settings.cutLineType = 0;
-    settings.shapeIndex = 13;
-    settings.valueFont = Font{QStringLiteral("Arial"), 22, {.italic = true}, 0x00112233u};
-    settings.valuePlace = 1;
-    settings.textFont = Font{QStringLiteral("Times New Roman"), 7, {}, clBlue};
-    settings.edgePlace = 2;
-    settings.textBlockFont =
-        Font{QStringLiteral("Courier New"), 11, {.bold = true, .italic = true}, clGreen};
-    settings.textBlockWidthOffset = 3;
-    settings.textBlockHeightOffset = 97;
-    settings.textBlockAlignment = 2;
-    settings.hole = HoleSettings{33, 7, 21, 88, true};
-    settings.blankSheet = true;
-    design.CopiesUpDownPosition = 4;
-    design.PrinterIndex = 1;
-    design.landscape = true;
-    design.FloatingTagCheckBox = false;
+    design.setCutLineType(0);
+    design.setShape(13);
+    design.setFont(TextPart::Value,
+                   Font{QStringLiteral("Arial"), 22, {.italic = true}, 0x00112233u});
+    design.setValuePlace(1);
+    design.setFont(TextPart::Edge, Font{QStringLiteral("Times New Roman"), 7, {}, clBlue});
+    design.setEdgePlace(2);
+    design.setFont(
+        TextPart::TextBlock,
+        Font{QStringLiteral("Courier New"), 11, {.bold = true, .italic = true}, clGreen});
+    design.setTextBlockPosition(3, 97);
+    design.setTextBlockAlignment(2);
+    design.setHole(HoleSettings{33, 7, 21, 88, true});
+    design.setBlankSheet(true);
+    design.setCopies(4);
+    design.selectPrinter(kPrinters, 1);
+    design.setPrinterPaper(QString(), true);
+    design.setFloatingTag(false);
     design.WidthUpDownClick(125);
     design.HeightUpDownClick(480);
-    design.ImageSizeUpDownPosition = 160;
-    design.ImageHorizontalOffsetUpDownPosition = 11;
-    design.ImageVerticalOffsetUpDownPosition = 89;
-    design.PrintImageAdjustUpDownPosition = -12;
+    design.openFileValues({.widthHundredths = 125, .heightHundredths = 480}, {160, 11, 89, -12});
 
     const TagDesign reopened = roundTrip(design);
     EXPECT_EQ(setupFileLines(reopened), setupFileLines(design));
-    EXPECT_EQ(reopened.settings.shapeIndex, 13);
-    EXPECT_EQ(reopened.settings.hole.heightOffset, 88); // the file's, not mirrored again
-    EXPECT_EQ(reopened.TagWidthDots, 250);
-    EXPECT_EQ(reopened.TagHeightDots, 960);
-    EXPECT_EQ(reopened.PrinterName, QStringLiteral("Labels"));
-    EXPECT_EQ(reopened.Slots[5].SourceFileName, QStringLiteral("/gone/Original 5.JPG"));
+    EXPECT_EQ(reopened.settings().shapeIndex, 13);
+    EXPECT_EQ(reopened.settings().hole.heightOffset, 88); // the file's, not mirrored again
+    EXPECT_EQ(reopened.tagWidthDots(), 250);
+    EXPECT_EQ(reopened.tagHeightDots(), 960);
+    EXPECT_EQ(reopened.printer().name, QStringLiteral("Labels"));
+    EXPECT_EQ(reopened.slot(5).SourceFileName, QStringLiteral("/gone/Original 5.JPG"));
 }
 
 TEST_F(SetupFileRead, KeyWordsAreIgnoredLineEndsMayBeLfAndTheLastMayBeMissing) {
@@ -323,9 +323,9 @@ TEST_F(SetupFileRead, KeyWordsAreIgnoredLineEndsMayBeLfAndTheLastMayBeMissing) {
     openSetupFile(write(original, QStringLiteral("a.vmg")), fromOriginal, withPrinters());
     openSetupFile(write(renamed, QStringLiteral("b.vmg")), fromRenamed, withPrinters());
     EXPECT_EQ(setupFileLines(fromRenamed), setupFileLines(fromOriginal));
-    EXPECT_TRUE(fromRenamed.landscape);
-    EXPECT_TRUE(fromRenamed.settings.hole.noHole);
-    EXPECT_EQ(fromRenamed.TagWidthDots, 500);
+    EXPECT_TRUE(fromRenamed.printer().landscape);
+    EXPECT_TRUE(fromRenamed.settings().hole.noHole);
+    EXPECT_EQ(fromRenamed.tagWidthDots(), 500);
 }
 
 TEST_F(SetupFileRead, AnOrientationLineContainingLandscapeIsLandscape) {
@@ -340,7 +340,7 @@ TEST_F(SetupFileRead, AnOrientationLineContainingLandscapeIsLandscape) {
     for (const auto& orientation : orientations) {
         TagDesign design = TagDesign::atFirstActivation();
         openSetupFile(write(settingsWith({{22, orientation.line}})), design, withPrinters());
-        EXPECT_EQ(design.landscape, orientation.landscape) << orientation.line;
+        EXPECT_EQ(design.printer().landscape, orientation.landscape) << orientation.line;
     }
 }
 
@@ -353,19 +353,19 @@ TEST_F(SetupFileRead, SizesAreReadAsInchTextsAndLimitedToTheFieldsRange) {
                                       {31, "0 HoleWidthOffset"},
                                       {20, "9 Copies"}})),
                   design, withPrinters());
-    EXPECT_EQ(design.HeightUpDownPosition, 250);
-    EXPECT_EQ(design.WidthUpDownPosition, 50);
-    EXPECT_EQ(design.TagWidthDots, 100);
-    EXPECT_EQ(design.settings.hole.width, 50);
-    EXPECT_EQ(design.settings.hole.widthOffset, 1);
-    EXPECT_EQ(design.CopiesUpDownPosition, 4);
+    EXPECT_EQ(design.tagSize().heightHundredths, 250);
+    EXPECT_EQ(design.tagSize().widthHundredths, 50);
+    EXPECT_EQ(design.tagWidthDots(), 100);
+    EXPECT_EQ(design.settings().hole.width, 50);
+    EXPECT_EQ(design.settings().hole.widthOffset, 1);
+    EXPECT_EQ(design.printer().copies, 4);
 }
 
 TEST_F(SetupFileRead, APrinterNumberNamingNoPrinterHereSelectsTheDefault) {
     TagDesign design = TagDesign::atFirstActivation();
     openSetupFile(write(settingsWith({{21, "5 Printer"}})), design, withPrinters());
-    EXPECT_EQ(design.PrinterIndex, 0);
-    EXPECT_EQ(design.PrinterName, QStringLiteral("Office"));
+    EXPECT_EQ(design.printer().index, 0);
+    EXPECT_EQ(design.printer().name, QStringLiteral("Office"));
 }
 
 TEST_F(SetupFileRead, AddressLabelsFromAFileApplyBeforeTheSizeLines) {
@@ -386,12 +386,12 @@ TEST_F(SetupFileRead, AddressLabelsFromAFileApplyBeforeTheSizeLines) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         SCOPED_TRACE(attempt);
         openSetupFile(path, design, withPrinters());
-        EXPECT_TRUE(design.AddressLabelsCheckBox);
-        EXPECT_EQ(design.settings.shapeIndex, kShapeRectangle);
-        EXPECT_TRUE(design.settings.hole.noHole);
-        EXPECT_EQ(design.settings.textBlockWidthOffset, 50);
-        EXPECT_EQ(design.settings.textBlockHeightOffset, 25);
-        EXPECT_EQ(design.settings.textBlockAlignment, kAlignLeft);
+        EXPECT_TRUE(design.addressLabels());
+        EXPECT_EQ(design.settings().shapeIndex, kShapeRectangle);
+        EXPECT_TRUE(design.settings().hole.noHole);
+        EXPECT_EQ(design.settings().textBlockWidthOffset, 50);
+        EXPECT_EQ(design.settings().textBlockHeightOffset, 25);
+        EXPECT_EQ(design.settings().textBlockAlignment, kAlignLeft);
         EXPECT_EQ(slotOf(design, 2).ImageSize, 85);
         EXPECT_EQ(slotOf(design, 2).ImageHorizontalOffset, 22);
         EXPECT_EQ(slotOf(design, 2).ImageVerticalOffset, 70);
@@ -402,21 +402,21 @@ TEST_F(SetupFileRead, AddressLabelsFromAFileApplyBeforeTheSizeLines) {
         EXPECT_EQ(slotOf(design, 4).ImageSize, 100);
         EXPECT_EQ(slotOf(design, 4).ValueText, QStringLiteral("$6"));
         // The size lines come after the labels and win.
-        EXPECT_EQ(design.TagWidthDots, 600);
-        EXPECT_EQ(design.TagHeightDots, 300);
-        EXPECT_EQ(design.ReloadFromFiles, ReloadFlag::No);
+        EXPECT_EQ(design.tagWidthDots(), 600);
+        EXPECT_EQ(design.tagHeightDots(), 300);
+        EXPECT_EQ(design.reloadFromFiles(), ReloadFlag::No);
     }
 }
 
 TEST_F(SetupFileRead, TheShapeArrivesThroughTheShapeChangeRule) {
     TagDesign design = TagDesign::atFirstActivation();
-    design.CurrentSlot = 4;
+    design.setCurrentSlot(4);
     // The hole line of the file comes after the shape and is the hole's stored place.
     openSetupFile(write(settingsWith({{2, "11 TagType"}, {32, "91 HoleHeightOffset"}})), design,
                   withPrinters());
-    EXPECT_EQ(design.settings.shapeIndex, 11);
-    EXPECT_EQ(design.CurrentSlot, 1);
-    EXPECT_EQ(design.settings.hole.heightOffset, 91);
+    EXPECT_EQ(design.settings().shapeIndex, 11);
+    EXPECT_EQ(design.currentSlot(), 1);
+    EXPECT_EQ(design.settings().hole.heightOffset, 91);
 }
 
 TEST_F(SetupFileRead, TheCurrentSlotsTextBlockIsMeasuredInTheFontTheFileBrings) {
@@ -427,8 +427,8 @@ TEST_F(SetupFileRead, TheCurrentSlotsTextBlockIsMeasuredInTheFontTheFileBrings) 
         settingsWith(
             {{2, "1 TagType"}, {13, "\"Arial\" TextBlockFontName"}, {14, "15 TextBlockFontSize"}}));
     openSetupFile(path, design, withPrinters());
-    ASSERT_EQ(design.CurrentSlot, 1);
-    EXPECT_EQ(design.settings.TextBlockWidth,
+    ASSERT_EQ(design.currentSlot(), 1);
+    EXPECT_EQ(design.settings().TextBlockWidth,
               measureTextWidth(Font{QStringLiteral("Arial"), 30, {}}, QStringLiteral("WW")));
 }
 
@@ -504,8 +504,8 @@ TEST_F(SetupFileRead, ABrokenFileIsRefusedWithItsLineAndTheDesignStaysAsItWas) {
     for (const BrokenFile& broken : brokenFiles()) {
         SCOPED_TRACE(broken.what);
         TagDesign design = TagDesign::atFirstActivation();
-        slotOf(design, 1).ValueText = QStringLiteral("old");
-        design.CurrentSlot = 6;
+        testing::SlotEdit(design, 1)->ValueText = QStringLiteral("old");
+        design.setCurrentSlot(6);
         const TagDesign before = design;
         const QString path = write(broken.bytes, QStringLiteral("broken.vmg"));
         try {
@@ -520,8 +520,8 @@ TEST_F(SetupFileRead, ABrokenFileIsRefusedWithItsLineAndTheDesignStaysAsItWas) {
         }
         EXPECT_EQ(setupFileLines(design), setupFileLines(before));
         EXPECT_EQ(slotOf(design, 1).ValueText, QStringLiteral("old"));
-        EXPECT_EQ(design.CurrentSlot, 6);
-        EXPECT_EQ(design.ReloadFromFiles, before.ReloadFromFiles);
+        EXPECT_EQ(design.currentSlot(), 6);
+        EXPECT_EQ(design.reloadFromFiles(), before.reloadFromFiles());
     }
 }
 

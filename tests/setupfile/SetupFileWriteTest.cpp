@@ -6,14 +6,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/DesignEditing.h"
+
 #include <gtest/gtest.h>
 
 namespace veltmoor {
 namespace {
-
-img& slotOf(TagDesign& design, int slot) {
-    return design.Slots[static_cast<std::size_t>(slot)];
-}
 
 TEST(SetupFileSlotLine, MatchesTheDocumentedExampleByteForByte) {
     img record;
@@ -34,11 +32,9 @@ TEST(SetupFileSlotLine, MatchesTheDocumentedExampleByteForByte) {
 // slot 5, written as the file format lays it out line by line.
 TEST(SetupFileBytes, WritesTheWholeFileWithCrLfLineEnds) {
     TagDesign design = TagDesign::atFirstActivation();
-    slotOf(design, 5).FileName = QStringLiteral("/pictures/five.jpg");
-    slotOf(design, 5).SourceFileName = QStringLiteral("/pictures/five.jpg");
-    slotOf(design, 5).PictureWidth = 300;
-    slotOf(design, 5).PictureHeight = 200;
-    slotOf(design, 5).AspectPermille = 666;
+    design.setSlotPicture(5, QStringLiteral("/pictures/five.jpg"),
+                          QStringLiteral("/pictures/five.jpg"));
+    design.recordSlotPicture(5, 300, 200);
     const QByteArray expected =
         "Tag5,\"/pictures/five.jpg\",300,200,666,\"/pictures/five.jpg\",\"\",\"\",\"\","
         "0,0,0,16777215,0,100,50,50,99,0\r\n"
@@ -90,7 +86,9 @@ class FontStyleLine : public ::testing::TestWithParam<StyleCase> {};
 
 TEST_P(FontStyleLine, OnlyExactlyBoldItalicOrBothHaveAName) {
     TagDesign design = TagDesign::atFirstActivation();
-    design.settings.textFont.style = GetParam().style;
+    Font font = design.settings().textFont;
+    font.style = GetParam().style;
+    design.setFont(TextPart::Edge, font);
     EXPECT_EQ(setupFileLines(design).at(10),
               QString::fromLatin1(GetParam().written) + QStringLiteral(" TextFontStyle"));
 }
@@ -114,11 +112,13 @@ TEST(SetupFileLines, TheTagSizeIsWrittenAsTheSizeInUseNotAsTyped) {
 
 TEST(SetupFileLines, TextsThatWouldBreakTheLineAreMarkedAndOthersWrittenAsTheyAre) {
     TagDesign design = TagDesign::atFirstActivation();
-    img& record = slotOf(design, 1);
-    record.FileName = QStringLiteral("/p/\"odd\".bmp"); // quotes not followed by a comma
-    record.ValueText = QStringLiteral("say \"hi\", 50%");
-    record.EdgeText = QStringLiteral("ends in a quote\"");
-    record.TextBlockText = QStringLiteral("Ann Smith\r\n12 High St");
+    {
+        testing::SlotEdit edit(design, 1);
+        edit->FileName = QStringLiteral("/p/\"odd\".bmp"); // quotes not followed by a comma
+        edit->ValueText = QStringLiteral("say \"hi\", 50%");
+        edit->EdgeText = QStringLiteral("ends in a quote\"");
+        edit->TextBlockText = QStringLiteral("Ann Smith\r\n12 High St");
+    }
     const QStringList lines = setupFileLines(design);
     ASSERT_EQ(lines.size(), 37);
     EXPECT_EQ(lines.at(0),

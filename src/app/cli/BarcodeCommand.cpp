@@ -11,9 +11,10 @@ void applyBarcodeOverride(const CommandOptions& options, TagDesign& design) {
         return;
     }
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        TagBarcode& code = design.Slots[static_cast<std::size_t>(slot)].barcode;
+        TagBarcode code = design.slot(slot).barcode;
         code.symbology = options.barcode.symbology;
         code.data = options.barcode.data;
+        design.setSlotBarcode(slot, code);
     }
 }
 

@@ -35,7 +35,7 @@ PageMetrics pageFor(const CommandOptions& options, const TagDesign& design, std:
         return ReadPrinterMetrics(selection).pageMetrics();
     }
     PageMetrics page = builtInPdfPrinterMetricsForSystemLocale().pageMetrics();
-    if (design.landscape) {
+    if (design.printer().landscape) {
         std::swap(page.PageWidth, page.PageHeight);
         std::swap(page.PixelsPerInchX, page.PixelsPerInchY);
         std::swap(page.PhysicalWidth, page.PhysicalHeight);
@@ -58,7 +58,7 @@ TagDesign openDesign(const QString& path, std::ostream& err, const NeededPicture
 // The design file's marks, unless the command line chose others.
 void applyMarks(const CommandOptions& options, TagDesign& design) {
     if (options.marks) {
-        design.cuttingMarks = *options.marks;
+        design.setCuttingMarks(*options.marks);
     }
 }
 
@@ -86,11 +86,11 @@ int runRenderCommand(const CommandOptions& options, std::ostream&, std::ostream&
                                    options.tag.value_or(kLastSheetSlot), "render", "rendered"});
     applyMarks(options, design);
     applyBarcodeOverride(options, design);
-    design.renderMode = options.mode;
-    design.Printing = options.printing;
+    design.setRenderMode(options.mode);
+    design.setPrinting(options.printing);
     const PageMetrics page = pageFor(options, design, err);
     if (options.tag) {
-        design.CurrentSlot = *options.tag;
+        design.setCurrentSlot(*options.tag);
         prefetchSlotPictures(design, page, pictures, *options.tag, *options.tag);
         const ComposedTag composed = composeCurrentSlot(design, page, pictures);
         if (!composed.composed) {
@@ -113,13 +113,13 @@ int runRenderCommand(const CommandOptions& options, std::ostream&, std::ostream&
     RefreshTessels(design, page, pictures);
     if (options.transparent) {
         // The machine's own program draws its marks on such a sheet.
-        const Bitmap sheet =
-            composeSheet(design.Slots, design.pageGrid, design.TagWidthDots, design.TagHeightDots);
+        const Bitmap sheet = composeSheet(design.slotTable(), design.pageGrid(),
+                                          design.tagWidthDots(), design.tagHeightDots());
         writeTransparentPng(options.outputPath, designCuttingSheetPicture(design, sheet));
         return kExitOk;
     }
-    const Bitmap sheet = composeSheet(design.Slots, sheetPlanFor(design, page), design.TagWidthDots,
-                                      design.TagHeightDots);
+    const Bitmap sheet = composeSheet(design.slotTable(), sheetPlanFor(design, page),
+                                      design.tagWidthDots(), design.tagHeightDots());
     exportPicture(options.outputPath, sheet,
                   options.email ? ExportSize::SheetForEmail : ExportSize::Full);
     return kExitOk;

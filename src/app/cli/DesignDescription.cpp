@@ -100,7 +100,7 @@ QString describeDesignAsJson(const TagDesign& design) {
     QStringList slotTexts;
     qsizetype slotLines = 0;
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
-        const img& record = design.Slots[static_cast<std::size_t>(slot)];
+        const img& record = design.slot(slot);
         slotTexts << slotObject(slot, record);
         slotLines += record.FileName.isEmpty() ? 0 : 1;
     }

@@ -66,7 +66,7 @@ TagDesign openTemplate(const CommandOptions& options, std::ostream& err) {
         err << "veltmoor-tags: " << problems.toStdString() << "\n";
     }
     if (options.marks) {
-        design.cuttingMarks = *options.marks;
+        design.setCuttingMarks(*options.marks);
     }
     applyBarcodeOverride(options, design);
     return design;
@@ -169,7 +169,7 @@ int runMergeCommand(const CommandOptions& options, std::ostream& out, std::ostre
     PrintRequest request;
     request.printer = selection;
     request.copies =
-        options.outputPath.isEmpty() ? options.copies.value_or(design.CopiesUpDownPosition) : 1;
+        options.outputPath.isEmpty() ? options.copies.value_or(design.printer().copies) : 1;
     request.pdfPath = options.outputPath;
     request.useCalibration = options.useCalibration;
     request.documentName = QFileInfo(options.operand).completeBaseName();

@@ -60,20 +60,20 @@ int runPrintCommand(const CommandOptions& options, std::ostream& out, std::ostre
         {.allowMissing = options.allowMissing, .verb = "print", .refusal = "printed"}, err);
 
     if (options.marks) {
-        design.cuttingMarks = *options.marks;
+        design.setCuttingMarks(*options.marks);
     }
     applyBarcodeOverride(options, design);
     const PrinterSelection selection = selectionFor(options, design, err);
     const PrinterMetrics metrics = ReadPrinterMetrics(selection);
-    design.renderMode = RenderMode::Print;
-    design.Printing = true;
+    design.setRenderMode(RenderMode::Print);
+    design.setPrinting(true);
     RefreshTessels(design, metrics.pageMetrics(), pictures);
-    Bitmap sheet = composeSheet(design.Slots, sheetPlanFor(design, metrics.pageMetrics()),
-                                design.TagWidthDots, design.TagHeightDots);
+    Bitmap sheet = composeSheet(design.slotTable(), sheetPlanFor(design, metrics.pageMetrics()),
+                                design.tagWidthDots(), design.tagHeightDots());
 
     PrintRequest request;
     request.printer = selection;
-    request.copies = options.copies.value_or(design.CopiesUpDownPosition);
+    request.copies = options.copies.value_or(design.printer().copies);
     request.pdfPath = options.pdfPath;
     request.useCalibration = options.useCalibration;
     request.documentName = QFileInfo(options.operand).completeBaseName();

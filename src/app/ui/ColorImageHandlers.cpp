@@ -38,8 +38,7 @@ bool TForm1::coloring() const {
 
 void TForm1::ColorImageItemClick() {
     const int slot = HoverSlot_;
-    if (slot < kFirstSheetSlot || slot > kLastSheetSlot ||
-        design_.Slots[static_cast<std::size_t>(slot)].FileName.isEmpty()) {
+    if (slot < kFirstSheetSlot || slot > kLastSheetSlot || design_.slot(slot).FileName.isEmpty()) {
         return;
     }
     DisableControls();
@@ -52,7 +51,7 @@ void TForm1::ColorImageItemClick() {
     ColoringBitmap_.reset();
     // A preview of an earlier visit must not stand for a picture that cannot be read now.
     colorImagePage_->clearPreview();
-    design_.CurrentSlot = slot;
+    design_.setCurrentSlot(slot);
     SetValues();
     // The page opens on the slot's own choice, not on one tried on an earlier visit, and its
     // choice is read below, before the handler's change is announced.
@@ -71,14 +70,14 @@ void TForm1::TypeRadioGroupClick(int type) {
         return;
     }
     if (!ColoringBitmap_) {
-        const img& record = design_.Slots[static_cast<std::size_t>(design_.CurrentSlot)];
+        const img& record = design_.slot(design_.currentSlot());
         ColoringBitmap_ = pictures_.picture(record.SourceFileName, 0, 0);
     }
     colorImagePage_->showPreview(tintPreview(*ColoringBitmap_, PreviewColoringType_));
 }
 
 void TForm1::UseColoredImageButtonClick() {
-    const int slot = design_.CurrentSlot;
+    const int slot = design_.currentSlot();
     if (!ColoringBitmap_) {
         // The picture could not be read: there is nothing to use, the slot stays as it is.
         leaveColorImagePage();
@@ -94,15 +93,14 @@ void TForm1::UseColoredImageButtonClick() {
 }
 
 void TForm1::CancelColoringButtonClick() {
-    const int slot = design_.CurrentSlot;
-    const bool wasTinted = design_.Slots[static_cast<std::size_t>(slot)].ColoringType != kNotTinted;
+    const int slot = design_.currentSlot();
+    const bool wasTinted = design_.slot(slot).ColoringType != kNotTinted;
     leaveColorImagePage();
     follow(CancelColoringImage(design_, slot));
     if (wasTinted) {
         // The boxes would go on showing a tint the slot no longer has.
         const auto source =
-            pictures_.picture(design_.Slots[static_cast<std::size_t>(slot)].SourceFileName,
-                              kThumbnailSize, kThumbnailSize);
+            pictures_.picture(design_.slot(slot).SourceFileName, kThumbnailSize, kThumbnailSize);
         showSlotPicture(slot, source->bitmap, source->width, source->height);
     }
 }
@@ -125,8 +123,8 @@ void TForm1::leaveColorImagePage() {
 // Picking a colour, or the text block's place, by a click on the tag.
 
 void TForm1::Image2MouseDown(QPoint position, TColor color) {
-    const Point dots = previewPointToTagDots(position.x(), position.y(), design_.TagWidthDots,
-                                             design_.TagHeightDots);
+    const Point dots = previewPointToTagDots(position.x(), position.y(), design_.tagWidthDots(),
+                                             design_.tagHeightDots());
     PickPoint(dots.x, dots.y, color);
 }
 

@@ -51,9 +51,9 @@ void TForm1::buildCutItems() {
 }
 
 void TForm1::CuttingMarksComboBoxChange(int choice) {
-    design_.cuttingMarks = static_cast<CuttingMarks>(choice);
+    design_.setCuttingMarks(static_cast<CuttingMarks>(choice));
     // The marks narrow the sheet's grid; the redraw brings the size label's counts along.
-    DrawTag(design_.CurrentSlot);
+    DrawTag(design_.currentSlot());
 }
 
 void TForm1::SaveCutFileItemClick() {
@@ -68,7 +68,7 @@ void TForm1::SaveCutFileItemClick() {
 }
 
 void TForm1::SaveTagsForCuttingMachineItemClick() {
-    const int slot = design_.CurrentSlot;
+    const int slot = design_.currentSlot();
     const std::optional<bool> answer = prompts_.askYesNoCancel(
         QStringLiteral("Save the whole sheet of tags? Choose No to save only tag %1, the one "
                        "shown.")
@@ -78,9 +78,9 @@ void TForm1::SaveTagsForCuttingMachineItemClick() {
         return;
     }
     const bool wholeSheet = *answer;
-    const bool hasTag = wholeSheet ? PicturedSlots::fromSlots(design_.Slots).any()
+    const bool hasTag = wholeSheet ? PicturedSlots::fromSlots(design_.slotTable()).any()
                                    : slot >= kFirstSheetSlot && slot <= kLastSheetSlot &&
-                                         QFileInfo::exists(design_.Slots.at(slot).FileName);
+                                         QFileInfo::exists(design_.slotTable().at(slot).FileName);
     if (!hasTag) {
         throw UserError(wholeSheet ? QStringLiteral("No tag holds a picture, so there is no "
                                                     "sheet of tags to save.")

@@ -24,32 +24,31 @@
 namespace veltmoor {
 
 void TForm1::DrawTag(int slot) {
-    design_.CurrentSlot = slot;
+    design_.setCurrentSlot(slot);
     DrawTimer_->request();
 }
 
 void TForm1::DrawTimerTimer() {
     statusPanels[2]->setText(
-        QStringLiteral("%1-%2").arg(design_.CurrentSlot).arg(DrawTimer_->interval()));
+        QStringLiteral("%1-%2").arg(design_.currentSlot()).arg(DrawTimer_->interval()));
     DrawTagReal();
 }
 
 void TForm1::DrawTagReal() {
-    const int slot = design_.CurrentSlot;
+    const int slot = design_.currentSlot();
     if (slot < 0 || slot > kLastInitialisedSlot) {
         return;
     }
-    if (slot != kAboutSlot &&
-        !QFileInfo::exists(design_.Slots[static_cast<std::size_t>(slot)].FileName)) {
+    if (slot != kAboutSlot && !QFileInfo::exists(design_.slot(slot).FileName)) {
         return;
     }
     forgetSheet();
     const BusyCursor busy;
-    const QString memoText = design_.TextBlockMemoText;
+    const QString memoText = design_.memoText();
     const ComposedTag composed =
         composeCurrentSlot(design_, printerMetrics_.pageMetrics(), pictures_);
     // Composing loads the slot's text block into the memo's text.
-    if (design_.TextBlockMemoText != memoText) {
+    if (design_.memoText() != memoText) {
         DesignChange loaded;
         loaded.add(DesignAspect::TextBlockField);
         announce(loaded);
@@ -74,7 +73,7 @@ void TForm1::showComposedTag(int slot, const ComposedTag& composed) {
         aboutPage_->showSample(tag, preview);
     }
     LastTagBitmap_ = composed.tag;
-    if (design_.renderMode != RenderMode::Preview) {
+    if (design_.renderMode() != RenderMode::Preview) {
         basicPage_->showTag(tag, preview);
     }
     if (services_.updateFloatingTag) {
@@ -87,7 +86,7 @@ void TForm1::follow(Redraw redraw) {
     case Redraw::None:
         break;
     case Redraw::Scheduled:
-        DrawTag(design_.CurrentSlot);
+        DrawTag(design_.currentSlot());
         break;
     case Redraw::Now:
         DrawTagReal();

@@ -132,7 +132,7 @@ void TForm1::startHistory() {
 }
 
 void TForm1::showThumbnailOf(int slot) {
-    const img& record = design_.Slots[static_cast<std::size_t>(slot)];
+    const img& record = design_.slot(slot);
     bool shown = false;
     if (!record.FileName.isEmpty()) {
         try {
@@ -152,12 +152,12 @@ void TForm1::showThumbnailOf(int slot) {
 }
 
 void TForm1::showHistoryStep(const TagDesign& values) {
-    const TagDesign shown = designValues(design_);
-    restoreDesignValues(design_, values);
+    const TagDesign shown = design_.valuesWithoutComposedTags();
+    design_.restoreValues(values);
     const DesignChange change = changeBetween(shown, design_);
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
-        if (shown.Slots[index].FileName != design_.Slots[index].FileName) {
+        if (shown.slot(index).FileName != design_.slot(index).FileName) {
             showThumbnailOf(slot);
         }
     }
@@ -165,7 +165,7 @@ void TForm1::showHistoryStep(const TagDesign& values) {
         refreshPrinterMetrics();
     }
     stopTyping();
-    setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
+    setSheetCommandsEnabled(!design_.slot(kFirstSheetSlot).FileName.isEmpty());
     priceList_->followDesign();
     DrawTimer_->cancel();
     announce(change);

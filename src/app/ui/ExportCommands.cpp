@@ -133,7 +133,7 @@ void TForm1::SaveSingleTesselImageBestItemClick(const QAction* sender) {
             return LastTagBitmap_;
         });
     if (exported) {
-        DrawTag(design_.CurrentSlot);
+        DrawTag(design_.currentSlot());
     }
 }
 

@@ -105,25 +105,25 @@ void TForm1::OpenDesignFile(const QString& path) {
         thumbnails.at(static_cast<std::size_t>(slot)) =
             letterboxThumbnail(picture.bitmap, picture.width, picture.height);
     };
-    const QStringList previousPictures = pictureFilesOf(design_.Slots);
+    const QStringList previousPictures = pictureFilesOf(design_.slotTable());
     const OpenSetupFileResult opened = openSetupFile(path, design_, options);
     // The closed design's tinted copies go unless the opened one uses them too.
-    removeReleasedTintedCopies(previousPictures, pictureFilesOf(design_.Slots));
+    removeReleasedTintedCopies(previousPictures, pictureFilesOf(design_.slotTable()));
 
     if (!designPagesShown()) {
         // Opened from the welcome page (or at start): the design pages come as "Continue"
         // brings them, with the sheet's first tag in view instead of the sample.
         showDesignPages();
         showEditingPages();
-        design_.CurrentSlot = kFirstSheetSlot;
+        design_.setCurrentSlot(kFirstSheetSlot);
         // The step list moves on as "Continue" and the first picture would move it: left at
         // "Click "Continue"", it would wait for a click that never comes, its pane still
         // saying the program is loading.
         advanceHelp(window::kHelpContinue, window::kHelpSelectImage);
-        if (!design_.Slots[kFirstSheetSlot].FileName.isEmpty()) {
+        if (!design_.slot(kFirstSheetSlot).FileName.isEmpty()) {
             advanceHelp(window::kHelpSelectImage, window::kHelpSelectShape);
         }
-        if (services_.showFloatingTag && design_.FloatingTagCheckBox) {
+        if (services_.showFloatingTag && design_.floatingTag()) {
             services_.showFloatingTag();
         }
     }
@@ -138,10 +138,10 @@ void TForm1::OpenDesignFile(const QString& path) {
     }
     // The design's printer and orientation are in place now, and its paper if the printer
     // still offers it.
-    OfferedPaper paper{design_.PrinterPaper, QString()};
+    OfferedPaper paper{design_.printer().paper, QString()};
     if (!paper.paper.isEmpty() && services_.listPrinters) {
         paper = offeredPaper(printerSelectionOf(design_), services_.listPrinters());
-        design_.PrinterPaper = paper.paper;
+        design_.setPrinterPaper(paper.paper, design_.printer().landscape);
     }
     refreshPrinterMetrics();
     // The text fields show the tag in view's texts, as "Show Tag" shows them: typing into a
@@ -149,7 +149,7 @@ void TForm1::OpenDesignFile(const QString& path) {
     design_.takeCurrentSlotTexts();
     // The size fields show the file's sizes, whatever was being typed into them.
     stopTyping();
-    setSheetCommandsEnabled(!design_.Slots[kFirstSheetSlot].FileName.isEmpty());
+    setSheetCommandsEnabled(!design_.slot(kFirstSheetSlot).FileName.isEmpty());
     rememberRecentDesign(path);
     designPath_ = path;
     startHistory();
@@ -241,7 +241,7 @@ int TForm1::slotAt(const QPoint& point) const {
             return slot;
         }
     }
-    const int current = design_.CurrentSlot;
+    const int current = design_.currentSlot();
     return current >= kFirstSheetSlot && current <= kLastSheetSlot ? current : kFirstSheetSlot;
 }
 

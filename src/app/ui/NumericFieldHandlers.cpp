@@ -54,7 +54,7 @@ SizeOperations sizeOperations(Number number) {
 void TForm1::applyTypedNumber(Number number, const QString& text) {
     if (const std::optional<PercentField> percent = percentFieldOf(number)) {
         design_.PercentEditChange(*percent, text);
-        DrawTag(design_.CurrentSlot);
+        DrawTag(design_.currentSlot());
         return;
     }
     follow((design_.*sizeOperations(number).typed)(text));
@@ -72,7 +72,7 @@ void TForm1::showNumberInUse(Number number, NumericField& field) {
     field.stopTyping();
     if (number == Number::TagWidth || number == Number::TagHeight) {
         design_.ApplyTagSize();
-        DrawTag(design_.CurrentSlot); // the size in use is applied again
+        DrawTag(design_.currentSlot()); // the size in use is applied again
     }
     showDesignNow();
 }

@@ -68,7 +68,7 @@ void PriceListCommands::connectCommands() {
 }
 
 bool PriceListCommands::inUse() const {
-    const QString& path = window_.design->priceListPath;
+    const QString& path = window_.design->priceListPath();
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
@@ -82,7 +82,7 @@ PriceListCommands::Job PriceListCommands::read(const QString& path, PictureCache
 }
 
 PriceListCommands::Job PriceListCommands::readUsable(PictureCache& pictures) const {
-    Job job = read(window_.design->priceListPath, pictures);
+    Job job = read(window_.design->priceListPath(), pictures);
     if (!job.list->problems().isEmpty()) {
         throw UserError(job.list->problemMessage() +
                         tr("\nFile, Stop Using Price List goes back to the plain sheet."));
@@ -132,7 +132,7 @@ std::optional<PrintResult> PriceListCommands::printAll(const PrintRequest& reque
 
 void PriceListCommands::designOpened() {
     followDesign();
-    const QString& path = window_.design->priceListPath;
+    const QString& path = window_.design->priceListPath();
     if (!path.isEmpty() && !inUse()) {
         window_.prompts->message(
             tr("The price list %1 of this design is not there, so the plain sheet is shown. "
@@ -142,7 +142,7 @@ void PriceListCommands::designOpened() {
 }
 
 void PriceListCommands::followDesign() {
-    const QString& path = window_.design->priceListPath;
+    const QString& path = window_.design->priceListPath();
     if (path != followedPath_) {
         followedPath_ = path;
         shownSheet_ = 0;
@@ -172,8 +172,7 @@ void PriceListCommands::UsePriceListItemClick() {
         return;
     }
     TagDesign& design = *window_.design;
-    design.priceListPath = QFileInfo(*path).absoluteFilePath();
-    design.writtenPriceListPath = {};
+    design.setPriceList({QString(), QFileInfo(*path).absoluteFilePath()});
     followedPath_.clear(); // the same table chosen again starts at its first sheet
     followDesign();
     window_.showPreview();
@@ -189,7 +188,7 @@ void PriceListCommands::SaveSheetsAsPdfItemClick() {
     PrintRequest request;
     request.printer = printerSelectionOf(*window_.design);
     request.pdfPath = *path;
-    request.documentName = QFileInfo(window_.design->priceListPath).completeBaseName();
+    request.documentName = QFileInfo(window_.design->priceListPath()).completeBaseName();
     // A file for the user, at true size: the printer's correction belongs to its own prints.
     request.useCalibration = false;
     window_.lock(true);
@@ -202,8 +201,7 @@ void PriceListCommands::SaveSheetsAsPdfItemClick() {
 
 void PriceListCommands::StopUsingPriceListItemClick() {
     TagDesign& design = *window_.design;
-    design.priceListPath.clear();
-    design.writtenPriceListPath = {};
+    design.setPriceList({});
     followDesign();
     window_.showPreview();
 }

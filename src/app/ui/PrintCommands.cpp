@@ -138,14 +138,14 @@ void TForm1::PrintButtonClick() {
         return;
     }
     DisableControls();
-    design_.Printing = true;
+    design_.setPrinting(true);
     const ScopeExit done([this] {
-        design_.Printing = false;
-        design_.renderMode = RenderMode::Single;
+        design_.setPrinting(false);
+        design_.setRenderMode(RenderMode::Single);
         EnableControls();
     });
     const BusyCursor busy;
-    design_.renderMode = RenderMode::Print;
+    design_.setRenderMode(RenderMode::Print);
     // A price list prints every sheet of its table as one job.
     if (priceList_->inUse()) {
         if (const auto printed = priceList_->printAll(*request, QStringLiteral("Print Page"))) {
@@ -163,8 +163,7 @@ void TForm1::PrinterSetupButtonClick() {
     if (const auto chosen = prompts_.choosePrinter(printers, printerSelectionOf(design_))) {
         const PrinterList installed = printerListFor(printers);
         design_.selectPrinter(installed, indexAmong(installed, chosen->printerName));
-        design_.PrinterPaper = chosen->paper;
-        design_.landscape = chosen->landscape;
+        design_.setPrinterPaper(chosen->paper, chosen->landscape);
     }
     // Confirmed or not, the page is read again: the printer may have changed behind the
     // program's back.
@@ -172,7 +171,7 @@ void TForm1::PrinterSetupButtonClick() {
     if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, basicPage_);
     }
-    DrawTag(design_.CurrentSlot);
+    DrawTag(design_.currentSlot());
 }
 
 void TForm1::connectPrintCommands() {

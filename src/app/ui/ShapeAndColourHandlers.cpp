@@ -37,8 +37,7 @@ void TForm1::TypeOfPageRadioGroupClick(int shapeIndex) {
     if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, basicPage_);
     }
-    design_.settings.shapeIndex = shapeIndex;
-    follow(design_.TypeOfPageRadioGroupClick());
+    follow(design_.TypeOfPageRadioGroupClick(shapeIndex));
 }
 
 void TForm1::BorderRadioGroupClick(int cutLineType) {
@@ -48,25 +47,25 @@ void TForm1::BorderRadioGroupClick(int cutLineType) {
 }
 
 void TForm1::SelectBorderColorButtonClick() {
-    if (const auto colour = prompts_.chooseColor(design_.CutLineColorChoice)) {
+    if (const auto colour = prompts_.chooseColor(design_.colorChoices().cutLine)) {
         design_.SetBorderColors(*colour);
-        DrawTag(design_.CurrentSlot);
+        DrawTag(design_.currentSlot());
     }
 }
 
 void TForm1::SelectBackgoundColorButtonClick() {
-    if (const auto colour = prompts_.chooseColor(design_.BackgroundColorChoice)) {
+    if (const auto colour = prompts_.chooseColor(design_.colorChoices().background)) {
         design_.SetBgColors(*colour);
-        DrawTag(design_.CurrentSlot);
+        DrawTag(design_.currentSlot());
     }
 }
 
-void TForm1::SelectTextColorChoice(TColor& choice, void (TagDesign::*setter)(TColor)) {
+void TForm1::SelectTextColorChoice(TColor choice, void (TagDesign::*setter)(TColor)) {
     if (const auto colour = prompts_.chooseColor(choice)) {
-        choice = *colour;
-        // The setter puts the colour into the font as well as into the checked slots.
+        // The setter keeps the choice and puts the colour into the font as well as into the
+        // checked slots.
         (design_.*setter)(*colour);
-        DrawTag(design_.CurrentSlot);
+        DrawTag(design_.currentSlot());
     }
 }
 
@@ -106,7 +105,7 @@ void TForm1::connectShapeAndColourHandlers() {
     onPage(basicPage_, &BasicPage::backgroundColorAsked,
            [this] { SelectBackgoundColorButtonClick(); });
     onPage(textBlockPage_, &TextBlockPage::colorAsked, [this] {
-        SelectTextColorChoice(design_.TextBlockColorChoice, &TagDesign::SetTextBlockColor);
+        SelectTextColorChoice(design_.colorChoices().textBlock, &TagDesign::SetTextBlockColor);
     });
 }
 

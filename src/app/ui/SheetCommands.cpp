@@ -70,8 +70,8 @@ void TForm1::PrintPreview() {
         priceList_->showPlainSheet();
         RefreshTessels(design_, page, pictures_);
         // The marks for a cutting machine, when chosen, are part of the sheet as printed.
-        SheetBitmap_ = composeSheet(design_.Slots, sheetPlanFor(design_, page),
-                                    design_.TagWidthDots, design_.TagHeightDots);
+        SheetBitmap_ = composeSheet(design_.slotTable(), sheetPlanFor(design_, page),
+                                    design_.tagWidthDots(), design_.tagHeightDots());
     }
     previewPage_->showSheet(SheetBitmap_);
 }
@@ -80,8 +80,8 @@ void TForm1::PreviewButtonClick() {
     // A change still waiting for its redraw would hide the preview the moment it is shown.
     redrawIfPending();
     const BusyCursor busy;
-    design_.renderMode = RenderMode::Preview;
-    const ScopeExit single([this] { design_.renderMode = RenderMode::Single; });
+    design_.setRenderMode(RenderMode::Preview);
+    const ScopeExit single([this] { design_.setRenderMode(RenderMode::Single); });
     PrintPreview();
     setPageVisible(PageControl1, previewPage_, true);
     setActivePage(PageControl1, previewPage_);
@@ -91,10 +91,10 @@ void TForm1::PreviewTesselButtonClick() {
     // The tags are reviewed in the tag view, floating window or not: behind each message
     // the window shows the tag it asks about.
     setActivePage(PageControl1, basicPage_);
-    const PicturedSlots pictured = PicturedSlots::fromSlots(design_.Slots);
+    const PicturedSlots pictured = PicturedSlots::fromSlots(design_.slotTable());
     for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
         if (pictured.holds(slot)) {
-            design_.CurrentSlot = slot;
+            design_.setCurrentSlot(slot);
             DrawTagReal();
             prompts_.message(QStringLiteral("Display Next Tag"));
         }

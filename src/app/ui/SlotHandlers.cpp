@@ -36,7 +36,7 @@ void TForm1::showSlotThumbnail(int slot) {
 }
 
 bool TForm1::LoadSlotPicture(int slot) {
-    img& record = design_.Slots[static_cast<std::size_t>(slot)];
+    const img& record = design_.slot(slot);
     std::optional<QString> chosen = prompts_.openPicture(
         QStringLiteral("Select image file for Tag %1").arg(slot), QDir::currentPath());
     if (!chosen) {
@@ -58,7 +58,7 @@ void TForm1::recordSlotPicture(int slot, const QString& path) {
         letterboxThumbnail(picture.bitmap, picture.width, picture.height);
     if (slot == kFirstSheetSlot) {
         // The first picture applies the tag size.
-        DrawTag(design_.CurrentSlot);
+        DrawTag(design_.currentSlot());
     }
     advanceHelp(kHelpSelectImage, kHelpSelectShape);
 }
@@ -69,19 +69,19 @@ void TForm1::givePicture(int slot, const QString& path) {
     if (slot == kFirstSheetSlot) {
         setSheetCommandsEnabled(true);
     }
-    design_.CurrentSlot = slot;
+    design_.setCurrentSlot(slot);
     DrawTagReal();
 }
 
 void TForm1::SlotImageClick(int slot) {
-    if (design_.Slots[static_cast<std::size_t>(slot)].FileName.isEmpty()) {
+    if (design_.slot(slot).FileName.isEmpty()) {
         LoadSlotPicture(slot);
         showSlotThumbnail(slot);
         if (slot == kFirstSheetSlot) {
             setSheetCommandsEnabled(true);
         }
     }
-    design_.CurrentSlot = slot;
+    design_.setCurrentSlot(slot);
     DrawTagReal();
     if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, basicPage_);
@@ -94,7 +94,7 @@ void TForm1::OpenImageItemClick(int slot) {
     if (slot == kFirstSheetSlot) {
         setSheetCommandsEnabled(true);
     }
-    design_.CurrentSlot = HoverSlot_;
+    design_.setCurrentSlot(HoverSlot_);
     SetValues();
     if (slot == kFirstSheetSlot) {
         DrawTimer_->cancel();
@@ -109,13 +109,13 @@ void TForm1::ShowImage1ItemClick() {
     if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, basicPage_);
     }
-    design_.CurrentSlot = HoverSlot_;
+    design_.setCurrentSlot(HoverSlot_);
     SetValues();
     DrawTagReal();
 }
 
 void TForm1::DeleteImageItemClick(int slot) {
-    DeleteImage(design_, slot);
+    design_.deleteSlotPicture(slot);
     MakeSlotPlaceholders(slot, slot, QStringLiteral("Tag"), slot);
     // The box keeps the hint it was given at start.
     showSlotThumbnail(slot);
@@ -126,8 +126,8 @@ void TForm1::ImagePopupMenuPopup(int slot) {
     if (hover != slot) {
         prompts_.message(QStringLiteral("Error"));
     }
-    const bool hasPicture = hover >= 0 && hover <= kLastInitialisedSlot &&
-                            !design_.Slots[static_cast<std::size_t>(hover)].FileName.isEmpty();
+    const bool hasPicture =
+        hover >= 0 && hover <= kLastInitialisedSlot && !design_.slot(hover).FileName.isEmpty();
     imagesPage_->offerSlotMenu(slot, hasPicture);
 }
 

@@ -51,17 +51,4 @@ QString placeholderHint(const QString& word, int number) {
         .arg(number);
 }
 
-void DeleteImage(TagDesign& design, int slot) {
-    if (slot < 0 || slot > kLastInitialisedSlot) {
-        return;
-    }
-    img& record = design.Slots[static_cast<std::size_t>(slot)];
-    record.FileName.clear();
-    record.PictureWidth = 0;
-    record.PictureHeight = 0;
-    record.AspectPermille = 1000;
-    record.SourceFileName.clear();
-    record.ColoringType = kNotTinted;
-}
-
 } // namespace veltmoor

@@ -22,7 +22,4 @@ Bitmap letterboxThumbnail(const Bitmap& picture, int pictureWidth, int pictureHe
 Bitmap placeholderThumbnail(int number);
 QString placeholderHint(const QString& word, int number);
 
-// The slot gives up its picture; its texts, colours and picture settings stay.
-void DeleteImage(TagDesign& design, int slot);
-
 } // namespace veltmoor

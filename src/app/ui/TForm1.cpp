@@ -234,7 +234,7 @@ void TForm1::guarded(const std::function<void()>& handler) {
         runGuarded(prompts_, handler);
         return;
     }
-    const TagDesign before = designValues(design_);
+    const TagDesign before = design_.valuesWithoutComposedTags();
     const QObject* typed =
         handlerSource_ != nullptr && handlerSource_ == typingField_ ? typingField_ : nullptr;
     handlerSource_ = nullptr;
@@ -243,7 +243,7 @@ void TForm1::guarded(const std::function<void()>& handler) {
     runGuarded(prompts_, handler);
     --guardDepth_;
     if (!historyStarted_) {
-        history_->record(before, designValues(design_), typed, typingSession_);
+        history_->record(before, design_.valuesWithoutComposedTags(), typed, typingSession_);
     }
     // A design opened or started anew is news to every view, whatever it shares with the last.
     announce(historyStarted_ ? DesignChange::everything() : changeBetween(before, design_));
@@ -302,7 +302,7 @@ void TForm1::connectHandlers() {
         guardedFrom(QApplication::focusWidget(), [&] { follow(design_.setBarcode(code)); });
     });
     connect(barcodePage_, &BarcodePage::dataRefused, this, [this](const QString& problem) {
-        prompts_.message(barcodeRefusal(design_.CurrentSlot, problem));
+        prompts_.message(barcodeRefusal(design_.currentSlot(), problem));
     });
 }
 

@@ -432,10 +432,10 @@ private:
     void TextBlockMemoEnter();
     void TextBlockMemoExit();
     void TextBlockPositionRadioGroupClick(bool byClick);
-    void chooseFont(Font& font);
+    void chooseFont(TextPart part, const Font& font);
     void SelectBorderColorButtonClick();
     void SelectBackgoundColorButtonClick();
-    void SelectTextColorChoice(TColor& choice, void (TagDesign::*setter)(TColor));
+    void SelectTextColorChoice(TColor choice, void (TagDesign::*setter)(TColor));
 
     // Slot pictures: the "Images 1 to 9" page shows them, slots 1 to 4 on "Basic" too.
     ImagesPage* imagesPage_ = nullptr; // owned by its tab

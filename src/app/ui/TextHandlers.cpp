@@ -14,10 +14,10 @@
 
 namespace veltmoor {
 
-void TForm1::chooseFont(Font& font) {
+void TForm1::chooseFont(TextPart part, const Font& font) {
     if (const auto chosen = prompts_.chooseFont(font)) {
-        font = *chosen;
-        DrawTag(design_.CurrentSlot);
+        design_.setFont(part, *chosen);
+        DrawTag(design_.currentSlot());
     }
 }
 
@@ -32,7 +32,7 @@ void TForm1::TextBlockMemoChange(const QString& text) {
         prompts_.notice(QStringLiteral("Text is too long, using the current font and size."));
     }
     DrawTimer_->request();
-    DrawTag(design_.CurrentSlot);
+    DrawTag(design_.currentSlot());
 }
 
 void TForm1::TextBlockMemoEnter() {
@@ -65,27 +65,30 @@ void TForm1::connectTextHandlers() {
     connect(textBlockPage_, &TextBlockPage::left, this,
             [this](const QObject* memo) { guardedFrom(memo, [this] { TextBlockMemoExit(); }); });
     onPage(textPage_, &TextPage::cornerChosen, [this](int corner) {
-        design_.settings.valuePlace = corner;
-        DrawTag(design_.CurrentSlot);
+        design_.setValuePlace(corner);
+        DrawTag(design_.currentSlot());
     });
     onPage(textPage_, &TextPage::edgeChosen, [this](int edge) {
-        design_.settings.edgePlace = edge;
-        DrawTag(design_.CurrentSlot);
+        design_.setEdgePlace(edge);
+        DrawTag(design_.currentSlot());
     });
     // A new alignment shows at the next redraw; choosing it asks for none.
     onPage(textBlockPage_, &TextBlockPage::alignmentChosen,
-           [this](int alignment) { design_.settings.textBlockAlignment = alignment; });
+           [this](int alignment) { design_.setTextBlockAlignment(alignment); });
     onPage(textBlockPage_, &TextBlockPage::positionPickChosen,
            [this](bool byClick) { TextBlockPositionRadioGroupClick(byClick); });
     onPage(textPage_, &TextPage::cornerFontAsked,
-           [this] { chooseFont(design_.settings.valueFont); });
-    onPage(textPage_, &TextPage::edgeFontAsked, [this] { chooseFont(design_.settings.textFont); });
-    onPage(textPage_, &TextPage::cornerColorAsked,
-           [this] { SelectTextColorChoice(design_.ValueColorChoice, &TagDesign::SetValueColor); });
-    onPage(textPage_, &TextPage::edgeColorAsked,
-           [this] { SelectTextColorChoice(design_.TextColorChoice, &TagDesign::SetTextColor); });
+           [this] { chooseFont(TextPart::Value, design_.settings().valueFont); });
+    onPage(textPage_, &TextPage::edgeFontAsked,
+           [this] { chooseFont(TextPart::Edge, design_.settings().textFont); });
+    onPage(textPage_, &TextPage::cornerColorAsked, [this] {
+        SelectTextColorChoice(design_.colorChoices().value, &TagDesign::SetValueColor);
+    });
+    onPage(textPage_, &TextPage::edgeColorAsked, [this] {
+        SelectTextColorChoice(design_.colorChoices().text, &TagDesign::SetTextColor);
+    });
     onPage(textBlockPage_, &TextBlockPage::fontAsked,
-           [this] { chooseFont(design_.settings.textBlockFont); });
+           [this] { chooseFont(TextPart::TextBlock, design_.settings().textBlockFont); });
 }
 
 } // namespace veltmoor

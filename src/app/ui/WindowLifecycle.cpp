@@ -42,29 +42,19 @@ void TForm1::FormCreate() {
     hintTracker_ =
         std::make_unique<HintTracker>([this](const QString& hint) { DisplayHint(hint); });
     qApp->installEventFilter(hintTracker_.get());
-    design_.Printing = false;
-    design_.pageGrid.SheetMarginX = 0;
-    design_.pageGrid.SheetMarginY = 0;
+    design_.setPrinting(false);
+    design_.forgetSheetMargins();
     // Placed before the window exists, the position is taken as the frame's by the window
     // manager; the frame's true size is known only later (see event()).
     adjustSize();
     placeOnScreen();
     ensureWorkingFolder();
-    for (int slot = 0; slot <= kLastInitialisedSlot; ++slot) {
-        design_.Slots[static_cast<std::size_t>(slot)] = img{};
-    }
+    design_.startAnew();
     LastTagBitmap_ = Bitmap();
-    design_.TagWidthDots = 350;
-    design_.TagHeightDots = 350;
     // Until a printer answers, the built-in PDF printer's page.
     printerMetrics_ = builtInPdfPrinterMetricsForSystemLocale();
     refreshPrinterMetrics();
     Activated_ = false;
-    // The text fields start empty, and so do the checked slots' texts.
-    design_.TextBlockMemoText.clear();
-    design_.TextBlockMemoExit();
-    design_.ValueEditChange(QString());
-    design_.TextEditChange(QString());
     Timer1->start();
 }
 
@@ -112,7 +102,7 @@ void TForm1::FormActivate() {
 void TForm1::ContinueButtonClick() {
     advanceHelp(kHelpContinue, kHelpSelectImage);
     showDesignPages();
-    TypeOfPageRadioGroupClick(design_.settings.shapeIndex);
+    TypeOfPageRadioGroupClick(design_.settings().shapeIndex);
     SlotImageClick(1);
     if (services_.showFloatingTag) {
         services_.showFloatingTag();
@@ -203,13 +193,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
     Timer1->stop();
     DrawTimer_->cancel();
     // The design is closed: its tinted copies are made again when it is next opened.
-    removeReleasedTintedCopies(pictureFilesOf(design_.Slots), {});
+    removeReleasedTintedCopies(pictureFilesOf(design_.slotTable()), {});
     event->accept();
 }
 
 void TForm1::Timer1Timer() {
     statusPanels[2]->setText(
-        QStringLiteral("%1-%2").arg(design_.CurrentSlot).arg(DrawTimer_->interval()));
+        QStringLiteral("%1-%2").arg(design_.currentSlot()).arg(DrawTimer_->interval()));
     if (!basicPage_->helpChecked()) {
         return;
     }
@@ -231,7 +221,7 @@ void TForm1::DisplayHint(const QString& hint) {
 void TForm1::PageControl1Change() {
     QWidget* page = PageControl1->currentWidget();
     if (page == basicPage_) {
-        DrawTag(design_.CurrentSlot);
+        DrawTag(design_.currentSlot());
         if (currentHelpItem() == kHelpBasicTab) {
             advanceHelp(kHelpBasicTab, kHelpCutLine);
         }
@@ -291,7 +281,7 @@ void TForm1::connectLifecycleHandlers() {
     on(ExitItem, &QAction::triggered, [this] { close(); });
     on(MinimizeMenu, &QAction::triggered, [this] { MinimizeMenuClick(); });
     onPage(controlPage_, &ControlPage::copiesChosen,
-           [this](int copies) { design_.CopiesUpDownPosition = copies; });
+           [this](int copies) { design_.setCopies(copies); });
 }
 
 } // namespace veltmoor

@@ -23,10 +23,10 @@ template <class Control> Control* find(const QObject& parent, const char* name) 
 
 TEST(BarcodePageTest, ShowsTheCurrentTagsCodeQuietlyAndTellsEachChangeTheUserMakes) {
     TagDesign design;
-    design.CurrentSlot = 5;
+    design.setCurrentSlot(5);
     TagBarcode expected{Symbology::Code128, QStringLiteral("VT-42"), BarcodePlacement::TextBlock, 2,
                         40};
-    design.Slots[5].barcode = expected;
+    design.setSlotBarcode(5, expected);
     BarcodePage page;
     std::vector<TagBarcode> told;
     QStringList refused;
@@ -103,7 +103,7 @@ TEST(BarcodePageTest, TheWindowPutsTheChosenCodeOnTheTagAsOneStepOfUndo) {
     h.slotCheckBox(1)->click();
 
     // Too wide for the tag at four dots a module: the size label says so and nothing is drawn.
-    h.slot(1).barcode = {Symbology::Ean13, QStringLiteral("400638133393"), {}, 4, 50};
+    h.editSlot(1)->barcode = {Symbology::Ean13, QStringLiteral("400638133393"), {}, 4, 50};
     w.DrawTagReal();
     EXPECT_TRUE(scanned().empty());
     EXPECT_TRUE(find<QLabel>(w, "TesselSizeLabel")

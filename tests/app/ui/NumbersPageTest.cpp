@@ -44,8 +44,8 @@ TEST(NumbersPageTest, ReadsTypedNumbersAndKeepsTheTypingUntilToldOtherwise) {
                          left.push_back({number, error.message(), 0});
                      });
     TagDesign design = TagDesign::atFirstActivation();
-    design.settings.hole.width = 20;
-    design.ImageSizeUpDownPosition = 150;
+    design.HoleWidthUpDownClick(20);
+    design.PercentUpDownClick(PercentField::ImageSize, 150);
     page.showDesign(design);
     auto* width = control<QLineEdit>(page, QStringLiteral("HoleWidthEdit"));
     auto* size = control<QLineEdit>(page, QStringLiteral("ImageSizeEdit"));

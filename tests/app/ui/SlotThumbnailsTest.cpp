@@ -1,5 +1,7 @@
 #include "app/ui/SlotThumbnails.h"
 
+#include "support/DesignEditing.h"
+
 #include <gtest/gtest.h>
 
 namespace veltmoor {
@@ -53,17 +55,21 @@ TEST(SlotThumbnailsTest, PlaceholderHintsAndDeleting) {
     EXPECT_EQ(placeholderHint(QStringLiteral("Tag"), 3),
               QStringLiteral("Image for Tag 3, click to select different image for Tag 3"));
     TagDesign design;
-    img& slot = design.Slots[4];
-    slot.FileName = QStringLiteral("/p/a.bmp");
-    slot.SourceFileName = QStringLiteral("/p/a.bmp");
-    slot.PictureWidth = 10;
-    slot.PictureHeight = 20;
-    slot.AspectPermille = 2000;
-    slot.ColoringType = 3;
-    slot.ValueText = QStringLiteral("$3");
-    slot.BackgroundColor = clBlue;
-    slot.ImageSize = 70;
-    DeleteImage(design, 4);
+    {
+        testing::SlotEdit edit(design, 4);
+        img& slot = *edit;
+        slot.FileName = QStringLiteral("/p/a.bmp");
+        slot.SourceFileName = QStringLiteral("/p/a.bmp");
+        slot.PictureWidth = 10;
+        slot.PictureHeight = 20;
+        slot.AspectPermille = 2000;
+        slot.ColoringType = 3;
+        slot.ValueText = QStringLiteral("$3");
+        slot.BackgroundColor = clBlue;
+        slot.ImageSize = 70;
+    }
+    design.deleteSlotPicture(4);
+    const img& slot = design.slot(4);
     EXPECT_TRUE(slot.FileName.isEmpty());
     EXPECT_TRUE(slot.SourceFileName.isEmpty());
     EXPECT_EQ(slot.PictureWidth, 0);

@@ -22,9 +22,9 @@ TEST(TextPageTest, ShowsTheDesignSilentlyAndSendsWhatTheUserDoes) {
     QSignalSpy typed(&page, &TextPage::cornerTextTyped);
     QSignalSpy edges(&page, &TextPage::edgeChosen);
     TagDesign design = TagDesign::atFirstActivation();
-    design.ValueEditText = QStringLiteral("$4.50");
-    design.TextEditText = QStringLiteral("HOMEMADE");
-    design.settings.edgePlace = kEdgeLeft;
+    design.ValueEditChange(QStringLiteral("$4.50"));
+    design.TextEditChange(QStringLiteral("HOMEMADE"));
+    design.setEdgePlace(kEdgeLeft);
     page.showDesign(design);
     auto* corner = control<QLineEdit>(page, QStringLiteral("ValueEdit"));
     auto* edge = control<RadioGroup>(page, QStringLiteral("EdgeRadioGroup"));

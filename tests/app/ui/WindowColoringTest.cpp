@@ -174,7 +174,7 @@ TEST(WindowColoringTest, APickedColourGoesToTheCheckedSlotsAndTheDialog) {
         Coloring h;
         TForm1& w = h.w();
         h.slotCheckBox(3)->setChecked(false);
-        h.slot(3).*c.field = clAqua;
+        (*h.editSlot(3)).*c.field = clAqua;
         testing::control<RadioGroup>(w, QStringLiteral("PickColorRadioGroup"))
             ->setItemIndex(c.item);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(87, 175), QPointF(87, 175),
@@ -205,7 +205,7 @@ TEST(WindowColoringTest, ClickAtPositionMovesTheTextBlockUntilThePageChanges) {
               57);
     EXPECT_EQ(
         testing::control<UpDown>(w, QStringLiteral("TextBlockHeightOffsetUpDown"))->position(), 49);
-    EXPECT_EQ(h.design().settings.textBlockHeightOffset, 49);
+    EXPECT_EQ(h.design().settings().textBlockHeightOffset, 49);
     EXPECT_EQ(h.slot(1).BackgroundColor, clRed);
     h.settle();
     w.PageControl2->setCurrentWidget(
@@ -216,7 +216,7 @@ TEST(WindowColoringTest, ClickAtPositionMovesTheTextBlockUntilThePageChanges) {
     EXPECT_EQ(testing::control<RadioGroup>(w, QStringLiteral("PickColorRadioGroup"))->itemIndex(),
               kPickNoColor);
     emit testing::control<PictureBox>(w, QStringLiteral("Image2"))->pressed({10, 10});
-    EXPECT_EQ(h.design().settings.textBlockWidthOffset, 57);
+    EXPECT_EQ(h.design().settings().textBlockWidthOffset, 57);
     EXPECT_FALSE(w.DrawTimer().isPending());
 }
 

@@ -69,7 +69,7 @@ TEST(WindowCuttingTest, ThePreviewShowsTheChosenMarksWhichTheDesignFileKeeps) {
     h.prompts.answerPath(h.file("marked.vmg"));
     h.w().OpenItem->trigger();
     h.settle();
-    EXPECT_EQ(h.design().cuttingMarks, CuttingMarks::ThreeMark);
+    EXPECT_EQ(h.design().cuttingMarks(), CuttingMarks::ThreeMark);
     EXPECT_EQ(h.control<QComboBox>(QStringLiteral("CuttingMarksComboBox"))->currentText(),
               QStringLiteral("3-mark"));
     EXPECT_EQ(h.prompts.messages, QStringList());

@@ -109,8 +109,8 @@ TEST(WindowSchedulerTest, MultiLineTextBlockIsStoredWithWindowsLineBreaks) {
 
 TEST(WindowSchedulerTest, ComposingAnotherSlotShowsItsTextBlockWithoutAnotherRedraw) {
     Designing h;
-    h.slot(2).FileName = h.picture(QStringLiteral("green.bmp"), 20, 20, rgbColor(0, 255, 0));
-    h.slot(2).TextBlockText = QStringLiteral("Second\r\nline");
+    h.editSlot(2)->FileName = h.picture(QStringLiteral("green.bmp"), 20, 20, rgbColor(0, 255, 0));
+    h.editSlot(2)->TextBlockText = QStringLiteral("Second\r\nline");
     const int before = h.w().compositionCount();
     h.w().SlotImageClick(2);
     EXPECT_EQ(h.w().compositionCount(), before + 1);
@@ -118,7 +118,7 @@ TEST(WindowSchedulerTest, ComposingAnotherSlotShowsItsTextBlockWithoutAnotherRed
         testing::control<QPlainTextEdit>(h.w(), QStringLiteral("TextBlockMemo"))->toPlainText(),
         QStringLiteral("Second\nline"));
     EXPECT_FALSE(h.w().DrawTimer().isPending()) << "showing the slot asked for another redraw";
-    EXPECT_EQ(h.design().TextBlockMemoText, h.slot(2).TextBlockText);
+    EXPECT_EQ(h.design().memoText(), h.slot(2).TextBlockText);
 }
 
 // --- numeric fields ---------------------------------------------------------------------
@@ -129,7 +129,7 @@ TEST(WindowNumericFieldTest, TypedTagWidths) {
     WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
                         QStringLiteral("2.5"));
     EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->position(), 250);
-    EXPECT_EQ(h.design().TagWidthDots, 500);
+    EXPECT_EQ(h.design().tagWidthDots(), 500);
     EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
               QStringLiteral("2.5"));
     EXPECT_TRUE(h.prompts.messages.isEmpty());
@@ -138,13 +138,13 @@ TEST(WindowNumericFieldTest, TypedTagWidths) {
                         QStringLiteral("6"));
     EXPECT_EQ(h.prompts.messages,
               QStringList{QStringLiteral("Value must be between 1 and 500 (0.01 to 5.00 inches)")});
-    EXPECT_EQ(h.design().TagWidthDots, 500);
+    EXPECT_EQ(h.design().tagWidthDots(), 500);
 
     // .3 inch is held at the smallest width, while the edit keeps what was typed.
     WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
                         QStringLiteral(".3"));
     EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->position(), 50);
-    EXPECT_EQ(h.design().TagWidthDots, 100);
+    EXPECT_EQ(h.design().tagWidthDots(), 100);
     EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
               QStringLiteral(".3"));
 
@@ -152,7 +152,7 @@ TEST(WindowNumericFieldTest, TypedTagWidths) {
     WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
                         QStringLiteral("1.2.3"));
     EXPECT_EQ(h.prompts.messages.size(), 2);
-    EXPECT_EQ(h.design().TagWidthDots, 100);
+    EXPECT_EQ(h.design().tagWidthDots(), 100);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // An arrow click ends the typing and writes the edit again.
@@ -160,7 +160,7 @@ TEST(WindowNumericFieldTest, TypedTagWidths) {
     EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->position(), 60);
     EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
               QStringLiteral("0.60"));
-    EXPECT_EQ(h.design().TagWidthDots, 120);
+    EXPECT_EQ(h.design().tagWidthDots(), 120);
     h.settle();
     EXPECT_EQ(h.w().LastTagBitmap().width(), 120);
 }
@@ -172,21 +172,21 @@ TEST(WindowNumericFieldTest, HoleSizes) {
               QStringLiteral(".12"));
     WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("HoleWidthEdit")),
                         QStringLiteral(".2"));
-    EXPECT_EQ(h.design().settings.hole.width, 20);
+    EXPECT_EQ(h.design().settings().hole.width, 20);
     testing::control<UpDown>(w, QStringLiteral("HoleHeightUpDown"))->downButton()->click();
-    EXPECT_EQ(h.design().settings.hole.height, 11);
+    EXPECT_EQ(h.design().settings().hole.height, 11);
     EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("HoleHeightEdit"))->text(),
               QStringLiteral(".11"));
     // The hole height is typed as the width is.
     WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("HoleHeightEdit")),
                         QStringLiteral(".25"));
-    EXPECT_EQ(h.design().settings.hole.height, 25);
+    EXPECT_EQ(h.design().settings().hole.height, 25);
     EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("HoleHeightUpDown"))->position(), 25);
     WindowHarness::type(testing::control<QLineEdit>(w, QStringLiteral("HoleWidthEdit")),
                         QStringLiteral(".51"));
     EXPECT_EQ(h.prompts.messages,
               QStringList{QStringLiteral("Value must be between 0 and 50 (0.00 to 0.50 inches)")});
-    EXPECT_EQ(h.design().settings.hole.width, 20);
+    EXPECT_EQ(h.design().settings().hole.width, 20);
 }
 
 TEST(WindowNumericFieldTest, TypedPercentages) {
@@ -221,7 +221,7 @@ TEST(WindowNumericFieldTest, TypedPercentages) {
     EXPECT_EQ(h.slot(4).ImageHorizontalOffset, 51);
     // The hole offsets step by two.
     testing::control<UpDown>(w, QStringLiteral("HoleWidthOffsetUpDown"))->upButton()->click();
-    EXPECT_EQ(h.design().settings.hole.widthOffset, 52);
+    EXPECT_EQ(h.design().settings().hole.widthOffset, 52);
     EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("HoleWidthOffsetEdit"))->text(),
               QStringLiteral("52"));
 }
@@ -286,7 +286,7 @@ TEST(WindowCheckedSlotsTest, CornerTextColourGoesIntoTheFont) {
     const TColor green = rgbColor(0, 128, 0);
     h.prompts.answerColor(green);
     h.control<QPushButton>(QStringLiteral("SelectValueColorButton"))->click();
-    EXPECT_EQ(h.design().settings.valueFont.color, green);
+    EXPECT_EQ(h.design().settings().valueFont.color, green);
     EXPECT_EQ(h.slot(3).ValueColor, green);
     EXPECT_EQ(h.slot(1).ValueColor, clBlack);
     // The dialog opens next time on its own last choice.
@@ -297,13 +297,13 @@ TEST(WindowCheckedSlotsTest, CornerTextColourGoesIntoTheFont) {
 
 TEST(WindowCheckedSlotsTest, FontChoiceKeepsColourAndRedraws) {
     Designing h;
-    Font chosen = h.design().settings.textFont;
+    Font chosen = h.design().settings().textFont;
     chosen.name = QStringLiteral("Times New Roman");
     chosen.sizePoints = 24;
     h.prompts.answer(chosen);
     h.control<QPushButton>(QStringLiteral("TextSelectButton"))->click();
-    EXPECT_EQ(h.design().settings.textFont.sizePoints, 24);
-    EXPECT_EQ(h.design().settings.textFont.color, clRed);
+    EXPECT_EQ(h.design().settings().textFont.sizePoints, 24);
+    EXPECT_EQ(h.design().settings().textFont.color, clRed);
     EXPECT_TRUE(h.w().DrawTimer().isPending());
 }
 
@@ -316,13 +316,13 @@ TEST(WindowShapeTest, FanShapesMirrorTheHoleAndComposeAtOnce) {
     testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))
         ->setItemIndex(kShapeFanTapered);
     EXPECT_EQ(w.compositionCount(), before + 1);
-    EXPECT_EQ(h.design().settings.hole.heightOffset, 94);
+    EXPECT_EQ(h.design().settings().hole.heightOffset, 94);
     EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("HoleHeightOffsetEdit"))->text(),
               QStringLiteral("94"));
-    EXPECT_EQ(h.design().CurrentSlot, 1);
+    EXPECT_EQ(h.design().currentSlot(), 1);
     testing::control<RadioGroup>(w, QStringLiteral("TypeOfPageRadioGroup"))
         ->setItemIndex(kShapeStandard);
-    EXPECT_EQ(h.design().settings.hole.heightOffset, 6);
+    EXPECT_EQ(h.design().settings().hole.heightOffset, 6);
 }
 
 TEST(WindowShapeTest, CutLineChoiceReachesTheTag) {
@@ -331,7 +331,7 @@ TEST(WindowShapeTest, CutLineChoiceReachesTheTag) {
     // The cut line runs along the tag's left edge, black.
     EXPECT_TRUE(near(h.previewPixelForDot(1, 700), clBlack, 100));
     testing::control<RadioGroup>(w, QStringLiteral("BorderRadioGroup"))->setItemIndex(kCutLineNone);
-    EXPECT_EQ(h.design().settings.cutLineType, kCutLineNone);
+    EXPECT_EQ(h.design().settings().cutLineType, kCutLineNone);
     h.settle();
     EXPECT_TRUE(near(h.previewPixelForDot(1, 700), clWhite, 30));
 }
@@ -355,7 +355,7 @@ TEST(WindowSlotTest, OpenShowAndDeleteFromTheMenus) {
     EXPECT_EQ(h.prompts.asked.last(), QStringLiteral("openPicture: Select image file for Tag 3"));
     EXPECT_EQ(h.slot(3).FileName, tall);
     EXPECT_EQ(h.slot(3).AspectPermille, 2000);
-    EXPECT_EQ(h.design().CurrentSlot, 3);
+    EXPECT_EQ(h.design().currentSlot(), 3);
     // Letterboxed: 450 x 900 at x = 225 of 900, so 25..75 of the 100-pixel box.
     const QImage box = h.slotBox(3)->rendered();
     EXPECT_TRUE(near(box.pixelColor(50, 50), rgbColor(0, 0, 255)));
@@ -375,11 +375,11 @@ TEST(WindowSlotTest, OpenShowAndDeleteFromTheMenus) {
     // Show tag 1 again.
     WindowHarness::hover(testing::control<PictureBox>(w, QStringLiteral("AImage")));
     h.slotMenuItem(1, QStringLiteral("&Show Tag"))->trigger();
-    EXPECT_EQ(h.design().CurrentSlot, 1);
+    EXPECT_EQ(h.design().currentSlot(), 1);
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clRed));
 
     // Delete 3: the picture goes, the texts stay, the placeholder comes back.
-    h.slot(3).ValueText = QStringLiteral("kept");
+    h.editSlot(3)->ValueText = QStringLiteral("kept");
     WindowHarness::hover(h.slotBox(3));
     w.ImagePopupMenuPopup(3);
     h.slotMenuItem(3, QStringLiteral("&Delete Image"))->trigger();
@@ -388,7 +388,7 @@ TEST(WindowSlotTest, OpenShowAndDeleteFromTheMenus) {
     EXPECT_EQ(h.slot(3).PictureWidth, 0);
     EXPECT_EQ(h.slot(3).AspectPermille, 1000);
     EXPECT_EQ(h.slot(3).ValueText, QStringLiteral("kept"));
-    EXPECT_EQ(h.design().CurrentSlot, 1);
+    EXPECT_EQ(h.design().currentSlot(), 1);
     EXPECT_TRUE(w.slotThumbnail(3) == placeholderThumbnail(3));
     EXPECT_TRUE(near(
         testing::control<PictureBox>(w, QStringLiteral("cImage"))->rendered().pixelColor(95, 95),
@@ -410,7 +410,7 @@ TEST(WindowSlotTest, CancellingKeepsAPictureAndAnEmptyBoxAsksOnce) {
     h.prompts.cancelNext();
     WindowHarness::leftClick(h.slotBox(5));
     EXPECT_TRUE(h.slot(5).FileName.isEmpty());
-    EXPECT_EQ(h.design().CurrentSlot, 5);
+    EXPECT_EQ(h.design().currentSlot(), 5);
     EXPECT_EQ(w.compositionCount(), before);
     EXPECT_EQ(h.prompts.asked.size(), 2);
     EXPECT_TRUE(h.prompts.scriptUsedUp());
@@ -431,7 +431,7 @@ TEST(WindowSlotTest, ClickingABoxWithAPictureShowsItWithoutAsking) {
     WindowHarness::leftClick(h.slotBox(1));
     WindowHarness::leftClick(testing::control<PictureBox>(w, QStringLiteral("BImage")));
     EXPECT_EQ(h.prompts.asked.size(), 1);
-    EXPECT_EQ(h.design().CurrentSlot, 2);
+    EXPECT_EQ(h.design().currentSlot(), 2);
 }
 
 TEST(WindowTextTest, AnOverlongTextBlockLineIsReportedAndKept) {
@@ -441,20 +441,20 @@ TEST(WindowTextTest, AnOverlongTextBlockLineIsReportedAndKept) {
     EXPECT_EQ(h.prompts.messages,
               QStringList{QStringLiteral("Text is too long, using the current font and size.")});
     EXPECT_EQ(h.slot(1).TextBlockText, line);
-    EXPECT_GT(h.design().settings.TextBlockWidth, 273);
+    EXPECT_GT(h.design().settings().TextBlockWidth, 273);
 }
 
 TEST(WindowTextTest, PlacementChoicesReachTheDesign) {
     Designing h;
     h.control<RadioGroup>(QStringLiteral("ValueRadioGroup"))->setItemIndex(kCornerLL);
     h.control<RadioGroup>(QStringLiteral("EdgeRadioGroup"))->setItemIndex(kEdgeTop);
-    EXPECT_EQ(h.design().settings.valuePlace, kCornerLL);
-    EXPECT_EQ(h.design().settings.edgePlace, kEdgeTop);
+    EXPECT_EQ(h.design().settings().valuePlace, kCornerLL);
+    EXPECT_EQ(h.design().settings().edgePlace, kEdgeTop);
     EXPECT_TRUE(h.w().DrawTimer().isPending());
     h.w().DrawTimer().cancel();
     testing::control<RadioGroup>(h.w(), QStringLiteral("Text1RadioGroup"))
         ->setItemIndex(kAlignRight);
-    EXPECT_EQ(h.design().settings.textBlockAlignment, kAlignRight);
+    EXPECT_EQ(h.design().settings().textBlockAlignment, kAlignRight);
     EXPECT_FALSE(h.w().DrawTimer().isPending());
 }
 

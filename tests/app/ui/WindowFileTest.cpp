@@ -62,10 +62,11 @@ TEST(WindowFileTest, ASavedDesignComesBackWholeAfterEverythingChanged) {
     EXPECT_EQ(h.designBytes(), saved);
     EXPECT_EQ(h.slot(3).PictureWidth, 60);
     EXPECT_EQ(h.slot(1).ValueText, QStringLiteral("Aug 17, 2002"));
-    EXPECT_EQ(h.control<QLineEdit>(QStringLiteral("ValueEdit"))->text(), h.design().ValueEditText);
+    EXPECT_EQ(h.control<QLineEdit>(QStringLiteral("ValueEdit"))->text(),
+              h.design().valueEditText());
     EXPECT_EQ(testing::control<QLineEdit>(h.w(), QStringLiteral("WidthEdit"))->text(),
               QStringLiteral("2.00"));
-    EXPECT_EQ(h.design().TagWidthDots, 400);
+    EXPECT_EQ(h.design().tagWidthDots(), 400);
     // The slot's thumbnail is its picture again, not the placeholder of the deleted slot.
     EXPECT_EQ(h.w().slotThumbnail(3).pixelColor(450, 450), rgbColor(0, 255, 0));
     EXPECT_FALSE(h.w().DrawTimer().isPending()); // the one redraw has happened
@@ -84,7 +85,7 @@ TEST(WindowFileTest, ADesignOpenedFromTheWelcomePageShowsItsFirstTag) {
     fresh.window->findChild<QPushButton*>(QStringLiteral("OpenTagAboutButton"))->click();
     fresh.settle();
     EXPECT_EQ(fresh.prompts.asked, QStringList{QStringLiteral("openFile: Open Tag")});
-    EXPECT_EQ(fresh.design().CurrentSlot, 1);
+    EXPECT_EQ(fresh.design().currentSlot(), 1);
     EXPECT_TRUE(fresh.w().PageControl1->isTabVisible(
         fresh.w().PageControl1->indexOf(fresh.control(QStringLiteral("Images01to15TabSheet")))));
     EXPECT_TRUE(fresh.w().PageControl2->isTabVisible(fresh.w().PageControl2->indexOf(
@@ -120,7 +121,7 @@ TEST(WindowFileTest, AMissingPictureShowsAsMissingEverywhereAfterAnOpen) {
     WindowHarness::hover(h.slotBox(3));
     h.slotMenuItem(3, QStringLiteral("&Show Tag"))->trigger();
     h.settle();
-    ASSERT_EQ(h.design().CurrentSlot, 3);
+    ASSERT_EQ(h.design().currentSlot(), 3);
     EXPECT_EQ(greenDots(h.w().LastTagBitmap()), 0);
     h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();
     ASSERT_FALSE(h.w().SheetBitmap().isEmpty());
@@ -190,14 +191,14 @@ TEST(WindowFileTest, ThePaperComesBackUnlessThePrinterNoLongerOffersIt) {
         };
         WindowHarness h(std::move(services));
         h.startDesigning(h.picture(QStringLiteral("red.bmp"), 40, 80, clRed));
-        h.design().PrinterPaper = QStringLiteral("A5");
+        h.design().setPrinterPaper(QStringLiteral("A5"), false);
         const QString file = h.folder.filePath(QStringLiteral("paper.vmg"));
         h.prompts.answerPath(file);
         ASSERT_TRUE(h.w().SaveAsItemClick());
-        h.design().PrinterPaper.clear();
+        h.design().setPrinterPaper(QString(), false);
         offersA5 = offered;
         h.w().OpenDesignFile(file);
-        EXPECT_EQ(h.design().PrinterPaper, offered ? QStringLiteral("A5") : QString());
+        EXPECT_EQ(h.design().printer().paper, offered ? QStringLiteral("A5") : QString());
         ASSERT_EQ(h.prompts.messages.size(), offered ? 0 : 1)
             << h.prompts.messages.join('\n').toStdString();
         if (!offered) {
@@ -287,7 +288,7 @@ TEST(WindowFileTest, ADroppedPictureGoesToTheBoxItLandsOn) {
     h.w().PageControl1->setCurrentWidget(h.control(QStringLiteral("Images01to15TabSheet")));
     h.w().DropFiles({blue}, box->mapTo(&h.w(), QPoint(50, 50)));
     EXPECT_EQ(h.slot(5).FileName, blue);
-    EXPECT_EQ(h.design().CurrentSlot, 5);
+    EXPECT_EQ(h.design().currentSlot(), 5);
     EXPECT_EQ(h.prompts.messages, QStringList());
 }
 

@@ -180,8 +180,8 @@ TEST(WindowPlacementTest, TheFrameOpensAgainstTheRightEdgeCentredAndWhollyOnTheS
 QString labelSettings(TForm1& w) {
     const auto number = [](int value) { return QString::number(value); };
     return QStringList{
-        number(w.design().TagWidthDots),
-        number(w.design().TagHeightDots),
+        number(w.design().tagWidthDots()),
+        number(w.design().tagHeightDots()),
         control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
         control<QLineEdit>(w, QStringLiteral("HeightEdit"))->text(),
         number(

@@ -50,7 +50,7 @@ TEST(WindowKeyboardTest, TheKeyThatClosedTheMessageIsNotReadAgainByTheField) {
         Typing::typeOver(testing::control<QLineEdit>(h.w(), QStringLiteral("WidthEdit")),
                          QStringLiteral("3")); // the field still takes keys
         EXPECT_EQ(h.prompts.messages, QStringList{kTagSizeRange}) << "closed by " << closingKey;
-        EXPECT_EQ(h.design().TagWidthDots, 600);
+        EXPECT_EQ(h.design().tagWidthDots(), 600);
     }
 }
 
@@ -102,7 +102,7 @@ TEST(WindowKeyboardTest, LeavingAnUnfinishedSizeShowsTheMessageAndTheSizeInUse) 
     EXPECT_EQ(h.prompts.messages, QStringList{kTagSizeRange});
     EXPECT_EQ(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit"))->text(),
               QStringLiteral("2.00"));
-    EXPECT_EQ(h.design().TagWidthDots, 400);
+    EXPECT_EQ(h.design().tagWidthDots(), 400);
     // Once shown again, the field is settled: leaving it once more says nothing.
     Typing::leave(testing::control<QLineEdit>(w, QStringLiteral("WidthEdit")),
                   Qt::MouseFocusReason);

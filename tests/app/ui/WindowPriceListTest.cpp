@@ -129,7 +129,7 @@ TEST(WindowPriceList, TheDesignKeepsItsTableBesideItAndStopUndoAndAMissingTableG
     EXPECT_EQ(h.prompts.priceLists[0].problems,
               QStringList("slot 1 uses the field ${cost}, but the table's header names only "
                           "name, price"));
-    EXPECT_TRUE(h.design().priceListPath.isEmpty());
+    EXPECT_TRUE(h.design().priceListPath().isEmpty());
 
     h.control<QLineEdit>(QStringLiteral("ValueEdit"))->setText(QStringLiteral("${price}"));
     h.use();
@@ -142,14 +142,14 @@ TEST(WindowPriceList, TheDesignKeepsItsTableBesideItAndStopUndoAndAMissingTableG
     EXPECT_TRUE(saved.readAll().contains("\r\n\"prices.csv\" PriceList\r\n"));
 
     h.list().StopUsingPriceListItem->trigger();
-    EXPECT_TRUE(h.design().priceListPath.isEmpty());
+    EXPECT_TRUE(h.design().priceListPath().isEmpty());
     EXPECT_EQ(h.sheetNumber(), QString()); // the plain sheet
     h.w().findChild<QAction*>("UndoItem")->trigger();
-    EXPECT_EQ(h.design().priceListPath, h.table);
+    EXPECT_EQ(h.design().priceListPath(), h.table);
 
     h.list().StopUsingPriceListItem->trigger();
     h.w().OpenDesignFile(design);
-    EXPECT_EQ(h.design().priceListPath, h.table);
+    EXPECT_EQ(h.design().priceListPath(), h.table);
     h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();
     EXPECT_EQ(h.sheetNumber(), "Sheet 1 of 3");
 

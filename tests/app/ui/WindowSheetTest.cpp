@@ -172,7 +172,7 @@ TEST(WindowSheetTest, PreviewSheetShowsTheSheetReducedBySixOnAqua) {
         << h.prompts.messages.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))));
     EXPECT_EQ(w.PageControl1->currentWidget(), h.control(QStringLiteral("PreviewTabSheet")));
-    EXPECT_EQ(h.design().renderMode, RenderMode::Single);
+    EXPECT_EQ(h.design().renderMode(), RenderMode::Single);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(h.unlocked());
     ASSERT_EQ(w.SheetBitmap().width(), 1600);
@@ -206,11 +206,11 @@ TEST(WindowSheetTest, PreviewSheetTagsCarryTheWidePreviewCutLine) {
     Sheet h;
     h.control<QPushButton>(QStringLiteral("PreviewButton"))->click();
     TagDesign design = h.design();
-    design.renderMode = RenderMode::Preview;
+    design.setRenderMode(RenderMode::Preview);
     PictureCache pictures;
     const PageMetrics page = letterPage().pageMetrics();
     const Bitmap previewTag = DrawTagReal(compositionInputFor(design, 1, page), pictures).tag;
-    design.renderMode = RenderMode::Single;
+    design.setRenderMode(RenderMode::Single);
     const Bitmap screenTag = DrawTagReal(compositionInputFor(design, 1, page), pictures).tag;
     ASSERT_NE(previewTag, screenTag);
     const Bitmap& sheet = h.w().SheetBitmap();
@@ -256,7 +256,7 @@ TEST(WindowSheetTest, PreviewSheetLeavesTheCurrentSlotsTextBlockInTheMemo) {
         h.slotCheckBox(slot)->setChecked(false);
     }
     h.givePicture(2, kGreen);
-    h.slot(2).TextBlockText = QStringLiteral("Two");
+    h.editSlot(2)->TextBlockText = QStringLiteral("Two");
     WindowHarness::leftClick(h.slotBox(1));
     testing::control<QPlainTextEdit>(w, QStringLiteral("TextBlockMemo"))
         ->setPlainText(QStringLiteral("One"));
@@ -287,14 +287,14 @@ TEST(WindowSheetTest, PreviewTagsShowsEachPicturedSlotAndStopsAfterEach) {
         if (floatingTag) {
             testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
         }
-        h.design().CurrentSlot = 1;
+        h.design().setCurrentSlot(1);
         h.prompts.messages.clear();
         std::vector<std::pair<int, QColor>> seen;
         h.prompts.onMessage = [&](const QString&) {
             EXPECT_EQ(w.PageControl1->currentWidget(),
                       testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")))
                 << "the tag view";
-            seen.emplace_back(h.design().CurrentSlot, h.previewPixelForDot(200, 400));
+            seen.emplace_back(h.design().currentSlot(), h.previewPixelForDot(200, 400));
         };
 
         testing::control<QPushButton>(w, QStringLiteral("PreviewTesselButton"))->click();
@@ -306,7 +306,7 @@ TEST(WindowSheetTest, PreviewTagsShowsEachPicturedSlotAndStopsAfterEach) {
             EXPECT_EQ(seen[index].first, expected[index].first);
             EXPECT_TRUE(near(seen[index].second, expected[index].second)) << "tag " << index;
         }
-        EXPECT_EQ(h.design().CurrentSlot, 5);
+        EXPECT_EQ(h.design().currentSlot(), 5);
         EXPECT_EQ(w.PageControl1->currentWidget(),
                   testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")))
             << "the tag view in front";
@@ -508,7 +508,7 @@ TEST_P(WindowExportTest, WritesItsSizeAndFormatUnderTheChosenName) {
     EXPECT_EQ(formatOf(path), QByteArray(c.format));
     EXPECT_EQ(QImageReader(path).size(), QSize(c.width, c.height));
     EXPECT_TRUE(h.unlocked());
-    EXPECT_EQ(h.design().renderMode, RenderMode::Single);
+    EXPECT_EQ(h.design().renderMode(), RenderMode::Single);
     EXPECT_FALSE(h.tabShown(h.control(QStringLiteral("PreviewTabSheet"))))
         << "an export shows no preview";
 }
@@ -549,7 +549,7 @@ TEST(WindowSheetTest, TheExportedSheetCarriesTheScreensCutLine) {
     PictureCache pictures;
     const ComposedTag screenTag =
         DrawTagReal(compositionInputFor(h.design(), 1, letterPage().pageMetrics()), pictures);
-    ASSERT_EQ(h.design().renderMode, RenderMode::Single);
+    ASSERT_EQ(h.design().renderMode(), RenderMode::Single);
     for (int y = 0; y < 800; y += 7) {
         for (int x = 0; x < 400; ++x) {
             ASSERT_EQ(sheet.pixelColor(x, 250 + y), screenTag.tag.pixelColor(x, y))
@@ -587,7 +587,7 @@ TEST(WindowSheetTest, AnExportThatCannotBeWrittenSaysSoOnceAndUnlocks) {
             << h.prompts.messages[0].toStdString();
         EXPECT_FALSE(QFile::exists(path));
         EXPECT_TRUE(h.unlocked());
-        EXPECT_EQ(h.design().renderMode, RenderMode::Single);
+        EXPECT_EQ(h.design().renderMode(), RenderMode::Single);
     }
 }
 

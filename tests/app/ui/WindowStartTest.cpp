@@ -127,8 +127,8 @@ TEST(WindowStartTest, FirstActivationShowsOnlyTheWelcomePageWithTheSample) {
               QStringLiteral("4.00"));
     EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("WidthUpDown"))->position(), 200);
     EXPECT_EQ(testing::control<UpDown>(w, QStringLiteral("HeightUpDown"))->position(), 400);
-    EXPECT_EQ(h.design().settings.valueFont.sizePoints, 18);
-    EXPECT_EQ(h.design().settings.textBlockFont.sizePoints, 10);
+    EXPECT_EQ(h.design().settings().valueFont.sizePoints, 18);
+    EXPECT_EQ(h.design().settings().textBlockFont.sizePoints, 10);
     for (int slot = 1; slot <= 9; ++slot) {
         EXPECT_EQ(h.slot(slot).BackgroundColor, clWhite);
         EXPECT_EQ(h.slot(slot).CutLineColor, clBlack);
@@ -139,14 +139,14 @@ TEST(WindowStartTest, ASecondActivationChangesNothing) {
     WindowHarness h;
     TForm1& w = h.w();
     w.show();
-    h.design().CurrentSlot = 4;
+    h.design().setCurrentSlot(4);
     const QImage sample =
         testing::control<PictureBox>(w, QStringLiteral("AboutSampleImage"))->rendered();
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&w, &activate);
     w.FormActivate();
     EXPECT_EQ(w.compositionCount(), 1);
-    EXPECT_EQ(h.design().CurrentSlot, 4);
+    EXPECT_EQ(h.design().currentSlot(), 4);
     EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("AboutSampleImage"))->rendered(),
               sample);
     EXPECT_TRUE(h.prompts.asked.isEmpty());
@@ -170,13 +170,13 @@ TEST(WindowStartTest, ContinueAsksForTheFirstPictureAndShowsTheTag) {
               testing::control<QWidget>(w, QStringLiteral("StandardTabSheet")));
     EXPECT_TRUE(w.FileMenu->menuAction()->isEnabled());
     EXPECT_TRUE(w.sheetCommandsWanted());
-    EXPECT_EQ(h.design().CurrentSlot, 1);
+    EXPECT_EQ(h.design().currentSlot(), 1);
     EXPECT_EQ(h.slot(1).FileName, red);
     EXPECT_EQ(h.slot(1).PictureWidth, 100);
 
     // A 2 x 4 inch tag: 400 x 800 dots, shown 175 x 350.
-    EXPECT_EQ(h.design().TagWidthDots, 400);
-    EXPECT_EQ(h.design().TagHeightDots, 800);
+    EXPECT_EQ(h.design().tagWidthDots(), 400);
+    EXPECT_EQ(h.design().tagHeightDots(), 800);
     EXPECT_EQ(testing::control<PictureBox>(w, QStringLiteral("Image2"))->target(),
               QRect(0, 0, 175, 350));
     EXPECT_EQ(testing::control<QLabel>(w, QStringLiteral("TesselSizeLabel"))->text().left(64),
@@ -209,7 +209,7 @@ TEST(WindowStartTest, CancellingTheFirstPictureGivesTagOneABlankPicture) {
     EXPECT_EQ(h.slot(1).PictureHeight, 200);
     EXPECT_EQ(h.slot(1).AspectPermille, 1000);
     EXPECT_TRUE(w.sheetCommandsWanted());
-    EXPECT_EQ(h.design().CurrentSlot, 1);
+    EXPECT_EQ(h.design().currentSlot(), 1);
     EXPECT_TRUE(near(h.previewPixelForDot(200, 400), clWhite));
 }
 

@@ -194,7 +194,7 @@ TEST(WindowUndoTest, TheTitleMarksADesignThatDiffersFromTheOneSavedOrOpened) {
     w.OpenDesignFile(path);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("sale.vmg - Veltmoor Tags Print"));
     EXPECT_FALSE(h.item("UndoItem")->isEnabled());
-    EXPECT_TRUE(h.design().settings.hole.noHole);
+    EXPECT_TRUE(h.design().settings().hole.noHole);
 
     // Previewing is not a step, and the window locked holds the history still.
     testing::control<QPushButton>(w, QStringLiteral("PreviewButton"))->click();
@@ -203,7 +203,7 @@ TEST(WindowUndoTest, TheTitleMarksADesignThatDiffersFromTheOneSavedOrOpened) {
     w.DisableControls();
     EXPECT_FALSE(h.item("UndoItem")->isEnabled());
     QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_FALSE(h.design().settings.hole.noHole);
+    EXPECT_FALSE(h.design().settings().hole.noHole);
     w.EnableControls();
     EXPECT_TRUE(h.item("UndoItem")->isEnabled());
 }

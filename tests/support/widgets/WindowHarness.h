@@ -7,6 +7,7 @@
 #include "app/ui/UpDown.h"
 #include "platform/Bitmap.h"
 #include "platform/PictureFile.h"
+#include "support/DesignEditing.h"
 #include "support/widgets/ManualTimer.h"
 #include "support/widgets/ScriptedPrompts.h"
 
@@ -103,7 +104,9 @@ struct WindowHarness {
         ADD_FAILURE() << "the menu of slot " << slot << " has no " << caption.toStdString();
         throw std::logic_error("missing menu item " + caption.toStdString());
     }
-    img& slot(int number) { return window->design().Slots.at(static_cast<std::size_t>(number)); }
+    const img& slot(int number) { return window->design().slot(number); }
+    // Changes a slot behind the window's back, as a test's set-up.
+    SlotEdit editSlot(int number) { return SlotEdit(window->design(), number); }
 
     // Moves the redraw timer's clock on by the given time.
     void advance(int milliseconds) { redrawTimer->advanceTo(now + milliseconds); }
@@ -162,7 +165,7 @@ struct WindowHarness {
     // The preview pixel that shows tag dot (x, y) of a tag of the current size.
     QColor previewPixelForDot(int x, int y) {
         const TagDesign& d = design();
-        const int larger = std::max(d.TagWidthDots, d.TagHeightDots);
+        const int larger = std::max(d.tagWidthDots(), d.tagHeightDots());
         const QImage shown =
             testing::control<PictureBox>(*window, QStringLiteral("Image2"))->rendered();
         return shown.pixelColor(x * 350 / larger, y * 350 / larger);

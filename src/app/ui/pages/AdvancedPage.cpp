@@ -106,15 +106,17 @@ bool AdvancedPage::showsChange(const DesignChange& change) {
 }
 
 void AdvancedPage::showDesign(const TagDesign& design) {
-    const HoleSettings& hole = design.settings.hole;
+    const HoleSettings& hole = design.settings().hole;
     showNumber(Number::HoleWidth, hole.width, holeSizeInchText(hole.width));
     showNumber(Number::HoleHeight, hole.height, holeSizeInchText(hole.height));
     showNumber(Number::HoleWidthOffset, hole.widthOffset);
     showNumber(Number::HoleHeightOffset, hole.heightOffset);
-    showNumber(Number::ImageSize, design.ImageSizeUpDownPosition);
-    showNumber(Number::ImageHorizontalOffset, design.ImageHorizontalOffsetUpDownPosition);
-    showNumber(Number::ImageVerticalOffset, design.ImageVerticalOffsetUpDownPosition);
-    PrintImageAdjustUpDown->setPosition(design.PrintImageAdjustUpDownPosition);
+    showNumber(Number::ImageSize, design.percentPosition(PercentField::ImageSize));
+    showNumber(Number::ImageHorizontalOffset,
+               design.percentPosition(PercentField::ImageHorizontalOffset));
+    showNumber(Number::ImageVerticalOffset,
+               design.percentPosition(PercentField::ImageVerticalOffset));
+    PrintImageAdjustUpDown->setPosition(design.printImageAdjust());
 }
 
 void AdvancedPage::showColorPick(int item) {

@@ -123,11 +123,12 @@ BarcodePage::BarcodePage(QWidget* parent) : QWidget(parent) {
 }
 
 void BarcodePage::showDesign(const TagDesign& design) {
-    const int slot = design.CurrentSlot >= kFirstSheetSlot && design.CurrentSlot <= kLastSheetSlot
-                         ? design.CurrentSlot
-                         : kFirstSheetSlot;
+    const int slot =
+        design.currentSlot() >= kFirstSheetSlot && design.currentSlot() <= kLastSheetSlot
+            ? design.currentSlot()
+            : kFirstSheetSlot;
     shownSlot_ = slot;
-    showBarcode(design.Slots.at(static_cast<std::size_t>(slot)).barcode);
+    showBarcode(design.slot(slot).barcode);
 }
 
 bool BarcodePage::showsChange(const DesignChange& change) const {

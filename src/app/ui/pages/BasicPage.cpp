@@ -194,20 +194,20 @@ void BasicPage::showDesign(const TagDesign& design) {
     const QSignalBlocker noHole(NoHoleCheckBox);
     const QSignalBlocker blank(BlankCheckBox);
     const QSignalBlocker floating(FloatingTagCheckBox);
-    BorderRadioGroup->setItemIndex(design.settings.cutLineType);
-    NoHoleCheckBox->setChecked(design.settings.hole.noHole);
-    BlankCheckBox->setChecked(design.settings.blankSheet);
-    FloatingTagCheckBox->setChecked(design.FloatingTagCheckBox);
+    BorderRadioGroup->setItemIndex(design.settings().cutLineType);
+    NoHoleCheckBox->setChecked(design.settings().hole.noHole);
+    BlankCheckBox->setChecked(design.settings().blankSheet);
+    FloatingTagCheckBox->setChecked(design.floatingTag());
     showAddressLabels(design);
-    showNumber(Number::TagWidth, design.WidthUpDownPosition,
-               tagSizeInchText(design.WidthUpDownPosition));
-    showNumber(Number::TagHeight, design.HeightUpDownPosition,
-               tagSizeInchText(design.HeightUpDownPosition));
+    showNumber(Number::TagWidth, design.tagSize().widthHundredths,
+               tagSizeInchText(design.tagSize().widthHundredths));
+    showNumber(Number::TagHeight, design.tagSize().heightHundredths,
+               tagSizeInchText(design.tagSize().heightHundredths));
 }
 
 void BasicPage::showAddressLabels(const TagDesign& design) {
     const QSignalBlocker block(AddressLabelsCheckBox);
-    AddressLabelsCheckBox->setChecked(design.AddressLabelsCheckBox);
+    AddressLabelsCheckBox->setChecked(design.addressLabels());
 }
 
 void BasicPage::showTag(const QImage& tag, const QRect& where) {

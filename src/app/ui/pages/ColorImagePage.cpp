@@ -64,7 +64,7 @@ ColorImagePage::ColorImagePage(QWidget* parent) : QWidget(parent) {
 
 void ColorImagePage::showDesign(const TagDesign& design) {
     const QSignalBlocker block(TypeRadioGroup);
-    TypeRadioGroup->setItemIndex(design.ColoringTypeChoice);
+    TypeRadioGroup->setItemIndex(design.colorChoices().coloringType);
 }
 
 bool ColorImagePage::showsChange(const DesignChange& change) {

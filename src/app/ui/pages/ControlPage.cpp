@@ -109,9 +109,9 @@ ControlPage::ControlPage(QWidget* parent) : QWidget(parent) {
 void ControlPage::showDesign(const TagDesign& design) {
     const QSignalBlocker shape(TypeOfPageRadioGroup);
     const QSignalBlocker marks(CuttingMarksComboBox);
-    TypeOfPageRadioGroup->setItemIndex(design.settings.shapeIndex);
-    CopiesUpDown->setPosition(design.CopiesUpDownPosition);
-    CuttingMarksComboBox->setCurrentIndex(static_cast<int>(design.cuttingMarks));
+    TypeOfPageRadioGroup->setItemIndex(design.settings().shapeIndex);
+    CopiesUpDown->setPosition(design.printer().copies);
+    CuttingMarksComboBox->setCurrentIndex(static_cast<int>(design.cuttingMarks()));
 }
 
 bool ControlPage::showsChange(const DesignChange& change) {

@@ -117,11 +117,11 @@ bool TextBlockPage::showsChange(const DesignChange& change) {
 
 void TextBlockPage::showDesign(const TagDesign& design) {
     const QSignalBlocker alignment(Text1RadioGroup);
-    Text1RadioGroup->setItemIndex(design.settings.textBlockAlignment);
-    showNumber(Number::TextBlockWidthOffset, design.settings.textBlockWidthOffset);
-    showNumber(Number::TextBlockHeightOffset, design.settings.textBlockHeightOffset);
+    Text1RadioGroup->setItemIndex(design.settings().textBlockAlignment);
+    showNumber(Number::TextBlockWidthOffset, design.settings().textBlockWidthOffset);
+    showNumber(Number::TextBlockHeightOffset, design.settings().textBlockHeightOffset);
     // Only a text that differs is written, so that the cursor stays where the user typed.
-    const QString shown = memoFromTextBlock(design.TextBlockMemoText);
+    const QString shown = memoFromTextBlock(design.memoText());
     if (TextBlockMemo->toPlainText() != shown) {
         const QSignalBlocker memo(TextBlockMemo);
         TextBlockMemo->setPlainText(shown);

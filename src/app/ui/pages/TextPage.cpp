@@ -101,14 +101,14 @@ void TextPage::showDesign(const TagDesign& design) {
     const QSignalBlocker edge(EdgeRadioGroup);
     const QSignalBlocker cornerText(ValueEdit);
     const QSignalBlocker edgeText(TextEdit);
-    ValueRadioGroup->setItemIndex(design.settings.valuePlace);
-    EdgeRadioGroup->setItemIndex(design.settings.edgePlace);
+    ValueRadioGroup->setItemIndex(design.settings().valuePlace);
+    EdgeRadioGroup->setItemIndex(design.settings().edgePlace);
     // Only a text that differs is written, so that the cursor stays where the user typed.
-    if (ValueEdit->text() != design.ValueEditText) {
-        ValueEdit->setText(design.ValueEditText);
+    if (ValueEdit->text() != design.valueEditText()) {
+        ValueEdit->setText(design.valueEditText());
     }
-    if (TextEdit->text() != design.TextEditText) {
-        TextEdit->setText(design.TextEditText);
+    if (TextEdit->text() != design.textEditText()) {
+        TextEdit->setText(design.textEditText());
     }
 }
 

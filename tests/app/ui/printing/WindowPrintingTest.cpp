@@ -47,8 +47,8 @@ struct PrintingWindow : WindowHarness {
         return control<QPushButton>(QStringLiteral("PrintButton"))->isEnabled() &&
                control<QPushButton>(QStringLiteral("PrinterSetupButton"))->isEnabled() &&
                testing::control<QGroupBox>(w(), QStringLiteral("GroupBox1"))->isEnabled() &&
-               QGuiApplication::overrideCursor() == nullptr && !design().Printing &&
-               design().renderMode == RenderMode::Single;
+               QGuiApplication::overrideCursor() == nullptr && !design().printing() &&
+               design().renderMode() == RenderMode::Single;
     }
 };
 
@@ -126,7 +126,7 @@ TEST_F(WindowPrintingTest, WithoutAPrinterPrintPageWritesThePdfAskedFor) {
 // first: cancelled, nothing is printed; confirmed, the sheet prints without the profile.
 TEST_F(WindowPrintingTest, PrintLaysTheSheetOnThePageItPrintsAndAsksAboutADamagedProfile) {
     PrintingWindow h(pageReads);
-    h.design().PrinterName = marginsQueue();
+    h.design().selectPrinter(PrinterList{{marginsQueue()}, 0}, 0);
     QSettings(h.folder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat)
         .setValue(QStringLiteral("Calibration/") + marginsQueue(), QStringLiteral("oops"));
     const QString kept = h.folder.filePath(QStringLiteral("work/~~page.bmp"));
@@ -180,7 +180,7 @@ TEST_P(WindowPrintFailureTest, SaysWhatWentWrongOnceAndKeepsTheSheetAndTheDesign
         cupsSetServer(kNoPrintingSystem);
     }
     PrintingWindow h(pageReads);
-    h.design().PrinterName = failure.printer();
+    h.design().selectPrinter(PrinterList{{failure.printer()}, 0}, 0);
     if (failure.pdf != nullptr) {
         h.prompts.answerPath(QString::fromLatin1(failure.pdf));
     }
@@ -194,8 +194,8 @@ TEST_P(WindowPrintFailureTest, SaysWhatWentWrongOnceAndKeepsTheSheetAndTheDesign
         << h.prompts.messages[0].toStdString();
     EXPECT_FALSE(h.w().SheetBitmap().isEmpty() || allWhite(h.w().SheetBitmap()));
     EXPECT_TRUE(h.unlocked());
-    EXPECT_EQ(h.design().PrinterName, before.PrinterName);
-    EXPECT_EQ(h.design().CopiesUpDownPosition, before.CopiesUpDownPosition);
+    EXPECT_EQ(h.design().printer().name, before.printer().name);
+    EXPECT_EQ(h.design().printer().copies, before.printer().copies);
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, WindowPrintFailureTest, ::testing::ValuesIn(kFailures),
@@ -214,15 +214,15 @@ TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesig
     h.control<QPushButton>(QStringLiteral("PrinterSetupButton"))->click();
     EXPECT_EQ(pageReads, readsBefore + 1);
     EXPECT_TRUE(h.w().DrawTimer().isPending());
-    EXPECT_TRUE(h.design().PrinterName.isEmpty());
+    EXPECT_TRUE(h.design().printer().name.isEmpty());
 
     h.prompts.answerPrinter(PrinterSelection{marginsQueue(), QString(), true});
     h.control<QPushButton>(QStringLiteral("PrinterSetupButton"))->click();
     ASSERT_TRUE(h.prompts.messages.isEmpty()) << h.prompts.messages.join('\n').toStdString();
     ASSERT_TRUE(h.prompts.asked.last().contains(marginsQueue()));
     h.settle();
-    EXPECT_EQ(h.design().PrinterName, marginsQueue());
-    EXPECT_TRUE(h.design().landscape);
+    EXPECT_EQ(h.design().printer().name, marginsQueue());
+    EXPECT_TRUE(h.design().printer().landscape);
     EXPECT_TRUE(testing::control<QLabel>(h.w(), QStringLiteral("TesselSizeLabel"))
                     ->text()
                     .endsWith(QLatin1String("Down = 2 Across = 5")))
@@ -236,8 +236,8 @@ TEST_F(WindowPrintingTest, PrinterSetupChoiceLaysTheSheetOutAndStaysWithTheDesig
     PrintingWindow reopened(readsAfterOpening);
     reopened.w().OpenDesignFile(design);
     reopened.settle();
-    EXPECT_EQ(reopened.design().PrinterName, marginsQueue());
-    EXPECT_TRUE(reopened.design().landscape);
+    EXPECT_EQ(reopened.design().printer().name, marginsQueue());
+    EXPECT_TRUE(reopened.design().printer().landscape);
     EXPECT_TRUE(testing::control<QLabel>(reopened.w(), QStringLiteral("TesselSizeLabel"))
                     ->text()
                     .endsWith(QLatin1String("Down = 2 Across = 5")))
