@@ -21,31 +21,6 @@ bool leavesTheField(const QEvent* event) {
 
 } // namespace
 
-std::optional<PercentField> percentFieldOf(Number number) {
-    switch (number) {
-    case Number::TagWidth:
-    case Number::TagHeight:
-    case Number::HoleWidth:
-    case Number::HoleHeight:
-        return std::nullopt;
-    case Number::HoleWidthOffset:
-        return PercentField::HoleWidthOffset;
-    case Number::HoleHeightOffset:
-        return PercentField::HoleHeightOffset;
-    case Number::ImageSize:
-        return PercentField::ImageSize;
-    case Number::ImageHorizontalOffset:
-        return PercentField::ImageHorizontalOffset;
-    case Number::ImageVerticalOffset:
-        return PercentField::ImageVerticalOffset;
-    case Number::TextBlockWidthOffset:
-        return PercentField::TextBlockWidthOffset;
-    case Number::TextBlockHeightOffset:
-        return PercentField::TextBlockHeightOffset;
-    }
-    return std::nullopt;
-}
-
 NumericField::NumericField(QLineEdit* edit, UpDown* upDown, TypedNumber unit, QObject* parent)
     : QObject(parent), edit_(edit), upDown_(upDown), unit_(unit) {
     // Installed after the up-down's own filter, so this one sees a key first.

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <set>
+#include <variant>
 
 class QLineEdit;
 
@@ -14,23 +15,11 @@ namespace veltmoor {
 
 class UpDown;
 
-// The numbers the window's pages let the user type or step.
-enum class Number {
-    TagWidth,
-    TagHeight,
-    HoleWidth,
-    HoleHeight,
-    HoleWidthOffset,
-    HoleHeightOffset,
-    ImageSize,
-    ImageHorizontalOffset,
-    ImageVerticalOffset,
-    TextBlockWidthOffset,
-    TextBlockHeightOffset,
-};
+// The sizes in hundredths of an inch the window's pages let the user type or step.
+enum class SizeField { TagWidth, TagHeight, HoleWidth, HoleHeight };
 
-// The percent field a number is, or none for the sizes in hundredths of an inch.
-std::optional<PercentField> percentFieldOf(Number number);
+// A number the window's pages let the user type or step: a size or a percent field.
+using Number = std::variant<SizeField, PercentField>;
 
 // One number the user types or steps with arrows: an edit and the up-down beside it.
 //

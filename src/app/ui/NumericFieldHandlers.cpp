@@ -36,41 +36,42 @@ struct SizeOperations {
     Redraw (TagDesign::*stepped)(int);
 };
 
-SizeOperations sizeOperations(Number number) {
-    switch (number) {
-    case Number::TagWidth:
+SizeOperations sizeOperations(SizeField size) {
+    switch (size) {
+    case SizeField::TagWidth:
         return {&TagDesign::WidthEditKeyUp, &TagDesign::WidthUpDownClick};
-    case Number::TagHeight:
+    case SizeField::TagHeight:
         return {&TagDesign::HeightEditKeyUp, &TagDesign::HeightUpDownClick};
-    case Number::HoleWidth:
+    case SizeField::HoleWidth:
         return {&TagDesign::HoleWidthEditKeyUp, &TagDesign::HoleWidthUpDownClick};
-    default:
-        return {&TagDesign::HoleHeightEditKeyUp, &TagDesign::HoleHeightUpDownClick};
+    case SizeField::HoleHeight:
+        break;
     }
+    return {&TagDesign::HoleHeightEditKeyUp, &TagDesign::HoleHeightUpDownClick};
 }
 
 } // namespace
 
 void TForm1::applyTypedNumber(Number number, const QString& text) {
-    if (const std::optional<PercentField> percent = percentFieldOf(number)) {
+    if (const auto* percent = std::get_if<PercentField>(&number)) {
         design_.PercentEditChange(*percent, text);
         DrawTag(design_.currentSlot());
         return;
     }
-    follow((design_.*sizeOperations(number).typed)(text));
+    follow((design_.*sizeOperations(std::get<SizeField>(number)).typed)(text));
 }
 
 void TForm1::numberStepped(Number number, int position) {
-    if (const std::optional<PercentField> percent = percentFieldOf(number)) {
+    if (const auto* percent = std::get_if<PercentField>(&number)) {
         follow(design_.PercentUpDownClick(*percent, position));
         return;
     }
-    follow((design_.*sizeOperations(number).stepped)(position));
+    follow((design_.*sizeOperations(std::get<SizeField>(number)).stepped)(position));
 }
 
 void TForm1::showNumberInUse(Number number, NumericField& field) {
     field.stopTyping();
-    if (number == Number::TagWidth || number == Number::TagHeight) {
+    if (number == Number{SizeField::TagWidth} || number == Number{SizeField::TagHeight}) {
         design_.ApplyTagSize();
         DrawTag(design_.currentSlot()); // the size in use is applied again
     }

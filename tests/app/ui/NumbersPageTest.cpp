@@ -33,7 +33,7 @@ TEST(NumbersPageTest, ReadsTypedNumbersAndKeepsTheTypingUntilToldOtherwise) {
     QObject::connect(&page, &NumbersPage::numberTyped,
                      [&](Number number, const QString& text, NumericField* field) {
                          typed.push_back({number, text});
-                         holeWidth = number == Number::HoleWidth ? field : holeWidth;
+                         holeWidth = number == Number{SizeField::HoleWidth} ? field : holeWidth;
                      });
     QObject::connect(&page, &NumbersPage::numberStepped,
                      [&](Number number, int position, NumericField*) {
@@ -60,8 +60,8 @@ TEST(NumbersPageTest, ReadsTypedNumbersAndKeepsTheTypingUntilToldOtherwise) {
     EXPECT_TRUE(typed.empty());
     WindowHarness::type(width, QStringLiteral("0.3"));
     size->setText(QStringLiteral("120"));
-    EXPECT_EQ(typed, (std::vector<Sent>{{Number::HoleWidth, QStringLiteral("0.3")},
-                                        {Number::ImageSize, QStringLiteral("120")}}));
+    EXPECT_EQ(typed, (std::vector<Sent>{{SizeField::HoleWidth, QStringLiteral("0.3")},
+                                        {PercentField::ImageSize, QStringLiteral("120")}}));
 
     // What is typed stays while the design is shown again, until the typing is stopped.
     page.showDesign(design);
@@ -72,7 +72,7 @@ TEST(NumbersPageTest, ReadsTypedNumbersAndKeepsTheTypingUntilToldOtherwise) {
     EXPECT_EQ(size->text(), QStringLiteral("150"));
 
     control<UpDown>(page, QStringLiteral("HoleWidthUpDown"))->upButton()->click();
-    EXPECT_EQ(stepped, (std::vector<Sent>{{Number::HoleWidth, {}, 21}}));
+    EXPECT_EQ(stepped, (std::vector<Sent>{{SizeField::HoleWidth, {}, 21}}));
 
     // "0" may become ".05": its message waits for the user to leave the field, and only a
     // real move away brings it.
@@ -85,7 +85,7 @@ TEST(NumbersPageTest, ReadsTypedNumbersAndKeepsTheTypingUntilToldOtherwise) {
     QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(width, &tab);
     ASSERT_EQ(left.size(), 1U);
-    EXPECT_EQ(left[0].number, Number::HoleWidth);
+    EXPECT_EQ(left[0].number, Number{SizeField::HoleWidth});
     QCoreApplication::sendEvent(width, &tab);
     EXPECT_EQ(left.size(), 1U) << "the message comes once";
 }

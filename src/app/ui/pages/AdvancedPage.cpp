@@ -53,13 +53,13 @@ QGroupBox* AdvancedPage::buildHole() {
     auto* layout = new QVBoxLayout(HoleSizePlaceGroupBox);
     compact(layout);
     QWidget* box = HoleSizePlaceGroupBox;
-    addNumberRow(Number::HoleWidth, QStringLiteral("HoleWidthEdit"), QStringLiteral("&Width"),
+    addNumberRow(SizeField::HoleWidth, QStringLiteral("HoleWidthEdit"), QStringLiteral("&Width"),
                  kHoleSizeRange, 12, layout, box);
-    addNumberRow(Number::HoleHeight, QStringLiteral("HoleHeightEdit"), QStringLiteral("&Height"),
+    addNumberRow(SizeField::HoleHeight, QStringLiteral("HoleHeightEdit"), QStringLiteral("&Height"),
                  kHoleSizeRange, 12, layout, box);
-    addNumberRow(Number::HoleWidthOffset, QStringLiteral("HoleWidthOffsetEdit"),
+    addNumberRow(PercentField::HoleWidthOffset, QStringLiteral("HoleWidthOffsetEdit"),
                  QStringLiteral("Width &Offset %"), kHoleWidthOffsetRange, 50, layout, box);
-    addNumberRow(Number::HoleHeightOffset, QStringLiteral("HoleHeightOffsetEdit"),
+    addNumberRow(PercentField::HoleHeightOffset, QStringLiteral("HoleHeightOffsetEdit"),
                  QStringLiteral("Height O&ffset %"), kHoleHeightOffsetRange, 6, layout, box);
     return HoleSizePlaceGroupBox;
 }
@@ -69,7 +69,7 @@ QGroupBox* AdvancedPage::buildImageSize() {
                                   QStringLiteral("Image Size (% of Orginal)"), this);
     auto* layout = new QVBoxLayout(ImageSizeGroupBox);
     compact(layout);
-    addNumberRow(Number::ImageSize, QStringLiteral("ImageSizeEdit"), QStringLiteral("Si&ze"),
+    addNumberRow(PercentField::ImageSize, QStringLiteral("ImageSizeEdit"), QStringLiteral("Si&ze"),
                  kImageSizeRange, 100, layout, ImageSizeGroupBox);
     return ImageSizeGroupBox;
 }
@@ -79,10 +79,10 @@ QGroupBox* AdvancedPage::buildImageOffsets() {
                                         QStringLiteral("Image Offset (%)"), this);
     auto* layout = new QVBoxLayout(ImageVertOffsetGroupBox);
     compact(layout);
-    addNumberRow(Number::ImageHorizontalOffset, QStringLiteral("ImageHorizontalOffsetEdit"),
+    addNumberRow(PercentField::ImageHorizontalOffset, QStringLiteral("ImageHorizontalOffsetEdit"),
                  QStringLiteral("Hori&zontal"), kImageOffsetRange, 50, layout,
                  ImageVertOffsetGroupBox);
-    addNumberRow(Number::ImageVerticalOffset, QStringLiteral("ImageVerticalOffsetEdit"),
+    addNumberRow(PercentField::ImageVerticalOffset, QStringLiteral("ImageVerticalOffsetEdit"),
                  QStringLiteral("&Vertical"), kImageOffsetRange, 50, layout,
                  ImageVertOffsetGroupBox);
     return ImageVertOffsetGroupBox;
@@ -107,14 +107,14 @@ bool AdvancedPage::showsChange(const DesignChange& change) {
 
 void AdvancedPage::showDesign(const TagDesign& design) {
     const HoleSettings& hole = design.settings().hole;
-    showNumber(Number::HoleWidth, hole.width, holeSizeInchText(hole.width));
-    showNumber(Number::HoleHeight, hole.height, holeSizeInchText(hole.height));
-    showNumber(Number::HoleWidthOffset, hole.widthOffset);
-    showNumber(Number::HoleHeightOffset, hole.heightOffset);
-    showNumber(Number::ImageSize, design.percentPosition(PercentField::ImageSize));
-    showNumber(Number::ImageHorizontalOffset,
+    showNumber(SizeField::HoleWidth, hole.width, holeSizeInchText(hole.width));
+    showNumber(SizeField::HoleHeight, hole.height, holeSizeInchText(hole.height));
+    showNumber(PercentField::HoleWidthOffset, hole.widthOffset);
+    showNumber(PercentField::HoleHeightOffset, hole.heightOffset);
+    showNumber(PercentField::ImageSize, design.percentPosition(PercentField::ImageSize));
+    showNumber(PercentField::ImageHorizontalOffset,
                design.percentPosition(PercentField::ImageHorizontalOffset));
-    showNumber(Number::ImageVerticalOffset,
+    showNumber(PercentField::ImageVerticalOffset,
                design.percentPosition(PercentField::ImageVerticalOffset));
     PrintImageAdjustUpDown->setPosition(design.printImageAdjust());
 }

@@ -124,8 +124,8 @@ void BasicPage::buildSize() {
     UpDown* heightUpDown = makeUpDown(QStringLiteral("HeightUpDown"), kTagSizeRange, 400, box);
     size->addWidget(fieldRow(QStringLiteral("&Width"), width, widthUpDown, box));
     size->addWidget(fieldRow(QStringLiteral("&Height"), height, heightUpDown, box));
-    addNumber(Number::TagWidth, width, widthUpDown);
-    addNumber(Number::TagHeight, height, heightUpDown);
+    addNumber(SizeField::TagWidth, width, widthUpDown);
+    addNumber(SizeField::TagHeight, height, heightUpDown);
     TesselSizeGroupBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 }
 
@@ -199,9 +199,9 @@ void BasicPage::showDesign(const TagDesign& design) {
     BlankCheckBox->setChecked(design.settings().blankSheet);
     FloatingTagCheckBox->setChecked(design.floatingTag());
     showAddressLabels(design);
-    showNumber(Number::TagWidth, design.tagSize().widthHundredths,
+    showNumber(SizeField::TagWidth, design.tagSize().widthHundredths,
                tagSizeInchText(design.tagSize().widthHundredths));
-    showNumber(Number::TagHeight, design.tagSize().heightHundredths,
+    showNumber(SizeField::TagHeight, design.tagSize().heightHundredths,
                tagSizeInchText(design.tagSize().heightHundredths));
 }
 

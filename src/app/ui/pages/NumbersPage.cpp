@@ -9,8 +9,8 @@
 namespace veltmoor {
 
 NumericField* NumbersPage::addNumber(Number number, QLineEdit* edit, UpDown* upDown) {
-    const TypedNumber unit =
-        percentFieldOf(number) ? TypedNumber::Percent : TypedNumber::Hundredths;
+    const TypedNumber unit = std::holds_alternative<PercentField>(number) ? TypedNumber::Percent
+                                                                          : TypedNumber::Hundredths;
     auto* field = new NumericField(edit, upDown, unit, this);
     fields_[number] = field;
     connect(field, &NumericField::typed, this,
@@ -31,7 +31,7 @@ NumericField* NumbersPage::addNumberRow(Number number, const QString& editName,
     QString upDownName = editName;
     upDownName.replace(QStringLiteral("Edit"), QStringLiteral("UpDown"));
     UpDown* upDown = window::makeUpDown(upDownName, range, position, parent);
-    if (percentFieldOf(number)) {
+    if (std::holds_alternative<PercentField>(number)) {
         upDown->setAssociate(edit);
     }
     layout->addWidget(window::fieldRow(caption, edit, upDown, parent));

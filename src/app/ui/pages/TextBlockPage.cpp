@@ -81,14 +81,14 @@ QWidget* TextBlockPage::buildPosition() {
     auto* widthLabel = new QLabel(QStringLiteral("Text Block &Width Offset (%)"), position);
     layout->addWidget(widthLabel);
     NumericField* width =
-        addNumberRow(Number::TextBlockWidthOffset, QStringLiteral("TextBlockWidthOffsetEdit"),
+        addNumberRow(PercentField::TextBlockWidthOffset, QStringLiteral("TextBlockWidthOffsetEdit"),
                      QString(), kTextBlockOffsetRange, 30, layout, position);
     widthLabel->setBuddy(width->edit());
     auto* heightLabel = new QLabel(QStringLiteral("Text Block &Height Offset (%)"), position);
     layout->addWidget(heightLabel);
-    NumericField* height =
-        addNumberRow(Number::TextBlockHeightOffset, QStringLiteral("TextBlockHeightOffsetEdit"),
-                     QString(), kTextBlockOffsetRange, 90, layout, position);
+    NumericField* height = addNumberRow(PercentField::TextBlockHeightOffset,
+                                        QStringLiteral("TextBlockHeightOffsetEdit"), QString(),
+                                        kTextBlockOffsetRange, 90, layout, position);
     heightLabel->setBuddy(height->edit());
     TextBlockPositionRadioGroup = makeRadioGroup(
         QStringLiteral("TextBlockPositionRadioGroup"), QStringLiteral("Pick Position from Image"),
@@ -118,8 +118,8 @@ bool TextBlockPage::showsChange(const DesignChange& change) {
 void TextBlockPage::showDesign(const TagDesign& design) {
     const QSignalBlocker alignment(Text1RadioGroup);
     Text1RadioGroup->setItemIndex(design.settings().textBlockAlignment);
-    showNumber(Number::TextBlockWidthOffset, design.settings().textBlockWidthOffset);
-    showNumber(Number::TextBlockHeightOffset, design.settings().textBlockHeightOffset);
+    showNumber(PercentField::TextBlockWidthOffset, design.settings().textBlockWidthOffset);
+    showNumber(PercentField::TextBlockHeightOffset, design.settings().textBlockHeightOffset);
     // Only a text that differs is written, so that the cursor stays where the user typed.
     const QString shown = memoFromTextBlock(design.memoText());
     if (TextBlockMemo->toPlainText() != shown) {
