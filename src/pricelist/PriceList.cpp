@@ -4,7 +4,7 @@
 #include "platform/Canvas.h"
 #include "platform/Errors.h"
 #include "pricelist/TagFields.h"
-#include "render/TagBarcode.h"
+#include "render/BarcodeDrawing.h"
 #include "render/TagCompositor.h"
 
 #include <QDir>
@@ -152,9 +152,10 @@ std::vector<PriceList::Field> PriceList::fields() const {
     return found;
 }
 
-// A row whose code cannot be encoded stops the job before anything is drawn, as a tag would
-// otherwise print without its code or with another's. A numbered code is checked at the
-// row's first and last copy, where the running number is shortest and longest.
+// A row whose code cannot be encoded, or would not fit inside its tag, stops the job before
+// anything is drawn, as a tag would otherwise print without its code or with another's. A
+// numbered code is checked at the row's first and last copy, where the running number is
+// shortest and longest.
 void PriceList::checkBarcodes() {
     for (const Row& row : rows_) {
         const TagBarcode& barcode = design_.Slots.at(static_cast<std::size_t>(row.slot)).barcode;
@@ -162,8 +163,8 @@ void PriceList::checkBarcodes() {
             continue;
         }
         for (const std::int64_t index : {row.firstTag, row.firstTag + row.copies - 1}) {
-            const QString problem =
-                encodeBarcode(barcode.symbology, tag(index).slot.barcode.data).problem;
+            const QString problem = tagBarcodeProblem(tag(index).slot.barcode, design_.settings,
+                                                      design_.TagWidthDots, design_.TagHeightDots);
             if (!problem.isEmpty()) {
                 this->problem(table_.rows[row.tableRow].line, problem);
                 break;

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "render/HoleTag.h"
 #include "render/PageGrid.h"
+#include "render/TagStencil.h"
 #include "render/TextBlockLines.h"
 
 #include <algorithm>
@@ -220,6 +221,39 @@ QString settingsProblem(const TagBarcode& barcode) {
     return QString();
 }
 
+// A tag's code laid out where it goes on a W x H tag, or why it cannot be drawn there.
+struct PlacedBarcode {
+    QString problem;
+    BarcodeBlock block;
+    Point position;
+};
+
+PlacedBarcode placeTagBarcode(const TagBarcode& barcode, const TagSettings& settings, int W, int H,
+                              const std::vector<Span>& inside) {
+    if (const QString problem = settingsProblem(barcode); !problem.isEmpty()) {
+        return {problem, {}, {}};
+    }
+    const BarcodeEncoding encoding = encodeBarcode(barcode.symbology, barcode.data);
+    if (!encoding.symbol) {
+        return {encoding.problem, {}, {}};
+    }
+    const PlatformTextMeasure measure;
+    PlacedBarcode placed;
+    placed.block =
+        layoutBarcodeBlock(*encoding.symbol, barcode.moduleDots, barcode.heightHundredths * 2,
+                           tagTextFont(settings.textFont, clBlack), measure);
+    const BarcodeBlock& block = placed.block;
+    placed.position = barcodePosition(barcode.placement, block.width, block.height, W, H, settings);
+    const Point& at = placed.position;
+    if (!fitsInside({at.x, at.y, at.x + block.width, at.y + block.height}, inside)) {
+        placed.problem =
+            QStringLiteral("the %1 code does not fit inside the tag at %2 dots a module")
+                .arg(symbologyCaption(barcode.symbology))
+                .arg(barcode.moduleDots);
+    }
+    return placed;
+}
+
 } // namespace
 
 QString drawTagBarcode(Canvas& tag, const TagBarcode& barcode, const TagSettings& settings,
@@ -227,29 +261,21 @@ QString drawTagBarcode(Canvas& tag, const TagBarcode& barcode, const TagSettings
     if (!barcode.isSet()) {
         return QString();
     }
-    if (const QString problem = settingsProblem(barcode); !problem.isEmpty()) {
-        return problem;
+    const PlacedBarcode placed =
+        placeTagBarcode(barcode, settings, tag.bitmap().width(), tag.bitmap().height(), inside);
+    if (placed.problem.isEmpty()) {
+        paintBarcodeBlock(tag, placed.position, placed.block);
     }
-    const BarcodeEncoding encoding = encodeBarcode(barcode.symbology, barcode.data);
-    if (!encoding.symbol) {
-        return encoding.problem;
+    return placed.problem;
+}
+
+QString tagBarcodeProblem(const TagBarcode& barcode, const TagSettings& settings, int W, int H) {
+    if (!barcode.isSet()) {
+        return QString();
     }
-    const PlatformTextMeasure measure;
-    const BarcodeBlock block =
-        layoutBarcodeBlock(*encoding.symbol, barcode.moduleDots, barcode.heightHundredths * 2,
-                           tagTextFont(settings.textFont, clBlack), measure);
-    const int W = tag.bitmap().width();
-    const int H = tag.bitmap().height();
-    const Point position =
-        barcodePosition(barcode.placement, block.width, block.height, W, H, settings);
-    if (!fitsInside({position.x, position.y, position.x + block.width, position.y + block.height},
-                    inside)) {
-        return QStringLiteral("the %1 code does not fit inside the tag at %2 dots a module")
-            .arg(symbologyCaption(barcode.symbology))
-            .arg(barcode.moduleDots);
-    }
-    paintBarcodeBlock(tag, position, block);
-    return QString();
+    const std::shared_ptr<const TagStencil> stencil =
+        tagStencil({settings.shapeIndex, W, H, settings.hole});
+    return placeTagBarcode(barcode, settings, W, H, stencil->background).problem;
 }
 
 Bitmap barcodePicture(const TagBarcode& barcode, const Font& digitFont) {

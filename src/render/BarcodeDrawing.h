@@ -48,6 +48,10 @@ bool fitsInside(const Rect& area, const std::vector<Span>& inside);
 QString drawTagBarcode(Canvas& tag, const TagBarcode& barcode, const TagSettings& settings,
                        const std::vector<Span>& inside);
 
+// Why drawTagBarcode would not draw the code on a W x H tag of the settings' shape; empty
+// when it would, or when the tag has none.
+QString tagBarcodeProblem(const TagBarcode& barcode, const TagSettings& settings, int W, int H);
+
 // The code alone on white, its quiet zones around it. Throws UserError with the reason.
 Bitmap barcodePicture(const TagBarcode& barcode, const Font& digitFont);
 

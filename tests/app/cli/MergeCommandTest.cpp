@@ -273,11 +273,19 @@ TEST_F(MergeCommand, ABadTablePrintsNothing) {
     const QString narrow = QStringLiteral(VELTMOOR_TEST_DATA "/../../samples/price-list.vmg");
     const QString rightDigits =
         write(QStringLiteral("right.csv"), "name,price,sku\nJam,1,400638133393\n");
-    const CliRun tooWide =
-        run({"merge", narrow, "--data", rightDigits, "--barcode", "ean13:${sku}", "-o", pdf});
-    EXPECT_EQ(tooWide.status, kExitBadInput);
-    EXPECT_NE(tooWide.err.find("Tag 1 of the price list (slot 1): "), std::string::npos)
-        << tooWide.err;
+    for (const char* const output : {"-o", "--check"}) {
+        QStringList arguments{"merge",     narrow,         "--data", rightDigits,
+                              "--barcode", "ean13:${sku}", output};
+        if (QString::fromLatin1(output) == QLatin1String("-o")) {
+            arguments << pdf;
+        }
+        const CliRun tooWide = run(arguments);
+        EXPECT_EQ(tooWide.status, kExitBadInput) << output;
+        EXPECT_NE(tooWide.err.find("line 2: the EAN-13 code does not fit inside the tag at 3 "
+                                   "dots a module"),
+                  std::string::npos)
+            << tooWide.err;
+    }
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
