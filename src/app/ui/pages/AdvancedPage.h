@@ -9,7 +9,7 @@ namespace veltmoor {
 class HelpStepRules;
 class RadioGroup;
 class DesignChange;
-struct TagDesign;
+class TagDesign;
 
 // "Advanced": the hanging hole's size and place, the picture's size and place in its tag,
 // and which colour a click on the tag picks.

@@ -12,7 +12,7 @@ namespace veltmoor {
 
 class RadioGroup;
 class DesignChange;
-struct TagDesign;
+class TagDesign;
 
 // The "Barcode" page: the code on the tag, its data, where it goes, the width of its modules
 // and the height of its bars. It shows the current slot's code and tells what the user set;

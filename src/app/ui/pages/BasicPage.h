@@ -21,7 +21,7 @@ class HelpStepRules;
 class PictureBox;
 class RadioGroup;
 class DesignChange;
-struct TagDesign;
+class TagDesign;
 
 // "Basic": the tag in view with its picture's name and size, slots 1 to 4 again, the cut
 // line and its colours, the tag size and the tag options.

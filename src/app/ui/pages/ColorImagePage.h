@@ -13,7 +13,7 @@ class Bitmap;
 class PictureBox;
 class RadioGroup;
 class DesignChange;
-struct TagDesign;
+class TagDesign;
 
 // "Color Image": a slot's picture tinted in the chosen way, to be used or cancelled. Its tab
 // shows only while a picture is being coloured.

@@ -14,7 +14,7 @@ class HelpStepRules;
 class RadioGroup;
 class UpDown;
 class DesignChange;
-struct TagDesign;
+class TagDesign;
 
 // "Control": the shape, the copies, the sheet and printing commands, the marks for a
 // cutting machine and the printer's calibration.

@@ -17,7 +17,7 @@ namespace veltmoor {
 class Bitmap;
 class PictureBox;
 class DesignChange;
-struct TagDesign;
+class TagDesign;
 
 // "Images 1 to 9": a box for each slot's picture with its menu, and the check boxes that
 // choose which slots an edit reaches. The window keeps the thumbnails and tells the page what

@@ -10,7 +10,7 @@ namespace veltmoor {
 class HelpStepRules;
 class RadioGroup;
 class DesignChange;
-struct TagDesign;
+class TagDesign;
 
 // "Text Block": lines of text on the tag, their font, colour and alignment, and where the
 // block sits, typed or picked by a click on the tag.

@@ -10,7 +10,7 @@ namespace veltmoor {
 class HelpStepRules;
 class RadioGroup;
 class DesignChange;
-struct TagDesign;
+class TagDesign;
 
 // "Text": the corner text and the text along an edge, each with its font, colour and place.
 class TextPage : public QWidget {
