@@ -74,14 +74,15 @@ const std::array kVerbTable{
             "without the printer's calibration",
             runPrintCommand},
     VerbRow{"merge", Operand::Design,
-            "merge DESIGN.vmg --data TABLE.csv|- (-o OUT | --printer NAME)\n"
+            "merge DESIGN.vmg [--data TABLE.csv|-] (-o OUT | --printer NAME)\n"
             "[--sheets A-B] [--check] [--allow-missing] [--copies N]\n"
             "[--marks none|3|4] [--no-calibration] [--printable WxH@DPI]\n"
             "[--barcode TYPE:DATA]",
-            "makes a tag of each row of a price list: the first row names the columns,\n"
-            "${column} in a text of the design takes the row's cell and ${n} the tag's\n"
-            "running number; columns slot (1 to 9), picture and copies choose the\n"
-            "row's template slot, picture and count. All sheets go to one PDF\n"
+            "makes a tag of each row of a price list (without --data, the table the\n"
+            "design remembers): the first row names the columns, ${column} in a text\n"
+            "of the design takes the row's cell and ${n} the tag's running number;\n"
+            "columns slot (1 to 9), picture and copies choose the row's template\n"
+            "slot, picture and count. All sheets go to one PDF\n"
             "(-o OUT.pdf), to OUT-001.png, OUT-002.png, ... (.bmp, .jpg), or to printer\n"
             "NAME as one job; --check only reads and counts. The cut file of a merged\n"
             "job is the cut file of its design: every sheet has the same outlines",

@@ -30,9 +30,6 @@ bool writesPdf(const CommandOptions& options) {
 
 // The rules between merge's options that the option table cannot tell.
 void checkMergeOptions(const CommandOptions& options) {
-    if (options.dataPath.isEmpty()) {
-        throw UsageError{"merge needs --data TABLE.csv (or --data - for standard input)."};
-    }
     if (!options.check && options.outputPath.isEmpty() && !options.printer) {
         throw UsageError{"merge needs -o OUT or --printer NAME."};
     }
@@ -115,10 +112,15 @@ void writePictureSeries(const SheetSeries& series, const CommandOptions& options
 int runMergeCommand(const CommandOptions& options, std::ostream& out, std::ostream& err) {
     checkMergeOptions(options);
     const TagDesign design = openTemplate(options, err);
-    const QString tableFolder = options.dataPath == QLatin1String("-")
-                                    ? QDir::currentPath()
-                                    : QFileInfo(options.dataPath).absolutePath();
-    const PriceList list(readPriceTable(options.dataPath), PriceListTemplate::of(design),
+    // A design saved with a price list names its table, as the window uses it again.
+    const QString dataPath = options.dataPath.isEmpty() ? design.priceListPath() : options.dataPath;
+    if (dataPath.isEmpty()) {
+        throw UsageError{"merge needs --data TABLE.csv (or --data - for standard input), as the "
+                         "design names no price list."};
+    }
+    const QString tableFolder =
+        dataPath == QLatin1String("-") ? QDir::currentPath() : QFileInfo(dataPath).absolutePath();
+    const PriceList list(readPriceTable(dataPath), PriceListTemplate::of(design),
                          PriceListOptions{tableFolder, options.allowMissing});
     const PrinterSelection selection = selectionFor(options, design);
     const PageMetrics page =

@@ -261,6 +261,13 @@ TEST_F(MergeCommand, ABadTablePrintsNothing) {
     EXPECT_EQ(checked.out, "Rows: 1\nTags: 1\nSheets: 1 (9 tags a sheet)\n");
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(run({"merge", design, "-o", pdf}).status, kExitBadUsage);
+    // Without --data, the table the design remembers is the one read.
+    const QString remembering =
+        write(QStringLiteral("remembering.vmg"),
+              designWith("${price}", "${name}") + "\"column.csv\" PriceList\r\n");
+    const CliRun remembered = run({"merge", remembering, "--check"});
+    EXPECT_EQ(remembered.status, kExitBadInput);
+    EXPECT_EQ(remembered.out, checked.out);
 
     // A code is checked on every row before anything is drawn, and a tag too narrow for its
     // code stops the job: no tag is ever printed without the code it was meant to carry.
