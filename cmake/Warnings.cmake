@@ -33,7 +33,7 @@ function(veltmoor_test_program name folder)
     # A test suite named ...LongRun takes a minute or more: it carries the label "long", so
     # that `ctest -LE long` leaves it out of a quick run.
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*LongRun.*"
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C")
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*LongRun.*"
-        PROPERTIES LABELS long ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C")
+        PROPERTIES LABELS long ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
