@@ -46,29 +46,6 @@ void TForm1::BorderRadioGroupClick(int cutLineType) {
     advanceHelp(kHelpCutLine, kHelpColors);
 }
 
-void TForm1::SelectBorderColorButtonClick() {
-    if (const auto colour = prompts_.chooseColor(design_.colorChoices().cutLine)) {
-        design_.SetBorderColors(*colour);
-        DrawTag(design_.currentSlot());
-    }
-}
-
-void TForm1::SelectBackgoundColorButtonClick() {
-    if (const auto colour = prompts_.chooseColor(design_.colorChoices().background)) {
-        design_.SetBgColors(*colour);
-        DrawTag(design_.currentSlot());
-    }
-}
-
-void TForm1::SelectTextColorChoice(TColor choice, void (TagDesign::*setter)(TColor)) {
-    if (const auto colour = prompts_.chooseColor(choice)) {
-        // The setter keeps the choice and puts the colour into the font as well as into the
-        // checked slots.
-        (design_.*setter)(*colour);
-        DrawTag(design_.currentSlot());
-    }
-}
-
 void TForm1::floatingTagClosed() {
     basicPage_->uncheckFloatingTag();
 }
@@ -101,11 +78,13 @@ void TForm1::connectShapeAndColourHandlers() {
     });
 
     // Colours.
-    onPage(basicPage_, &BasicPage::cutLineColorAsked, [this] { SelectBorderColorButtonClick(); });
-    onPage(basicPage_, &BasicPage::backgroundColorAsked,
-           [this] { SelectBackgoundColorButtonClick(); });
-    onPage(textBlockPage_, &TextBlockPage::colorAsked, [this] {
-        SelectTextColorChoice(design_.colorChoices().textBlock, &TagDesign::SetTextBlockColor);
+    onPage(basicPage_, &BasicPage::cutLineColorAsked, [this] {
+        follow(askColor(prompts_, design_, design_.colorChoices().cutLine,
+                        &TagDesign::SetBorderColors));
+    });
+    onPage(basicPage_, &BasicPage::backgroundColorAsked, [this] {
+        follow(askColor(prompts_, design_, design_.colorChoices().background,
+                        &TagDesign::SetBgColors));
     });
 }
 

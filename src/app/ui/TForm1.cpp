@@ -139,15 +139,15 @@ void TForm1::buildWindow() {
     PageControl1->addTab(basicPage_, QStringLiteral("&Basic"));
     imagesPage_ = new ImagesPage;
     PageControl1->addTab(imagesPage_, QStringLiteral("&Images 1 to 9"));
-    textBlockPage_ = new TextBlockPage;
+    textBlockPage_ = new TextBlockPage(*this);
     PageControl1->addTab(textBlockPage_, QStringLiteral("Text B&lock"));
     aboutPage_ = new AboutPage;
     PageControl1->addTab(aboutPage_, QStringLiteral("About"));
     controlPage_ = new ControlPage;
     PageControl2->addTab(controlPage_, QStringLiteral("C&ontrol"));
-    textPage_ = new TextPage;
+    textPage_ = new TextPage(*this);
     PageControl2->addTab(textPage_, QStringLiteral("&Text"));
-    PageControl2->addTab(barcodePage_ = new BarcodePage, QStringLiteral("B&arcode"));
+    PageControl2->addTab(barcodePage_ = new BarcodePage(*this), QStringLiteral("B&arcode"));
     advancedPage_ = new AdvancedPage;
     PageControl2->addTab(advancedPage_, QStringLiteral("A&dvanced"));
     fitTabsWhole(PageControl2);
@@ -282,6 +282,10 @@ void TForm1::guardedFrom(const QObject* control, const std::function<void()>& ha
     guarded(handler);
 }
 
+void TForm1::change(const QObject* control, const Change& change) {
+    guardedFrom(control, [&] { follow(change(design_)); });
+}
+
 void TForm1::connectHandlers() {
     connectPagesToChanges();
     connectLifecycleHandlers();
@@ -297,13 +301,6 @@ void TForm1::connectHandlers() {
     connectCalibrationCommands();
     connectCutCommands();
     connectEditCommands();
-    // The page's code goes to the checked slots; what is typed into its data is one step.
-    connect(barcodePage_, &BarcodePage::barcodeChanged, this, [this](const TagBarcode& code) {
-        guardedFrom(QApplication::focusWidget(), [&] { follow(design_.setBarcode(code)); });
-    });
-    connect(barcodePage_, &BarcodePage::dataRefused, this, [this](const QString& problem) {
-        prompts_.message(barcodeRefusal(design_.currentSlot(), problem));
-    });
 }
 
 } // namespace veltmoor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/DesignEditor.h"
 #include "app/ui/NumericField.h"
 #include "app/ui/RedrawScheduler.h"
 #include "design/ColorPicking.h"
@@ -104,12 +105,13 @@ void attachSystemPrinting(WindowServices& services);
 // through the window. So:
 //   TForm1.cpp                 the frame (page controls, hint line, status bar, menus) and
 //                              the wiring
-//   pages/<Page>.cpp           one page and its controls
+//   pages/<Page>.cpp           one page, its controls and the handlers that change the
+//                              design (through DesignEditor, which the window is)
 //   WindowLifecycle.cpp        start, the welcome page, page changes, the status poll,
 //                              closing
 //   DesignView.cpp             redraws and showing the design in the controls
 //   <Job>Handlers.cpp          the handlers of one job, and the connections to them
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public DesignEditor {
     Q_OBJECT
 
 public:
@@ -117,7 +119,10 @@ public:
     ~TForm1() override;
 
     TagDesign& design() { return design_; }
-    const TagDesign& design() const { return design_; }
+    const TagDesign& design() const override { return design_; }
+    Prompts& prompts() override { return prompts_; }
+    // A page's change runs as the window's own handlers do.
+    void change(const QObject* control, const Change& change) override;
     const Bitmap& LastTagBitmap() const { return LastTagBitmap_; }
     const Bitmap& slotThumbnail(int slot) const;
     QString slotHint(int slot) const;
@@ -432,10 +437,6 @@ private:
     void TextBlockMemoEnter();
     void TextBlockMemoExit();
     void TextBlockPositionRadioGroupClick(bool byClick);
-    void chooseFont(TextPart part, const Font& font);
-    void SelectBorderColorButtonClick();
-    void SelectBackgoundColorButtonClick();
-    void SelectTextColorChoice(TColor choice, void (TagDesign::*setter)(TColor));
 
     // Slot pictures: the "Images 1 to 9" page shows them, slots 1 to 4 on "Basic" too.
     ImagesPage* imagesPage_ = nullptr; // owned by its tab

@@ -1,5 +1,6 @@
 #include "app/ui/pages/BarcodePage.h"
 #include "support/CodeScanner.h"
+#include "support/widgets/PageEditor.h"
 #include "support/widgets/WindowHarness.h"
 
 #include <QAction>
@@ -21,23 +22,21 @@ template <class Control> Control* find(const QObject& parent, const char* name) 
     return control;
 }
 
-TEST(BarcodePageTest, ShowsTheCurrentTagsCodeQuietlyAndTellsEachChangeTheUserMakes) {
-    TagDesign design;
+TEST(BarcodePageTest, ShowsTheCurrentTagsCodeQuietlyAndTheUsersChangesReachTheDesign) {
+    testing::PageEditor editor(TagDesign{});
+    TagDesign& design = editor.edited();
     design.setCurrentSlot(5);
     TagBarcode expected{Symbology::Code128, QStringLiteral("VT-42"), BarcodePlacement::TextBlock, 2,
                         40};
     design.setSlotBarcode(5, expected);
-    BarcodePage page;
-    std::vector<TagBarcode> told;
-    QStringList refused;
-    QObject::connect(&page, &BarcodePage::barcodeChanged, [&](auto code) { told.push_back(code); });
-    QObject::connect(&page, &BarcodePage::dataRefused, [&](auto why) { refused << why; });
+    BarcodePage page(editor);
     page.showDesign(design);
     auto* type = find<QComboBox>(page, "BarcodeTypeComboBox");
     auto* data = find<QLineEdit>(page, "BarcodeDataEdit");
     auto* placement = find<RadioGroup>(page, "BarcodePlacementRadioGroup");
     auto* height = find<QDoubleSpinBox>(page, "BarcodeHeightEdit");
-    EXPECT_EQ(std::tuple(told.size(), type->currentText(), data->text(), placement->itemIndex(),
+    EXPECT_EQ(std::tuple(editor.sources.size(), type->currentText(), data->text(),
+                         placement->itemIndex(),
                          find<QComboBox>(page, "BarcodeModuleWidthComboBox")->currentText(),
                          height->text()),
               std::tuple(0U, QStringLiteral("Code 128"), QStringLiteral("VT-42"), 2,
@@ -46,7 +45,8 @@ TEST(BarcodePageTest, ShowsTheCurrentTagsCodeQuietlyAndTellsEachChangeTheUserMak
     placement->button(1)->click();
     height->setValue(0.75);
     expected = {Symbology::Code128, QStringLiteral("VT-42/A"), BarcodePlacement::Top, 2, 75};
-    EXPECT_EQ(std::pair(told.size(), told.back()), std::pair(std::size_t{4}, expected));
+    EXPECT_EQ(std::pair(editor.sources.size(), design.slot(5).barcode),
+              std::pair(std::size_t{4}, expected));
     // What a symbology does not use is greyed.
     type->setCurrentIndex(type->findText(QStringLiteral("QR Code")));
     EXPECT_EQ(std::pair(data->isEnabled(), height->isEnabled()), std::pair(true, false));
@@ -60,9 +60,9 @@ TEST(BarcodePageTest, ShowsTheCurrentTagsCodeQuietlyAndTellsEachChangeTheUserMak
         QTest::keyClicks(data, QString::fromLatin1(entered));
         QTest::keyClick(data, Qt::Key_Return);
     }
-    EXPECT_EQ(refused,
-              QStringList{QStringLiteral("the check digit of the EAN-13 data "
-                                         "\"4006381333932\" is 2, but its digits ask for 1")});
+    EXPECT_EQ(editor.dialogs.messages,
+              QStringList{QStringLiteral("Tag 5: the check digit of the EAN-13 data "
+                                         "\"4006381333932\" is 2, but its digits ask for 1.")});
 }
 
 TEST(BarcodePageTest, TheWindowPutsTheChosenCodeOnTheTagAsOneStepOfUndo) {

@@ -1,14 +1,18 @@
 #include "app/ui/pages/BarcodePage.h"
 
+#include "app/ui/DesignEditor.h"
 #include "app/ui/HintTracker.h"
+#include "app/ui/Prompts.h"
 #include "app/ui/RadioGroup.h"
 #include "app/ui/WidgetFactory.h"
 #include "design/DesignChange.h"
+#include "design/DesignComposition.h"
 #include "design/TagDesign.h"
 #include "platform/Units.h"
 #include "pricelist/TagFields.h"
 #include "render/BarcodeDrawing.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -38,7 +42,7 @@ QLabel* captionFor(const QString& caption, QWidget* buddy, QWidget* parent) {
 
 } // namespace
 
-BarcodePage::BarcodePage(QWidget* parent) : QWidget(parent) {
+BarcodePage::BarcodePage(DesignEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
     setObjectName(QStringLiteral("BarcodeTabSheet"));
     auto* layout = new QVBoxLayout(this);
     compact(layout);
@@ -173,7 +177,9 @@ TagBarcode BarcodePage::barcode() const {
 
 void BarcodePage::changed() {
     if (!showing_) {
-        emit barcodeChanged(barcode());
+        // What is typed into the data joins one step until the field loses the focus.
+        editor_.change(QApplication::focusWidget(),
+                       [code = barcode()](TagDesign& design) { return design.setBarcode(code); });
     }
 }
 
@@ -184,7 +190,7 @@ void BarcodePage::dataEntered() {
     }
     const BarcodeEncoding encoding = encodeBarcode(entered.symbology, entered.data);
     if (!encoding.problem.isEmpty()) {
-        emit dataRefused(encoding.problem);
+        editor_.prompts().message(barcodeRefusal(editor_.design().currentSlot(), encoding.problem));
     }
 }
 

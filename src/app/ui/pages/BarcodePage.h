@@ -10,18 +10,21 @@ class QLineEdit;
 
 namespace veltmoor {
 
-class RadioGroup;
 class DesignChange;
+class DesignEditor;
+class RadioGroup;
 class TagDesign;
 
 // The "Barcode" page: the code on the tag, its data, where it goes, the width of its modules
-// and the height of its bars. It shows the current slot's code and tells what the user set;
-// the window applies it to the checked slots.
+// and the height of its bars. It shows the current slot's code; what the user sets goes to
+// the checked slots through the editor, and data that cannot be encoded is refused with a
+// message when the user leaves its field (data naming price-list fields is left to the
+// merged job, which checks every row).
 class BarcodePage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BarcodePage(QWidget* parent = nullptr);
+    explicit BarcodePage(DesignEditor& editor, QWidget* parent = nullptr);
 
     // Shows the code of the design's current slot (of tag 1 while no tag is current) without
     // announcing any change.
@@ -34,15 +37,8 @@ public:
     // The code as the controls set it.
     TagBarcode barcode() const;
 
-signals:
-    // The user changed one of the controls; the code as they now set it.
-    void barcodeChanged(const TagBarcode& barcode);
-    // The data the user finished entering cannot be encoded, for the reason given (one
-    // sentence without its full stop). Data naming price-list fields is left to the merged
-    // job, which checks every row.
-    void dataRefused(const QString& problem);
-
 private:
+    DesignEditor& editor_;
     int shownSlot_ = 1; // the tag whose code the page shows
     void showBarcode(const TagBarcode& shown);
     void changed();

@@ -1,5 +1,6 @@
 #include "app/ui/pages/TextBlockPage.h"
 
+#include "app/ui/DesignEditor.h"
 #include "app/ui/HelpStepRules.h"
 #include "app/ui/HintTracker.h"
 #include "app/ui/RadioGroup.h"
@@ -26,7 +27,8 @@ namespace veltmoor {
 
 using namespace window;
 
-TextBlockPage::TextBlockPage(QWidget* parent) : NumbersPage(parent) {
+TextBlockPage::TextBlockPage(DesignEditor& editor, QWidget* parent)
+    : NumbersPage(parent), editor_(editor) {
     setObjectName(QStringLiteral("Text2TabSheet"));
     auto* layout = new QGridLayout(this);
     compact(layout);
@@ -64,12 +66,27 @@ TextBlockPage::TextBlockPage(QWidget* parent) : NumbersPage(parent) {
     connect(TextBlockMemo, &QPlainTextEdit::textChanged, this, [this] {
         emit textTyped(textBlockFromMemo(TextBlockMemo->toPlainText()), TextBlockMemo);
     });
-    connect(TextBlockMemoSelectFontButton, &QPushButton::clicked, this, &TextBlockPage::fontAsked);
-    connect(Text1MemoSelectColorButton, &QPushButton::clicked, this, &TextBlockPage::colorAsked);
-    connect(Text1RadioGroup, &RadioGroup::clicked, this,
-            [this] { emit alignmentChosen(Text1RadioGroup->itemIndex()); });
+    connectDesignChanges();
     connect(TextBlockPositionRadioGroup, &RadioGroup::clicked, this, [this] {
         emit positionPickChosen(TextBlockPositionRadioGroup->itemIndex() == kClickAtPosition);
+    });
+}
+
+// Showing the design blocks the controls' signals, so only the user's changes get here.
+void TextBlockPage::connectDesignChanges() {
+    changeOn(editor_, TextBlockMemoSelectFontButton, &QPushButton::clicked, this,
+             [this](TagDesign& design) {
+                 return askFont(editor_.prompts(), design, TextPart::TextBlock);
+             });
+    changeOn(editor_, Text1MemoSelectColorButton, &QPushButton::clicked, this,
+             [this](TagDesign& design) {
+                 return askColor(editor_.prompts(), design, design.colorChoices().textBlock,
+                                 &TagDesign::SetTextBlockColor);
+             });
+    // A new alignment shows at the next redraw; choosing it asks for none.
+    changeOn(editor_, Text1RadioGroup, &RadioGroup::clicked, this, [this](TagDesign& design) {
+        design.setTextBlockAlignment(Text1RadioGroup->itemIndex());
+        return Redraw::None;
     });
 }
 

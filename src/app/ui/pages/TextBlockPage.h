@@ -7,18 +7,21 @@ class QPushButton;
 
 namespace veltmoor {
 
+class DesignEditor;
 class HelpStepRules;
 class RadioGroup;
 class DesignChange;
 class TagDesign;
 
 // "Text Block": lines of text on the tag, their font, colour and alignment, and where the
-// block sits, typed or picked by a click on the tag.
+// block sits, typed or picked by a click on the tag. The font, colour and alignment change
+// the design through the editor; typing, the offsets and the picking reach beyond the page
+// and go to the window as signals.
 class TextBlockPage : public NumbersPage {
     Q_OBJECT
 
 public:
-    explicit TextBlockPage(QWidget* parent = nullptr);
+    explicit TextBlockPage(DesignEditor& editor, QWidget* parent = nullptr);
 
     // The design's alignment, place and the block's text, written without running a
     // handler.
@@ -35,9 +38,6 @@ signals:
     void textTyped(const QString& text, const QObject* field);
     void entered(const QObject* field);
     void left(const QObject* field);
-    void fontAsked();
-    void colorAsked();
-    void alignmentChosen(int alignment);
     void positionPickChosen(bool byClick);
 
 protected:
@@ -45,6 +45,9 @@ protected:
 
 private:
     QWidget* buildPosition();
+    void connectDesignChanges();
+
+    DesignEditor& editor_;
 
     QPlainTextEdit* TextBlockMemo = nullptr;
     QPushButton* TextBlockMemoSelectFontButton = nullptr;

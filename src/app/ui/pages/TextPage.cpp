@@ -1,5 +1,6 @@
 #include "app/ui/pages/TextPage.h"
 
+#include "app/ui/DesignEditor.h"
 #include "app/ui/HelpStepRules.h"
 #include "app/ui/HintTracker.h"
 #include "app/ui/RadioGroup.h"
@@ -21,7 +22,7 @@ namespace veltmoor {
 
 using namespace window;
 
-TextPage::TextPage(QWidget* parent) : QWidget(parent) {
+TextPage::TextPage(DesignEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
     setObjectName(QStringLiteral("TextTabSheet"));
     auto* page = this;
     auto* layout = new QVBoxLayout(page);
@@ -82,18 +83,43 @@ TextPage::TextPage(QWidget* parent) : QWidget(parent) {
     layout->addWidget(edge);
     layout->addStretch(1);
 
-    connect(ValueEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { emit cornerTextTyped(text, ValueEdit); });
-    connect(TextEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { emit edgeTextTyped(text, TextEdit); });
-    connect(ValueRadioGroup, &RadioGroup::clicked, this,
-            [this] { emit cornerChosen(ValueRadioGroup->itemIndex()); });
-    connect(EdgeRadioGroup, &RadioGroup::clicked, this,
-            [this] { emit edgeChosen(EdgeRadioGroup->itemIndex()); });
-    connect(FontButton, &QPushButton::clicked, this, &TextPage::cornerFontAsked);
-    connect(TextSelectButton, &QPushButton::clicked, this, &TextPage::edgeFontAsked);
-    connect(SelectValueColorButton, &QPushButton::clicked, this, &TextPage::cornerColorAsked);
-    connect(SelectTextColorButton, &QPushButton::clicked, this, &TextPage::edgeColorAsked);
+    connectControls();
+}
+
+// Showing the design blocks the controls' signals, so only the user's changes get here.
+void TextPage::connectControls() {
+    const auto onTyped = [this](QLineEdit* field, Redraw (TagDesign::*typed)(const QString&)) {
+        connect(field, &QLineEdit::textChanged, this, [this, field, typed](const QString& text) {
+            editor_.change(field, [&](TagDesign& design) { return (design.*typed)(text); });
+        });
+    };
+    const auto onClick = [this](auto* control, auto signal, auto change) {
+        changeOn(editor_, control, signal, this, change);
+    };
+    onTyped(ValueEdit, &TagDesign::ValueEditChange);
+    onTyped(TextEdit, &TagDesign::TextEditChange);
+    onClick(ValueRadioGroup, &RadioGroup::clicked, [this](TagDesign& design) {
+        design.setValuePlace(ValueRadioGroup->itemIndex());
+        return Redraw::Scheduled;
+    });
+    onClick(EdgeRadioGroup, &RadioGroup::clicked, [this](TagDesign& design) {
+        design.setEdgePlace(EdgeRadioGroup->itemIndex());
+        return Redraw::Scheduled;
+    });
+    onClick(FontButton, &QPushButton::clicked, [this](TagDesign& design) {
+        return askFont(editor_.prompts(), design, TextPart::Value);
+    });
+    onClick(TextSelectButton, &QPushButton::clicked, [this](TagDesign& design) {
+        return askFont(editor_.prompts(), design, TextPart::Edge);
+    });
+    onClick(SelectValueColorButton, &QPushButton::clicked, [this](TagDesign& design) {
+        return askColor(editor_.prompts(), design, design.colorChoices().value,
+                        &TagDesign::SetValueColor);
+    });
+    onClick(SelectTextColorButton, &QPushButton::clicked, [this](TagDesign& design) {
+        return askColor(editor_.prompts(), design, design.colorChoices().text,
+                        &TagDesign::SetTextColor);
+    });
 }
 
 void TextPage::showDesign(const TagDesign& design) {

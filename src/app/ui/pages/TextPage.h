@@ -7,17 +7,19 @@ class QPushButton;
 
 namespace veltmoor {
 
+class DesignEditor;
 class HelpStepRules;
 class RadioGroup;
 class DesignChange;
 class TagDesign;
 
 // "Text": the corner text and the text along an edge, each with its font, colour and place.
+// What the user does here changes the design through the editor.
 class TextPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TextPage(QWidget* parent = nullptr);
+    explicit TextPage(DesignEditor& editor, QWidget* parent = nullptr);
 
     // The design's texts and places, written without running a handler.
     void showDesign(const TagDesign& design);
@@ -26,19 +28,10 @@ public:
     // Pointing at a text field finishes the help's text step.
     void addHelpRules(HelpStepRules& rules) const;
 
-signals:
-    // A typed text names its field: typing into one field is one step until it loses the
-    // focus.
-    void cornerTextTyped(const QString& text, const QObject* field);
-    void edgeTextTyped(const QString& text, const QObject* field);
-    void cornerChosen(int corner);
-    void edgeChosen(int edge);
-    void cornerFontAsked();
-    void edgeFontAsked();
-    void cornerColorAsked();
-    void edgeColorAsked();
-
 private:
+    void connectControls();
+
+    DesignEditor& editor_;
     QLineEdit* ValueEdit = nullptr;
     QPushButton* FontButton = nullptr;
     QPushButton* SelectValueColorButton = nullptr;
