@@ -54,17 +54,13 @@ void TForm1::helpClosed() {
     basicPage_->uncheckHelp();
 }
 
-// The shape, the cut line, the tag options and the colour buttons.
+// The shape and the cut line, which show other pages and move the help on, and the boxes
+// that open other windows.
 void TForm1::connectShapeAndColourHandlers() {
-    // Shape, cut line, check boxes.
     onPage(controlPage_, &ControlPage::shapeChosen,
            [this](int shapeIndex) { TypeOfPageRadioGroupClick(shapeIndex); });
     onPage(basicPage_, &BasicPage::cutLineChosen,
            [this](int cutLineType) { BorderRadioGroupClick(cutLineType); });
-    onPage(basicPage_, &BasicPage::noHoleToggled,
-           [this](bool checked) { follow(design_.setNoHole(checked)); });
-    onPage(basicPage_, &BasicPage::blankSheetToggled,
-           [this](bool checked) { follow(design_.setBlankSheet(checked)); });
     onPage(basicPage_, &BasicPage::floatingTagToggled, [this](bool checked) {
         design_.setFloatingTag(checked);
         if (services_.FloatingTagCheckBoxClick) {
@@ -75,16 +71,6 @@ void TForm1::connectShapeAndColourHandlers() {
         if (services_.HelpCheckBoxClick) {
             services_.HelpCheckBoxClick(checked);
         }
-    });
-
-    // Colours.
-    onPage(basicPage_, &BasicPage::cutLineColorAsked, [this] {
-        follow(askColor(prompts_, design_, design_.colorChoices().cutLine,
-                        &TagDesign::SetBorderColors));
-    });
-    onPage(basicPage_, &BasicPage::backgroundColorAsked, [this] {
-        follow(askColor(prompts_, design_, design_.colorChoices().background,
-                        &TagDesign::SetBgColors));
     });
 }
 

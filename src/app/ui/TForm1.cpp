@@ -135,7 +135,7 @@ void TForm1::buildWindow() {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(163, 0, 591, 417);
 
-    basicPage_ = new BasicPage(static_cast<bool>(services_.showFloatingTag));
+    basicPage_ = new BasicPage(*this, static_cast<bool>(services_.showFloatingTag));
     PageControl1->addTab(basicPage_, QStringLiteral("&Basic"));
     imagesPage_ = new ImagesPage;
     PageControl1->addTab(imagesPage_, QStringLiteral("&Images 1 to 9"));
@@ -143,7 +143,7 @@ void TForm1::buildWindow() {
     PageControl1->addTab(textBlockPage_, QStringLiteral("Text B&lock"));
     aboutPage_ = new AboutPage;
     PageControl1->addTab(aboutPage_, QStringLiteral("About"));
-    controlPage_ = new ControlPage;
+    controlPage_ = new ControlPage(*this);
     PageControl2->addTab(controlPage_, QStringLiteral("C&ontrol"));
     textPage_ = new TextPage(*this);
     PageControl2->addTab(textPage_, QStringLiteral("&Text"));

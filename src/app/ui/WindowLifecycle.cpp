@@ -280,8 +280,6 @@ void TForm1::connectLifecycleHandlers() {
     onPage(aboutPage_, &AboutPage::exitAsked, [this] { close(); });
     on(ExitItem, &QAction::triggered, [this] { close(); });
     on(MinimizeMenu, &QAction::triggered, [this] { MinimizeMenuClick(); });
-    onPage(controlPage_, &ControlPage::copiesChosen,
-           [this](int copies) { design_.setCopies(copies); });
 }
 
 } // namespace veltmoor

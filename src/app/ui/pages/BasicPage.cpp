@@ -1,5 +1,6 @@
 #include "app/ui/pages/BasicPage.h"
 
+#include "app/ui/DesignEditor.h"
 #include "app/ui/HelpStepRules.h"
 #include "app/ui/HintTracker.h"
 #include "app/ui/PictureBox.h"
@@ -24,7 +25,8 @@ namespace veltmoor {
 
 using namespace window;
 
-BasicPage::BasicPage(bool floatingTagAvailable, QWidget* parent) : NumbersPage(parent) {
+BasicPage::BasicPage(DesignEditor& editor, bool floatingTagAvailable, QWidget* parent)
+    : NumbersPage(parent), editor_(editor) {
     setObjectName(QStringLiteral("StandardTabSheet"));
     auto* layout = new QHBoxLayout(this);
     compact(layout);
@@ -157,14 +159,29 @@ QLayout* BasicPage::buildOptions(bool floatingTagAvailable) {
     return boxes;
 }
 
+// Showing the design blocks the controls' signals, so only the user's changes get here.
+void BasicPage::connectDesignChanges() {
+    changeOn(editor_, SelectBorderColorButton, &QPushButton::clicked, this,
+             [this](TagDesign& design) {
+                 return askColor(editor_.prompts(), design, design.colorChoices().cutLine,
+                                 &TagDesign::SetBorderColors);
+             });
+    changeOn(editor_, SelectBackgoundColorButton, &QPushButton::clicked, this,
+             [this](TagDesign& design) {
+                 return askColor(editor_.prompts(), design, design.colorChoices().background,
+                                 &TagDesign::SetBgColors);
+             });
+    changeOn(editor_, NoHoleCheckBox, &QCheckBox::toggled, this,
+             [this](TagDesign& design) { return design.setNoHole(NoHoleCheckBox->isChecked()); });
+    changeOn(editor_, BlankCheckBox, &QCheckBox::toggled, this, [this](TagDesign& design) {
+        return design.setBlankSheet(BlankCheckBox->isChecked());
+    });
+}
+
 void BasicPage::connectControls() {
     connect(BorderRadioGroup, &RadioGroup::clicked, this,
             [this] { emit cutLineChosen(BorderRadioGroup->itemIndex()); });
-    connect(SelectBorderColorButton, &QPushButton::clicked, this, &BasicPage::cutLineColorAsked);
-    connect(SelectBackgoundColorButton, &QPushButton::clicked, this,
-            &BasicPage::backgroundColorAsked);
-    connect(NoHoleCheckBox, &QCheckBox::toggled, this, &BasicPage::noHoleToggled);
-    connect(BlankCheckBox, &QCheckBox::toggled, this, &BasicPage::blankSheetToggled);
+    connectDesignChanges();
     connect(FloatingTagCheckBox, &QCheckBox::toggled, this, &BasicPage::floatingTagToggled);
     connect(AddressLabelsCheckBox, &QCheckBox::toggled, this, &BasicPage::addressLabelsToggled);
     connect(HelpCheckBox, &QCheckBox::toggled, this, &BasicPage::helpToggled);

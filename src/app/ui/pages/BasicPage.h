@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace veltmoor {
 
+class DesignEditor;
 class HelpStepRules;
 class PictureBox;
 class RadioGroup;
@@ -24,13 +25,15 @@ class DesignChange;
 class TagDesign;
 
 // "Basic": the tag in view with its picture's name and size, slots 1 to 4 again, the cut
-// line and its colours, the tag size and the tag options.
+// line and its colours, the tag size and the tag options. The colours, "No Hole" and "Blank
+// Sheet" change the design through the editor; what reaches beyond the page goes to the
+// window as signals.
 class BasicPage : public NumbersPage {
     Q_OBJECT
 
 public:
     // Without a floating tag window its box cannot be checked.
-    explicit BasicPage(bool floatingTagAvailable, QWidget* parent = nullptr);
+    BasicPage(DesignEditor& editor, bool floatingTagAvailable, QWidget* parent = nullptr);
 
     // The design's cut line, size and options, written without running a handler.
     void showDesign(const TagDesign& design);
@@ -59,10 +62,6 @@ public:
 
 signals:
     void cutLineChosen(int cutLineType);
-    void cutLineColorAsked();
-    void backgroundColorAsked();
-    void noHoleToggled(bool checked);
-    void blankSheetToggled(bool checked);
     void floatingTagToggled(bool checked);
     void addressLabelsToggled(bool checked);
     void helpToggled(bool checked);
@@ -80,6 +79,9 @@ private:
     void buildSize();
     QLayout* buildOptions(bool floatingTagAvailable);
     void connectControls();
+    void connectDesignChanges();
+
+    DesignEditor& editor_;
     PictureBox* mirrorOf(int slot) const;
 
     PictureBox* Image2 = nullptr;

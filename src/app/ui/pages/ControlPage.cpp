@@ -1,5 +1,6 @@
 #include "app/ui/pages/ControlPage.h"
 
+#include "app/ui/DesignEditor.h"
 #include "app/ui/HelpStepRules.h"
 #include "app/ui/HintTracker.h"
 #include "app/ui/RadioGroup.h"
@@ -23,7 +24,7 @@ namespace veltmoor {
 
 using namespace window;
 
-ControlPage::ControlPage(QWidget* parent) : QWidget(parent) {
+ControlPage::ControlPage(DesignEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
     setObjectName(QStringLiteral("PrintControlTabSheet"));
     auto* page = this;
     auto* layout = new QVBoxLayout(page);
@@ -92,8 +93,11 @@ ControlPage::ControlPage(QWidget* parent) : QWidget(parent) {
 
     connect(TypeOfPageRadioGroup, &RadioGroup::clicked, this,
             [this] { emit shapeChosen(TypeOfPageRadioGroup->itemIndex()); });
-    connect(CopiesUpDown, &UpDown::clicked, this,
-            [this] { emit copiesChosen(CopiesUpDown->position()); });
+    // The copies print with the sheet; choosing them asks for no redraw.
+    changeOn(editor_, CopiesUpDown, &UpDown::clicked, this, [this](TagDesign& design) {
+        design.setCopies(CopiesUpDown->position());
+        return Redraw::None;
+    });
     connect(PrinterSetupButton, &QPushButton::clicked, this, &ControlPage::printerSetupAsked);
     connect(PreviewButton, &QPushButton::clicked, this, &ControlPage::previewSheetAsked);
     connect(PrintButton, &QPushButton::clicked, this, &ControlPage::printAsked);

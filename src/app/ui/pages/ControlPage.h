@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace veltmoor {
 
+class DesignEditor;
 class HelpStepRules;
 class RadioGroup;
 class UpDown;
@@ -22,7 +23,7 @@ class ControlPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ControlPage(QWidget* parent = nullptr);
+    explicit ControlPage(DesignEditor& editor, QWidget* parent = nullptr);
 
     // The design's shape, copies and marks, written without running a handler.
     void showDesign(const TagDesign& design);
@@ -47,7 +48,6 @@ public:
 
 signals:
     void shapeChosen(int shapeIndex);
-    void copiesChosen(int copies);
     void printerSetupAsked();
     void previewSheetAsked();
     void printAsked();
@@ -57,6 +57,8 @@ signals:
 
 private:
     QLayout* buildCuttingMarksChoice();
+
+    DesignEditor& editor_;
 
     RadioGroup* TypeOfPageRadioGroup = nullptr;
     QLabel* Label2 = nullptr;
