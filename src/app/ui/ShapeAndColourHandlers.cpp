@@ -32,17 +32,17 @@ void TForm1::showEditingPages() {
     basicPage_->showAllMirrors();
 }
 
-void TForm1::TypeOfPageRadioGroupClick(int shapeIndex) {
+// A shape chosen on "Control" brings the editing pages out, and the tag in front.
+void TForm1::TypeOfPageRadioGroupClick() {
     showEditingPages();
     if (!floatingTagShowsTheTag()) {
         setActivePage(PageControl1, basicPage_);
     }
-    follow(design_.TypeOfPageRadioGroupClick(shapeIndex));
 }
 
-void TForm1::BorderRadioGroupClick(int cutLineType) {
+// A cut line chosen: the sheet's margins follow the printer's page read again.
+void TForm1::BorderRadioGroupClick() {
     refreshPrinterMetrics();
-    follow(design_.setCutLineType(cutLineType));
     advanceHelp(kHelpCutLine, kHelpColors);
 }
 
@@ -57,10 +57,8 @@ void TForm1::helpClosed() {
 // The shape and the cut line, which show other pages and move the help on, and the boxes
 // that open other windows.
 void TForm1::connectShapeAndColourHandlers() {
-    onPage(controlPage_, &ControlPage::shapeChosen,
-           [this](int shapeIndex) { TypeOfPageRadioGroupClick(shapeIndex); });
-    onPage(basicPage_, &BasicPage::cutLineChosen,
-           [this](int cutLineType) { BorderRadioGroupClick(cutLineType); });
+    onPage(controlPage_, &ControlPage::shapeChosen, [this] { TypeOfPageRadioGroupClick(); });
+    onPage(basicPage_, &BasicPage::cutLineChosen, [this] { BorderRadioGroupClick(); });
     onPage(basicPage_, &BasicPage::floatingTagToggled, [this](bool checked) {
         design_.setFloatingTag(checked);
         if (services_.FloatingTagCheckBoxClick) {

@@ -150,8 +150,8 @@ public:
     void DisplayHint(const QString& hint);
     void PageControl1Change();
     void PageControl2Change();
-    void TypeOfPageRadioGroupClick(int shapeIndex);
-    void BorderRadioGroupClick(int cutLineType);
+    void TypeOfPageRadioGroupClick();
+    void BorderRadioGroupClick();
     void SetValues();
     void SlotImageClick(int slot);
     void OpenImageItemClick(int slot);

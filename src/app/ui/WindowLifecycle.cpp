@@ -102,7 +102,8 @@ void TForm1::FormActivate() {
 void TForm1::ContinueButtonClick() {
     advanceHelp(kHelpContinue, kHelpSelectImage);
     showDesignPages();
-    TypeOfPageRadioGroupClick(design_.settings().shapeIndex);
+    follow(design_.TypeOfPageRadioGroupClick(design_.settings().shapeIndex));
+    TypeOfPageRadioGroupClick();
     SlotImageClick(1);
     if (services_.showFloatingTag) {
         services_.showFloatingTag();

@@ -161,6 +161,9 @@ QLayout* BasicPage::buildOptions(bool floatingTagAvailable) {
 
 // Showing the design blocks the controls' signals, so only the user's changes get here.
 void BasicPage::connectDesignChanges() {
+    changeOn(editor_, BorderRadioGroup, &RadioGroup::clicked, this, [this](TagDesign& design) {
+        return design.setCutLineType(BorderRadioGroup->itemIndex());
+    });
     changeOn(editor_, SelectBorderColorButton, &QPushButton::clicked, this,
              [this](TagDesign& design) {
                  return askColor(editor_.prompts(), design, design.colorChoices().cutLine,
@@ -179,8 +182,7 @@ void BasicPage::connectDesignChanges() {
 }
 
 void BasicPage::connectControls() {
-    connect(BorderRadioGroup, &RadioGroup::clicked, this,
-            [this] { emit cutLineChosen(BorderRadioGroup->itemIndex()); });
+    connect(BorderRadioGroup, &RadioGroup::clicked, this, &BasicPage::cutLineChosen);
     connectDesignChanges();
     connect(FloatingTagCheckBox, &QCheckBox::toggled, this, &BasicPage::floatingTagToggled);
     connect(AddressLabelsCheckBox, &QCheckBox::toggled, this, &BasicPage::addressLabelsToggled);

@@ -25,9 +25,9 @@ class DesignChange;
 class TagDesign;
 
 // "Basic": the tag in view with its picture's name and size, slots 1 to 4 again, the cut
-// line and its colours, the tag size and the tag options. The colours, "No Hole" and "Blank
-// Sheet" change the design through the editor; what reaches beyond the page goes to the
-// window as signals.
+// line and its colours, the tag size and the tag options. The cut line, its colours, "No
+// Hole" and "Blank Sheet" change the design through the editor; what reaches beyond the page
+// goes to the window as signals.
 class BasicPage : public NumbersPage {
     Q_OBJECT
 
@@ -61,7 +61,8 @@ public:
     void addHelpRules(HelpStepRules& rules) const;
 
 signals:
-    void cutLineChosen(int cutLineType);
+    // After the design took the choice.
+    void cutLineChosen();
     void floatingTagToggled(bool checked);
     void addressLabelsToggled(bool checked);
     void helpToggled(bool checked);

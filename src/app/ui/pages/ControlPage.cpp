@@ -91,8 +91,11 @@ ControlPage::ControlPage(DesignEditor& editor, QWidget* parent) : QWidget(parent
 
     layout->addStretch(1);
 
-    connect(TypeOfPageRadioGroup, &RadioGroup::clicked, this,
-            [this] { emit shapeChosen(TypeOfPageRadioGroup->itemIndex()); });
+    // The shape-change rule runs even for the shape already chosen.
+    changeOn(editor_, TypeOfPageRadioGroup, &RadioGroup::clicked, this, [this](TagDesign& design) {
+        return design.TypeOfPageRadioGroupClick(TypeOfPageRadioGroup->itemIndex());
+    });
+    connect(TypeOfPageRadioGroup, &RadioGroup::clicked, this, &ControlPage::shapeChosen);
     // The copies print with the sheet; choosing them asks for no redraw.
     changeOn(editor_, CopiesUpDown, &UpDown::clicked, this, [this](TagDesign& design) {
         design.setCopies(CopiesUpDown->position());

@@ -47,7 +47,8 @@ public:
     void setShapeEnabled(bool enabled);
 
 signals:
-    void shapeChosen(int shapeIndex);
+    // After the design took the choice.
+    void shapeChosen();
     void printerSetupAsked();
     void previewSheetAsked();
     void printAsked();
