@@ -140,20 +140,8 @@ void TForm1::setSheetCommandsEnabled(bool enabled) {
     controlPage_->offerSheetCommands(enabled, printCommandsConnected_);
 }
 
-// Which slots an edit reaches, and the picture boxes with their mirrors and menus.
+// The picture boxes with their mirrors and menus.
 void TForm1::connectSlotHandlers() {
-    onPage(imagesPage_, &ImagesPage::slotChecked,
-           [this](int slot, bool checked) { design_.setSlotChecked(slot, checked); });
-    const auto checkSlots = [this](const std::function<bool(int)>& checked) {
-        for (int slot = 1; slot <= 9; ++slot) {
-            design_.setSlotChecked(slot, checked(slot));
-        }
-    };
-    onPage(imagesPage_, &ImagesPage::allSlotsAsked,
-           [checkSlots] { checkSlots([](int) { return true; }); });
-    onPage(imagesPage_, &ImagesPage::firstSlotOnlyAsked,
-           [checkSlots] { checkSlots([](int slot) { return slot == 1; }); });
-
     // The menu opens outside the handler, as it stays open after it.
     const auto openSlotMenu = [this](int slot, QPoint where) {
         guarded([this, slot] { ImagePopupMenuPopup(slot); });

@@ -137,7 +137,7 @@ void TForm1::buildWindow() {
 
     basicPage_ = new BasicPage(*this, static_cast<bool>(services_.showFloatingTag));
     PageControl1->addTab(basicPage_, QStringLiteral("&Basic"));
-    imagesPage_ = new ImagesPage;
+    imagesPage_ = new ImagesPage(*this);
     PageControl1->addTab(imagesPage_, QStringLiteral("&Images 1 to 9"));
     textBlockPage_ = new TextBlockPage(*this);
     PageControl1->addTab(textBlockPage_, QStringLiteral("Text B&lock"));

@@ -1,5 +1,6 @@
 #include "app/ui/pages/ImagesPage.h"
 #include "design/TagDesign.h"
+#include "support/widgets/PageEditor.h"
 #include "support/widgets/WindowHarness.h"
 
 #include <QAction>
@@ -25,12 +26,13 @@ QAction* menuItem(const ImagesPage& page, const QString& menu, const QString& ca
     return nullptr;
 }
 
-// The page alone, without a window around it: it shows the checked slots it is given without
-// a word, and tells which slot each click, key and menu item is about.
-TEST(ImagesPageTest, ShowsTheCheckedSlotsSilentlyAndSendsWhatIsAskedOfWhichSlot) {
-    ImagesPage page;
-    QSignalSpy checked(&page, &ImagesPage::slotChecked);
-    TagDesign design = TagDesign::atFirstActivation();
+// The page alone with a design: it shows the checked slots without changing them, a check
+// box or button it is given reaches the design, and it tells which slot each click, key and
+// menu item is about.
+TEST(ImagesPageTest, ShowsTheCheckedSlotsSetsThemAndSendsWhatIsAskedOfWhichSlot) {
+    testing::PageEditor editor;
+    TagDesign& design = editor.edited();
+    ImagesPage page(editor);
     for (const int slot : {2, 5, 9}) {
         design.setSlotChecked(slot, false);
     }
@@ -40,10 +42,16 @@ TEST(ImagesPageTest, ShowsTheCheckedSlotsSilentlyAndSendsWhatIsAskedOfWhichSlot)
                   slot != 2 && slot != 5 && slot != 9)
             << slot;
     }
-    EXPECT_EQ(checked.count(), 0) << "showing is not the user's change";
-    control<QCheckBox>(page, QStringLiteral("CheckBox5"))->click();
-    ASSERT_EQ(checked.count(), 1);
-    EXPECT_EQ(checked[0], (QList<QVariant>{5, true}));
+    EXPECT_TRUE(editor.sources.empty()) << "showing is not the user's change";
+    auto* five = control<QCheckBox>(page, QStringLiteral("CheckBox5"));
+    five->click();
+    EXPECT_TRUE(design.isSlotChecked(5));
+    auto* firstOnly = control<QPushButton>(page, QStringLiteral("Button2"));
+    firstOnly->click();
+    for (int slot = 1; slot <= 9; ++slot) {
+        EXPECT_EQ(design.isSlotChecked(slot), slot == 1) << slot;
+    }
+    EXPECT_EQ(editor.sources, (std::vector<const QObject*>{five, firstOnly}));
 
     // The menu key on box 3 points there first, then asks for its menu.
     QSignalSpy hovered(&page, &ImagesPage::slotHovered);

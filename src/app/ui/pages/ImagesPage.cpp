@@ -1,5 +1,6 @@
 #include "app/ui/pages/ImagesPage.h"
 
+#include "app/ui/DesignEditor.h"
 #include "app/ui/HintTracker.h"
 #include "app/ui/PictureBox.h"
 #include "app/ui/WidgetFactory.h"
@@ -32,7 +33,7 @@ bool isSlot(int slot) {
 }
 } // namespace
 
-ImagesPage::ImagesPage(QWidget* parent) : QWidget(parent) {
+ImagesPage::ImagesPage(DesignEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
     setObjectName(QStringLiteral("Images01to15TabSheet"));
     auto* page = this;
     auto* layout = new QHBoxLayout(page);
@@ -68,8 +69,10 @@ ImagesPage::ImagesPage(QWidget* parent) : QWidget(parent) {
         box->setChecked(true);
         slotCheckBoxes[at(slot)] = box;
         which->addWidget(box, (slot - 1) / 3, (slot - 1) % 3);
-        connect(box, &QCheckBox::toggled, this,
-                [this, slot](bool checked) { emit slotChecked(slot, checked); });
+        changeOn(editor_, box, &QCheckBox::toggled, this, [box, slot](TagDesign& design) {
+            design.setSlotChecked(slot, box->isChecked());
+            return Redraw::None;
+        });
     }
     Button1 =
         makeButton(QStringLiteral("Button1"), QStringLiteral("Select &All Images"), WhichGroupBox);
@@ -77,8 +80,10 @@ ImagesPage::ImagesPage(QWidget* parent) : QWidget(parent) {
                          WhichGroupBox);
     which->addWidget(Button1, 3, 0, 1, 3);
     which->addWidget(Button2, 4, 0, 1, 3);
-    connect(Button1, &QPushButton::clicked, this, &ImagesPage::allSlotsAsked);
-    connect(Button2, &QPushButton::clicked, this, &ImagesPage::firstSlotOnlyAsked);
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { checkSlots(Button1, [](int) { return true; }); });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { checkSlots(Button2, [](int slot) { return slot == 1; }); });
     right->addWidget(WhichGroupBox);
 
     ImageChangeMemo = new QPlainTextEdit(page);
@@ -141,6 +146,15 @@ void ImagesPage::buildSlotMenu(int slot) {
 bool ImagesPage::showsChange(const DesignChange& change) {
     using A = DesignAspect;
     return change.changedAny({A::TagsChecked});
+}
+
+void ImagesPage::checkSlots(const QObject* control, const std::function<bool(int)>& checked) {
+    editor_.change(control, [&](TagDesign& design) {
+        for (int slot = kFirstSheetSlot; slot <= kLastSheetSlot; ++slot) {
+            design.setSlotChecked(slot, checked(slot));
+        }
+        return Redraw::None;
+    });
 }
 
 void ImagesPage::showDesign(const TagDesign& design) {

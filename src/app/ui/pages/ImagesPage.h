@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <functional>
+
 #include <array>
 
 class QAction;
@@ -17,16 +19,18 @@ namespace veltmoor {
 class Bitmap;
 class PictureBox;
 class DesignChange;
+class DesignEditor;
 class TagDesign;
 
 // "Images 1 to 9": a box for each slot's picture with its menu, and the check boxes that
-// choose which slots an edit reaches. The window keeps the thumbnails and tells the page what
-// each box shows; the page sends what the user asks of a slot.
+// choose which slots an edit reaches, which the page sets in the design through the editor.
+// The window keeps the thumbnails and tells the page what each box shows; the page sends what
+// the user asks of a slot's picture.
 class ImagesPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ImagesPage(QWidget* parent = nullptr);
+    explicit ImagesPage(DesignEditor& editor, QWidget* parent = nullptr);
 
     // Which slots are checked, written without sending a signal. Slots outside 1..9 have
     // no box: what is asked of them is left alone.
@@ -51,12 +55,13 @@ signals:
     void showTagAsked(int slot);
     void deleteImageAsked(int slot);
     void colorImageAsked(int slot);
-    void slotChecked(int slot, bool checked);
-    void allSlotsAsked();      // "Select All Images"
-    void firstSlotOnlyAsked(); // "Unselect 2-9, select 1"
 
 private:
     void buildSlotMenu(int slot);
+    // Checks the slots `checked` says, each of 1 to 9, as one change from the control.
+    void checkSlots(const QObject* control, const std::function<bool(int)>& checked);
+
+    DesignEditor& editor_;
 
     // At 1..9; index 0 stays empty so that a slot's number is its index.
     QGroupBox* SlotImagesGroupBox = nullptr;
