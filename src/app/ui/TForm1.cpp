@@ -95,9 +95,17 @@ TForm1::~TForm1() {
     // are torn down (the focus leaves each field as it goes): none of it may reach a window
     // that is half gone.
     disconnect(qApp, nullptr, this, nullptr);
-    // The pages and the fields they watch signal too as the focus leaves them.
+    // The pages and the fields they watch signal too as the focus leaves them, to the window
+    // and to the pages that change the design through it.
+    const std::initializer_list<QObject*> editingPages{basicPage_,   imagesPage_, textBlockPage_,
+                                                       controlPage_, textPage_,   barcodePage_};
     for (QObject* child : findChildren<QObject*>()) {
         child->disconnect(this);
+        for (QObject* page : editingPages) {
+            if (page != nullptr) {
+                child->disconnect(page);
+            }
+        }
     }
     if (history_) {
         history_->stack().disconnect(this);

@@ -110,6 +110,17 @@ TEST(BarcodePageTest, TheWindowPutsTheChosenCodeOnTheTagAsOneStepOfUndo) {
                     ->text()
                     .endsWith(QStringLiteral(" (the EAN-13 code does not fit inside the tag at 4 "
                                              "dots a module)")));
+
+    // Closing the window with data it cannot encode still in the field asks nothing: the
+    // field losing the focus as it goes reaches no window.
+    type->setCurrentIndex(type->findText(QStringLiteral("EAN-13")));
+    data->setFocus();
+    data->selectAll();
+    QTest::keyClicks(data, QStringLiteral("12345"));
+    ASSERT_TRUE(data->hasFocus());
+    const qsizetype messages = h.prompts.messages.size();
+    h.window.reset();
+    EXPECT_EQ(h.prompts.messages.size(), messages);
 }
 
 } // namespace
