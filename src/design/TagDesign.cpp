@@ -59,8 +59,7 @@ TagDesign TagDesign::atFirstActivation() {
     design.size_.heightHundredths = 400;
     // The size edits say 2.00 x 4.00; the tag takes that size now rather than at the first
     // size change, so that nothing composes a tag whose size the edits do not show.
-    design.size_.widthDots = design.size_.widthHundredths * 2;
-    design.size_.heightDots = design.size_.heightHundredths * 2;
+    design.ApplyTagSize();
     return design;
 }
 

@@ -289,8 +289,6 @@ TEST_F(SetupFileRead, EverySettingSurvivesASaveAndAnOpen) {
     design.selectPrinter(kPrinters, 1);
     design.setPrinterPaper(QString(), true);
     design.setFloatingTag(false);
-    design.WidthUpDownClick(125);
-    design.HeightUpDownClick(480);
     design.openFileValues({.widthHundredths = 125, .heightHundredths = 480}, {160, 11, 89, -12});
 
     const TagDesign reopened = roundTrip(design);
